@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Velmar needs to build, run and test, skipping
+# those already present. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libsoil-dev libftgl-dev
+    libfontconfig-dev fonts-dejavu-core libmpv-dev
+)
+if [[ "${1:-}" == "--test" ]]; then
+    packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+as_root=()
+[[ "$(id -u)" -ne 0 ]] && as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,26 @@
+#include "app/AquariumApp.h"
+
+#include "app/MainFrame.h"
+#include "platform/AppProfile.h"
+#include "platform/ProcessExit.h"
+#include "platform/SingleInstanceGuard.h"
+#include "platform/WxMessageBox.h"
+
+CAquariumApp::CAquariumApp() = default;
+CAquariumApp::~CAquariumApp() = default;
+
+bool CAquariumApp::OnInit() {
+    firstGuard_ = std::make_unique<SingleInstanceGuard>("FirstMyProject_Velm");
+    if (firstGuard_->AlreadyHeldElsewhere()) ExitProcessNow(0);
+    titleGuard_ = std::make_unique<SingleInstanceGuard>("VelmarScr");
+    if (titleGuard_->AlreadyHeldElsewhere()) return false;
+
+    SetAppName("VelmarScr");
+    InstallWxMessageBoxes();
+    SetAppProfileKey("Local AppWizard-Generated Applications");
+
+    auto* frame = new CMainFrame();
+    SetTopWindow(frame);
+    frame->ShowAndStartScene();
+    return true;
+}

@@ -1,0 +1,49 @@
+#include "app/MainFrame.h"
+
+#include <wx/display.h>
+
+#include "platform/MessageBox.h"
+#include "platform/ProcessExit.h"
+#include "platform/TempPath.h"
+#include "render/AquariumView.h"
+
+CMainFrame::CMainFrame()
+    : wxFrame(nullptr, wxID_ANY, "VelmarScr", wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
+    Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
+    Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);
+    if (!HasTempPath()) {
+        ShowMessageBox("Error Find TempPath.", "ERROR");
+        return;
+    }
+    view_ = new CAquariumView(this, wxID_ANY);
+}
+
+void CMainFrame::ShowAndStartScene() {
+    // Without a window manager "maximised" means nothing, so cover the display
+    // that shows the frame ourselves.
+    int display = wxDisplay::GetFromWindow(this);
+    if (display == wxNOT_FOUND) display = 0;
+    SetSize(wxDisplay(static_cast<unsigned>(display)).GetGeometry());
+    Maximize();
+    Show();
+    if (!view_) return;
+    view_->SetFocus();
+    view_->InitGL();
+}
+
+bool CMainFrame::TryBefore(wxEvent& event) {
+    if (view_ && event.GetEventType() == wxEVT_MENU && view_->HandleCommand(event.GetId())) {
+        return true;
+    }
+    return wxFrame::TryBefore(event);
+}
+
+void CMainFrame::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE) ExitProcessNow(0);
+    event.Skip();
+}
+
+void CMainFrame::OnSetFocus(wxFocusEvent& event) {
+    if (view_) view_->SetFocus();
+    event.Skip();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Routes ShowMessageBox() to real modal wx message boxes.
+void InstallWxMessageBoxes();

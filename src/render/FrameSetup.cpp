@@ -1,0 +1,28 @@
+#include "render/FrameSetup.h"
+
+#include <algorithm>
+
+int NextRevealCount(int revealCount) {
+    return std::min(revealCount + 1, kRevealLimit);
+}
+
+int WalkedFishCount(int schoolTotal, int revealCount) {
+    return std::max(0, std::min({schoolTotal, revealCount + 1, kRevealLimit}));
+}
+
+Frustum FrameFrustum(int screenWidthPx, int screenHeightPx) {
+    const double w = std::max(screenWidthPx, 1);
+    const double h = std::max(screenHeightPx, 1);
+    if (w > h) return {-0.4 * w / h, 0.4 * w / h, -0.4, 0.4, 1.0, 1000.0};
+    return {-0.4, 0.4, -0.4 * h / w, 0.4 * h / w, 1.0, 1000.0};
+}
+
+float LightLevel(int lightReduction) {
+    return static_cast<float>(100 - lightReduction) * 0.01f;
+}
+
+Rgb8 ColorRefToRgb(int colorRef) {
+    const auto bits = static_cast<unsigned>(colorRef);
+    return {static_cast<std::uint8_t>(bits & 0xFF), static_cast<std::uint8_t>((bits >> 8) & 0xFF),
+            static_cast<std::uint8_t>((bits >> 16) & 0xFF)};
+}

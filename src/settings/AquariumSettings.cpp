@@ -1,0 +1,3 @@
+#include "settings/AquariumSettings.h"
+
+AquariumSettings aquariumSettings;

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/AppSession.h"
+#include "support/ScreenCapture.h"
+
+namespace {
+constexpr int kStartTimeoutMs = 30000;
+}
+
+TEST(Startup, CoversTheScreenWithAnUndecoratedBlackWindow) {
+    XServer server(1024, 768);
+    AppSession app(server);
+    const pid_t pid = app.Start();
+    const auto window = app.WaitForWindow(kStartTimeoutMs);
+    ASSERT_TRUE(window);
+    const std::string geometry = app.RunOnDisplay("xwininfo -id " + *window);
+    EXPECT_NE(geometry.find("Absolute upper-left X:  0"), std::string::npos) << geometry;
+    EXPECT_NE(geometry.find("Absolute upper-left Y:  0"), std::string::npos) << geometry;
+    EXPECT_NE(geometry.find("Width: 1024"), std::string::npos) << geometry;
+    EXPECT_NE(geometry.find("Height: 768"), std::string::npos) << geometry;
+    // No decorations: the frame asks the window manager for none.
+    const std::string hints = app.RunOnDisplay("xprop -id " + *window + " _MOTIF_WM_HINTS");
+    EXPECT_NE(hints.find("0x2, 0x0, 0x0"), std::string::npos) << hints;
+    EXPECT_TRUE(app.IsRunning(pid));
+}
+
+TEST(Startup, ASecondCopyOpensNoWindowAndEndsWithStatusZero) {
+    XServer server(800, 600);
+    AppSession app(server);
+    const pid_t first = app.Start();
+    ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs));
+    const pid_t second = app.Start();
+    EXPECT_EQ(app.WaitForExit(second, kStartTimeoutMs), 0);
+    const std::string windows =
+        app.RunOnDisplay("xdotool search --onlyvisible --name '^VelmarScr$'");
+    EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
+    EXPECT_TRUE(app.IsRunning(first));
+}
+
+TEST(Shutdown, EscapeEndsTheProgramWithStatusZeroWithoutTeardown) {
+    XServer server(800, 600);
+    AppSession app(server);
+    const pid_t pid = app.Start();
+    ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs));
+    app.PressKey("Escape");
+    EXPECT_EQ(app.WaitForExit(pid, 10000), 0);
+    EXPECT_TRUE(app.TraceLines().empty());
+}
+
+TEST(Shutdown, ClosingThroughTheSystemTearsTheSceneDownOnce) {
+    XServer server(800, 600);
+    AppSession app(server);
+    const pid_t pid = app.Start();
+    const auto window = app.WaitForWindow(kStartTimeoutMs);
+    ASSERT_TRUE(window);
+    app.CloseWindowThroughSystem(*window);
+    EXPECT_EQ(app.WaitForExit(pid, 10000), 0);
+    EXPECT_EQ(app.TraceLines(), std::vector<std::string>{"DestroyScene"});
+}

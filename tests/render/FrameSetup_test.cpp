@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "render/FrameSetup.h"
+
+TEST(RevealCount, RisesOnePerFrameAndStaysAt200) {
+    int reveal = 0;
+    for (int frame = 1; frame <= 250; ++frame) {
+        reveal = NextRevealCount(reveal);
+        EXPECT_EQ(reveal, std::min(frame, 200));
+    }
+}
+
+TEST(WalkedFishCount, RevealsOneFishPerFrameUpToTheTotal) {
+    // Twelve fish: frame 1 draws fish 0 and 1, frame 11 fish 0..11, then all 12.
+    EXPECT_EQ(WalkedFishCount(12, 1), 2);
+    EXPECT_EQ(WalkedFishCount(12, 11), 12);
+    EXPECT_EQ(WalkedFishCount(12, 200), 12);
+    EXPECT_EQ(WalkedFishCount(0, 200), 0);
+}
+
+TEST(WalkedFishCount, NeverPassesThe200Records) {
+    EXPECT_EQ(WalkedFishCount(2000, 200), 200);
+    EXPECT_EQ(WalkedFishCount(-5, 200), 0);
+}
+
+TEST(FrameFrustum, WideScreensSpreadHorizontallyTallOnesVertically) {
+    const Frustum wide = FrameFrustum(1600, 800);
+    EXPECT_DOUBLE_EQ(wide.left, -0.8);
+    EXPECT_DOUBLE_EQ(wide.right, 0.8);
+    EXPECT_DOUBLE_EQ(wide.bottom, -0.4);
+    EXPECT_DOUBLE_EQ(wide.top, 0.4);
+    const Frustum tall = FrameFrustum(800, 1600);
+    EXPECT_DOUBLE_EQ(tall.left, -0.4);
+    EXPECT_DOUBLE_EQ(tall.right, 0.4);
+    EXPECT_DOUBLE_EQ(tall.bottom, -0.8);
+    EXPECT_DOUBLE_EQ(tall.top, 0.8);
+    EXPECT_DOUBLE_EQ(tall.zNear, 1.0);
+    EXPECT_DOUBLE_EQ(tall.zFar, 1000.0);
+}
+
+TEST(LightLevel, FullAtNoReductionDarkAtHundred) {
+    EXPECT_FLOAT_EQ(LightLevel(0), 1.0f);
+    EXPECT_FLOAT_EQ(LightLevel(40), 0.6f);
+    EXPECT_FLOAT_EQ(LightLevel(100), 0.0f);
+}
+
+TEST(ColorRefToRgb, ReadsRedFromTheLowByte) {
+    const Rgb8 green = ColorRefToRgb(65280);
+    EXPECT_EQ(green.red, 0);
+    EXPECT_EQ(green.green, 255);
+    EXPECT_EQ(green.blue, 0);
+    const Rgb8 mixed = ColorRefToRgb(0x00112233);
+    EXPECT_EQ(mixed.red, 0x33);
+    EXPECT_EQ(mixed.green, 0x22);
+    EXPECT_EQ(mixed.blue, 0x11);
+}

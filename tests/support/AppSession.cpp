@@ -1,0 +1,146 @@
+#include "support/AppSession.h"
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
+#include <thread>
+
+#include <X11/Xlib.h>
+
+namespace {
+void SleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+}  // namespace
+
+XServer::XServer(int width, int height) : width_(width), height_(height) {
+    int fds[2];
+    if (pipe(fds) != 0) throw std::runtime_error("pipe");
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    pid_ = fork();
+    if (pid_ == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        std::freopen("/dev/null", "w", stderr);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    char buffer[32] = {};
+    const ssize_t got = read(fds[0], buffer, sizeof buffer - 1);
+    close(fds[0]);
+    if (got <= 0) throw std::runtime_error("Xvfb did not start");
+    display_ = ":" + std::string(buffer, buffer + got);
+    while (!display_.empty() && (display_.back() == '\n' || display_.back() == ' '))
+        display_.pop_back();
+}
+
+XServer::~XServer() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+AppSession::AppSession(const XServer& server)
+    : server_(server), configHome_(root_.Path() / "config") {
+    std::filesystem::create_directories(configHome_);
+    std::filesystem::create_directories(root_.Path() / "runtime");
+}
+
+AppSession::~AppSession() {
+    for (pid_t pid : started_) {
+        if (IsRunning(pid)) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+}
+
+pid_t AppSession::Start() {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("DISPLAY", server_.Display().c_str(), 1);
+        setenv("HOME", root_.Path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", configHome_.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", (root_.Path() / "runtime").c_str(), 1);
+        setenv("VELMAR_TRACE_FILE", (root_.Path() / "trace.txt").c_str(), 1);
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        unsetenv("GDK_BACKEND");
+        execl(VELMAR_BINARY, VELMAR_BINARY, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    started_.push_back(pid);
+    return pid;
+}
+
+std::optional<int> AppSession::WaitForExit(pid_t pid, int timeoutMs) {
+    for (int waited = 0; waited <= timeoutMs; waited += 20) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            started_.erase(std::remove(started_.begin(), started_.end(), pid), started_.end());
+            if (WIFEXITED(status)) return WEXITSTATUS(status);
+            return std::nullopt;
+        }
+        SleepMs(20);
+    }
+    return std::nullopt;
+}
+
+bool AppSession::IsRunning(pid_t pid) {
+    return waitpid(pid, nullptr, WNOHANG) == 0;
+}
+
+std::string AppSession::RunOnDisplay(const std::string& command) const {
+    const std::string full = "DISPLAY=" + server_.Display() + " " + command + " 2>/dev/null";
+    std::string output;
+    if (std::FILE* pipe = popen(full.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+        pclose(pipe);
+    }
+    return output;
+}
+
+std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
+    for (int waited = 0; waited <= timeoutMs; waited += 100) {
+        std::string id = RunOnDisplay("xdotool search --onlyvisible --name '^VelmarScr$'");
+        if (!id.empty()) return id.substr(0, id.find('\n'));
+        SleepMs(100);
+    }
+    return std::nullopt;
+}
+
+void AppSession::CloseWindowThroughSystem(const std::string& windowId) const {
+    // What a window manager sends for Alt+F4 or the close button.
+    Display* display = XOpenDisplay(server_.Display().c_str());
+    if (!display) return;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = std::stoul(windowId);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+}
+
+void AppSession::PressKey(const std::string& key) const {
+    RunOnDisplay("xdotool mousemove 10 10 click 1 sleep 0.3 key " + key);
+}
+
+std::vector<std::string> AppSession::TraceLines() const {
+    std::vector<std::string> lines;
+    std::ifstream trace(root_.Path() / "trace.txt");
+    for (std::string line; std::getline(trace, line);) lines.push_back(line);
+    return lines;
+}

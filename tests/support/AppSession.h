@@ -1,0 +1,67 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+
+// An X server of its own (Xvfb) for one whole-program test, so tests can run in
+// parallel and see only their own windows.
+class XServer {
+  public:
+    XServer(int width, int height);
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    const std::string& Display() const { return display_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+  private:
+    pid_t pid_ = -1;
+    std::string display_;
+    int width_;
+    int height_;
+};
+
+// The real velmar binary run on an X server, with a private home, settings
+// folder and runtime folder, and a lifecycle trace file.
+class AppSession {
+  public:
+    explicit AppSession(const XServer& server);
+    ~AppSession();
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+
+    // Starts one more copy of the program; returns its process id.
+    pid_t Start();
+    // The exit status of that copy, or nothing when it is still running after
+    // `timeoutMs` (or was ended by a signal).
+    std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
+    bool IsRunning(pid_t pid);
+
+    // Runs a shell command against this session's display; returns its output.
+    std::string RunOnDisplay(const std::string& command) const;
+    // Waits until a top-level window titled "VelmarScr" exists; returns its id.
+    std::optional<std::string> WaitForWindow(int timeoutMs) const;
+    // Gives the program the keyboard (a click, as there is no window manager)
+    // and types the key.
+    void PressKey(const std::string& key) const;
+    // Asks the window to close as a window manager would (Alt+F4).
+    void CloseWindowThroughSystem(const std::string& windowId) const;
+
+    const std::filesystem::path& ConfigHome() const { return configHome_; }
+    std::filesystem::path WorkDir() const { return configHome_ / "velmar"; }
+    std::vector<std::string> TraceLines() const;
+
+  private:
+    const XServer& server_;
+    TempDir root_;
+    std::filesystem::path configHome_;
+    std::vector<pid_t> started_;
+};

@@ -1,0 +1,67 @@
+#include "support/GlTestContext.h"
+
+#include <cstdlib>
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+
+struct GlTestContext::Native {
+    Display* display = nullptr;
+    GLXPbuffer pbuffer = 0;
+    GLXContext context = nullptr;
+};
+
+GlTestContext::GlTestContext(int width, int height)
+    : native_(new Native), width_(width), height_(height) {
+    native_->display = XOpenDisplay(nullptr);
+    if (!native_->display) return;
+    const int attributes[] = {GLX_DRAWABLE_TYPE,
+                              GLX_PBUFFER_BIT,
+                              GLX_RENDER_TYPE,
+                              GLX_RGBA_BIT,
+                              GLX_RED_SIZE,
+                              8,
+                              GLX_GREEN_SIZE,
+                              8,
+                              GLX_BLUE_SIZE,
+                              8,
+                              GLX_DEPTH_SIZE,
+                              24,
+                              None};
+    int count = 0;
+    GLXFBConfig* configs =
+        glXChooseFBConfig(native_->display, DefaultScreen(native_->display), attributes, &count);
+    if (!configs || count == 0) return;
+    const int pbufferAttributes[] = {GLX_PBUFFER_WIDTH, width, GLX_PBUFFER_HEIGHT, height, None};
+    native_->pbuffer = glXCreatePbuffer(native_->display, configs[0], pbufferAttributes);
+    native_->context =
+        glXCreateNewContext(native_->display, configs[0], GLX_RGBA_TYPE, nullptr, True);
+    XFree(configs);
+    ok_ = native_->context && glXMakeContextCurrent(native_->display, native_->pbuffer,
+                                                    native_->pbuffer, native_->context);
+    if (ok_) glViewport(0, 0, width, height);
+}
+
+GlTestContext::~GlTestContext() {
+    if (native_->display) {
+        glXMakeContextCurrent(native_->display, None, None, nullptr);
+        if (native_->context) glXDestroyContext(native_->display, native_->context);
+        if (native_->pbuffer) glXDestroyPbuffer(native_->display, native_->pbuffer);
+        XCloseDisplay(native_->display);
+    }
+    delete native_;
+}
+
+std::array<std::uint8_t, 4> GlTestContext::Pixel(int x, int y) const {
+    std::array<std::uint8_t, 4> rgba{};
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+bool ColourNear(const std::array<std::uint8_t, 4>& actual, int red, int green, int blue,
+                int tolerance) {
+    return std::abs(actual[0] - red) <= tolerance && std::abs(actual[1] - green) <= tolerance &&
+           std::abs(actual[2] - blue) <= tolerance;
+}
