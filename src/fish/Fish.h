@@ -42,6 +42,20 @@ enum WallState : int {
     kWallYBottom = 6,
 };
 
+// The per-frame arrays of the animated mesh, refilled before every draw.
+struct FishPartArrays {
+    std::array<float, 19> yaw{};  // degrees, one per body station
+    std::array<float, 19> bodyWave{};
+    std::array<float, 20> dorsalWave{};
+    std::array<float, 19> pectoralWave{};
+    std::array<float, 23> pelvicWave{};
+    std::array<float, 18> analWave{};
+    std::array<float, 29> tailWave{};
+    std::array<float, 8> lowerJaw{};
+    std::array<float, 11> upperJaw{};
+    std::array<float, 10> eyeWave{};  // always zero
+};
+
 // One fish of the school. Angles in degrees, lengths in world units, speeds in
 // world units per frame. Construction draws from the process-wide random
 // generator in field order, so the school is the same on every run.
@@ -63,8 +77,17 @@ public:
     void ChangeSize(float amount, bool grow);
     void UpdateExtent();
 
-    // Body animation: the per-part arrays for this frame.
+    // One frame of the fish: animate, steer, draw, move, refresh the extent.
+    // `species` is accepted and not used; the caller has bound the skin.
+    void UpdateAndDraw(int species);
+
+    // Body animation. ComputePartArrays fills the arrays in design order (lower
+    // jaw, upper jaw with the mouth toggle, body yaw stepper, then the waves);
+    // DrawParts emits the nine parts with them.
+    void ComputePartArrays(FishPartArrays& arrays);
+    void DrawParts(const FishPartArrays& arrays);
     void SetRotation(float angleDegrees, float ax, float ay, float az);
+    void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s, float t) const;
 
     std::array<float, 16> rotation{};
     float size = 2.0f;
