@@ -19,13 +19,19 @@ constexpr int kFrameTimerPeriodMs = 1;
 }  // namespace
 
 CAquariumView::CAquariumView(wxWindow* parent, wxWindowID id)
-    : wxGLCanvas(parent, ChooseSceneVisual(&pixelFormatFound_), id, wxDefaultPosition,
-                 wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
-      frameTimer_(this) {
+    : CAquariumView(parent, id, ChooseSceneVisual()) {}
+
+CAquariumView::CAquariumView(wxWindow* parent, wxWindowID id,
+                             const std::optional<wxGLAttributes>& visual)
+    : wxGLCanvas(parent, visual ? *visual : DefaultVisual(), id, wxDefaultPosition, wxDefaultSize,
+                 wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+      frameTimer_(this),
+      pixelFormatFound_(visual.has_value()) {
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
     Bind(wxEVT_SIZE, &CAquariumView::OnSize, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this);
+    Bind(wxEVT_IDLE, &CAquariumView::OnIdle, this);
     Bind(wxEVT_KEY_DOWN, &CAquariumView::OnKeyDown, this);
 }
 
@@ -52,7 +58,7 @@ void CAquariumView::InitGL() {
     if (sceneStarted_) return;
     sceneStarted_ = true;
     // If set-up stops early the timer still runs and frames draw what exists.
-    frameTimer_.Start(kFrameTimerPeriodMs);
+    frameTimer_.StartOnce(kFrameTimerPeriodMs);
 
     if (!SetupPixelFormat()) return;
     BuildOverlayFont();
@@ -128,6 +134,17 @@ void CAquariumView::OnEraseBackground(wxEraseEvent&) {}
 void CAquariumView::OnTimer(wxTimerEvent&) {
     RenderFrame();
     HandOverMusicAfterFrame();
+}
+
+// The frame timer is re-armed only once the event queue has drained: a frame
+// never queues behind another, and input, repaints and deferred window
+// deletion (closing the frame) are never starved by a drawing loop that is
+// always due.
+void CAquariumView::OnIdle(wxIdleEvent& event) {
+    if (sceneStarted_ && !sceneDestroyed_ && !frameTimer_.IsRunning()) {
+        frameTimer_.StartOnce(kFrameTimerPeriodMs);
+    }
+    event.Skip();
 }
 
 void CAquariumView::OnKeyDown(wxKeyEvent& event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <GL/gl.h>
@@ -37,6 +38,7 @@ class CAquariumView : public wxGLCanvas {
     bool OverlayShown() const { return showOverlay_; }
 
   private:
+    CAquariumView(wxWindow* parent, wxWindowID id, const std::optional<wxGLAttributes>& visual);
     bool SetupPixelFormat();
     void SetTankBounds();
 
@@ -44,6 +46,7 @@ class CAquariumView : public wxGLCanvas {
     void OnSize(wxSizeEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
     void OnTimer(wxTimerEvent& event);
+    void OnIdle(wxIdleEvent& event);
     void OnKeyDown(wxKeyEvent& event);
 
     // Steps of the set-up and of the frame that the later subsystems fill in.
@@ -67,9 +70,9 @@ class CAquariumView : public wxGLCanvas {
 
     std::unique_ptr<wxGLContext> context_;
     wxTimer frameTimer_;
+    const bool pixelFormatFound_;
     bool sceneStarted_ = false;
     bool sceneDestroyed_ = false;
-    bool pixelFormatFound_ = false;
 
     int revealCount_ = 0;
     bool showOverlay_ = true;

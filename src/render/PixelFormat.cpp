@@ -13,16 +13,18 @@ wxGLAttributes DoubleBufferedRgba(int depthBits) {
 }
 }  // namespace
 
-wxGLAttributes ChooseSceneVisual(bool* found) {
+std::optional<wxGLAttributes> ChooseSceneVisual() {
     for (int depthBits : {32, 24, 16}) {
         wxGLAttributes attributes = DoubleBufferedRgba(depthBits);
-        if (wxGLCanvas::IsDisplaySupported(attributes)) {
-            *found = true;
-            return attributes;
-        }
+        if (wxGLCanvas::IsDisplaySupported(attributes)) return attributes;
     }
-    wxGLAttributes fallback;
-    fallback.Defaults().EndList();
-    *found = wxGLCanvas::IsDisplaySupported(fallback);
-    return fallback;
+    wxGLAttributes fallback = DefaultVisual();
+    if (wxGLCanvas::IsDisplaySupported(fallback)) return fallback;
+    return std::nullopt;
+}
+
+wxGLAttributes DefaultVisual() {
+    wxGLAttributes attributes;
+    attributes.Defaults().EndList();
+    return attributes;
 }

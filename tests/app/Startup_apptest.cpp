@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
 
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"
@@ -20,9 +23,19 @@ TEST(Startup, CoversTheScreenWithAnUndecoratedBlackWindow) {
     EXPECT_NE(geometry.find("Absolute upper-left Y:  0"), std::string::npos) << geometry;
     EXPECT_NE(geometry.find("Width: 1024"), std::string::npos) << geometry;
     EXPECT_NE(geometry.find("Height: 768"), std::string::npos) << geometry;
-    // No decorations: the frame asks the window manager for none.
+    // No decorations: flags, functions, then the decorations field, which must be 0.
     const std::string hints = app.RunOnDisplay("xprop -id " + *window + " _MOTIF_WM_HINTS");
-    EXPECT_NE(hints.find("0x2, 0x0, 0x0"), std::string::npos) << hints;
+    unsigned flags = 0, functions = 0, decorations = 1;
+    ASSERT_EQ(std::sscanf(hints.c_str(), "_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = %x, %x, %x", &flags,
+                          &functions, &decorations),
+              3)
+        << hints;
+    EXPECT_TRUE(flags & 0x2) << hints;
+    EXPECT_EQ(decorations, 0u) << hints;
+    // Nothing is configured yet: the scene is the black backdrop alone.
+    const ScreenCapture screen = CaptureScreen(server.Display(), server.Width(), server.Height());
+    ASSERT_EQ(screen.width, 1024);
+    EXPECT_EQ(screen.LitPixelCount(), 0);
     EXPECT_TRUE(app.IsRunning(pid));
 }
 
@@ -55,6 +68,7 @@ TEST(Shutdown, ClosingThroughTheSystemTearsTheSceneDownOnce) {
     const pid_t pid = app.Start();
     const auto window = app.WaitForWindow(kStartTimeoutMs);
     ASSERT_TRUE(window);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     app.CloseWindowThroughSystem(*window);
     EXPECT_EQ(app.WaitForExit(pid, 10000), 0);
     EXPECT_EQ(app.TraceLines(), std::vector<std::string>{"DestroyScene"});
