@@ -148,6 +148,6 @@ void CAquariumView::OnIdle(wxIdleEvent& event) {
 }
 
 void CAquariumView::OnKeyDown(wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_F1) showOverlay_ = !showOverlay_;
+    if (event.GetKeyCode() == WXK_F1) overlay_.Toggle();
     event.Skip();
 }

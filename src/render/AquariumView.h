@@ -9,6 +9,7 @@
 #include <wx/timer.h>
 
 #include "interaction/CommandIds.h"
+#include "render/OverlayVisibility.h"
 #include "render/TankBounds.h"
 
 // The one child of the main frame. It owns the GL context and the whole scene,
@@ -35,7 +36,7 @@ class CAquariumView : public wxGLCanvas {
     bool HandleCommand(int commandId);
 
     const TankBounds& Tank() const { return tankBounds_; }
-    bool OverlayShown() const { return showOverlay_; }
+    bool OverlayShown() const { return overlay_.Shown(); }
 
   private:
     CAquariumView(wxWindow* parent, wxWindowID id, const std::optional<wxGLAttributes>& visual);
@@ -75,7 +76,8 @@ class CAquariumView : public wxGLCanvas {
     bool sceneDestroyed_ = false;
 
     int revealCount_ = 0;
-    bool showOverlay_ = true;
+    OverlayVisibility overlay_;
+    GLuint fontBase_ = 0;
     TankBounds tankBounds_;
     std::string unpackDir_;
     GLuint backgroundTexture_ = 0;

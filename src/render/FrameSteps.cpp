@@ -3,8 +3,11 @@
 
 #include "music/MusicHandover.h"
 #include "render/AquariumView.h"
+#include "render/Overlay.h"
 
-void CAquariumView::DrawOverlayStep() {}
+void CAquariumView::DrawOverlayStep() {
+    DrawOverlay(overlay_, fontBase_);
+}
 
 void CAquariumView::DrawFishSchool() {}
 

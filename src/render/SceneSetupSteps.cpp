@@ -1,8 +1,11 @@
 // The set-up steps of the scene that belong to other subsystems. Each runs once
 // from InitGL, in the order InitGL gives.
 #include "render/AquariumView.h"
+#include "render/OverlayFont.h"
 
-void CAquariumView::BuildOverlayFont() {}
+void CAquariumView::BuildOverlayFont() {
+    fontBase_ = BuildFont();
+}
 
 void CAquariumView::BuildBackgroundSurface() {}
 

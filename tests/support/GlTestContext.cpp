@@ -5,6 +5,15 @@
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
+namespace {
+// One connection for the whole test process: Mesa keeps per-display state that
+// does not survive closing and reopening the display between contexts.
+Display* SharedDisplay() {
+    static Display* display = XOpenDisplay(nullptr);
+    return display;
+}
+}  // namespace
+
 struct GlTestContext::Native {
     Display* display = nullptr;
     GLXPbuffer pbuffer = 0;
@@ -13,7 +22,7 @@ struct GlTestContext::Native {
 
 GlTestContext::GlTestContext(int width, int height)
     : native_(new Native), width_(width), height_(height) {
-    native_->display = XOpenDisplay(nullptr);
+    native_->display = SharedDisplay();
     if (!native_->display) return;
     const int attributes[] = {GLX_DRAWABLE_TYPE,
                               GLX_PBUFFER_BIT,
@@ -47,7 +56,6 @@ GlTestContext::~GlTestContext() {
         glXMakeContextCurrent(native_->display, None, None, nullptr);
         if (native_->context) glXDestroyContext(native_->display, native_->context);
         if (native_->pbuffer) glXDestroyPbuffer(native_->display, native_->pbuffer);
-        XCloseDisplay(native_->display);
     }
     delete native_;
 }

@@ -1,0 +1,28 @@
+#include "render/Overlay.h"
+
+#include "render/OverlayFont.h"
+#include "render/OverlayVisibility.h"
+
+namespace {
+struct OverlayLine {
+    float x, y, z;
+    const char* text;
+};
+
+constexpr OverlayLine kOverlayLines[] = {
+    {-5.5f, 4.0f, -60.0f, "Velmar Screensaver 1.0"},
+    {-4.0f, 1.0f, -60.0f, "[Right Click]: Toolbar popup"},
+    {-4.0f, 0.0f, -60.0f, "[ESC]: Exit"},
+    {-4.0f, -2.0f, -60.0f, "www.velmar-aquarium.example"},
+};
+}  // namespace
+
+void DrawOverlay(OverlayVisibility& visibility, GLuint fontBase) {
+    if (!visibility.NextFrame()) return;
+    for (const OverlayLine& line : kOverlayLines) {
+        glPushMatrix();
+        glTranslatef(line.x, line.y, line.z);
+        glPrint(fontBase, "%s", line.text);
+        glPopMatrix();
+    }
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <GL/gl.h>
+
+// Solid 3-D letters in display lists: 256 consecutive lists, one per character
+// code (Latin-1), each drawing its glyph one unit (one em) high from the
+// current origin, extruded 0.2 units along -z, and moving the origin to the
+// next letter. The list for code 255 stays empty.
+
+// Builds the lists once, from the system's default bold sans face. Returns the
+// first list, or 0 when no font could be loaded (text then draws nothing).
+GLuint BuildFont();
+
+// printf-style text at the current model-view origin, running along +x. At most
+// 255 characters are drawn; longer text is cut, never overrun.
+void glPrint(GLuint fontBase, const char* format, ...) __attribute__((format(printf, 2, 3)));
