@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -33,13 +34,14 @@ XServer::XServer(int width, int height) : width_(width), height_(height) {
         _exit(127);
     }
     close(fds[1]);
-    char buffer[32] = {};
-    const ssize_t got = read(fds[0], buffer, sizeof buffer - 1);
+    // Xvfb writes the number and the newline separately; stopping after the first
+    // write would make its second one fail and the server quit.
+    std::string number;
+    char c = 0;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
     close(fds[0]);
-    if (got <= 0) throw std::runtime_error("Xvfb did not start");
-    display_ = ":" + std::string(buffer, buffer + got);
-    while (!display_.empty() && (display_.back() == '\n' || display_.back() == ' '))
-        display_.pop_back();
+    if (number.empty()) throw std::runtime_error("Xvfb did not start");
+    display_ = ":" + number;
 }
 
 XServer::~XServer() {
@@ -74,6 +76,9 @@ pid_t AppSession::Start() {
         setenv("VELMAR_TRACE_FILE", (root_.Path() / "trace.txt").c_str(), 1);
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
         unsetenv("GDK_BACKEND");
+        const std::string log = (root_.Path() / "velmar.log").string();
+        std::freopen(log.c_str(), "a", stdout);
+        std::freopen(log.c_str(), "a", stderr);
         execl(VELMAR_BINARY, VELMAR_BINARY, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -136,6 +141,11 @@ void AppSession::CloseWindowThroughSystem(const std::string& windowId) const {
 
 void AppSession::PressKey(const std::string& key) const {
     RunOnDisplay("xdotool mousemove 10 10 click 1 sleep 0.3 key " + key);
+}
+
+std::string AppSession::Output() const {
+    std::ifstream log(root_.Path() / "velmar.log");
+    return std::string(std::istreambuf_iterator<char>(log), {});
 }
 
 std::vector<std::string> AppSession::TraceLines() const {

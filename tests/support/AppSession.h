@@ -58,6 +58,8 @@ class AppSession {
     const std::filesystem::path& ConfigHome() const { return configHome_; }
     std::filesystem::path WorkDir() const { return configHome_ / "velmar"; }
     std::vector<std::string> TraceLines() const;
+    // What every copy started here wrote to standard output and error.
+    std::string Output() const;
 
   private:
     const XServer& server_;

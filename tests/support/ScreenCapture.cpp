@@ -1,7 +1,11 @@
 #include "support/ScreenCapture.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
+
+#include "support/AppSession.h"
 
 std::array<std::uint8_t, 3> ScreenCapture::At(int x, int y) const {
     const std::size_t offset = (static_cast<std::size_t>(y) * width + x) * 3;
@@ -31,6 +35,18 @@ ScreenCapture CaptureScreen(const std::string& display, int width, int height) {
         }
     }
     return capture;
+}
+
+bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenCapture&)>& holds,
+                   int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    do {
+        const ScreenCapture screen =
+            CaptureScreen(server.Display(), server.Width(), server.Height());
+        if (screen.width == server.Width() && holds(screen)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
 }
 
 void SaveScreenshot(const std::string& display, const std::string& fileName) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,19 @@ struct ScreenCapture {
 
     // Origin top left, as on screen.
     std::array<std::uint8_t, 3> At(int x, int y) const;
+    bool IsBlack(int x, int y) const { return At(x, y) == std::array<std::uint8_t, 3>{0, 0, 0}; }
     // How many pixels are not black.
     int LitPixelCount() const;
 };
 
+class XServer;
+
 ScreenCapture CaptureScreen(const std::string& display, int width, int height);
+
+// Captures the screen until the predicate holds (true) or the time is up (false).
+// The first frames of a program may still show the toolkit's grey background.
+bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenCapture&)>& holds,
+                   int timeoutMs = 15000);
 
 // Keeps a PNG of the screen next to the test binary, for a person to look at.
 void SaveScreenshot(const std::string& display, const std::string& fileName);
