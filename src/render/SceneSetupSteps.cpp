@@ -1,6 +1,7 @@
 // The set-up steps of the scene that belong to other subsystems. Each runs once
 // from InitGL, in the order InitGL gives.
 #include "render/AquariumView.h"
+#include "settings/LoadAquariumSettings.h"
 
 void CAquariumView::BuildOverlayFont() {}
 
@@ -10,7 +11,9 @@ void CAquariumView::LoadBackgroundTexture() {}
 
 void CAquariumView::LoadFishSkins() {}
 
-void CAquariumView::LoadSettings() {}
+void CAquariumView::LoadSettings() {
+    LoadAquariumSettings();
+}
 
 void CAquariumView::PlaceScene() {}
 
