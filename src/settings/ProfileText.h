@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The text of a private-profile (ini) file, read and edited one key at a time
 // with the rules of the Windows profile functions:

@@ -1,5 +1,7 @@
 #include "settings/SettingsFile.h"
 
+#include <utility>
+
 #include "platform/WorkDir.h"
 #include "settings/ProfileFile.h"
 
