@@ -2,6 +2,7 @@
 // from InitGL, in the order InitGL gives.
 #include "render/AquariumView.h"
 #include "render/OverlayFont.h"
+#include "settings/LoadAquariumSettings.h"
 
 void CAquariumView::BuildOverlayFont() {
     fontBase_ = BuildFont();
@@ -13,7 +14,9 @@ void CAquariumView::LoadBackgroundTexture() {}
 
 void CAquariumView::LoadFishSkins() {}
 
-void CAquariumView::LoadSettings() {}
+void CAquariumView::LoadSettings() {
+    LoadAquariumSettings();
+}
 
 void CAquariumView::PlaceScene() {}
 

@@ -1,0 +1,117 @@
+#include "settings/LoadAquariumSettings.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "platform/CrtAtoi.h"
+#include "platform/Random.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+constexpr int kMaxFishPerSpecies = 200;
+constexpr int kRandomCountModulus = 20;
+
+struct ValidRange {
+    int min;
+    int max;
+};
+
+// One key of "Aquarium Settings". Exactly one of the two fields is set; the
+// phase keys keep only the integer part of their text, held as a float.
+struct SettingRule {
+    const char* key;
+    int AquariumSettings::*intField;
+    float AquariumSettings::*floatField;
+    int absentValue;
+    const char* absentText;
+    std::optional<int> forcedValue;
+    std::optional<ValidRange> validRange;
+};
+
+using S = AquariumSettings;
+// In file order: a file without the section gains its keys in this order.
+const SettingRule kRules[] = {
+    {"Show Water", &S::showWater, nullptr, 1, "1", 0, std::nullopt},
+    {"Show Light", &S::showLight, nullptr, 1, "1", 0, std::nullopt},
+    {"Show Terra", &S::showTerra, nullptr, 1, "1", 1, std::nullopt},
+    {"FRONT GUDING", &S::frontGuding, nullptr, 1, "1", std::nullopt, std::nullopt},
+    {"FRONTCOLOR", &S::frontColor, nullptr, 16777215, "16777215", std::nullopt, std::nullopt},
+    {"FRONT MANJIANBIAN", &S::frontManJianBian, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"FRONT COLOR1", &S::frontColor1, nullptr, 16777215, "16777215", std::nullopt, std::nullopt},
+    {"FRONT COLOR2", &S::frontColor2, nullptr, 16777215, "16777215", std::nullopt, std::nullopt},
+    {"FRONT AUTOJIANBIAN", &S::frontAutoJianBian, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"CHECK LOCKFORE", &S::checkLockFore, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"LOCKFORE ROT", nullptr, &S::lockForeRot, 0, "0", std::nullopt, std::nullopt},
+    {"BACK GUDING", &S::backGuding, nullptr, 0, "0", 1, std::nullopt},
+    {"BACKCOLOR", &S::backColor, nullptr, 0, "0", 0, std::nullopt},
+    {"BACK MANJIANBIAN", &S::backManJianBian, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"BACK COLOR1", &S::backColor1, nullptr, 65280, "65280", std::nullopt, std::nullopt},
+    {"BACK COLOR2", &S::backColor2, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"BACK AUTOJIANBIAN", &S::backAutoJianBian, nullptr, 1, "1", 0, std::nullopt},
+    {"CHECK LOCKBACK", &S::checkLockBack, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"LOCKBACK ROT", nullptr, &S::lockBackRot, 0, "0", std::nullopt, std::nullopt},
+    // The half is what the file has always held; atoi reads it back as 32767.
+    {"YINLIANG", &S::yinLiang, nullptr, 32767, "32767.5", std::nullopt, std::nullopt},
+    {"QIPAONUM", &S::qiPaoNum, nullptr, 100, "100", std::nullopt, std::nullopt},
+    {"BACKGROUND", &S::background, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"FOGNONGDU", &S::fogNongDu, nullptr, 25, "25", std::nullopt, ValidRange{0, 25}},
+    {"LIGHTQIANGDU", &S::lightQiangDu, nullptr, 0, "0", std::nullopt, ValidRange{0, 100}},
+    {"CHECK VIEWS", &S::checkViews, nullptr, 1, "1", std::nullopt, std::nullopt},
+    {"VIEWSLEFTRIGHT", &S::viewsLeftRight, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"VIEWSNEARFAR", &S::viewsNearFar, nullptr, 0, "0", std::nullopt, std::nullopt},
+};
+
+bool OutOfRange(const SettingRule& rule, int value) {
+    return rule.validRange && (value < rule.validRange->min || value > rule.validRange->max);
+}
+
+int ReadAndRepairValue(ProfileText& profile, const SettingRule& rule) {
+    const std::string text = profile.Get(kAquariumSettingsSection, rule.key);
+    int value = CrtAtoi(text);
+    if (text.empty() || OutOfRange(rule, value)) {
+        value = rule.absentValue;
+        profile.Set(kAquariumSettingsSection, rule.key, rule.absentText);
+    }
+    if (rule.forcedValue) {
+        value = *rule.forcedValue;
+        profile.Set(kAquariumSettingsSection, rule.key, std::to_string(value));
+    }
+    return value;
+}
+
+int ReadAndRepairFishCount(ProfileText& profile, int species) {
+    const std::string key = "Fish" + std::to_string(species);
+    const std::string text = profile.Get(kFishNumberSection, key);
+    int count = CrtAtoi(text);
+    if (text.empty()) {
+        count = CrtRand() % kRandomCountModulus;
+        profile.Set(kFishNumberSection, key, std::to_string(count));
+    }
+    // A negative count would make the species' slot ranges overlap or run
+    // backwards; in memory it counts as none, the file keeps its text.
+    return std::clamp(count, 0, kMaxFishPerSpecies);
+}
+}  // namespace
+
+AquariumSettings ReadAndRepairSettings(ProfileText& profile) {
+    AquariumSettings settings;
+    for (const SettingRule& rule : kRules) {
+        const int value = ReadAndRepairValue(profile, rule);
+        if (rule.intField) {
+            settings.*rule.intField = value;
+        } else {
+            settings.*rule.floatField = static_cast<float>(value);
+        }
+    }
+    for (std::size_t species = 0; species < settings.fishCounts.size(); ++species) {
+        settings.fishCounts[species] = ReadAndRepairFishCount(profile, static_cast<int>(species));
+    }
+    return settings;
+}
+
+void LoadAquariumSettings() {
+    SettingsFile file;
+    aquariumSettings = ReadAndRepairSettings(file.Profile());
+    file.Save();
+}

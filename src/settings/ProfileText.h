@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+// The text of a private-profile (ini) file, read and edited one key at a time
+// with the rules of the Windows profile functions:
+//   - "[Section]" lines open sections; "key=value" lines inside them hold values.
+//   - Section and key names match without regard to ASCII letter case, with
+//     surrounding blanks ignored; only the first matching section is searched
+//     and the first matching key in it wins.
+//   - A value is the text after the first '=', surrounding blanks trimmed.
+//   - Lines before the first section, lines without '=', and lines starting
+//     with ';' or '#' are never matched and are kept as they stand.
+// Both CRLF and LF line ends read; new lines take the text's own line end.
+class ProfileText {
+  public:
+    // What the Windows functions return through their 128-byte buffer.
+    static constexpr std::size_t kMaxValueLength = 127;
+
+    ProfileText() = default;
+    explicit ProfileText(std::string text) : text_(std::move(text)) {}
+
+    // The value of the key, at most `maxLength` characters; empty when the
+    // section or the key is absent.
+    std::string Get(std::string_view section, std::string_view key,
+                    std::size_t maxLength = kMaxValueLength) const;
+
+    // Replaces the key's value and nothing else on its line. A missing key is
+    // added after the section's last key, a missing section at the end of the
+    // text. Every other byte of the text stays as it was. A value is cut at its
+    // first line break so that it cannot spill into a line of its own.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+
+    const std::string& Text() const { return text_; }
+
+  private:
+    std::string text_;
+};
