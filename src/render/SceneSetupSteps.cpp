@@ -2,9 +2,18 @@
 // from InitGL, in the order InitGL gives.
 #include "render/AquariumView.h"
 
+#include "fish/FoodPelletGl.h"
+#include "settings/AquariumSettings.h"
+#include "tank/BackgroundSurfaceGl.h"
+#include "tank/BubbleEmitterGl.h"
+#include "tank/CatchMarkerGl.h"
+
 void CAquariumView::BuildOverlayFont() {}
 
-void CAquariumView::BuildBackgroundSurface() {}
+void CAquariumView::BuildBackgroundSurface() {
+    backgroundSurface_.UpdateControlNet(tankBounds_, aquariumSettings.background);
+    DrawBackgroundSurfaceGl(backgroundSurface_);
+}
 
 void CAquariumView::LoadBackgroundTexture() {}
 
@@ -12,8 +21,39 @@ void CAquariumView::LoadFishSkins() {}
 
 void CAquariumView::LoadSettings() {}
 
-void CAquariumView::PlaceScene() {}
+void CAquariumView::PlaceScene() {
+    PlaceBubbleEmitters();
+    // The fish are placed here, between the bubbles and the net.
+    PlaceCatchMarker();
+}
 
-void CAquariumView::InitFoodPellets() {}
+void CAquariumView::PlaceBubbleEmitters() {
+    // The warm-up draws go to the back buffer before the first frame, so the
+    // columns are already rising when the tank first shows.
+    constexpr int kWarmUpDraws = 110;
+    for (int e = 0; e < kBubbleEmitterCount; ++e) {
+        emitterPositions_[e] = BubbleEmitterPosition(tankBounds_, e);
+        BubbleEmitter& emitter = bubbleEmitters_[e];
+        emitter.Init(kBubblePoolSize);
+        emitter.SetColoured(false);
+        for (int i = 0; i < kWarmUpDraws; ++i) {
+            DrawBubbleEmitterGl(emitter, BubbleDrawCount(aquariumSettings.qiPaoNum),
+                                bubbleTexture_);
+        }
+    }
+}
+
+void CAquariumView::PlaceCatchMarker() {
+    GlCatchMarkerPainter painter;
+    catchMarker_.Reset(0.0f, 0.0f, -70.0f, painter);
+}
+
+void CAquariumView::InitFoodPellets() {
+    flakeList_ = BuildFlakeList();
+    for (FoodPellet& pellet : foodPellets_) {
+        pellet.Init();
+        pellet.displayList = flakeList_;
+    }
+}
 
 void CAquariumView::CreateDialogs() {}
