@@ -29,8 +29,12 @@ SurfacePoint Bernstein(double u, const std::array<SurfacePoint, 6>& p) {
     return sum;
 }
 
+// The phase is kept on the grid of whole steps: summing 0.008 in single
+// precision drifts past 1.0 one step early, while the sway must run exactly
+// from 0 up to 1.008 and down to -0.504.
 void BackgroundSurface::AdvanceSway() {
-    swayPhase = static_cast<float>(swayRising ? swayPhase + kSwayStep : swayPhase - kSwayStep);
+    const double steps = std::round(swayPhase / kSwayStep) + (swayRising ? 1.0 : -1.0);
+    swayPhase = static_cast<float>(steps * kSwayStep);
     if (swayPhase > kSwayHigh) swayRising = false;
     if (swayPhase < kSwayLow) swayRising = true;
 }
