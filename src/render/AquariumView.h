@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -8,9 +9,14 @@
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
+#include "fish/FoodPellet.h"
 #include "interaction/CommandIds.h"
 #include "render/OverlayVisibility.h"
 #include "render/TankBounds.h"
+#include "tank/BackgroundSurface.h"
+#include "tank/BubbleColumns.h"
+#include "tank/BubbleEmitter.h"
+#include "tank/CatchMarker.h"
 
 // The one child of the main frame. It owns the GL context and the whole scene,
 // runs the one-time set-up once it is on screen, and draws a frame on every tick
@@ -57,6 +63,8 @@ class CAquariumView : public wxGLCanvas {
     void LoadFishSkins();
     void LoadSettings();
     void PlaceScene();
+    void PlaceBubbleEmitters();
+    void PlaceCatchMarker();
     void InitFoodPellets();
     void CreateDialogs();
     void DrawOverlayStep();
@@ -65,6 +73,8 @@ class CAquariumView : public wxGLCanvas {
     void DrawCatchMarker();
     void DrawBubbles();
     void DrawFoodPellets();
+    // The fish walk calls this for every fish it draws uncaught.
+    void ClearCatchMarkerSlot(int slot);
     void RunPickPass();
     void PickFishUnderCursor();
     void HandOverMusicAfterFrame();
@@ -91,4 +101,14 @@ class CAquariumView : public wxGLCanvas {
     int screenWidth_ = 1680;
     int screenHeight_ = 1050;
     float cameraOffset_ = -5.0f;
+
+    std::array<BubbleEmitter, kBubbleEmitterCount> bubbleEmitters_;
+    std::array<std::array<float, 3>, kBubbleEmitterCount> emitterPositions_{};
+    GLuint bubbleTexture_ = 0;
+    CatchMarker catchMarker_;
+    BackgroundSurface backgroundSurface_;
+    // Built after the fish: both draw from the random stream when constructed.
+    std::array<FoodPellet, 20> foodPellets_;
+    GLuint pelletTexture_ = 0;  // loaded at set-up; the flake itself is drawn untextured
+    GLuint flakeList_ = 0;      // one flake shape shared by all pellets
 };

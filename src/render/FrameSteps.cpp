@@ -1,9 +1,15 @@
 // The steps of one frame that belong to other subsystems, in frame order.
 #include <GL/gl.h>
 
+#include "fish/FoodPelletGl.h"
 #include "music/MusicHandover.h"
 #include "render/AquariumView.h"
+#include "render/FrameSetup.h"
 #include "render/Overlay.h"
+#include "settings/AquariumSettings.h"
+#include "tank/BackgroundSurfaceGl.h"
+#include "tank/BubbleEmitterGl.h"
+#include "tank/CatchMarkerGl.h"
 
 void CAquariumView::DrawOverlayStep() {
     DrawOverlay(overlay_, fontBase_);
@@ -11,9 +17,28 @@ void CAquariumView::DrawOverlayStep() {
 
 void CAquariumView::DrawFishSchool() {}
 
-void CAquariumView::DrawBackgroundSurface() {}
+void CAquariumView::ClearCatchMarkerSlot(int slot) {
+    if (slot < 0 || slot >= CatchMarker::kSlotCount) return;
+    catchMarker_.slots[slot].caught = false;
+}
 
-void CAquariumView::DrawCatchMarker() {}
+void CAquariumView::DrawBackgroundSurface() {
+    if (aquariumSettings.background != 0 || aquariumSettings.showTerra == 0) return;
+    glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
+    glPushMatrix();
+    backgroundSurface_.UpdateControlNet(tankBounds_, aquariumSettings.background);
+    DrawBackgroundSurfaceGl(backgroundSurface_);
+    glPopMatrix();
+}
+
+void CAquariumView::DrawCatchMarker() {
+    if (mode_ != kCommandCatch || revealCount_ != kRevealLimit) return;
+    GlCatchMarkerPainter painter;
+    glPushMatrix();
+    catchMarker_.Draw(painter);
+    catchMarker_.Step(painter);
+    glPopMatrix();
+}
 
 void CAquariumView::DrawBubbles() {
     glPushMatrix();
@@ -21,13 +46,29 @@ void CAquariumView::DrawBubbles() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
+    const int bubbleCount = BubbleDrawCount(aquariumSettings.qiPaoNum);
+    for (int e = 0; e < kBubbleEmitterCount; ++e) {
+        const std::array<float, 3> origin = BubbleDrawOrigin(emitterPositions_[e]);
+        glPushMatrix();
+        glTranslatef(origin[0], origin[1], origin[2]);
+        DrawBubbleEmitterGl(bubbleEmitters_[e], bubbleCount, bubbleTexture_);
+        glPopMatrix();
+    }
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
     glPopMatrix();
     glDisable(GL_LIGHTING);
 }
 
-void CAquariumView::DrawFoodPellets() {}
+void CAquariumView::DrawFoodPellets() {
+    GlPelletPainter painter;
+    for (FoodPellet& pellet : foodPellets_) {
+        if (!pellet.IsActive()) continue;
+        glPushMatrix();
+        pellet.Draw(painter);
+        glPopMatrix();
+    }
+}
 
 void CAquariumView::RunPickPass() {}
 

@@ -1,14 +1,22 @@
 // The set-up steps of the scene that belong to other subsystems. Each runs once
 // from InitGL, in the order InitGL gives.
+#include "fish/FoodPelletGl.h"
 #include "render/AquariumView.h"
 #include "render/OverlayFont.h"
+#include "settings/AquariumSettings.h"
 #include "settings/LoadAquariumSettings.h"
+#include "tank/BackgroundSurfaceGl.h"
+#include "tank/BubbleEmitterGl.h"
+#include "tank/CatchMarkerGl.h"
 
 void CAquariumView::BuildOverlayFont() {
     fontBase_ = BuildFont();
 }
 
-void CAquariumView::BuildBackgroundSurface() {}
+void CAquariumView::BuildBackgroundSurface() {
+    backgroundSurface_.UpdateControlNet(tankBounds_, aquariumSettings.background);
+    DrawBackgroundSurfaceGl(backgroundSurface_);
+}
 
 void CAquariumView::LoadBackgroundTexture() {}
 
@@ -18,8 +26,39 @@ void CAquariumView::LoadSettings() {
     LoadAquariumSettings();
 }
 
-void CAquariumView::PlaceScene() {}
+void CAquariumView::PlaceScene() {
+    PlaceBubbleEmitters();
+    // The fish are placed here, between the bubbles and the net.
+    PlaceCatchMarker();
+}
 
-void CAquariumView::InitFoodPellets() {}
+void CAquariumView::PlaceBubbleEmitters() {
+    // The warm-up draws go to the back buffer before the first frame, so the
+    // columns are already rising when the tank first shows.
+    constexpr int kWarmUpDraws = 110;
+    for (int e = 0; e < kBubbleEmitterCount; ++e) {
+        emitterPositions_[e] = BubbleEmitterPosition(tankBounds_, e);
+        BubbleEmitter& emitter = bubbleEmitters_[e];
+        emitter.Init(kBubblePoolSize);
+        emitter.SetColoured(false);
+        for (int i = 0; i < kWarmUpDraws; ++i) {
+            DrawBubbleEmitterGl(emitter, BubbleDrawCount(aquariumSettings.qiPaoNum),
+                                bubbleTexture_);
+        }
+    }
+}
+
+void CAquariumView::PlaceCatchMarker() {
+    GlCatchMarkerPainter painter;
+    catchMarker_.Reset(0.0f, 0.0f, -70.0f, painter);
+}
+
+void CAquariumView::InitFoodPellets() {
+    flakeList_ = BuildFlakeList();
+    for (FoodPellet& pellet : foodPellets_) {
+        pellet.Init();
+        pellet.displayList = flakeList_;
+    }
+}
 
 void CAquariumView::CreateDialogs() {}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "tank/CatchMarker.h"
+
+// Draws the net as the cached wire cone (base radius 3, height 1, apex toward
+// +z) at the marker's place, inside its own push and pop of the matrix.
+class GlCatchMarkerPainter : public CatchMarkerPainter {
+  public:
+    void DrawCone(const std::array<float, 3>& at, float spinDegrees) override;
+};
