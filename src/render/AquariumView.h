@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
+#include "fish/FishSchool.h"
 #include "interaction/CommandIds.h"
 #include "render/TankBounds.h"
 
@@ -53,10 +55,16 @@ class CAquariumView : public wxGLCanvas {
     void LoadFishSkins();
     void LoadSettings();
     void PlaceScene();
+    void PlaceFishSchool();
     void InitFoodPellets();
     void CreateDialogs();
     void DrawOverlayStep();
     void DrawFishSchool();
+    void DrawSchoolSlot(int slot, int species);
+    void ClearCatchMarkerSlot(int slot);
+    void FeedSteer(int school, int slot);
+    void FoodTest(int school, int slot);
+    void CatchTest(int school, int slot);
     void DrawBackgroundSurface();
     void DrawCatchMarker();
     void DrawBubbles();
@@ -72,6 +80,9 @@ class CAquariumView : public wxGLCanvas {
     bool pixelFormatFound_ = false;
 
     int revealCount_ = 0;
+    // Each fish draws from the random stream as it is built: after the bubble
+    // emitters, before the catch marker and the food pellets.
+    std::array<Fish, kSchoolSlots> fish_;
     bool showOverlay_ = true;
     TankBounds tankBounds_;
     std::string unpackDir_;

@@ -12,7 +12,15 @@ void CAquariumView::LoadFishSkins() {}
 
 void CAquariumView::LoadSettings() {}
 
-void CAquariumView::PlaceScene() {}
+// Bubble emitters, fish, then the catch marker: each takes its turn at the one
+// random stream, so the order fixes where everything starts.
+void CAquariumView::PlaceScene() {
+    PlaceFishSchool();
+}
+
+void CAquariumView::PlaceFishSchool() {
+    for (Fish& fish : fish_) PlaceFish(fish, tankBounds_);
+}
 
 void CAquariumView::InitFoodPellets() {}
 
