@@ -12,11 +12,13 @@ void Fish::UpdateExtent() {
     const float height = extent.height * size;
     const float depth = extent.depth * size;
     const float half = length / 2.0f;
-    const float p = pitch * kRadiansPerDegree;
-    const float t = targetHeading * kRadiansPerDegree;
-    const float dx = std::fabs(std::cos(t) * std::cos(p)) * half;
-    const float dy = std::fabs(std::sin(p)) * half;
-    const float dz = std::fabs(std::sin(t)) * half;
+    const float cosP = std::cos(pitch * kRadiansPerDegree);
+    const float sinP = std::sin(pitch * kRadiansPerDegree);
+    const float cosT = std::cos(targetHeading * kRadiansPerDegree);
+    const float sinT = std::sin(targetHeading * kRadiansPerDegree);
+    const float dx = std::fabs(cosT * cosP) * half;
+    const float dy = std::fabs(sinP) * half;
+    const float dz = std::fabs(sinT) * half;
     const float x = position[0];
     const float y = position[1];
     const float z = position[2];
@@ -27,8 +29,8 @@ void Fish::UpdateExtent() {
     extent.head = {x + headDx, y + headDy, z + headDz};
     extent.tail = {x - headDx, y - headDy, z - headDz};
 
-    const float halfY = std::max(dy, std::fabs(std::cos(p)) * height / 2.0f);
-    const float halfZ = std::max(dz, std::fabs(std::cos(t)) * depth / 2.0f);
+    const float halfY = std::max(dy, std::fabs(cosP) * height / 2.0f);
+    const float halfZ = std::max(dz, std::fabs(cosT) * depth / 2.0f);
     extent.xMin = x - dx;
     extent.xMax = x + dx;
     extent.yMin = y - halfY;
