@@ -90,10 +90,14 @@ class Fish {
     void ChangeSize(float amount, bool grow);
     void UpdateExtent();
 
-    // The GL-free steps of one frame, in the order UpdateAndDraw runs them
-    // around its matrix calls and the drawing of the parts.
+    // The GL-free steps UpdateAndDraw runs around its matrix calls and the
+    // drawing: before drawing the shown pitch follows `pitch` by one degree;
+    // after it a swimming fish moves and a caught one counts its frames and is
+    // released after 51 at x = -55 or 45.
     void AdvanceShownPitch();
     void MoveOrHoldCaught();
+    // Recomputes the twelve direction flags from the headings and pitches;
+    // Move does so before it moves.
     void UpdateDirectionFlags();
 
     // One frame of the fish: animate, steer, draw, move, refresh the extent.

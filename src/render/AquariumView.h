@@ -80,9 +80,6 @@ class CAquariumView : public wxGLCanvas {
     bool pixelFormatFound_ = false;
 
     int revealCount_ = 0;
-    // Each fish draws from the random stream as it is built: after the bubble
-    // emitters, before the catch marker and the food pellets.
-    std::array<Fish, kSchoolSlots> fish_;
     bool showOverlay_ = true;
     TankBounds tankBounds_;
     std::string unpackDir_;
@@ -97,4 +94,8 @@ class CAquariumView : public wxGLCanvas {
     int screenWidth_ = 1680;
     int screenHeight_ = 1050;
     float cameraOffset_ = -5.0f;
+
+    // Each fish draws from the random stream as it is built: after the bubble
+    // emitters, before the food pellets.
+    std::array<Fish, kSchoolSlots> fish_;
 };
