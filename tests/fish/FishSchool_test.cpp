@@ -46,12 +46,6 @@ TEST(SpeciesRanges, EveryWalkedSlotHasASpecies) {
     }
 }
 
-TEST(SpeciesCounts, IsTheSettingsFishCountTable) {
-    SpeciesCounts[4] = 7;
-    EXPECT_EQ(aquariumSettings.fishCounts[4], 7);
-    SpeciesCounts[4] = 0;
-}
-
 TEST(CaughtSphere, OnlyAtSizesExactlyTwoAndFour) {
     EXPECT_EQ(CaughtSphereRadius(2.0f), 1.0f);
     EXPECT_EQ(CaughtSphereRadius(4.0f), 2.0f);

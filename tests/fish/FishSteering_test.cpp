@@ -132,22 +132,12 @@ TEST(FishTurnHeading, QuarterTurnOnlyInTheDeepBand) {
         fish.TurnHeading(0.0f, true, kTurnQuarter);
         EXPECT_EQ(fish.targetHeading, c.to) << "from " << c.from;
     }
-    Fish shallow = SteadyFish(90.0f);
-    shallow.position[2] = -50.0f;
-    shallow.TurnHeading(0.0f, true, kTurnQuarter);
-    EXPECT_EQ(shallow.targetHeading, 90.0f);
-}
-
-TEST(FishDeepBand, IsTheOpenBandsAroundMinus75) {
-    Fish fish;
-    const struct {
-        float z;
-        bool deep;
-    } cases[] = {{-70.0f, true}, {-60.0f, false}, {-60.1f, true},  {-75.0f, false},
-                 {-75.1f, true}, {-89.9f, true},  {-90.0f, false}, {-50.0f, false}};
-    for (const auto& c : cases) {
-        fish.position[2] = c.z;
-        EXPECT_EQ(fish.InDeepBand(), c.deep) << "z " << c.z;
+    // The deep band is open at -60, -75 and -90.
+    for (float z : {-60.0f, -75.0f, -90.0f, -50.0f}) {
+        Fish shallow = SteadyFish(90.0f);
+        shallow.position[2] = z;
+        shallow.TurnHeading(0.0f, true, kTurnQuarter);
+        EXPECT_EQ(shallow.targetHeading, 90.0f) << "z " << z;
     }
 }
 

@@ -42,26 +42,6 @@ TEST(FishConstruction, OneFishInTenIsBornLarge) {
     ResetCrtRand();
 }
 
-TEST(FishConstruction, StartsSwimmingStraightWithMouthShut) {
-    const Fish fish;
-    EXPECT_TRUE(fish.mouthClosed);
-    EXPECT_FLOAT_EQ(fish.speed, 0.2f);
-    EXPECT_EQ(fish.heading, 0.0f);
-    EXPECT_EQ(fish.shownPitch, 0.0f);
-    EXPECT_FALSE(fish.feeding);
-    EXPECT_FALSE(fish.caught);
-    EXPECT_EQ(fish.caughtFrames, 0);
-    EXPECT_EQ(fish.wallState, kWallNone);
-    EXPECT_FLOAT_EQ(fish.upperJawStep, 0.005f);
-    EXPECT_FLOAT_EQ(fish.lowerJawStep, 0.005f);
-    EXPECT_FLOAT_EQ(fish.bodyOscillator.wavenumber, 0.2617994f);
-    EXPECT_FLOAT_EQ(fish.bodyOscillator.phaseStep, 0.7853981f);
-    EXPECT_FLOAT_EQ(fish.pelvicOscillator.wavenumber, 0.1308997f);
-    EXPECT_FLOAT_EQ(fish.tailOscillator.amplitude, 0.02f);
-    EXPECT_FLOAT_EQ(fish.tailOscillator.phaseStep, 0.5235987f);
-    EXPECT_EQ(fish.tailOscillator.phase, 0.0f);
-}
-
 TEST(FishBounds, PullsTopAndBottomInAndResetsTheExtent) {
     Fish fish;
     fish.wallState = kWallYTop;
