@@ -42,6 +42,17 @@ enum WallState : int {
     kWallYBottom = 6,
 };
 
+// The modes of TurnHeading (whim, reverse, veer, quarter, steer) and of
+// TurnPitch (whim, bounce, steer).
+enum TurnMode : int {
+    kTurnWhim = 0,
+    kTurnReverse = 1,
+    kTurnVeer = 2,
+    kTurnBounce = 3,
+    kTurnQuarter = 4,
+    kTurnSteer = 7,
+};
+
 // The per-frame arrays of the animated mesh, refilled before every draw.
 struct FishPartArrays {
     std::array<float, 19> yaw{};  // degrees, one per body station
@@ -60,11 +71,13 @@ struct FishPartArrays {
 // world units per frame. Construction draws from the process-wide random
 // generator in field order, so the school is the same on every run.
 class Fish {
-public:
+  public:
     Fish();
     virtual ~Fish() = default;
 
-    // Swimming and steering.
+    // Swimming and steering. Speeds stay within [0.1, 0.3] world units per
+    // frame, pitch within [-45, 45] and targetHeading within [-360, 360]
+    // degrees. TurnHeading does nothing while the fish is still turning.
     void SetBounds(float xMin, float xMax, float top, float bottom, float zMin, float zMax);
     void ChangeSpeed(float step, float target);
     void TurnHeading(float amount, bool flip, int mode);
@@ -77,6 +90,16 @@ public:
     void ChangeSize(float amount, bool grow);
     void UpdateExtent();
 
+    // The GL-free steps UpdateAndDraw runs around its matrix calls and the
+    // drawing: before drawing the shown pitch follows `pitch` by one degree;
+    // after it a swimming fish moves and a caught one counts its frames and is
+    // released after 51 at x = -55 or 45.
+    void AdvanceShownPitch();
+    void MoveOrHoldCaught();
+    // Recomputes the twelve direction flags from the headings and pitches;
+    // Move does so before it moves.
+    void UpdateDirectionFlags();
+
     // One frame of the fish: animate, steer, draw, move, refresh the extent.
     // `species` is accepted and not used; the caller has bound the skin.
     void UpdateAndDraw(int species);
@@ -87,7 +110,8 @@ public:
     void ComputePartArrays(FishPartArrays& arrays);
     void DrawParts(const FishPartArrays& arrays);
     void SetRotation(float angleDegrees, float ax, float ay, float az);
-    void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s, float t) const;
+    void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s,
+                    float t) const;
 
     std::array<float, 16> rotation{};
     float size = 2.0f;

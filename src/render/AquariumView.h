@@ -9,6 +9,7 @@
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
+#include "fish/FishSchool.h"
 #include "fish/FoodPellet.h"
 #include "interaction/CommandIds.h"
 #include "render/OverlayVisibility.h"
@@ -64,17 +65,22 @@ class CAquariumView : public wxGLCanvas {
     void LoadSettings();
     void PlaceScene();
     void PlaceBubbleEmitters();
+    void PlaceFishSchool();
     void PlaceCatchMarker();
     void InitFoodPellets();
     void CreateDialogs();
     void DrawOverlayStep();
     void DrawFishSchool();
+    void DrawSchoolSlot(int slot, int species);
+    // The fish walk calls this for every fish it draws uncaught.
+    void ClearCatchMarkerSlot(int slot);
+    void FeedSteer(int school, int slot);
+    void FoodTest(int school, int slot);
+    void CatchTest(int school, int slot);
     void DrawBackgroundSurface();
     void DrawCatchMarker();
     void DrawBubbles();
     void DrawFoodPellets();
-    // The fish walk calls this for every fish it draws uncaught.
-    void ClearCatchMarkerSlot(int slot);
     void RunPickPass();
     void PickFishUnderCursor();
     void HandOverMusicAfterFrame();
@@ -107,7 +113,9 @@ class CAquariumView : public wxGLCanvas {
     GLuint bubbleTexture_ = 0;
     CatchMarker catchMarker_;
     BackgroundSurface backgroundSurface_;
-    // Built after the fish: both draw from the random stream when constructed.
+    // Each fish draws from the random stream as it is built: after the bubble
+    // emitters, before the food pellets.
+    std::array<Fish, kSchoolSlots> fish_;
     std::array<FoodPellet, 20> foodPellets_;
     GLuint pelletTexture_ = 0;  // loaded at set-up; the flake itself is drawn untextured
     GLuint flakeList_ = 0;      // one flake shape shared by all pellets

@@ -4,6 +4,7 @@
 #include "fish/FoodPelletGl.h"
 #include "music/MusicHandover.h"
 #include "render/AquariumView.h"
+#include "render/DisplayListCache.h"
 #include "render/FrameSetup.h"
 #include "render/Overlay.h"
 #include "settings/AquariumSettings.h"
@@ -15,7 +16,43 @@ void CAquariumView::DrawOverlayStep() {
     DrawOverlay(overlay_, fontBase_);
 }
 
-void CAquariumView::DrawFishSchool() {}
+// Slot i joins the walk once revealCount reaches i, so after start-up the
+// school fills in one fish per frame.
+void CAquariumView::DrawFishSchool() {
+    const SpeciesRanges ranges = SpeciesRangesFor(SpeciesCounts);
+    const int walked = WalkedFishCount(ranges.total, revealCount_);
+    for (int slot = 0; slot < walked; ++slot) {
+        DrawSchoolSlot(slot, SpeciesOfSlot(ranges, slot));
+        FeedSteer(0, slot);
+        FoodTest(0, slot);
+        CatchTest(0, slot);
+    }
+}
+
+void CAquariumView::DrawSchoolSlot(int slot, int species) {
+    Fish& fish = fish_[slot];
+    glPushMatrix();
+    glTranslatef(fish.position[0], fish.position[1], fish.position[2]);
+    glBindTexture(GL_TEXTURE_2D, speciesSkins_[species]);
+    fish.UpdateAndDraw(species);
+    if (fish.caught) {
+        const float radius = CaughtSphereRadius(fish.size);
+        if (radius > 0.0f) {
+            glPushMatrix();
+            CallSphere(radius);
+            glPopMatrix();
+        }
+    } else {
+        ClearCatchMarkerSlot(slot);
+    }
+    glPopMatrix();
+}
+
+void CAquariumView::FeedSteer(int, int) {}
+
+void CAquariumView::FoodTest(int, int) {}
+
+void CAquariumView::CatchTest(int, int) {}
 
 void CAquariumView::ClearCatchMarkerSlot(int slot) {
     if (slot < 0 || slot >= CatchMarker::kSlotCount) return;

@@ -26,9 +26,11 @@ void CAquariumView::LoadSettings() {
     LoadAquariumSettings();
 }
 
+// Bubble emitters, fish, then the catch marker: each takes its turn at the one
+// random stream, so the order fixes where everything starts.
 void CAquariumView::PlaceScene() {
     PlaceBubbleEmitters();
-    // The fish are placed here, between the bubbles and the net.
+    PlaceFishSchool();
     PlaceCatchMarker();
 }
 
@@ -46,6 +48,10 @@ void CAquariumView::PlaceBubbleEmitters() {
                                 bubbleTexture_);
         }
     }
+}
+
+void CAquariumView::PlaceFishSchool() {
+    for (Fish& fish : fish_) PlaceFish(fish, tankBounds_);
 }
 
 void CAquariumView::PlaceCatchMarker() {

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "fish/Fish.h"
+#include "render/FrameCamera.h"
+#include "render/GlSceneState.h"
+#include "support/GlTestContext.h"
+
+namespace {
+std::array<float, 16> ModelView() {
+    std::array<float, 16> matrix{};
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
+    return matrix;
+}
+
+Fish FishInMidTank() {
+    Fish fish;
+    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
+    fish.position = {0.0f, 0.0f, -70.0f};
+    fish.size = 4.0f;
+    fish.heading = fish.targetHeading = 0.0f;
+    fish.pitch = fish.shownPitch = 0.0f;
+    fish.speed = 0.2f;
+    fish.idleTimer = 0;
+    return fish;
+}
+}  // namespace
+
+TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheMatrix) {
+    GlTestContext gl(384, 216);
+    ASSERT_TRUE(gl.Ok());
+    SetUpSceneGlState();
+    ApplyFrameCamera(1920, 1080, -5.0f);
+    glViewport(0, 0, gl.Width(), gl.Height());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    ApplyLightLevel(1.0f);
+    glBindTexture(GL_TEXTURE_2D, 0);
+
+    Fish fish = FishInMidTank();
+    glPushMatrix();
+    glTranslatef(fish.position[0], fish.position[1], fish.position[2]);
+    const std::array<float, 16> before = ModelView();
+    fish.UpdateAndDraw(0);
+    EXPECT_EQ(ModelView(), before);
+    glPopMatrix();
+
+    const auto centre = gl.Pixel(gl.Width() / 2, gl.Height() / 2);
+    EXPECT_GT(centre[0] + centre[1] + centre[2], 150) << "no fish at the centre";
+    const auto corner = gl.Pixel(10, 10);
+    EXPECT_TRUE(ColourNear(corner, 0, 0, 0)) << "the fish covers only its own spot";
+
+    // The frame also moved it: heading 0 swims toward -x.
+    EXPECT_LT(fish.position[0], 0.0f);
+    EXPECT_EQ(fish.position[2], -70.0f);
+    EXPECT_LT(fish.extent.head[0], fish.extent.tail[0]);
+}
