@@ -110,10 +110,12 @@ void PaintSand(Canvas& canvas) {
                 0.5f * std::sin(x / kWidth * 2.0f * kPi * 48.0f + y * 0.35f +
                                 6.0f * FractalNoise(x / 90.0f, y / 30.0f, 31, 2, kWidth / 90));
             const float grain = Hash01(x, y, 41);
-            const float caustic = FractalNoise(x / 22.0f, y / 9.0f, 43, 2, kWidth / 22);
+            // Caustics: the bright web where ridged noise folds over.
+            const float fold = FractalNoise(x / 26.0f, y / 10.0f, 43, 2, kWidth / 26);
+            const float caustic = 1.0f - std::fabs(2.0f * fold - 1.0f);
             Rgb colour = Mix(kSandShadow, kSand, 0.55f + 0.3f * ripples + 0.15f * (grain - 0.5f));
             colour =
-                Add(colour, Scale(FromHex(0xFFF6D8), 0.22f * SmoothStep(0.55f, 0.75f, caustic)));
+                Add(colour, Scale(FromHex(0xFFF6D8), 0.28f * SmoothStep(0.82f, 0.97f, caustic)));
             // The far floor fades into the water.
             colour = Mix(colour, WaterAt(y), 0.55f * (1.0f - SmoothStep(0.0f, 0.9f, depthIn)));
             const float edge = std::clamp(y + 1.0f - top, 0.0f, 1.0f);

@@ -88,14 +88,12 @@ float ScaleRelief(float x, float y) {
 
 // The body colour at (u, v) of the flank: u from the snout (0) to the tail
 // (1), v from the dorsal ridge (0) to the belly (1).
-Rgb BodyBase(const Species& s, float u, float v) {
-    const Rgb top = v < 0.5f ? Mix(s.back, s.flank, SmoothStep(0.0f, 0.5f, v))
-                             : Mix(s.flank, s.belly, SmoothStep(0.5f, 1.0f, v));
-    (void)u;
-    return top;
+Rgb BodyBase(const Species& s, float v) {
+    return v < 0.5f ? Mix(s.back, s.flank, SmoothStep(0.0f, 0.5f, v))
+                    : Mix(s.flank, s.belly, SmoothStep(0.5f, 1.0f, v));
 }
 
-Rgb BodyPattern(int species, const Species& s, float u, float v, Rgb c) {
+Rgb BodyPattern(int species, float u, float v, Rgb c) {
     switch (species) {
         case 0: {
             const float bands[][2] = {{0.2f, 0.055f}, {0.52f, 0.07f}, {0.86f, 0.04f}};
@@ -107,13 +105,17 @@ Rgb BodyPattern(int species, const Species& s, float u, float v, Rgb c) {
             return c;
         }
         case 1: {
-            const float ridge =
-                0.3f + 0.18f * std::sin(std::clamp((u - 0.15f) / 0.75f, 0.0f, 1.0f) * kPi);
-            const float sweep = Band(v, ridge, 0.1f, 0.03f) * SmoothStep(0.12f, 0.2f, u) *
-                                (1.0f - SmoothStep(0.82f, 0.92f, u));
-            const float loop = Band(std::hypot((u - 0.5f) * 1.6f, v - 0.6f), 0.16f, 0.05f, 0.02f) *
-                               SmoothStep(0.5f, 0.55f, v);
-            return Mix(c, kBlack, std::max(sweep, loop) * 0.92f);
+            // The dark "palette": a ring over the flank enclosing a blue oval,
+            // drawn out in a streak to the eye and another to the tail.
+            auto inside = [&](float cu, float cv, float ru, float rv) {
+                return 1.0f - SmoothStep(0.9f, 1.1f, std::hypot((u - cu) / ru, (v - cv) / rv));
+            };
+            const float ring =
+                inside(0.56f, 0.42f, 0.34f, 0.25f) * (1.0f - inside(0.6f, 0.48f, 0.17f, 0.1f));
+            const float toEye = Band(v, 0.34f - 0.1f * (0.3f - u), 0.07f, 0.02f) *
+                                SmoothStep(0.1f, 0.15f, u) * (1.0f - SmoothStep(0.3f, 0.35f, u));
+            const float toTail = Band(v, 0.44f, 0.06f, 0.02f) * SmoothStep(0.84f, 0.9f, u);
+            return Mix(c, kBlack, std::max({ring, toEye, toTail}) * 0.92f);
         }
         case 2: {
             const float lines = Band(std::fmod(u * 9.0f + v * 4.0f, 1.0f), 0.5f, 0.08f, 0.06f);
@@ -172,13 +174,9 @@ Rgb BodyPattern(int species, const Species& s, float u, float v, Rgb c) {
         case 9: {
             const float boundary = 0.5f + 0.05f * std::sin(v * kPi * 2.0f);
             const Rgb rear = Mix(FromHex(0xFFB000), FromHex(0xFFE070), SmoothStep(0.3f, 1.0f, v));
-            c = Mix(c, rear, SmoothStep(boundary - 0.04f, boundary + 0.04f, u));
-            return Mix(c, kBlack,
-                       Band(u + 0.3f * v, 0.16f, 0.012f, 0.01f) *
-                           (1.0f - SmoothStep(0.4f, 0.5f, v)) * 0.8f);
+            return Mix(c, rear, SmoothStep(boundary - 0.04f, boundary + 0.04f, u));
         }
         default:
-            (void)s;
             return c;
     }
 }
@@ -189,10 +187,10 @@ void PaintBody(Canvas& canvas, int species, const PixelRect& r) {
         for (int x = r.x0; x < r.x1; ++x) {
             const float u = (x + 0.5f - r.x0) / (r.x1 - r.x0);
             const float v = (y + 0.5f - r.y0) / (r.y1 - r.y0);
-            Rgb c = BodyPattern(species, s, u, v, BodyBase(s, u, v));
+            Rgb c = BodyPattern(species, u, v, BodyBase(s, v));
             const float relief = ScaleRelief(static_cast<float>(x), static_cast<float>(y));
             c = Scale(c, 1.0f + 0.12f * s.scaleContrast * relief);
-            if (species == 6) c = Mix(c, s.fin, SmoothStep(0.4f, 1.0f, -relief) * 0.7f);
+            if (species == 6) c = Mix(c, s.fin, SmoothStep(0.4f, 1.0f, -relief) * 0.45f);
             if (species == 4)
                 c = Add(c, Scale(FromHex(0xFFE0A0), 0.12f * SmoothStep(0.6f, 1.0f, relief)));
             // A faint lateral line.
@@ -224,14 +222,11 @@ Rgb FinMarks(int species, float across, float along, Rgb c) {
 // Membrane with rays running from the root (along = 0) to the free edge (1).
 Rgb FinColour(int species, const Rgb& root, const Rgb& edge, float across, float along,
               float rayPhase) {
-    const Species& s = kSpecies[species];
     Rgb c = Mix(root, edge, SmoothStep(0.55f, 0.95f, along));
     if (species == 0 || species == 1) c = Mix(root, edge, SmoothStep(0.78f, 0.88f, along));
     c = FinMarks(species, across, along, c);
     const float ray = Band(std::fmod(rayPhase, 1.0f), 0.5f, 0.12f, 0.1f);
-    c = Scale(c, 1.0f - 0.22f * ray * (1.0f - 0.5f * along));
-    (void)s;
-    return c;
+    return Scale(c, 1.0f - 0.22f * ray * (1.0f - 0.5f * along));
 }
 
 void PaintFin(Canvas& canvas, int species, const PixelRect& r) {
@@ -267,8 +262,7 @@ void PaintTail(Canvas& canvas, int species, const PixelRect& r) {
 
 // The head colour just behind the snout, which surrounds the eye and the jaw.
 Rgb HeadColour(int species, float v) {
-    const Species& s = kSpecies[species];
-    return BodyPattern(species, s, 0.06f, v, BodyBase(s, 0.06f, v));
+    return BodyPattern(species, 0.06f, v, BodyBase(kSpecies[species], v));
 }
 
 void PaintJaw(Canvas& canvas, int species, const PixelRect& r) {

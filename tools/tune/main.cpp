@@ -62,7 +62,7 @@ void Strike(LoopBuffer& out, double startBeat, int note, double gain, double dec
     const auto length = static_cast<std::size_t>(decaySeconds * 5.0 * kSampleRate);
     for (std::size_t i = 0; i < length; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        const double attack = std::min(1.0, t / 0.004);
+        const double attack = std::min(1.0, t / 0.006);
         double value = 0.0;
         for (const auto& [ratio, weight] : partials) {
             value +=
