@@ -1,5 +1,8 @@
 #include "resources/TextureLoaders.h"
 
+#include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include <GL/glu.h>

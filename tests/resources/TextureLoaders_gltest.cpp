@@ -173,3 +173,29 @@ TEST_F(TextureLoading, EveryEmbeddedPictureLoadsAndLeavesNoFilesBehind) {
     EXPECT_TRUE(std::filesystem::directory_iterator(temp_.Path()) ==
                 std::filesystem::directory_iterator());
 }
+
+TEST_F(TextureLoading, EmbeddedPicturesLieTheRightWayUpInTextureSpace) {
+    const std::string dir = temp_.Path().string() + "/";
+    GLuint background = 0;
+    LoadEmbeddedTexture(kBackgroundResourceId, dir, "BackGround0", LoadTextureRGBA, &background);
+    glBindTexture(GL_TEXTURE_2D, background);
+    std::vector<std::uint8_t> texels = BoundTexels();
+    const int width = BoundTextureSize().width;
+    const int height = BoundTextureSize().height;
+    // t = 0 is the sandy floor, t = 1 the water under the surface.
+    const std::uint8_t* floor = &texels[(2 * width + width / 2) * 4];
+    const std::uint8_t* water = &texels[((height - 3) * width + width / 2) * 4];
+    EXPECT_GT(floor[0], floor[2]);
+    EXPECT_GT(water[2], water[0]);
+    EXPECT_EQ(water[3], 255);
+
+    GLuint skin = 0;
+    LoadEmbeddedTexture(kFirstFishSkinResourceId, dir, "fish0", LoadTextureBMP, &skin);
+    glBindTexture(GL_TEXTURE_2D, skin);
+    texels = BoundTexels();
+    // The pupil sits in the middle of the eye region (s 0.875..1, t 0.75..1).
+    const int pupilX = 120;
+    const int pupilY = 56;
+    const std::uint8_t* pupil = &texels[(pupilY * 128 + pupilX) * 4];
+    EXPECT_LT(pupil[0] + pupil[1] + pupil[2], 60);
+}
