@@ -20,6 +20,12 @@ const Rgb kDeepWater = FromHex(0x0B3F6B);
 const Rgb kSand = FromHex(0xD9C28E);
 const Rgb kSandShadow = FromHex(0x9C8A64);
 
+// Noise coordinate across the picture with `cells` features in its width; pass
+// `cells` as the noise's period so the left and right edges meet.
+float AcrossCells(float x, int cells) {
+    return x * cells / kWidth;
+}
+
 // The water colour at height y, without shafts: what distant things fade into.
 Rgb WaterAt(float y) {
     const float t = y / kHeight;
@@ -31,7 +37,7 @@ Rgb WaterAt(float y) {
 float SandTop(float x) {
     const float u = x / kWidth * 2.0f * kPi;
     return 402.0f + 10.0f * std::sin(u * 2.0f + 0.7f) + 6.0f * std::sin(u * 5.0f + 2.1f) +
-           8.0f * (FractalNoise(x / 64.0f, 3.5f, 11, 3, kWidth / 64) - 0.5f);
+           8.0f * (FractalNoise(AcrossCells(x, 16), 3.5f, 11, 3, 16) - 0.5f);
 }
 
 // Paints a shape and its copies one picture width to the left and right.
@@ -50,7 +56,7 @@ void FillWrapped(Canvas& canvas, int x0, int y0, int x1, int y1,
 void PaintWater(Canvas& canvas) {
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            const float shimmer = FractalNoise(x / 48.0f, y / 12.0f, 3, 3, kWidth / 48);
+            const float shimmer = FractalNoise(AcrossCells(x, 21), y / 12.0f, 3, 3, 21);
             const float nearSurface = 1.0f - SmoothStep(0.0f, 70.0f, static_cast<float>(y));
             Rgb colour = WaterAt(static_cast<float>(y));
             colour = Add(colour, Scale(FromHex(0xCFF6FF),
@@ -80,7 +86,8 @@ void PaintLightShafts(Canvas& canvas) {
                 const float width = shaft.width * (1.0f + y / 300.0f);
                 const float profile = std::exp(-(dx * dx) / (width * width));
                 const float flicker =
-                    0.6f + 0.4f * ValueNoise((x - slope * y) / 30.0f, y / 140.0f, 5, 0);
+                    0.6f +
+                    0.4f * ValueNoise(AcrossCells(x - slope * y + kWidth, 34), y / 140.0f, 5, 34);
                 sum += shaft.strength * profile * flicker;
             }
             canvas.Blend(x, y, light, sum * fade);
@@ -91,7 +98,7 @@ void PaintLightShafts(Canvas& canvas) {
 // A low, hazy rock ridge far behind everything else.
 void PaintFarRidge(Canvas& canvas) {
     for (int x = 0; x < kWidth; ++x) {
-        const float top = 318.0f + 40.0f * FractalNoise(x / 160.0f, 1.0f, 21, 4, kWidth / 160);
+        const float top = 318.0f + 40.0f * FractalNoise(AcrossCells(x, 6), 1.0f, 21, 4, 6);
         for (int y = static_cast<int>(top); y < kHeight; ++y) {
             const float edge = std::clamp(y + 1.0f - top, 0.0f, 1.0f);
             const Rgb ridge = Mix(WaterAt(y), FromHex(0x2C5E78), 0.45f);
@@ -108,10 +115,10 @@ void PaintSand(Canvas& canvas) {
             const float ripples =
                 0.5f +
                 0.5f * std::sin(x / kWidth * 2.0f * kPi * 48.0f + y * 0.35f +
-                                6.0f * FractalNoise(x / 90.0f, y / 30.0f, 31, 2, kWidth / 90));
+                                6.0f * FractalNoise(AcrossCells(x, 11), y / 30.0f, 31, 2, 11));
             const float grain = Hash01(x, y, 41);
             // Caustics: the bright web where ridged noise folds over.
-            const float fold = FractalNoise(x / 26.0f, y / 10.0f, 43, 2, kWidth / 26);
+            const float fold = FractalNoise(AcrossCells(x, 39), y / 10.0f, 43, 2, 39);
             const float caustic = 1.0f - std::fabs(2.0f * fold - 1.0f);
             Rgb colour = Mix(kSandShadow, kSand, 0.55f + 0.3f * ripples + 0.15f * (grain - 0.5f));
             colour =
@@ -135,7 +142,8 @@ void PaintRock(Canvas& canvas, const Rock& rock) {
     auto distance = [&](float x, float y) {
         const float angle = std::atan2((y - rock.y) / rock.ry, (x - rock.x) / rock.rx);
         const float wobble =
-            1.0f + 0.16f * (ValueNoise(angle * 1.6f + 10.0f, 0.5f, rock.seed) - 0.5f);
+            1.0f +
+            0.16f * (ValueNoise((angle + kPi) / (2.0f * kPi) * 10.0f, 0.5f, rock.seed, 10) - 0.5f);
         const float flatBottom = std::max(0.0f, y - (rock.y + rock.ry * 0.55f));
         return EllipseDistance(x, y, rock.x, rock.y, rock.rx * wobble, rock.ry * wobble) +
                flatBottom;
