@@ -117,6 +117,5 @@ class CAquariumView : public wxGLCanvas {
     // emitters, before the food pellets.
     std::array<Fish, kSchoolSlots> fish_;
     std::array<FoodPellet, 20> foodPellets_;
-    GLuint pelletTexture_ = 0;  // loaded at set-up; the flake itself is drawn untextured
     GLuint flakeList_ = 0;      // one flake shape shared by all pellets
 };

@@ -1,8 +1,13 @@
 // The set-up steps of the scene that belong to other subsystems. Each runs once
 // from InitGL, in the order InitGL gives.
+#include <string>
+
 #include "fish/FoodPelletGl.h"
 #include "render/AquariumView.h"
 #include "render/OverlayFont.h"
+#include "resources/EmbeddedTexture.h"
+#include "resources/ResourceIds.h"
+#include "resources/TextureLoaders.h"
 #include "settings/AquariumSettings.h"
 #include "settings/LoadAquariumSettings.h"
 #include "tank/BackgroundSurfaceGl.h"
@@ -18,9 +23,18 @@ void CAquariumView::BuildBackgroundSurface() {
     DrawBackgroundSurfaceGl(backgroundSurface_);
 }
 
-void CAquariumView::LoadBackgroundTexture() {}
+void CAquariumView::LoadBackgroundTexture() {
+    LoadEmbeddedTexture(kBackgroundResourceId, unpackDir_, "BackGround0", LoadTextureRGBA,
+                        &backgroundTexture_);
+}
 
-void CAquariumView::LoadFishSkins() {}
+void CAquariumView::LoadFishSkins() {
+    for (int species = 0; species < 10; ++species) {
+        LoadEmbeddedTexture(kFirstFishSkinResourceId + species, unpackDir_,
+                            "fish" + std::to_string(species), LoadTextureBMP,
+                            &speciesSkins_[species]);
+    }
+}
 
 void CAquariumView::LoadSettings() {
     LoadAquariumSettings();
@@ -38,6 +52,9 @@ void CAquariumView::PlaceBubbleEmitters() {
     // The warm-up draws go to the back buffer before the first frame, so the
     // columns are already rising when the tank first shows.
     constexpr int kWarmUpDraws = 110;
+    // The three columns share one bubble picture.
+    LoadEmbeddedTexture(kBubbleResourceId, unpackDir_, "Particle1", LoadTextureBMP,
+                        &bubbleTexture_);
     for (int e = 0; e < kBubbleEmitterCount; ++e) {
         emitterPositions_[e] = BubbleEmitterPosition(tankBounds_, e);
         BubbleEmitter& emitter = bubbleEmitters_[e];

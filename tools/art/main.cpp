@@ -1,0 +1,37 @@
+// velmar_paint: paints the aquarium's artwork.
+//   velmar_paint --assets DIR          writes every bitmap the program embeds into DIR
+//   velmar_paint --contact-sheet FILE  writes a PNG of all the artwork to look at
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "art/ContactSheet.h"
+#include "art/ImageFiles.h"
+#include "art/Painters.h"
+
+namespace {
+bool WriteAssets(const std::string& dir) {
+    bool ok = WriteBitmap24(PaintBackground(), dir + "/BackGround0.bmp");
+    ok = WriteBitmap24(PaintBubble(), dir + "/Particle1.bmp") && ok;
+    ok = WriteBitmap24(PaintFoodPellet(), dir + "/fish17.bmp") && ok;
+    for (int species = 0; species < kSpeciesCount; ++species) {
+        ok = WriteBitmap24(PaintFishSkin(species),
+                           dir + "/fish" + std::to_string(species) + ".bmp") &&
+             ok;
+    }
+    return ok;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--assets") == 0) {
+        if (WriteAssets(argv[2])) return 0;
+    } else if (argc == 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
+        if (WritePng(PaintContactSheet(), argv[2])) return 0;
+    } else {
+        std::fprintf(stderr, "usage: %s --assets DIR | --contact-sheet FILE.png\n", argv[0]);
+        return 2;
+    }
+    std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
+    return 1;
+}
