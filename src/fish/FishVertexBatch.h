@@ -1,0 +1,33 @@
+#pragma once
+
+#include <vector>
+
+// One vertex as GL's interleaved T2F_N3F_V3F layout wants it.
+struct FishVertex {
+    float s, t;
+    float nx, ny, nz;
+    float x, y, z;
+};
+
+// A quad strip of the batch: `count` vertices from `first`.
+struct FishStrip {
+    int first;
+    int count;
+};
+
+// The vertices of the fish being drawn, in emission order, grouped in quad
+// strips. Fish::EmitVertex appends to the one batch below between BeginStrip and
+// EndStrip, as immediate mode would between glBegin and glEnd; Fish::DrawParts
+// clears it, fills it and hands it to GL in one go. Used by the UI thread only.
+struct FishVertexBatch {
+    std::vector<FishVertex> vertices;
+    std::vector<FishStrip> strips;
+
+    void Clear();
+    void BeginStrip();
+    void Add(const FishVertex& vertex) { vertices.push_back(vertex); }
+    // Closes the strip opened by BeginStrip.
+    void EndStrip();
+};
+
+extern FishVertexBatch fishVertexBatch;
