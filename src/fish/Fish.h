@@ -60,7 +60,7 @@ struct FishPartArrays {
 // world units per frame. Construction draws from the process-wide random
 // generator in field order, so the school is the same on every run.
 class Fish {
-  public:
+public:
     Fish();
     virtual ~Fish() = default;
 
@@ -87,8 +87,7 @@ class Fish {
     void ComputePartArrays(FishPartArrays& arrays);
     void DrawParts(const FishPartArrays& arrays);
     void SetRotation(float angleDegrees, float ax, float ay, float az);
-    void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s,
-                    float t) const;
+    void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s, float t) const;
 
     std::array<float, 16> rotation{};
     float size = 2.0f;
