@@ -66,18 +66,18 @@ def smooth_curve(points):
 # Side profile of the dorsal ridge, the lateral line (widest line and, on the
 # head, the line of the lips) and the ventral ridge; the half-width at the
 # lateral line. Together they give an egg-shaped cross-section at every x.
-ridge_top = smooth_curve([(-0.500, -0.052), (-0.470, -0.018), (-0.430, 0.016),
+ridge_top = smooth_curve([(-0.500, -0.046), (-0.480, -0.020), (-0.430, 0.018),
                           (-0.384, 0.047), (-0.300, 0.100), (-0.200, 0.142),
                           (-0.100, 0.157), (0.000, 0.150), (0.100, 0.123),
                           (0.200, 0.082), (0.311, 0.042)])
 lateral = smooth_curve([(-0.500, -0.072), (-0.440, -0.084), (-0.384, -0.088),
                         (-0.300, -0.066), (-0.200, -0.045), (-0.100, -0.030),
                         (0.000, -0.020), (0.150, -0.008), (0.311, 0.000)])
-ridge_bottom = smooth_curve([(-0.500, -0.092), (-0.460, -0.118), (-0.420, -0.140),
+ridge_bottom = smooth_curve([(-0.500, -0.096), (-0.470, -0.120), (-0.420, -0.141),
                              (-0.384, -0.152), (-0.300, -0.178), (-0.200, -0.196),
                              (-0.120, -0.200), (-0.040, -0.192), (0.060, -0.165),
                              (0.160, -0.118), (0.240, -0.076), (0.311, -0.042)])
-half_width = smooth_curve([(-0.500, 0.010), (-0.470, 0.030), (-0.430, 0.045),
+half_width = smooth_curve([(-0.500, 0.018), (-0.470, 0.034), (-0.430, 0.045),
                            (-0.384, 0.057), (-0.300, 0.071), (-0.200, 0.078),
                            (-0.100, 0.077), (0.000, 0.070), (0.100, 0.056),
                            (0.200, 0.036), (0.311, 0.018)])
@@ -162,7 +162,7 @@ def body():
 
 def jaw_stations(count):
     # Denser at the lip, where the mouth opens.
-    return [LIP_X + (BODY_X0 - LIP_X) * (j / (count - 1)) ** 1.25 for j in range(count)]
+    return [LIP_X + (BODY_X0 - LIP_X) * (j / (count - 1)) ** 1.1 for j in range(count)]
 
 
 def jaw(angles, count, upper):
@@ -304,16 +304,18 @@ def pectoral():
     def on_flank(x, z):
         return (x, surface_y(x, z) - 0.003, z)
 
-    roots = [on_flank(-0.338 + 0.006 * i / 6, -0.060 - 0.045 * i / 6) for i in range(7)]
-    edge = outline([[(-0.338, -0.060), (-0.300, -0.052), (-0.250, -0.058), (-0.205, -0.078)],
-                    [(-0.205, -0.078), (-0.196, -0.102), (-0.212, -0.128), (-0.245, -0.140)],
-                    [(-0.245, -0.140), (-0.290, -0.130), (-0.320, -0.115),
-                     (-0.332, -0.105)]],
+    roots = [on_flank(-0.338 + 0.006 * i / 6, -0.062 - 0.040 * i / 6) for i in range(7)]
+    edge = outline([[(-0.338, -0.062), (-0.300, -0.056), (-0.262, -0.064), (-0.232, -0.082)],
+                    [(-0.232, -0.082), (-0.222, -0.104), (-0.232, -0.126), (-0.256, -0.138)],
+                    [(-0.256, -0.138), (-0.292, -0.132), (-0.318, -0.116),
+                     (-0.332, -0.102)]],
                    [7, 6, 5])
 
+    # The fin stands off the flank far enough that its flap toward the body
+    # (the wave's amplitude, 0.05) only just brushes it.
     def splay(x, z):
-        reach = (x + 0.338) / 0.14
-        return surface_y(-0.338, z) - 0.004 - 0.040 * min(max(reach, 0.0), 1.0)
+        reach = min(max((x + 0.338) / 0.1, 0.0), 1.0)
+        return surface_y(x, z) - 0.004 - 0.052 * reach
 
     return paired_fin(roots, [2, 3, 3, 3, 3, 3, 2], edge, splay, FIN_REGION, 1)
 
