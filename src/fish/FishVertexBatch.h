@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 // One vertex as GL's interleaved T2F_N3F_V3F layout wants it.
@@ -22,6 +23,9 @@ struct FishStrip {
 struct FishVertexBatch {
     std::vector<FishVertex> vertices;
     std::vector<FishStrip> strips;
+    // The strips' quads, four vertex indices each in the order GL_QUAD_STRIP
+    // takes them, so that a whole fish goes to GL in one GL_QUADS call.
+    std::vector<std::uint16_t> quadIndices;
 
     void Clear();
     void BeginStrip();

@@ -180,6 +180,14 @@ TEST(FishPartEmission, EveryFishIsDrawnFrom838VerticesIn29QuadStrips) {
     const std::vector<int> expected{38, 38, 38, 38, 38, 38, 22, 22, 22, 22, 22, 22, 16, 16, 16,
                                     16, 16, 16, 40, 38, 38, 46, 46, 36, 58, 20, 20, 20, 20};
     EXPECT_EQ(counts, expected);
+    // 419 vertex pairs less one per strip make 390 quads, each strip's first
+    // being its vertices 0, 1, 3, 2.
+    ASSERT_EQ(fishVertexBatch.quadIndices.size(), 4u * 390u);
+    const int second = fishVertexBatch.strips[1].first;
+    EXPECT_EQ(std::vector<int>(fishVertexBatch.quadIndices.begin(),
+                               fishVertexBatch.quadIndices.begin() + 4),
+              (std::vector<int>{0, 1, 3, 2}));
+    EXPECT_EQ(fishVertexBatch.quadIndices[4 * 18], second);
 }
 
 TEST(FishPartEmission, PositionsAreScaledDisplacedAndYawedButNormalsAreNot) {

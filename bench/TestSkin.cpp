@@ -1,4 +1,4 @@
-#include "support/TestSkin.h"
+#include "TestSkin.h"
 
 #include <algorithm>
 #include <cmath>

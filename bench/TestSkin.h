@@ -5,7 +5,7 @@
 
 #include <GL/gl.h>
 
-// A stand-in fish skin for tests and the benchmark: each region of the skin
+// A stand-in fish skin for the benchmark: each region of the skin
 // layout painted in its own recognisable way (a striped flank darker at the
 // back, rayed fins and tail, pink lips, a dark-pupilled eye). `species` shifts
 // the colours. 128 x 64 RGBA, bottom row first.
