@@ -185,29 +185,19 @@ def jaw(angles, count, upper):
 
 # ---------------------------------------------------------------- fins
 
-def polyline_samples(corners, counts):
-    """Points along a path of straight-ish legs, each leg smoothed by a curve
-    through its control points; counts[i] points are taken on leg i, the last leg
-    including its end."""
+def outline(legs, counts):
+    """The free edge of a fin: legs of control points, each leg smoothed by a
+    curve through its points and sampled evenly along its length, counts[i]
+    points on leg i; the end of the last leg closes the outline."""
     samples = []
-    for leg, count in zip(corners, counts):
+    for leg, count in zip(legs, counts):
         lengths = [0.0]
         for a, b in zip(leg, leg[1:]):
             lengths.append(lengths[-1] + math.dist(a, b))
-        total = lengths[-1]
-        px = smooth_curve([(d / total, p[0]) for d, p in zip(lengths, leg)])
-        pz = smooth_curve([(d / total, p[1]) for d, p in zip(lengths, leg)])
-        for i in range(count):
-            u = i / count
-            samples.append((px(u), pz(u)))
-    return samples, corners[-1][-1]
-
-
-def outline(legs, counts):
-    """Samples the free edge of a fin: legs of control points, counts per leg; the
-    end point of the last leg closes the outline."""
-    samples, last = polyline_samples(legs, counts)
-    samples.append(last)
+        px = smooth_curve([(d / lengths[-1], p[0]) for d, p in zip(lengths, leg)])
+        pz = smooth_curve([(d / lengths[-1], p[1]) for d, p in zip(lengths, leg)])
+        samples.extend((px(i / count), pz(i / count)) for i in range(count))
+    samples.append(legs[-1][-1])
     return samples
 
 
@@ -218,18 +208,20 @@ def repeated(points, pattern):
     return out
 
 
-def flat_fin(root, edge, region, root_is_first, s_wrap=0, t_wrap=0, st_of=None):
-    """A sheet in the y = 0 plane facing -y; texture rays run root to edge."""
+def flat_fin(root, edge, root_is_first, texture):
+    """A sheet in the y = 0 plane facing -y. texture(point, u, v) gives the
+    coordinate of a point, u along the fin (0..1 by station), v 0 on the root and
+    1 on the free edge."""
     normal = (0.0, -1.0, 0.0)
     m = len(edge)
-    root_line, edge_line = [], []
-    for j in range(m):
-        u = j / (m - 1)
-        rs = st_of(root[j], True, j) if st_of else region_st(region, u, 0.0, s_wrap, t_wrap)
-        es = st_of(edge[j], False, j) if st_of else region_st(region, u, 1.0, s_wrap, t_wrap)
-        root_line.append(point(root[j], normal, rs))
-        edge_line.append(point(edge[j], normal, es))
+    root_line = [point(root[j], normal, texture(root[j], j / (m - 1), 0.0)) for j in range(m)]
+    edge_line = [point(edge[j], normal, texture(edge[j], j / (m - 1), 1.0)) for j in range(m)]
     return [root_line, edge_line] if root_is_first else [edge_line, root_line]
+
+
+def fin_rays(s_wrap=0, t_wrap=0):
+    """Fin membrane texture with its rays running from root to edge."""
+    return lambda _p, u, v: region_st(FIN_REGION, u, v, s_wrap, t_wrap)
 
 
 def dorsal():
@@ -243,7 +235,7 @@ def dorsal():
                      (0.185, ridge_top(0.185))]],
                    [5, 9, 5])
     edge = [(x, 0.0, z) for x, z in edge]
-    return flat_fin(repeated(roots, [2] * 10), edge, FIN_REGION, True, s_wrap=1)
+    return flat_fin(repeated(roots, [2] * 10), edge, True, fin_rays(s_wrap=1))
 
 
 def anal():
@@ -255,7 +247,7 @@ def anal():
                     [(0.178, -0.214), (0.168, -0.170), (0.134, ridge_bottom(0.134))]],
                    [5, 7, 5])
     edge = [(x, 0.0, z) for x, z in edge]
-    return flat_fin(repeated(roots, [3] * 6), edge, FIN_REGION, True, t_wrap=1)
+    return flat_fin(repeated(roots, [3] * 6), edge, True, fin_rays(t_wrap=1))
 
 
 def tail():
@@ -269,15 +261,16 @@ def tail():
                    [7, 7, 7, 7])
     edge = [(x, 0.0, z) for x, z in edge]
 
-    def st_of(p, _is_root, _j):
-        u = (p[0] - 0.27) / (0.499 - 0.27)
-        v = (p[2] + 0.152) / 0.304
-        return region_st(TAIL_REGION, min(max(u, 0.0), 1.0), v, s_wrap=1)
+    # The tail's region is a side view of it: root to free edge across, lower
+    # lobe to upper lobe up.
+    def side_view(p, _u, _v):
+        across = min(max((p[0] - 0.27) / (0.499 - 0.27), 0.0), 1.0)
+        return region_st(TAIL_REGION, across, (p[2] + 0.152) / 0.304, s_wrap=1)
 
-    return flat_fin(repeated(roots, [3] * 9 + [2]), edge, TAIL_REGION, False, st_of=st_of)
+    return flat_fin(repeated(roots, [3] * 9 + [2]), edge, False, side_view)
 
 
-def paired_fin(roots, pattern, edge_xz, edge_y, region, s_wrap):
+def paired_fin(roots, pattern, edge_xz, edge_y, texture):
     """A fin standing off the -y flank: the root follows the shell, the free edge
     splays outward by edge_y(x, z). The normal is the sheet's, facing -y."""
     root = repeated(roots, pattern)
@@ -295,8 +288,8 @@ def paired_fin(roots, pattern, edge_xz, edge_y, region, s_wrap):
             if n[1] > 0:
                 n = (-n[0], -n[1], -n[2])
         u = j / (m - 1)
-        lines[0].append(point(root[j], n, region_st(region, u, 0.0, s_wrap)))
-        lines[1].append(point(edge[j], n, region_st(region, u, 1.0, s_wrap)))
+        lines[0].append(point(root[j], n, texture(root[j], u, 0.0)))
+        lines[1].append(point(edge[j], n, texture(edge[j], u, 1.0)))
     return lines
 
 
@@ -317,7 +310,7 @@ def pectoral():
         reach = min(max((x + 0.338) / 0.1, 0.0), 1.0)
         return surface_y(x, z) - 0.004 - 0.052 * reach
 
-    return paired_fin(roots, [2, 3, 3, 3, 3, 3, 2], edge, splay, FIN_REGION, 1)
+    return paired_fin(roots, [2, 3, 3, 3, 3, 3, 2], edge, splay, fin_rays(s_wrap=1))
 
 
 def pelvic():
@@ -333,7 +326,7 @@ def pelvic():
         drop = (ridge_bottom(x) - z) / 0.08
         return -0.018 - 0.030 * min(max(drop, 0.0), 1.0)
 
-    return paired_fin(roots, [3, 3, 3, 3, 3, 3, 3, 2], edge, splay, FIN_REGION, 2)
+    return paired_fin(roots, [3, 3, 3, 3, 3, 3, 3, 2], edge, splay, fin_rays(s_wrap=2))
 
 
 # ---------------------------------------------------------------- eyes
@@ -345,6 +338,8 @@ IRIS_FRACTION = 0.55
 
 def eyes():
     cx, cy, cz = EYE_CENTRE
+    if surface_y(cx, cz) - 0.002 < cy:
+        raise ValueError("eye centre lies inside the head")
     centre_st = region_st(EYE_REGION, 0.5, 0.5)
     lines = [[point(EYE_CENTRE, (0.0, -1.0, 0.0), centre_st)] * 10, [], []]
     for ring, fraction in ((1, IRIS_FRACTION), (2, 1.0)):
@@ -360,8 +355,6 @@ def eyes():
             st = region_st(EYE_REGION, 0.5 + 0.5 * fraction * math.cos(a),
                            0.5 + 0.5 * fraction * math.sin(a))
             lines[ring].append(point((x, y, z), n, st))
-    if surface_y(cx, cz) - 0.002 < cy:
-        raise ValueError("eye centre lies inside the head")
     return lines
 
 
@@ -390,7 +383,7 @@ def number(v):
 def render():
     out = ["// Generated by tools/generate_fish_mesh.py from the fish's profile curves; "
            "do not edit.",
-           '#include "fish/FishMeshData.h"', ""]
+           '#include "fish/FishMeshData.h"', "", "// clang-format off", ""]
     for name, build, lines_count, points_count in PARTS:
         lines = build()
         if len(lines) != lines_count or any(len(l) != points_count for l in lines):
@@ -403,7 +396,8 @@ def render():
             out.append("    },")
         out.append("};")
         out.append("")
-    return "\n".join(out)
+    out.append("// clang-format on")
+    return "\n".join(out) + "\n"
 
 
 if __name__ == "__main__":
