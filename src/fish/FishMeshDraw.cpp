@@ -6,7 +6,7 @@
 
 // The vertices are emitted exactly as immediate mode would send them, but
 // collected first and sent as the strips' quads from one interleaved array in a
-// single call (GL 1.1), which spares the driver a copy of the array per strip.
+// single GL 1.1 call per fish rather than one call per vertex attribute.
 void Fish::DrawParts(const FishPartArrays& arrays) {
     fishVertexBatch.Clear();
     EmitFishParts(*this, arrays);
