@@ -307,7 +307,7 @@ def pectoral():
     # The fin stands off the flank far enough that its flap toward the body
     # (the wave's amplitude, 0.05) only just brushes it.
     def splay(x, z):
-        reach = min(max((x + 0.338) / 0.1, 0.0), 1.0)
+        reach = min(max((x + 0.338) / 0.04, 0.0), 1.0)
         return surface_y(x, z) - 0.004 - 0.052 * reach
 
     return paired_fin(roots, [2, 3, 3, 3, 3, 3, 2], edge, splay, fin_rays(s_wrap=1))
