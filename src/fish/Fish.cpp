@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fish/FishAnimation.h"
 #include "platform/Random.h"
 
 namespace {
@@ -14,14 +15,6 @@ constexpr float kMaxSize = 4.0f;
 constexpr float kRestHalfLength = 0.321915f;
 constexpr float kRestHalfHeight = 0.0907566f;
 constexpr float kRestHalfDepth = 0.5f;
-
-WaveOscillator Oscillator(float wavenumber, float amplitude, float phaseStep) {
-    WaveOscillator oscillator;
-    oscillator.wavenumber = wavenumber;
-    oscillator.amplitude = amplitude;
-    oscillator.phaseStep = phaseStep;
-    return oscillator;
-}
 
 std::array<float, 16> Identity() {
     return {1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f,
@@ -36,12 +29,12 @@ Fish::Fish()
       size(CrtRand() % 10 == 0 ? kLargeSize : kSmallSize),
       pitch(static_cast<float>(CrtRand() % 45)),
       targetHeading(CrtRand() % 2 == 0 ? 0.0f : 180.0f),
-      bodyOscillator(Oscillator(0.2617994f, 0.01f, 0.7853981f)),
-      dorsalOscillator(Oscillator(0.3926991f, 0.03f, 0.3926991f)),
-      pectoralOscillator(Oscillator(0.6283185f, 0.05f, 0.3926991f)),
-      pelvicOscillator(Oscillator(0.1308997f, 0.01f, 0.3926991f)),
-      analOscillator(Oscillator(0.7853981f, 0.01f, 0.5235987f)),
-      tailOscillator(Oscillator(0.7853981f, 0.02f, 0.5235987f)),
+      bodyOscillator(kBodyWaveOscillator),
+      dorsalOscillator(kDorsalWaveOscillator),
+      pectoralOscillator(kPectoralWaveOscillator),
+      pelvicOscillator(kPelvicWaveOscillator),
+      analOscillator(kAnalWaveOscillator),
+      tailOscillator(kTailWaveOscillator),
       mouthTimer(CrtRand() % 15),
       idleTimer(CrtRand() % 200) {}
 
