@@ -1,10 +1,11 @@
-// Renders the school off-screen at 1920 x 1080 for a fixed number of frames and
-// reports the frame rate and where each frame's time goes. Usage:
+// Renders the school, the background and the bubbles off-screen at 1920 x 1080 for a fixed number
+// of frames and reports the frame rate and where each frame's time goes. Usage:
 //   velmar_bench [frames] [fish]
 // Needs an X display with GLX (run it under xvfb-run on a headless machine).
 #include <time.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -15,17 +16,26 @@
 
 #include <GL/gl.h>
 
-#include "TestSkin.h"
 #include "fish/Fish.h"
-#include "platform/Random.h"
+#include "fish/FishSchool.h"
+#include "platform/WorkDir.h"
 #include "render/FrameCamera.h"
 #include "render/GlSceneState.h"
+#include "render/TankBounds.h"
+#include "resources/EmbeddedTexture.h"
+#include "resources/ResourceIds.h"
+#include "resources/TextureLoaders.h"
+#include "settings/AquariumSettings.h"
 #include "support/GlTestContext.h"
+#include "tank/BackgroundSurface.h"
+#include "tank/BackgroundSurfaceGl.h"
+#include "tank/BubbleColumns.h"
+#include "tank/BubbleEmitter.h"
+#include "tank/BubbleEmitterGl.h"
 
 namespace {
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
-constexpr int kSpecies = 10;
 constexpr int kWarmUpFrames = 10;
 
 // One part of the scene: its per-frame update and its drawing, timed apart.
@@ -59,36 +69,34 @@ void Timed(const std::function<void()>& work, Timing& total) {
     total.wallMs += WallMs() - wall;
 }
 
-// The school in the fish layer, placed as the tank places it. Each fish turns
-// now and then to a new heading so the body keeps bending as it does in the
-// tank; the per-fish work is that of Fish::UpdateAndDraw, split into an update
-// pass and a drawing pass so the two can be timed apart.
+// The school as the tank has it: 200 fish built and placed from the random
+// stream, wearing the embedded skins. The per-fish work is that of
+// Fish::UpdateAndDraw, split into a pass without GL and a drawing pass so the
+// two can be timed apart.
 class BenchSchool {
   public:
-    explicit BenchSchool(int count) : fish_(count), arrays_(count) {
-        for (Fish& fish : fish_) {
-            fish.position = {static_cast<float>(CrtRand() % 100 - 50),
-                             static_cast<float>(CrtRand() % 30 - 15), -70.0f};
-            if (CrtRand() % 10 == 0) fish.size = 4.0f;
-            fish.pitch = static_cast<float>(CrtRand() % 45);
+    BenchSchool(int count, const TankBounds& tank, const std::string& unpackDir)
+        : fish_(count), arrays_(count) {
+        for (Fish& fish : fish_) PlaceFish(fish, tank);
+        for (int s = 0; s < kSpeciesCount; ++s) {
+            LoadEmbeddedTexture(kFirstFishSkinResourceId + s, unpackDir, "fish" + std::to_string(s),
+                                LoadTextureBMP, &skins_[s]);
         }
-        for (int s = 0; s < kSpecies; ++s) skins_.push_back(UploadTestSkin(PaintTestSkin(s)));
     }
 
     void Simulate() {
         for (size_t i = 0; i < fish_.size(); ++i) {
             Fish& fish = fish_[i];
-            if (fish.bendDone && CrtRand() % 100 == 0) {
-                fish.targetHeading = static_cast<float>(CrtRand() % 360);
-            }
             fish.ComputePartArrays(arrays_[i]);
-            if (fish.shownPitch < fish.pitch) fish.shownPitch += 1.0f;
-            if (fish.shownPitch > fish.pitch) fish.shownPitch -= 1.0f;
+            fish.AdvanceShownPitch();
+            fish.RandomWhim();
+            fish.MoveOrHoldCaught();
+            fish.UpdateExtent();
         }
     }
 
     void Draw() {
-        const size_t perSpecies = (fish_.size() + kSpecies - 1) / kSpecies;
+        const size_t perSpecies = (fish_.size() + kSpeciesCount - 1) / kSpeciesCount;
         for (size_t i = 0; i < fish_.size(); ++i) {
             Fish& fish = fish_[i];
             const float h = fish.heading * 0.017453292f;
@@ -105,7 +113,61 @@ class BenchSchool {
   private:
     std::vector<Fish> fish_;
     std::vector<FishPartArrays> arrays_;
-    std::vector<GLuint> skins_;
+    GLuint skins_[kSpeciesCount] = {};
+};
+
+// The three bubble columns at the default bubble setting, drawn additively with
+// the depth test off as the frame draws them. Drawing also advances them.
+class BenchBubbles {
+  public:
+    BenchBubbles(const TankBounds& tank, const std::string& unpackDir) {
+        LoadEmbeddedTexture(kBubbleResourceId, unpackDir, "Particle1", LoadTextureBMP, &texture_);
+        for (int e = 0; e < kBubbleEmitterCount; ++e) {
+            origins_[e] = BubbleDrawOrigin(BubbleEmitterPosition(tank, e));
+            emitters_[e].Init(kBubblePoolSize);
+            emitters_[e].SetColoured(false);
+        }
+    }
+
+    void Draw() {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+        glEnable(GL_BLEND);
+        glDisable(GL_DEPTH_TEST);
+        for (int e = 0; e < kBubbleEmitterCount; ++e) {
+            glPushMatrix();
+            glTranslatef(origins_[e][0], origins_[e][1], origins_[e][2]);
+            DrawBubbleEmitterGl(emitters_[e], BubbleDrawCount(AquariumSettings{}.qiPaoNum),
+                                texture_);
+            glPopMatrix();
+        }
+        glDisable(GL_BLEND);
+        glEnable(GL_DEPTH_TEST);
+    }
+
+  private:
+    std::array<BubbleEmitter, kBubbleEmitterCount> emitters_;
+    std::array<std::array<float, 3>, kBubbleEmitterCount> origins_{};
+    GLuint texture_ = 0;
+};
+
+// The waving picture behind the fish.
+class BenchBackground {
+  public:
+    BenchBackground(const TankBounds& tank, const std::string& unpackDir) : tank_(tank) {
+        LoadEmbeddedTexture(kBackgroundResourceId, unpackDir, "BackGround0", LoadTextureRGBA,
+                            &texture_);
+    }
+
+    void Simulate() { surface_.UpdateControlNet(tank_, 0); }
+    void Draw() {
+        glBindTexture(GL_TEXTURE_2D, texture_);
+        DrawBackgroundSurfaceGl(surface_);
+    }
+
+  private:
+    TankBounds tank_;
+    BackgroundSurface surface_;
+    GLuint texture_ = 0;
 };
 
 void Report(const std::vector<BenchStage>& stages, const std::vector<Timing>& simulate,
@@ -139,10 +201,16 @@ int main(int argc, char** argv) {
     }
     SetUpSceneGlState();
 
-    BenchSchool school(fishCount);
+    const TankBounds tank = TankBoundsForScreen(kScreenWidth, kScreenHeight);
+    const std::string unpackDir = GetWorkDir();
+    BenchBubbles bubbles(tank, unpackDir);
+    BenchSchool school(fishCount, tank, unpackDir);
+    BenchBackground background(tank, unpackDir);
     // The scene's moving parts, in frame order.
     const std::vector<BenchStage> stages{
         {"fish", [&] { school.Simulate(); }, [&] { school.Draw(); }},
+        {"background", [&] { background.Simulate(); }, [&] { background.Draw(); }},
+        {"bubbles", [] {}, [&] { bubbles.Draw(); }},
     };
 
     std::vector<Timing> simulate(stages.size());

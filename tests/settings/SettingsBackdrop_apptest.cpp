@@ -62,7 +62,7 @@ TEST(SettingsAtStartup, GradientBackdropShowsTheTwoColoursFromTheFile) {
     const pid_t pid = app.Start();
     ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs));
     ScreenCapture screen;
-    for (int waitedMs = 0; waitedMs < 10000 && !TopBlueBottomRed(screen); waitedMs += 250) {
+    for (int waitedMs = 0; waitedMs < 20000 && !TopBlueBottomRed(screen); waitedMs += 250) {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
         screen = CaptureScreen(server.Display(), server.Width(), server.Height());
     }

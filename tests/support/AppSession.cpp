@@ -42,6 +42,15 @@ XServer::XServer(int width, int height) : width_(width), height_(height) {
     close(fds[0]);
     if (number.empty()) throw std::runtime_error("Xvfb did not start");
     display_ = ":" + number;
+    // Only hand the display out once a client can really connect to it.
+    for (int waited = 0; waited < 10000; waited += 50) {
+        if (::Display* probe = XOpenDisplay(display_.c_str())) {
+            XCloseDisplay(probe);
+            return;
+        }
+        SleepMs(50);
+    }
+    throw std::runtime_error("Xvfb on " + display_ + " accepts no connection");
 }
 
 XServer::~XServer() {
@@ -121,6 +130,9 @@ std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
         if (!id.empty()) return id.substr(0, id.find('\n'));
         SleepMs(100);
     }
+    std::fprintf(stderr, "no window on %s; the program wrote:\n%s\nxdpyinfo: %s\n",
+                 server_.Display().c_str(), Output().c_str(),
+                 RunOnDisplay("xdpyinfo | head -2").c_str());
     return std::nullopt;
 }
 
