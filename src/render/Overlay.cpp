@@ -19,10 +19,16 @@ constexpr OverlayLine kOverlayLines[] = {
 
 void DrawOverlay(OverlayVisibility& visibility, GLuint fontBase) {
     if (!visibility.NextFrame()) return;
+    // The glyphs carry no texture coordinates: textured, they would all take the
+    // one texel of whatever picture the last frame left bound, which turns the
+    // text near black over the dark water. The frame's state is left as it was.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_TEXTURE_2D);
     for (const OverlayLine& line : kOverlayLines) {
         glPushMatrix();
         glTranslatef(line.x, line.y, line.z);
         glPrint(fontBase, "%s", line.text);
         glPopMatrix();
     }
+    glPopAttrib();
 }

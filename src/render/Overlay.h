@@ -5,6 +5,6 @@
 class OverlayVisibility;
 
 // The help text: title, right-click hint, Escape hint and our web address, in
-// the upper middle of the tank. Counts the frame and draws when visible, with
-// whatever colour and lighting the frame has at that point.
+// the upper middle of the tank. Counts the frame and draws when visible, in the
+// current colour and untextured, leaving the frame's GL state as it found it.
 void DrawOverlay(OverlayVisibility& visibility, GLuint fontBase);

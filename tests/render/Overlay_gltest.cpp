@@ -28,7 +28,14 @@ int OverlayFrame(const GlTestContext& gl, OverlayVisibility& overlay, GLuint fon
 TEST(Overlay, HelpTextShowsInTheUpperMiddleForHundredFramesThenOnF1) {
     GlTestContext gl(320, 180);
     ASSERT_TRUE(gl.Ok());
-    glDisable(GL_TEXTURE_2D);
+    // Whatever picture the frame left bound must not darken the text.
+    const GLubyte black[4] = {0, 0, 0, 255};
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
+    glEnable(GL_TEXTURE_2D);
     const GLuint fontBase = BuildFont();
     OverlayVisibility overlay;
     EXPECT_GT(OverlayFrame(gl, overlay, fontBase), 100);
@@ -36,4 +43,5 @@ TEST(Overlay, HelpTextShowsInTheUpperMiddleForHundredFramesThenOnF1) {
     EXPECT_EQ(OverlayFrame(gl, overlay, fontBase), 0);
     overlay.Toggle();
     EXPECT_GT(OverlayFrame(gl, overlay, fontBase), 100);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
