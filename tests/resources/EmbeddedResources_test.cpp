@@ -30,7 +30,7 @@ class Unpacking : public testing::Test {
 };
 }  // namespace
 
-// Every picture is unpacked and loaded in the texture loaders' GL tests.
+// Every picture is unpacked and loaded by the texture loaders' GL tests; the tune here.
 TEST_F(Unpacking, MusicUnpacksToAShortMonoSixteenBitWaveFile) {
     ASSERT_TRUE(ExtractResource(kMusicResourceId, dir_, "Music"));
     const Bytes wav = ReadBytes(dir_ + "Music.wav");

@@ -25,6 +25,7 @@ TEST(CatchMarkerMotion, StepsOneAndAHalfPerAxisAndStopsWithinThatOfTheTarget) {
     marker.Step(painter);
     EXPECT_EQ(painter.cones.back()[0], 0.0f) << "drawn before it moves";
     EXPECT_EQ(marker.current, (std::array<float, 3>{1.5f, 0.0f, -70.0f}));
+    EXPECT_NEAR(marker.spin, 0.2f, 1e-6f) << "each draw turns the net";
     for (int i = 0; i < 20; ++i) marker.Step(painter);
     EXPECT_EQ(marker.current[0], 9.0f);
     EXPECT_EQ(marker.current[1], 0.0f) << "a gap of exactly 1.5 is never closed";
@@ -35,13 +36,9 @@ TEST(CatchMarkerMotion, StepsOneAndAHalfPerAxisAndStopsWithinThatOfTheTarget) {
     EXPECT_EQ(marker.current, (std::array<float, 3>{-1.5f, -1.5f, -70.0f}));
 }
 
-TEST(CatchMarkerSpin, TurnsATenthOfADegreePerDrawAndWrapsOnlyOncePastAFullTurn) {
+TEST(CatchMarkerSpin, WrapsToZeroOnlyOncePastAFullTurn) {
     CatchMarker marker;
     RecordingMarkerPainter painter;
-    marker.Draw(painter);
-    marker.Step(painter);
-    EXPECT_NEAR(marker.spin, 0.2f, 1e-6f);
-
     marker.spin = 359.95f;
     marker.Draw(painter);
     EXPECT_EQ(marker.spin, 0.0f);
