@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/BitmapBytes.h"
@@ -12,22 +13,18 @@
 #include "support/TempDir.h"
 
 namespace {
-struct TextureSize {
-    GLint width = -1;
-    GLint height = -1;
-};
-
-TextureSize BoundTextureSize() {
-    TextureSize size;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.height);
+// Width and height of level 0 of the bound texture.
+std::pair<GLint, GLint> BoundTextureSize() {
+    std::pair<GLint, GLint> size{-1, -1};
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.first);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.second);
     return size;
 }
 
 // Level 0 of the bound texture as red-green-blue-alpha bytes.
 std::vector<std::uint8_t> BoundTexels() {
-    const TextureSize size = BoundTextureSize();
-    std::vector<std::uint8_t> texels(static_cast<std::size_t>(size.width) * size.height * 4);
+    const auto [width, height] = BoundTextureSize();
+    std::vector<std::uint8_t> texels(static_cast<std::size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -57,9 +54,7 @@ TEST_F(TextureLoading, SkinSizedImageIsUploadedUnchanged) {
     Bytes pixels(RowBytes(24, 128) * 64);
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i % 251);
     EXPECT_NE(Load(LoadTextureBMP, MakeBitmap(128, 64, 24, pixels)), 0u);
-    const TextureSize size = BoundTextureSize();
-    EXPECT_EQ(size.width, 128);
-    EXPECT_EQ(size.height, 64);
+    ASSERT_EQ(BoundTextureSize(), std::make_pair(128, 64));
     const std::vector<std::uint8_t> texels = BoundTexels();
     for (int pixel : {0, 1, 777, 128 * 64 - 1}) {
         // Stored blue-green-red, read back red-green-blue.
@@ -70,38 +65,21 @@ TEST_F(TextureLoading, SkinSizedImageIsUploadedUnchanged) {
 }
 
 TEST_F(TextureLoading, OddSizesAreRescaledToPowersOfTwoCappedAt512) {
-    Load(LoadTextureBMP, MakeBitmap(100, 100, 24));
-    TextureSize size = BoundTextureSize();
-    EXPECT_EQ(size.width, 128);
-    EXPECT_EQ(size.height, 128);
-
-    Load(LoadTextureBMP, MakeBitmap(1024, 512, 24));
-    size = BoundTextureSize();
-    EXPECT_EQ(size.width, 512);
-    EXPECT_EQ(size.height, 512);
-
-    // An odd-width 3-component image with padded rows keeps its colour.
-    Load(LoadTextureBMP, MakeBitmap(3, 5, 24, {}, {}, 0x80));
-    size = BoundTextureSize();
-    EXPECT_EQ(size.width, 4);
-    EXPECT_EQ(size.height, 8);
-    const std::vector<std::uint8_t> texels = BoundTexels();
-    for (std::size_t i = 0; i < texels.size(); i += 4) {
-        EXPECT_NEAR(texels[i], 0x80, 1) << i;
+    // The odd width also has padded rows, which must not shift the colour.
+    const struct {
+        int width, height;
+        std::pair<GLint, GLint> texture;
+    } cases[] = {{100, 100, {128, 128}}, {1024, 512, {512, 512}}, {3, 5, {4, 8}}};
+    for (const auto& c : cases) {
+        Load(LoadTextureBMP, MakeBitmap(c.width, c.height, 24));
+        EXPECT_EQ(BoundTextureSize(), c.texture) << c.width;
+        const std::vector<std::uint8_t> texels = BoundTexels();
+        for (std::size_t i = 0; i < texels.size(); i += 4) ASSERT_NEAR(texels[i], 0x40, 1) << i;
     }
-}
-
-TEST_F(TextureLoading, PaletteAndAlphaImagesKeepTheirColours) {
-    const Bytes palette = {0, 0, 255, 0, 0, 255, 0, 0};  // red, green
-    Load(LoadTextureBMP, MakeBitmap(4, 2, 8, {0, 1, 0, 1, 1, 1, 1, 1}, palette));
-    std::vector<std::uint8_t> texels = BoundTexels();
-    ASSERT_EQ(texels.size(), 4u * 2 * 4);
-    EXPECT_EQ((std::vector<std::uint8_t>(texels.begin(), texels.begin() + 8)),
-              (std::vector<std::uint8_t>{255, 0, 0, 255, 0, 255, 0, 255}));
-
-    Load(LoadTextureBMP,
-         MakeBitmap(2, 2, 32, {10, 20, 30, 40, 10, 20, 30, 40, 10, 20, 30, 40, 10, 20, 30, 40}));
-    texels = BoundTexels();
+    // 32 bits keep their alpha.
+    const Bytes deep = {10, 20, 30, 40, 10, 20, 30, 40, 10, 20, 30, 40, 10, 20, 30, 40};
+    Load(LoadTextureBMP, MakeBitmap(2, 2, 32, deep));
+    const std::vector<std::uint8_t> texels = BoundTexels();
     EXPECT_EQ((std::vector<std::uint8_t>(texels.begin(), texels.begin() + 4)),
               (std::vector<std::uint8_t>{30, 20, 10, 40}));
 }
@@ -109,8 +87,7 @@ TEST_F(TextureLoading, PaletteAndAlphaImagesKeepTheirColours) {
 TEST_F(TextureLoading, BlackIsTransparentAndNearBlackOpaqueInTheRgbaLoader) {
     // Stored blue-green-red: black, then (red 0, green 0, blue 1).
     Load(LoadTextureRGBA, MakeBitmap(2, 1, 24, {0, 0, 0, 1, 0, 0, 0, 0}));
-    const TextureSize size = BoundTextureSize();
-    ASSERT_EQ(size.width, 2);
+    ASSERT_EQ(BoundTextureSize(), std::make_pair(2, 1));
     const std::vector<std::uint8_t> texels = BoundTexels();
     EXPECT_EQ(texels[3], 0);
     EXPECT_EQ(texels[6], 1);
@@ -120,82 +97,61 @@ TEST_F(TextureLoading, BlackIsTransparentAndNearBlackOpaqueInTheRgbaLoader) {
     EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
 }
 
-TEST_F(TextureLoading, MalformedBitmapsGiveATextureWithoutAnImage) {
+TEST_F(TextureLoading, MalformedOrMissingBitmapsGiveATextureWithoutAnImage) {
     for (const MalformedBitmap& bad : MalformedBitmaps()) {
         for (TextureLoader loader : {LoadTextureBMP, LoadTextureRGBA}) {
             EXPECT_NE(Load(loader, bad.bytes), 0u) << bad.what;
-            EXPECT_EQ(BoundTextureSize().width, 0) << bad.what;
+            EXPECT_EQ(BoundTextureSize().first, 0) << bad.what;
         }
     }
     // Well-formed, but not what the RGBA loader reads.
-    Load(LoadTextureRGBA, MakeBitmap(4, 4, 8, {}, Bytes(8, 0)));
-    EXPECT_EQ(BoundTextureSize().width, 0);
     Bytes offsetOutside = MakeBitmap(4, 4, 24);
     PokeU32(offsetOutside, kPixelOffsetAt, 0x7FFFFFFF);
-    Load(LoadTextureRGBA, offsetOutside);
-    EXPECT_EQ(BoundTextureSize().width, 0);
-}
-
-TEST_F(TextureLoading, MissingFileGivesATextureWithoutAnImage) {
+    for (const Bytes& bytes : {MakeBitmap(4, 4, 8, {}, Bytes(8, 0)), offsetOutside}) {
+        EXPECT_NE(Load(LoadTextureRGBA, bytes), 0u);
+        EXPECT_EQ(BoundTextureSize().first, 0);
+    }
     GLuint texture = 0;
     LoadTextureBMP((temp_.Path() / "absent.bmp").string(), &texture);
     EXPECT_NE(texture, 0u);
-    EXPECT_EQ(BoundTextureSize().width, 0);
+    EXPECT_EQ(BoundTextureSize().first, 0);
 }
 
-TEST_F(TextureLoading, EveryEmbeddedPictureLoadsAndLeavesNoFilesBehind) {
+TEST_F(TextureLoading, EveryEmbeddedPictureLoadsTheRightWayUpAndLeavesNoFilesBehind) {
     const std::string dir = temp_.Path().string() + "/";
-    struct Expected {
+    struct Picture {
         int id;
-        const char* name;
+        std::string name;
         TextureLoader loader;
         int width, height;
     };
-    std::vector<Expected> pictures = {
+    std::vector<Picture> pictures = {
         {kBackgroundResourceId, "BackGround0", LoadTextureRGBA, 1024, 512},
         {kBubbleResourceId, "Particle1", LoadTextureBMP, 32, 32},
         {kFoodPelletResourceId, "fish17", LoadTextureBMP, 64, 64}};
-    const std::string skinNames[] = {"fish0", "fish1", "fish2", "fish3", "fish4",
-                                     "fish5", "fish6", "fish7", "fish8", "fish9"};
     for (int species = 0; species < 10; ++species) {
-        pictures.push_back({kFirstFishSkinResourceId + species, skinNames[species].c_str(),
+        pictures.push_back({kFirstFishSkinResourceId + species, "fish" + std::to_string(species),
                             LoadTextureBMP, 128, 64});
     }
-    for (const Expected& picture : pictures) {
+    std::vector<std::vector<std::uint8_t>> texels;
+    for (const Picture& picture : pictures) {
         GLuint texture = 0;
         LoadEmbeddedTexture(picture.id, dir, picture.name, picture.loader, &texture);
         ASSERT_NE(texture, 0u) << picture.name;
         glBindTexture(GL_TEXTURE_2D, texture);
-        const TextureSize size = BoundTextureSize();
-        EXPECT_EQ(size.width, picture.width) << picture.name;
-        EXPECT_EQ(size.height, picture.height) << picture.name;
+        ASSERT_EQ(BoundTextureSize(), std::make_pair(picture.width, picture.height))
+            << picture.name;
+        texels.push_back(BoundTexels());
     }
     EXPECT_TRUE(std::filesystem::directory_iterator(temp_.Path()) ==
                 std::filesystem::directory_iterator());
-}
-
-TEST_F(TextureLoading, EmbeddedPicturesLieTheRightWayUpInTextureSpace) {
-    const std::string dir = temp_.Path().string() + "/";
-    GLuint background = 0;
-    LoadEmbeddedTexture(kBackgroundResourceId, dir, "BackGround0", LoadTextureRGBA, &background);
-    glBindTexture(GL_TEXTURE_2D, background);
-    std::vector<std::uint8_t> texels = BoundTexels();
-    const int width = BoundTextureSize().width;
-    const int height = BoundTextureSize().height;
-    // t = 0 is the sandy floor, t = 1 the water under the surface.
-    const std::uint8_t* floor = &texels[(2 * width + width / 2) * 4];
-    const std::uint8_t* water = &texels[((height - 3) * width + width / 2) * 4];
+    // t = 0 is the background's sandy floor, t = 1 the water under the surface.
+    const std::uint8_t* floor = &texels[0][(2 * 1024 + 512) * 4];
+    const std::uint8_t* water = &texels[0][(509 * 1024 + 512) * 4];
     EXPECT_GT(floor[0], floor[2]);
     EXPECT_GT(water[2], water[0]);
     EXPECT_EQ(water[3], 255);
-
-    GLuint skin = 0;
-    LoadEmbeddedTexture(kFirstFishSkinResourceId, dir, "fish0", LoadTextureBMP, &skin);
-    glBindTexture(GL_TEXTURE_2D, skin);
-    texels = BoundTexels();
-    // The pupil sits in the middle of the eye region (s 0.875..1, t 0.75..1).
-    const int pupilX = 120;
-    const int pupilY = 56;
-    const std::uint8_t* pupil = &texels[(pupilY * 128 + pupilX) * 4];
+    // The first skin's pupil sits in the middle of the eye region (s 0.875..1, t 0.75..1).
+    const std::uint8_t* pupil = &texels[3][(56 * 128 + 120) * 4];
     EXPECT_LT(pupil[0] + pupil[1] + pupil[2], 60);
 }

@@ -15,16 +15,11 @@
 namespace {
 const TankBounds kTank = TankBoundsForScreen(1920, 1080);
 
-int CountDisplayLists() {
-    int lists = 0;
-    for (GLuint name = 1; name <= 40000; ++name) lists += glIsList(name) ? 1 : 0;
-    return lists;
-}
-
-int CountTextures() {
-    int textures = 0;
-    for (GLuint name = 1; name <= 4000; ++name) textures += glIsTexture(name) ? 1 : 0;
-    return textures;
+// How many of the first `upTo` names `isName` reports taken.
+int CountNames(GLboolean (*isName)(GLuint), GLuint upTo) {
+    int taken = 0;
+    for (GLuint name = 1; name <= upTo; ++name) taken += isName(name) ? 1 : 0;
+    return taken;
 }
 
 void StartFrame(const GlTestContext& gl) {
@@ -33,18 +28,6 @@ void StartFrame(const GlTestContext& gl) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-// A texture whose left half is `left` and right half `right`, sampled nearest.
-GLuint TwoColourTexture(std::array<GLubyte, 3> left, std::array<GLubyte, 3> right) {
-    const GLubyte texels[] = {left[0], left[1], left[2], right[0], right[1], right[2]};
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texels);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    return texture;
-}
 }  // namespace
 
 // Hours of screensaver running must not pile up display lists or textures.
@@ -69,7 +52,9 @@ TEST(TankEnvironmentGl, TenThousandFramesReserveNoFurtherGlNames) {
     }
     GlPelletPainter pelletPainter;
 
-    auto frame = [&](int frameIndex) {
+    int listsBefore = 0;
+    int texturesBefore = 0;
+    for (int frame = 0; frame <= 10000; ++frame) {
         StartFrame(gl);
         surface.UpdateControlNet(kTank, 0);
         DrawBackgroundSurfaceGl(surface);
@@ -79,48 +64,49 @@ TEST(TankEnvironmentGl, TenThousandFramesReserveNoFurtherGlNames) {
         for (FoodPellet& pellet : pellets) {
             if (!pellet.IsActive()) {
                 // A feed click re-uses the slot.
-                pellet.Place(static_cast<float>(frameIndex % 20), 0.0f, -70.0f);
+                pellet.Place(static_cast<float>(frame % 20), 0.0f, -70.0f);
                 pellet.SetActive(true);
             }
             glPushMatrix();
             pellet.Draw(pelletPainter);
             glPopMatrix();
         }
-    };
-    frame(0);
-    const int listsBefore = CountDisplayLists();
-    const int texturesBefore = CountTextures();
-    for (int i = 1; i <= 10000; ++i) frame(i);
-    EXPECT_EQ(CountDisplayLists(), listsBefore);
-    EXPECT_EQ(CountTextures(), texturesBefore);
+        if (frame == 0) {
+            listsBefore = CountNames(glIsList, 40000);
+            texturesBefore = CountNames(glIsTexture, 4000);
+        }
+    }
+    EXPECT_EQ(CountNames(glIsList, 40000), listsBefore);
+    EXPECT_EQ(CountNames(glIsTexture, 4000), texturesBefore);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST(TankEnvironmentGl, BackgroundPictureFillsTheViewMirroredLeftToRight) {
-    GlTestContext gl(192, 108);
-    ASSERT_TRUE(gl.Ok());
-    SetUpSceneGlState();
-    const GLuint texture = TwoColourTexture({200, 40, 40}, {40, 40, 200});
-    StartFrame(gl);
-    BackgroundSurface surface;
-    surface.UpdateControlNet(kTank, 0);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    DrawBackgroundSurfaceGl(surface);
-    // The first texture coordinate runs from 1 at the tank's left to 0 at its right.
-    for (int y : {2, 54, 105}) {
-        EXPECT_TRUE(ColourNear(gl.Pixel(5, y), 40, 40, 200)) << "left, y=" << y;
-        EXPECT_TRUE(ColourNear(gl.Pixel(186, y), 200, 40, 40)) << "right, y=" << y;
-    }
-}
-
-TEST(TankEnvironmentGl, LiveFlakeShowsTanAndAnEatenOneIsGoneNextFrame) {
+TEST(TankEnvironmentGl, BackgroundFillsTheViewMirroredAndAFlakeShowsUntilEaten) {
     GlTestContext gl(960, 540);
     ASSERT_TRUE(gl.Ok());
     SetUpSceneGlState();
-    const GLuint flake = BuildFlakeList();
+    // Left texel red, right texel blue, sampled nearest.
+    const GLubyte texels[] = {200, 40, 40, 40, 40, 200};
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 2, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    StartFrame(gl);
+    BackgroundSurface surface;
+    surface.UpdateControlNet(kTank, 0);
+    DrawBackgroundSurfaceGl(surface);
+    // The first texture coordinate runs from 1 at the tank's left to 0 at its right.
+    for (int y : {10, 270, 529}) {
+        EXPECT_TRUE(ColourNear(gl.Pixel(25, y), 40, 40, 200)) << "left, y=" << y;
+        EXPECT_TRUE(ColourNear(gl.Pixel(934, y), 200, 40, 40)) << "right, y=" << y;
+    }
+
     FoodPellet pellet;
     pellet.Place(0.0f, 0.0f, -70.0f);
-    pellet.displayList = flake;
+    pellet.displayList = BuildFlakeList();
     pellet.offset = {0.0f, 1.0f, 0.0f};
     pellet.spinX = 0.0f;
     pellet.spinY = 0.0f;
@@ -133,35 +119,9 @@ TEST(TankEnvironmentGl, LiveFlakeShowsTanAndAnEatenOneIsGoneNextFrame) {
     GLboolean texturing = GL_FALSE;
     glGetBooleanv(GL_TEXTURE_2D, &texturing);
     EXPECT_TRUE(texturing) << "the flake turns texturing back on";
-
     pellet.Eat();
     StartFrame(gl);
     pellet.Draw(painter);
     EXPECT_TRUE(ColourNear(gl.Pixel(480, 279), 0, 0, 0));
     EXPECT_FALSE(pellet.IsActive());
-}
-
-TEST(TankEnvironmentGl, BubblesAddLightToWhatIsBehindThem) {
-    GlTestContext gl(192, 108);
-    ASSERT_TRUE(gl.Ok());
-    SetUpSceneGlState();
-    glClearColor(0.25f, 0.25f, 0.25f, 1.0f);
-    StartFrame(gl);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glColor4f(0.5f, 0.5f, 0.5f, 1.0f);
-    BubbleEmitter emitter;
-    ASSERT_TRUE(emitter.Init(1));
-    emitter.SetColoured(false);
-    emitter.particles[0].position[0] = 0.0f;
-    emitter.particles[0].position[1] = 0.0f;
-    emitter.particles[0].position[2] = 0.0f;
-    emitter.particles[0].halfSize = 2.0f;
-    glTranslatef(0.0f, 0.0f, -70.0f);
-    DrawBubbleEmitterGl(emitter, 1, 0);
-    DrawBubbleEmitterGl(emitter, 1, 0);
-    // Two overlapping squares: 0.25 + 0.5 + 0.5, clamped to white.
-    EXPECT_TRUE(ColourNear(gl.Pixel(97, 54), 255, 255, 255));
-    EXPECT_TRUE(ColourNear(gl.Pixel(2, 2), 64, 64, 64));
 }
