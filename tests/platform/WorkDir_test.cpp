@@ -1,38 +1,35 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
 
 #include "platform/MessageBox.h"
 #include "platform/WorkDir.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
-TEST(GetWorkDir, CreatesTheVelmarFolderUnderXdgConfigHome) {
-    TempDir temp;
-    ScopedEnv xdg("XDG_CONFIG_HOME", temp.Path().string());
-    const std::string dir = GetWorkDir();
-    EXPECT_EQ(dir, (temp.Path() / "velmar").string() + "/");
-    EXPECT_TRUE(std::filesystem::is_directory(dir));
-}
-
-TEST(GetWorkDir, FallsBackToDotConfigInHomeForMissingOrRelativeXdg) {
-    TempDir temp;
-    ScopedEnv home("HOME", temp.Path().string());
-    ScopedEnv xdg("XDG_CONFIG_HOME", "relative/dir");
-    EXPECT_EQ(GetWorkDir(), (temp.Path() / ".config" / "velmar").string() + "/");
-}
-
-TEST(GetWorkDir, ReportsAndReturnsEmptyWhenTheFolderCannotBeMade) {
+TEST(GetWorkDir, MakesVelmarUnderXdgConfigHomeOrDotConfigAndReportsWhenItCannot) {
     TempDir temp;
     const std::filesystem::path blocker = temp.Path() / "file";
     std::ofstream(blocker) << "not a folder";
-    ScopedEnv xdg("XDG_CONFIG_HOME", blocker.string());
+    ScopedEnv home("HOME", temp.Path().string());
     std::string shown;
-    const MessageBoxPresenter previous = SetMessageBoxPresenter(
-        [&](const std::string& text, const std::string& caption) { shown = caption + "|" + text; });
-    EXPECT_EQ(GetWorkDir(), "");
+    const MessageBoxPresenter previous =
+        SetMessageBoxPresenter([&](const std::string& text, const std::string& caption) {
+            shown += caption + "|" + text;
+        });
+    // XDG_CONFIG_HOME and the folder then given; a relative one counts as unset.
+    const std::pair<std::string, std::string> cases[] = {
+        {temp.Path().string(), (temp.Path() / "velmar/").string()},
+        {"relative/dir", (temp.Path() / ".config/velmar/").string()},
+        {blocker.string(), ""}};
+    for (const auto& [xdg, dir] : cases) {
+        ScopedEnv env("XDG_CONFIG_HOME", xdg);
+        EXPECT_EQ(GetWorkDir(), dir);
+    }
     SetMessageBoxPresenter(previous);
+    EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "velmar"));
     EXPECT_EQ(shown, "ERROR|Error Find TempPath.");
 }
