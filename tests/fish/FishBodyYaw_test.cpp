@@ -28,29 +28,29 @@ std::vector<float> HeadingsOver(Fish& fish, int frames) {
 }
 }  // namespace
 
-TEST(FishBodyYaw, FarTargetTurnsInTenDegreeStepsEveryThirdFrame) {
-    Fish fish = TurningFish(0.0f, 180.0f);
-    EXPECT_EQ(HeadingsOver(fish, 9), (std::vector<float>{0, 0, 10, 10, 10, 20, 20, 20, 30}));
-    const std::vector<float> rest = HeadingsOver(fish, 60);
-    EXPECT_FLOAT_EQ(rest.back(), 180.0f);
-    EXPECT_TRUE(fish.turnDone);
-}
-
-TEST(FishBodyYaw, SmallTargetsTurnInOneAndThreeDegreeSteps) {
-    Fish toFour = TurningFish(0.0f, 4.0f);
-    EXPECT_EQ(HeadingsOver(toFour, 15),
-              (std::vector<float>{0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4}));
-    Fish toEight = TurningFish(0.0f, 8.0f);
-    EXPECT_EQ(HeadingsOver(toEight, 9), (std::vector<float>{0, 0, 3, 3, 3, 6, 6, 6, 8}));
-    // The size of the target decides, not the turn still to go.
-    Fish toMinusTwo = TurningFish(-120.0f, -2.0f);
-    EXPECT_EQ(HeadingsOver(toMinusTwo, 3), (std::vector<float>{-120, -120, -119}));
-}
-
-TEST(FishBodyYaw, FeedingFishTurnsInTenDegreeStepsWhateverTheTarget) {
-    Fish fish = TurningFish(0.0f, 4.0f);
-    fish.feeding = true;
-    EXPECT_EQ(HeadingsOver(fish, 3), (std::vector<float>{0, 0, 4}));
+// The size of the target, not of the turn still to go, sets the step; a
+// feeding fish always turns in ten-degree steps.
+TEST(FishBodyYaw, TurnsEveryThirdFrameInStepsSetByTheTarget) {
+    const struct {
+        float from, target;
+        bool feeding;
+        std::vector<float> headings;
+    } cases[] = {
+        {0.0f, 180.0f, false, {0, 0, 10, 10, 10, 20, 20, 20, 30}},
+        {0.0f, 4.0f, false, {0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4}},
+        {0.0f, 8.0f, false, {0, 0, 3, 3, 3, 6, 6, 6, 8}},
+        {-120.0f, -2.0f, false, {-120, -120, -119}},
+        {0.0f, 4.0f, true, {0, 0, 4}},
+    };
+    for (const auto& c : cases) {
+        Fish fish = TurningFish(c.from, c.target);
+        fish.feeding = c.feeding;
+        EXPECT_EQ(HeadingsOver(fish, static_cast<int>(c.headings.size())), c.headings)
+            << c.from << " to " << c.target;
+    }
+    Fish far = TurningFish(0.0f, 180.0f);
+    EXPECT_FLOAT_EQ(HeadingsOver(far, 69).back(), 180.0f);
+    EXPECT_TRUE(far.turnDone);
 }
 
 TEST(FishBodyYaw, TailLagsBehindTheHeadByTheTurnStillToGo) {
@@ -87,19 +87,4 @@ TEST(FishBodyYaw, BodyStraightensTwoDegreesPerFrameOnceTheTurnIsDone) {
     for (int i = 0; i < 40; ++i) StepBodyYaw(fish, yaw);
     EXPECT_TRUE(fish.bendDone);
     for (float station : yaw) EXPECT_FLOAT_EQ(station, 30.0f);
-}
-
-TEST(FishBodyYaw, SideWallSnapsHeadingAndEveryStationToTheTarget) {
-    Fish fish = TurningFish(0.0f, 180.0f);
-    fish.wallState = kWallXMin;
-    std::array<float, 19> yaw{};
-    StepBodyYaw(fish, yaw);
-    EXPECT_FLOAT_EQ(fish.heading, 180.0f);
-    for (float station : yaw) EXPECT_FLOAT_EQ(station, 180.0f);
-    for (int station : fish.segmentYaw) EXPECT_EQ(station, 180);
-
-    fish.wallState = kWallNone;
-    HeadingsOver(fish, 3);
-    EXPECT_TRUE(fish.turnDone);
-    EXPECT_FLOAT_EQ(fish.heading, 180.0f);
 }
