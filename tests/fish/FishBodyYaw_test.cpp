@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "fish/FishAnimation.h"
@@ -54,37 +55,15 @@ TEST(FishBodyYaw, TurnsEveryThirdFrameInStepsSetByTheTarget) {
 }
 
 TEST(FishBodyYaw, TailLagsBehindTheHeadByTheTurnStillToGo) {
-    std::array<float, 19> yaw{};
-    Fish right = TurningFish(100.0f, 160.0f);
-    right.turnDone = false;
-    right.turnFrom = 160.0f;
-    StepBodyYaw(right, yaw);
-    EXPECT_FLOAT_EQ(yaw[0], 100.0f);
-    EXPECT_FLOAT_EQ(yaw[9], 70.0f);
-    EXPECT_FLOAT_EQ(yaw[18], 40.0f);
-    EXPECT_EQ(right.segmentYaw[18], 40);
-
-    Fish left = TurningFish(100.0f, 40.0f);
-    left.turnDone = false;
-    left.turnFrom = 40.0f;
-    StepBodyYaw(left, yaw);
-    EXPECT_FLOAT_EQ(yaw[18], 160.0f);
-}
-
-TEST(FishBodyYaw, BodyStraightensTwoDegreesPerFrameOnceTheTurnIsDone) {
-    Fish fish = TurningFish(0.0f, 30.0f);
-    std::array<float, 19> yaw{};
-    do {
+    for (const auto& [target, tail] : {std::pair{160.0f, 40.0f}, std::pair{40.0f, 160.0f}}) {
+        Fish fish = TurningFish(100.0f, target);
+        fish.turnDone = false;
+        fish.turnFrom = target;
+        std::array<float, 19> yaw{};
         StepBodyYaw(fish, yaw);
-    } while (!fish.turnDone);
-    ASSERT_FLOAT_EQ(fish.heading, 30.0f);
-    // The last bend left the head at 20 and the tail at 20 - 10; every station
-    // has taken its first step toward 30.
-    EXPECT_FLOAT_EQ(yaw[18], 12.0f);
-    StepBodyYaw(fish, yaw);
-    EXPECT_FLOAT_EQ(yaw[18], 14.0f);
-    EXPECT_FLOAT_EQ(yaw[0], 24.0f);
-    for (int i = 0; i < 40; ++i) StepBodyYaw(fish, yaw);
-    EXPECT_TRUE(fish.bendDone);
-    for (float station : yaw) EXPECT_FLOAT_EQ(station, 30.0f);
+        EXPECT_FLOAT_EQ(yaw[0], 100.0f) << target;
+        EXPECT_FLOAT_EQ(yaw[9], (100.0f + tail) / 2.0f) << target;
+        EXPECT_FLOAT_EQ(yaw[18], tail) << target;
+        EXPECT_EQ(fish.segmentYaw[18], static_cast<int>(tail)) << target;
+    }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fish/Fish.h"
+#include "fish/FishFrame.h"
 #include "platform/Random.h"
 
 TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {
@@ -8,10 +9,8 @@ TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {
     bool left = false;
     bool right = false;
     for (int i = 0; i < 20; ++i) {
-        Fish fish;
-        fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-        fish.position = {12.0f, 3.0f, -69.0f};
-        fish.heading = fish.targetHeading = 40.0f;
+        Fish fish = SwimmingFish(12.0f, 3.0f, 40.0f);
+        fish.position[2] = -69.0f;
         fish.speed = 0.25f;
         fish.caught = true;
         for (int frame = 1; frame <= 50; ++frame) {

@@ -7,7 +7,7 @@
 #include "fish/FishVertexBatch.h"
 #include "platform/Random.h"
 
-TEST(FishWaves, RootStationsNeverFlapAndPhaseStaysWithinOneTurn) {
+TEST(FishWaves, PelvicAndTailRootStationsNeverFlap) {
     Fish fish;
     FishPartArrays arrays;
     bool pelvicFlaps = false;
@@ -23,17 +23,6 @@ TEST(FishWaves, RootStationsNeverFlapAndPhaseStaysWithinOneTurn) {
     }
     EXPECT_TRUE(pelvicFlaps);
     EXPECT_TRUE(tailFlaps);
-
-    WaveOscillator oscillator = kDorsalWaveOscillator;
-    float wave[20] = {};
-    for (int frame = 1; frame <= 3000; ++frame) {
-        StepWave(oscillator, 2.0f, wave, 0, 20);
-        if (frame <= 3) {
-            ASSERT_EQ(oscillator.phase > 0.0f, frame == 3) << "the phase moves every third frame";
-        }
-        ASSERT_LE(oscillator.phase, 6.283185f);
-        ASSERT_GE(oscillator.phase, 0.0f);
-    }
 }
 
 // A swimming fish opens its mouth for one frame per cycle, a feeding one shuts

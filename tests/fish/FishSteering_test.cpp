@@ -4,18 +4,10 @@
 #include <limits>
 
 #include "fish/Fish.h"
+#include "fish/FishFrame.h"
 #include "platform/Random.h"
 
 namespace {
-Fish SteadyFish(float heading) {
-    Fish fish;
-    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-    fish.position = {0.0f, 0.0f, -70.0f};
-    fish.heading = fish.targetHeading = heading;
-    fish.UpdateDirectionFlags();
-    return fish;
-}
-
 // The value the stream gives after `skip` draws, leaving the stream reset.
 int DrawAfter(int skip) {
     ResetCrtRand();
@@ -39,7 +31,7 @@ TEST(FishSpeed, StepsTowardTheTargetWithinLimits) {
 }
 
 TEST(FishTurnHeading, ATurningFishIgnoresNewTargets) {
-    Fish fish = SteadyFish(0.0f);
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
     fish.targetHeading = 90.0f;
     ResetCrtRand();
     for (int mode : {kTurnReverse, kTurnVeer, kTurnQuarter, kTurnWhim})
@@ -75,14 +67,14 @@ TEST(FishTurnHeading, EachModeMovesTheTarget) {
         {-200.0f, 0.0f, true, kTurnQuarter, -110.0f},
     };
     for (const auto& c : cases) {
-        Fish fish = SteadyFish(c.from);
+        Fish fish = SwimmingFish(0.0f, 0.0f, c.from);
         ResetCrtRand();
         fish.TurnHeading(c.amount, c.flip, c.mode);
         EXPECT_EQ(fish.targetHeading, c.to) << "from " << c.from << " mode " << c.mode;
     }
     // Quarter turns only in the deep band, which is open at -60, -75 and -90.
     for (float z : {-60.0f, -75.0f, -90.0f, -50.0f}) {
-        Fish shallow = SteadyFish(90.0f);
+        Fish shallow = SwimmingFish(0.0f, 0.0f, 90.0f);
         shallow.position[2] = z;
         shallow.TurnHeading(0.0f, true, kTurnQuarter);
         EXPECT_EQ(shallow.targetHeading, 90.0f) << "z " << z;
@@ -124,10 +116,9 @@ TEST(FishTurnPitch, SteerIsLimitedTo45AndIgnoresTurnsPast90) {
     EXPECT_EQ(fish.pitch, 35.0f);
 }
 
-TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeedingOrTurning) {
-    Fish fish = SteadyFish(0.0f);
+TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeeding) {
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
     fish.idleTimer = 200;
-    fish.pitch = 0.0f;
     fish.RandomWhim();
     EXPECT_EQ(fish.idleTimer, 201);
     EXPECT_EQ(fish.pitch, 0.0f);
@@ -139,17 +130,10 @@ TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeedingOrTurning) {
     EXPECT_EQ(fish.pitch, static_cast<float>(pitchStep));
     EXPECT_NE(fish.targetHeading, 0.0f);
 
-    Fish feeding = SteadyFish(0.0f);
+    Fish feeding = SwimmingFish(0.0f, 0.0f, 0.0f);
     feeding.SetFeeding(true);
     feeding.idleTimer = 500;
     feeding.RandomWhim();
     EXPECT_EQ(feeding.idleTimer, 500);
-
-    Fish turning = SteadyFish(0.0f);
-    turning.targetHeading = 40.0f;
-    turning.pitch = 10.0f;
-    turning.idleTimer = 500;
-    turning.RandomWhim();
-    EXPECT_EQ(turning.pitch, 10.0f) << "no whim turn while turning";
     ResetCrtRand();
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "fish/Fish.h"
+#include "fish/FishFrame.h"
 #include "render/FrameCamera.h"
 #include "render/GlSceneState.h"
 #include "support/GlTestContext.h"
@@ -25,12 +26,8 @@ TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     ApplyLightLevel(1.0f);
     glBindTexture(GL_TEXTURE_2D, 0);
 
-    Fish fish;
-    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-    fish.position = {0.0f, 0.0f, -70.0f};
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
     fish.size = 4.0f;
-    fish.heading = fish.targetHeading = 0.0f;
-    fish.pitch = fish.shownPitch = 0.0f;
     fish.idleTimer = 0;
     glPushMatrix();
     glTranslatef(fish.position[0], fish.position[1], fish.position[2]);

@@ -5,18 +5,6 @@
 #include "platform/Random.h"
 
 namespace {
-// A fish in the school's box (x -50..50, y -14..15, z pinned at -70).
-Fish FishAt(float x, float y, float heading) {
-    Fish fish;
-    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-    fish.position = {x, y, -70.0f};
-    fish.heading = fish.targetHeading = heading;
-    fish.pitch = fish.shownPitch = 0.0f;
-    fish.speed = 0.2f;
-    fish.UpdateDirectionFlags();
-    return fish;
-}
-
 // Moves the fish's layer bounds well clear, so the layer's own slowing and
 // veering stay out of a test about the other walls.
 void ClearOfTheLayer(Fish& fish) {
@@ -46,7 +34,7 @@ TEST(FishWalls, ReversesAtSideWallsAndSnapsHeadingNextFrame) {
                  {-50.05f, 0.0f, true, 50.0f, 180.0f, kWallXMin, 0.0f},
                  {50.05f, 180.0f, false, 49.95f, 360.0f, kWallXMax, -1.0f}};
     for (const auto& c : cases) {
-        Fish fish = FishAt(c.x, 0.0f, c.heading);
+        Fish fish = SwimmingFish(c.x, 0.0f, c.heading);
         PrepareRandomForReentry(c.teleport);
         fish.CheckBounds();
         EXPECT_EQ(fish.targetHeading, c.target) << c.x;
@@ -64,7 +52,7 @@ TEST(FishWalls, ReversesAtSideWallsAndSnapsHeadingNextFrame) {
     }
 
     // A fish already turning back is left alone.
-    Fish turningBack = FishAt(-50.05f, 0.0f, 0.0f);
+    Fish turningBack = SwimmingFish(-50.05f, 0.0f, 0.0f);
     turningBack.targetHeading = 170.0f;
     turningBack.UpdateDirectionFlags();
     turningBack.CheckBounds();
@@ -85,7 +73,7 @@ TEST(FishWalls, BouncesOffTopAndBottomAndSlowsNearTheSides) {
                  {-45.0f, 0.0f, 180.0f, 0.0f, 0.3f, 0.0f, 0.0f, kWallNone, 0.29f},
                  {0.0f, 0.0f, 180.0f, 0.0f, 0.3f, 0.0f, 0.0f, kWallNone, 0.3f}};
     for (const auto& c : cases) {
-        Fish fish = FishAt(c.x, c.y, c.heading);
+        Fish fish = SwimmingFish(c.x, c.y, c.heading);
         ClearOfTheLayer(fish);
         fish.pitch = c.pitch;
         fish.speed = c.speed;
@@ -99,7 +87,7 @@ TEST(FishWalls, BouncesOffTopAndBottomAndSlowsNearTheSides) {
 
 TEST(FishWalls, KeepsToTheThinLayer) {
     // Behind the layer and heading further back: veer and come back to -68.
-    Fish behind = FishAt(0.0f, 0.0f, 270.0f);
+    Fish behind = SwimmingFish(0.0f, 0.0f, 270.0f);
     behind.position[2] = -70.5f;
     ResetCrtRand();
     const int veer = CrtRand() % 180;
@@ -110,7 +98,7 @@ TEST(FishWalls, KeepsToTheThinLayer) {
     EXPECT_FLOAT_EQ(behind.speed, 0.1f);
 
     // In front of it and heading further forward: veer, and no +z next frame.
-    Fish front = FishAt(0.0f, 0.0f, 90.0f);
+    Fish front = SwimmingFish(0.0f, 0.0f, 90.0f);
     front.position[2] = -69.0f;
     front.CheckBounds();
     EXPECT_EQ(front.wallState, kWallZMax);
@@ -130,7 +118,7 @@ TEST(FishMove, SwimsAlongHeadingAndPitchExceptThroughTheWallItHit) {
                  {170.0f, 0.0f, kWallXMax, 0.0f, 0.0f, -69.965271f},
                  {60.0f, 0.0f, kWallZMax, -0.1f, 0.0f, -70.0f}};
     for (const auto& c : cases) {
-        Fish fish = FishAt(0.0f, 0.0f, c.heading);
+        Fish fish = SwimmingFish(0.0f, 0.0f, c.heading);
         ClearOfTheLayer(fish);
         fish.pitch = c.pitch;
         fish.wallState = c.wall;
@@ -138,22 +126,5 @@ TEST(FishMove, SwimsAlongHeadingAndPitchExceptThroughTheWallItHit) {
         EXPECT_NEAR(fish.position[0], c.x, 1e-7f) << c.heading;
         EXPECT_NEAR(fish.position[1], c.y, 1e-7f) << c.heading;
         EXPECT_FLOAT_EQ(fish.position[2], c.z) << c.heading;
-    }
-}
-
-TEST(FishDirectionFlags, QuadrantsIncludeTheirBounds) {
-    const struct {
-        float heading;
-        bool leftward, plusZ;
-    } cases[] = {{0.0f, true, true},     {90.0f, true, true},    {90.5f, false, true},
-                 {180.0f, false, true},  {180.5f, false, false}, {270.0f, true, false},
-                 {360.0f, true, false},  {-90.0f, true, false},  {-90.5f, false, false},
-                 {-180.0f, false, true}, {-269.0f, false, true}, {-270.0f, true, true},
-                 {-360.0f, true, true}};
-    for (const auto& c : cases) {
-        const Fish fish = FishAt(0.0f, 0.0f, c.heading);
-        EXPECT_TRUE(fish.leftward == c.leftward && fish.rightward != c.leftward) << c.heading;
-        EXPECT_TRUE(fish.towardPlusZ == c.plusZ && fish.towardMinusZ != c.plusZ) << c.heading;
-        EXPECT_TRUE(fish.targetLeftward == c.leftward && fish.targetPlusZ == c.plusZ) << c.heading;
     }
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fish/Fish.h"
+#include "fish/FishFrame.h"
 #include "platform/Random.h"
 
 TEST(FishConstruction, DrawsSizePitchTargetMouthAndIdleTimerInFieldOrder) {
@@ -37,46 +38,16 @@ TEST(FishSize, ZoomStaysBetweenOneAndFour) {
     }
 }
 
-TEST(FishPitch, ShownPitchFollowsOneDegreePerFrame) {
-    Fish fish;
-    fish.pitch = 3.0f;
-    fish.shownPitch = 0.0f;
-    for (float expected : {1.0f, 2.0f, 3.0f, 3.0f}) {
-        fish.AdvanceShownPitch();
-        EXPECT_EQ(fish.shownPitch, expected);
-    }
-    fish.pitch = -1.5f;
-    for (float expected : {2.0f, 1.0f, 0.0f, -1.0f, -2.0f, -2.0f}) {
-        fish.AdvanceShownPitch();
-        EXPECT_EQ(fish.shownPitch, expected);
-    }
-}
-
-TEST(FishExtent, HeadLeadsAlongTheTargetAnglesNotTheShownOnes) {
-    Fish fish;
-    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-    fish.position = {10.0f, 2.0f, -70.0f};
+// The extent follows the target angles, not the shown ones.
+TEST(FishExtent, HeadLeadsAlongTheTargetAngles) {
+    Fish fish = SwimmingFish(10.0f, 2.0f, 180.0f);
     fish.size = 2.0f;
-    fish.heading = fish.targetHeading = 0.0f;
-    fish.pitch = fish.shownPitch = 0.0f;
-    fish.UpdateDirectionFlags();
-    fish.UpdateExtent();
-    const float half = 0.64383f;  // half of length 0.64383 at size 2
-    EXPECT_FLOAT_EQ(fish.extent.head[0], 10.0f - half);
-    EXPECT_FLOAT_EQ(fish.extent.tail[0], 10.0f + half);
-    EXPECT_FLOAT_EQ(fish.extent.xMin, 10.0f - half);
-    EXPECT_FLOAT_EQ(fish.extent.xMax, 10.0f + half);
-    EXPECT_FLOAT_EQ(fish.extent.zMin, -71.0f);
-    EXPECT_FLOAT_EQ(fish.extent.zMax, -69.0f);
-
-    fish.position = {0.0f, 0.0f, -70.0f};
-    fish.heading = fish.targetHeading = 180.0f;
     fish.pitch = 30.0f;
     fish.shownPitch = 5.0f;
     fish.UpdateDirectionFlags();
     fish.UpdateExtent();
-    EXPECT_NEAR(fish.extent.head[0], half * std::cos(30.0f * 0.0174532917f), 1e-5f);
-    EXPECT_NEAR(fish.extent.head[1], half * 0.5f, 1e-5f);
-    EXPECT_NEAR(fish.extent.tail[1], -half * 0.5f, 1e-5f);
-    EXPECT_NEAR(fish.extent.yMax, half * 0.5f, 1e-5f);
+    const float half = 0.64383f;  // half of length 0.64383 at size 2
+    EXPECT_NEAR(fish.extent.head[0], 10.0f + half * std::cos(30.0f * 0.0174532917f), 1e-5f);
+    EXPECT_NEAR(fish.extent.head[1], 2.0f + half * 0.5f, 1e-5f);
+    EXPECT_NEAR(fish.extent.tail[1], 2.0f - half * 0.5f, 1e-5f);
 }
