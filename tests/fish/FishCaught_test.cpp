@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "fish/Fish.h"
 #include "fish/FishFrame.h"
 #include "platform/Random.h"
 
+// The release draws the side, then the height.
 TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {
     ResetCrtRand();
-    bool left = false;
-    bool right = false;
+    std::array<int, 40> draws{};
+    for (int& draw : draws) draw = CrtRand();
     for (int i = 0; i < 20; ++i) {
         Fish fish = SwimmingFish(12.0f, 3.0f, 40.0f);
         fish.position[2] = -69.0f;
@@ -19,19 +22,16 @@ TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {
             ASSERT_EQ(fish.caughtFrames, frame);
             ASSERT_EQ(fish.position[0], 12.0f);
         }
+        ResetCrtRand();
+        for (int k = 0; k < 2 * i; ++k) CrtRand();
         fish.MoveOrHoldCaught();
         EXPECT_FALSE(fish.caught);
         EXPECT_EQ(fish.caughtFrames, 0);
-        ASSERT_TRUE(fish.position[0] == -55.0f || fish.position[0] == 45.0f);
-        left = left || fish.position[0] == -55.0f;
-        right = right || fish.position[0] == 45.0f;
-        EXPECT_GE(fish.position[1], -15.0f);
-        EXPECT_LE(fish.position[1], 14.0f);
+        EXPECT_EQ(fish.position[0], draws[2 * i] % 2 == 0 ? -55.0f : 45.0f);
+        EXPECT_EQ(fish.position[1], static_cast<float>(draws[2 * i + 1] % 30 - 15));
         EXPECT_EQ(fish.position[2], -70.0f);
         EXPECT_EQ(fish.heading, 40.0f);
         EXPECT_EQ(fish.speed, 0.25f);
     }
-    EXPECT_TRUE(left);
-    EXPECT_TRUE(right);
     ResetCrtRand();
 }

@@ -46,6 +46,11 @@ TEST(FishMesh, EachPartSamplesItsRegionOfTheSkinWithUnitNormals) {
     // Side view of the flank: the dorsal ridge at the region's top, the belly at its foot.
     EXPECT_GT(kFishBody[0][9].t, 1.99f);
     EXPECT_LT(kFishBody[6][9].t, 1.01f);
+    // The one-sided parts face the modelled -y side.
+    for (const auto& part : {PointsOf(kFishBody), PointsOf(kFishUpperJaw), PointsOf(kFishLowerJaw),
+                             PointsOf(kFishPectoral), PointsOf(kFishPelvic), PointsOf(kFishEye)}) {
+        for (const FishMeshPoint& p : part) EXPECT_LE(p.ny, 1e-6f);
+    }
 }
 
 TEST(FishPartEmission, EveryFishIsDrawnFrom838VerticesIn29QuadStrips) {
@@ -96,5 +101,5 @@ TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot)
     }
     // Pelvic fins reflect about the body's own centre plane.
     const int pelvic = 6 * 38 + 6 * 22 + 6 * 16 + 40 + 2 * 38;
-    for (int i = 2 * 3; i < 46; ++i) EXPECT_NEAR(v[pelvic + i].x, -v[pelvic + 46 + i].x, 1e-5f);
+    for (int i = 2 * 3; i < 46; ++i) EXPECT_NEAR(v[pelvic + i].x, -v[pelvic + 46 + i].x, 1e-6f);
 }

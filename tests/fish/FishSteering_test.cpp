@@ -23,7 +23,11 @@ TEST(FishSpeed, StepsTowardTheTargetWithinLimits) {
     fish.speed = 0.28f;
     const struct {
         float step, target, expected;
-    } steps[] = {{0.05f, 0.4f, 0.3f}, {0.01f, 0.1f, 0.29f}, {0.4f, 0.1f, 0.1f}, {0.4f, 0.3f, 0.3f}};
+    } steps[] = {{0.05f, 0.4f, 0.3f},
+                 {0.01f, 0.1f, 0.29f},
+                 {0.4f, 0.1f, 0.1f},
+                 {0.4f, 0.3f, 0.3f},
+                 {0.1f, 0.3f, 0.3f}};
     for (const auto& s : steps) {
         fish.ChangeSpeed(s.step, s.target);
         EXPECT_FLOAT_EQ(fish.speed, s.expected) << s.step << " toward " << s.target;
@@ -60,9 +64,14 @@ TEST(FishTurnHeading, EachModeMovesTheTarget) {
         {150.0f, 0.0f, true, kTurnVeer, 150.0f + veer},
         {30.0f, -20.9f, true, kTurnSteer, 10.0f},
         {350.0f, 40.0f, false, kTurnSteer, 360.0f},
+        {-350.0f, 40.0f, true, kTurnSteer, -360.0f},
         {30.0f, nan, false, kTurnSteer, 30.0f},
+        {30.0f, std::numeric_limits<float>::infinity(), false, kTurnSteer, 30.0f},
         {90.0f, 0.0f, true, kTurnQuarter, 180.0f},
+        {180.0f, 0.0f, true, kTurnQuarter, 270.0f},
         {0.0f, 0.0f, true, kTurnQuarter, -90.0f},
+        {-180.0f, 0.0f, true, kTurnQuarter, -270.0f},
+        {-90.0f, 0.0f, true, kTurnQuarter, -180.0f},
         {200.0f, 0.0f, true, kTurnQuarter, 110.0f},
         {-200.0f, 0.0f, true, kTurnQuarter, -110.0f},
     };
@@ -103,20 +112,7 @@ TEST(FishTurnPitch, WhimTurnsBackTowardLevelByFifteenToTwentyNine) {
     ResetCrtRand();
 }
 
-TEST(FishTurnPitch, SteerIsLimitedTo45AndIgnoresTurnsPast90) {
-    Fish fish;
-    fish.pitch = 30.0f;
-    fish.TurnPitch(70.0f, true, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 30.0f) << "30 + 70 passes 90: ignored";
-    fish.TurnPitch(50.0f, true, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 45.0f) << "80 is limited to 45";
-    fish.TurnPitch(10.0f, false, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 35.0f);
-    fish.TurnPitch(std::numeric_limits<float>::quiet_NaN(), true, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 35.0f);
-}
-
-TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeeding) {
+TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeedingOrTurning) {
     Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
     fish.idleTimer = 200;
     fish.RandomWhim();
@@ -124,9 +120,12 @@ TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeeding) {
     EXPECT_EQ(fish.pitch, 0.0f);
 
     const int idle = DrawAfter(0) % 100;
+    const int r = DrawAfter(1) % 4;
     const int pitchStep = DrawAfter(4) % 15 + 15;  // after the speed's draw and the whim turn's two
     fish.RandomWhim();
     EXPECT_EQ(fish.idleTimer, idle);
+    const float speedTarget = static_cast<float>(r + 1) * 0.1f;
+    EXPECT_FLOAT_EQ(fish.speed, speedTarget > 0.2f ? 0.25f : (speedTarget < 0.2f ? 0.15f : 0.2f));
     EXPECT_EQ(fish.pitch, static_cast<float>(pitchStep));
     EXPECT_NE(fish.targetHeading, 0.0f);
 
@@ -135,5 +134,14 @@ TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeeding) {
     feeding.idleTimer = 500;
     feeding.RandomWhim();
     EXPECT_EQ(feeding.idleTimer, 500);
+
+    Fish turning = SwimmingFish(0.0f, 0.0f, 0.0f);
+    turning.targetHeading = 40.0f;
+    turning.pitch = 10.0f;
+    turning.idleTimer = 500;
+    turning.RandomWhim();
+    EXPECT_LT(turning.idleTimer, 100);
+    EXPECT_EQ(turning.targetHeading, 40.0f);
+    EXPECT_EQ(turning.pitch, 10.0f) << "no whim turn while turning";
     ResetCrtRand();
 }

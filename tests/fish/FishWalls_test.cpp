@@ -41,7 +41,12 @@ TEST(FishWalls, ReversesAtSideWallsAndSnapsHeadingNextFrame) {
         EXPECT_FLOAT_EQ(fish.position[0], c.checkedX) << c.x;
         EXPECT_EQ(fish.wallState, c.wall) << c.x;
 
-        // The body snaps to the new heading in the next frame and it swims off.
+        // Still facing the wall, it turns on the spot...
+        Fish held = fish;
+        held.Move();
+        EXPECT_EQ(held.position, fish.position) << c.x;
+
+        // ...but the body snaps to the new heading in the next frame and it swims off.
         StepFish(fish);
         EXPECT_EQ(fish.heading, c.target) << c.x;
         for (int station : fish.segmentYaw) EXPECT_EQ(station, c.target) << c.x;

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 
 #include "fish/Fish.h"
-#include "fish/FishFrame.h"
 #include "platform/Random.h"
 
 TEST(FishConstruction, DrawsSizePitchTargetMouthAndIdleTimerInFieldOrder) {
@@ -36,18 +34,4 @@ TEST(FishSize, ZoomStaysBetweenOneAndFour) {
         fish.ChangeSize(2.0f, s.grow);
         EXPECT_EQ(fish.size, s.size);
     }
-}
-
-// The extent follows the target angles, not the shown ones.
-TEST(FishExtent, HeadLeadsAlongTheTargetAngles) {
-    Fish fish = SwimmingFish(10.0f, 2.0f, 180.0f);
-    fish.size = 2.0f;
-    fish.pitch = 30.0f;
-    fish.shownPitch = 5.0f;
-    fish.UpdateDirectionFlags();
-    fish.UpdateExtent();
-    const float half = 0.64383f;  // half of length 0.64383 at size 2
-    EXPECT_NEAR(fish.extent.head[0], 10.0f + half * std::cos(30.0f * 0.0174532917f), 1e-5f);
-    EXPECT_NEAR(fish.extent.head[1], 2.0f + half * 0.5f, 1e-5f);
-    EXPECT_NEAR(fish.extent.tail[1], 2.0f - half * 0.5f, 1e-5f);
 }
