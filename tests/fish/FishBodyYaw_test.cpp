@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "fish/FishAnimation.h"
@@ -28,78 +29,41 @@ std::vector<float> HeadingsOver(Fish& fish, int frames) {
 }
 }  // namespace
 
-TEST(FishBodyYaw, FarTargetTurnsInTenDegreeStepsEveryThirdFrame) {
-    Fish fish = TurningFish(0.0f, 180.0f);
-    EXPECT_EQ(HeadingsOver(fish, 9), (std::vector<float>{0, 0, 10, 10, 10, 20, 20, 20, 30}));
-    const std::vector<float> rest = HeadingsOver(fish, 60);
-    EXPECT_FLOAT_EQ(rest.back(), 180.0f);
-    EXPECT_TRUE(fish.turnDone);
-}
-
-TEST(FishBodyYaw, SmallTargetsTurnInOneAndThreeDegreeSteps) {
-    Fish toFour = TurningFish(0.0f, 4.0f);
-    EXPECT_EQ(HeadingsOver(toFour, 15),
-              (std::vector<float>{0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4}));
-    Fish toEight = TurningFish(0.0f, 8.0f);
-    EXPECT_EQ(HeadingsOver(toEight, 9), (std::vector<float>{0, 0, 3, 3, 3, 6, 6, 6, 8}));
-    // The size of the target decides, not the turn still to go.
-    Fish toMinusTwo = TurningFish(-120.0f, -2.0f);
-    EXPECT_EQ(HeadingsOver(toMinusTwo, 3), (std::vector<float>{-120, -120, -119}));
-}
-
-TEST(FishBodyYaw, FeedingFishTurnsInTenDegreeStepsWhateverTheTarget) {
-    Fish fish = TurningFish(0.0f, 4.0f);
-    fish.feeding = true;
-    EXPECT_EQ(HeadingsOver(fish, 3), (std::vector<float>{0, 0, 4}));
+// The size of the target, not of the turn still to go, sets the step; a
+// feeding fish always turns in ten-degree steps.
+TEST(FishBodyYaw, TurnsEveryThirdFrameInStepsSetByTheTarget) {
+    const struct {
+        float from, target;
+        bool feeding;
+        std::vector<float> headings;
+    } cases[] = {
+        {0.0f, 180.0f, false, {0, 0, 10, 10, 10, 20, 20, 20, 30}},
+        {0.0f, 4.0f, false, {0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4}},
+        {0.0f, 8.0f, false, {0, 0, 3, 3, 3, 6, 6, 6, 8}},
+        {-120.0f, -2.0f, false, {-120, -120, -119}},
+        {0.0f, 4.0f, true, {0, 0, 4}},
+    };
+    for (const auto& c : cases) {
+        Fish fish = TurningFish(c.from, c.target);
+        fish.feeding = c.feeding;
+        EXPECT_EQ(HeadingsOver(fish, static_cast<int>(c.headings.size())), c.headings)
+            << c.from << " to " << c.target;
+    }
+    Fish far = TurningFish(0.0f, 180.0f);
+    EXPECT_FLOAT_EQ(HeadingsOver(far, 69).back(), 180.0f);
+    EXPECT_TRUE(far.turnDone);
 }
 
 TEST(FishBodyYaw, TailLagsBehindTheHeadByTheTurnStillToGo) {
-    std::array<float, 19> yaw{};
-    Fish right = TurningFish(100.0f, 160.0f);
-    right.turnDone = false;
-    right.turnFrom = 160.0f;
-    StepBodyYaw(right, yaw);
-    EXPECT_FLOAT_EQ(yaw[0], 100.0f);
-    EXPECT_FLOAT_EQ(yaw[9], 70.0f);
-    EXPECT_FLOAT_EQ(yaw[18], 40.0f);
-    EXPECT_EQ(right.segmentYaw[18], 40);
-
-    Fish left = TurningFish(100.0f, 40.0f);
-    left.turnDone = false;
-    left.turnFrom = 40.0f;
-    StepBodyYaw(left, yaw);
-    EXPECT_FLOAT_EQ(yaw[18], 160.0f);
-}
-
-TEST(FishBodyYaw, BodyStraightensTwoDegreesPerFrameOnceTheTurnIsDone) {
-    Fish fish = TurningFish(0.0f, 30.0f);
-    std::array<float, 19> yaw{};
-    do {
+    for (const auto& [target, tail] : {std::pair{160.0f, 40.0f}, std::pair{40.0f, 160.0f}}) {
+        Fish fish = TurningFish(100.0f, target);
+        fish.turnDone = false;
+        fish.turnFrom = target;
+        std::array<float, 19> yaw{};
         StepBodyYaw(fish, yaw);
-    } while (!fish.turnDone);
-    ASSERT_FLOAT_EQ(fish.heading, 30.0f);
-    // The last bend left the head at 20 and the tail at 20 - 10; every station
-    // has taken its first step toward 30.
-    EXPECT_FLOAT_EQ(yaw[18], 12.0f);
-    StepBodyYaw(fish, yaw);
-    EXPECT_FLOAT_EQ(yaw[18], 14.0f);
-    EXPECT_FLOAT_EQ(yaw[0], 24.0f);
-    for (int i = 0; i < 40; ++i) StepBodyYaw(fish, yaw);
-    EXPECT_TRUE(fish.bendDone);
-    for (float station : yaw) EXPECT_FLOAT_EQ(station, 30.0f);
-}
-
-TEST(FishBodyYaw, SideWallSnapsHeadingAndEveryStationToTheTarget) {
-    Fish fish = TurningFish(0.0f, 180.0f);
-    fish.wallState = kWallXMin;
-    std::array<float, 19> yaw{};
-    StepBodyYaw(fish, yaw);
-    EXPECT_FLOAT_EQ(fish.heading, 180.0f);
-    for (float station : yaw) EXPECT_FLOAT_EQ(station, 180.0f);
-    for (int station : fish.segmentYaw) EXPECT_EQ(station, 180);
-
-    fish.wallState = kWallNone;
-    HeadingsOver(fish, 3);
-    EXPECT_TRUE(fish.turnDone);
-    EXPECT_FLOAT_EQ(fish.heading, 180.0f);
+        EXPECT_FLOAT_EQ(yaw[0], 100.0f) << target;
+        EXPECT_FLOAT_EQ(yaw[9], (100.0f + tail) / 2.0f) << target;
+        EXPECT_FLOAT_EQ(yaw[18], tail) << target;
+        EXPECT_EQ(fish.segmentYaw[18], static_cast<int>(tail)) << target;
+    }
 }

@@ -1,53 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "fish/Fish.h"
+#include "fish/FishFrame.h"
 #include "platform/Random.h"
 
-TEST(FishCaught, HeldFor50FramesThenReleasedAtASide) {
-    Fish fish;
-    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-    fish.position = {12.0f, 3.0f, -69.0f};
-    fish.heading = fish.targetHeading = 40.0f;
-    fish.speed = 0.25f;
-    fish.caught = true;
-    for (int frame = 1; frame <= 50; ++frame) {
-        fish.MoveOrHoldCaught();
-        ASSERT_TRUE(fish.caught) << "frame " << frame;
-        ASSERT_EQ(fish.caughtFrames, frame);
-        ASSERT_EQ(fish.position[0], 12.0f);
-    }
-
+// The release draws the side, then the height.
+TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {
     ResetCrtRand();
-    const float x = CrtRand() % 2 == 0 ? -55.0f : 45.0f;
-    const float y = static_cast<float>(CrtRand() % 30 - 15);
-    ResetCrtRand();
-    fish.MoveOrHoldCaught();
-    EXPECT_FALSE(fish.caught);
-    EXPECT_EQ(fish.caughtFrames, 0);
-    EXPECT_EQ(fish.position[0], x);
-    EXPECT_EQ(fish.position[1], y);
-    EXPECT_EQ(fish.position[2], -70.0f);
-    EXPECT_EQ(fish.heading, 40.0f);
-    EXPECT_EQ(fish.speed, 0.25f);
-    ResetCrtRand();
-}
-
-TEST(FishCaught, ReleaseComesAtBothSides) {
-    ResetCrtRand();
-    bool left = false;
-    bool right = false;
+    std::array<int, 40> draws{};
+    for (int& draw : draws) draw = CrtRand();
     for (int i = 0; i < 20; ++i) {
-        Fish fish;
+        Fish fish = SwimmingFish(12.0f, 3.0f, 40.0f);
+        fish.position[2] = -69.0f;
+        fish.speed = 0.25f;
         fish.caught = true;
-        fish.caughtFrames = 50;
+        for (int frame = 1; frame <= 50; ++frame) {
+            fish.MoveOrHoldCaught();
+            ASSERT_TRUE(fish.caught) << "frame " << frame;
+            ASSERT_EQ(fish.caughtFrames, frame);
+            ASSERT_EQ(fish.position[0], 12.0f);
+        }
+        ResetCrtRand();
+        for (int k = 0; k < 2 * i; ++k) CrtRand();
         fish.MoveOrHoldCaught();
-        ASSERT_TRUE(fish.position[0] == -55.0f || fish.position[0] == 45.0f);
-        left = left || fish.position[0] == -55.0f;
-        right = right || fish.position[0] == 45.0f;
-        ASSERT_GE(fish.position[1], -15.0f);
-        ASSERT_LE(fish.position[1], 14.0f);
+        EXPECT_FALSE(fish.caught);
+        EXPECT_EQ(fish.caughtFrames, 0);
+        EXPECT_EQ(fish.position[0], draws[2 * i] % 2 == 0 ? -55.0f : 45.0f);
+        EXPECT_EQ(fish.position[1], static_cast<float>(draws[2 * i + 1] % 30 - 15));
+        EXPECT_EQ(fish.position[2], -70.0f);
+        EXPECT_EQ(fish.heading, 40.0f);
+        EXPECT_EQ(fish.speed, 0.25f);
     }
-    EXPECT_TRUE(left);
-    EXPECT_TRUE(right);
     ResetCrtRand();
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "fish/FishFrame.h"
 #include "fish/FishSchool.h"
@@ -24,34 +25,43 @@ bool Within(float value, float low, float high) {
     return value >= low && value <= high;
 }
 
-struct Violation {
-    int frame = -1;
-    int slot = -1;
-    const char* what = "";
-};
+// What is wrong with the fish, or nullptr.
+const char* Fault(const Fish& fish, const FishBounds& box) {
+    const float* p = fish.position.data();
+    const FishExtent& e = fish.extent;
+    if (!Within(p[0], box.xMin - kMarginX, box.xMax + kMarginX)) return "x out of the box";
+    if (!Within(p[1], std::fmin(box.yBottom, -15.0f), box.yTop)) return "y out of the box";
+    if (!Within(p[2], box.zMin - kMarginZ, box.zMax + kMarginZ)) return "z out of the layer";
+    if (!Within(fish.speed, 0.1f, 0.3f)) return "speed out of [0.1, 0.3]";
+    if (!Within(fish.pitch, -45.0f, 45.0f) || !Within(fish.shownPitch, -45.0f, 45.0f))
+        return "pitch out of [-45, 45]";
+    if (!Within(fish.targetHeading, -360.0f, 360.0f) || !Within(fish.heading, -720.0f, 720.0f))
+        return "heading out of range";
+    if (!std::isfinite(e.xMin + e.yMax + e.zMin + e.head[0] + e.head[1] + e.head[2]))
+        return "extent not a number";
+    return nullptr;
+}
 }  // namespace
 
-// Every fish of a full school, swimming, being touched now and then and caught
-// now and then, for 100,000 frames.
+// Every fish of a full school, placed at random in its box, swimming, being
+// touched now and then and caught now and then, for 100,000 frames.
 TEST(FishLongRun, SchoolStaysInItsBoxWithSaneSpeedAndPitch) {
     ResetCrtRand();
     const TankBounds tank = TankBoundsForScreen(1920, 1080);
     std::array<Fish, kSchoolSlots> school;
     for (Fish& fish : school) PlaceFish(fish, tank);
     const FishBounds box = school[0].bounds;
-    const float xLow = box.xMin - kMarginX;
-    const float xHigh = box.xMax + kMarginX;
-    const float yLow = std::fmin(box.yBottom, -15.0f);
-    const float yHigh = box.yTop;
-    const float zLow = box.zMin - kMarginZ;
-    const float zHigh = box.zMax + kMarginZ;
+    EXPECT_EQ(box.xMin, -50.0f);
+    EXPECT_EQ(box.xMax, 50.0f);
+    EXPECT_EQ(box.zMin, -70.0f);
+    EXPECT_EQ(box.zMax, -70.0f);
+    for (const Fish& fish : school) ASSERT_EQ(Fault(fish, box), nullptr);
 
-    Violation first;
+    std::string first;
     int released = 0;
-    for (int frame = 0; frame < 100000 && first.frame < 0; ++frame) {
-        Fish* fishes = school.data();
+    for (int frame = 0; frame < 100000 && first.empty(); ++frame) {
         for (int slot = 0; slot < kSchoolSlots; ++slot) {
-            Fish& fish = fishes[slot];
+            Fish& fish = school[slot];
             if ((frame + 13 * slot) % 1999 == 0) fish.caught = true;
             if ((frame + 7 * slot) % 997 == 0) {
                 fish.TurnHeading(0.0f, true, kTurnQuarter);
@@ -60,32 +70,14 @@ TEST(FishLongRun, SchoolStaysInItsBoxWithSaneSpeedAndPitch) {
             const bool wasCaught = fish.caught;
             StepFish(fish);
             if (wasCaught && !fish.caught) ++released;
-
-            const float* position = fish.position.data();
-            const FishExtent& extent = fish.extent;
-            const char* what = nullptr;
-            if (!Within(position[0], xLow, xHigh)) {
-                what = "x out of the box";
-            } else if (!Within(position[1], yLow, yHigh)) {
-                what = "y out of the box";
-            } else if (!Within(position[2], zLow, zHigh)) {
-                what = "z out of the layer";
-            } else if (!Within(fish.speed, 0.1f, 0.3f)) {
-                what = "speed out of [0.1, 0.3]";
-            } else if (!Within(fish.pitch, -45.0f, 45.0f) ||
-                       !Within(fish.shownPitch, -45.0f, 45.0f)) {
-                what = "pitch out of [-45, 45]";
-            } else if (!Within(fish.targetHeading, -360.0f, 360.0f) ||
-                       !Within(fish.heading, -720.0f, 720.0f)) {
-                what = "heading out of range";
-            } else if (!std::isfinite(extent.xMin + extent.yMax + extent.zMin + extent.head[0] +
-                                      extent.head[1] + extent.head[2])) {
-                what = "extent not a number";
+            const char* fault = Fault(fish, box);
+            if (fault != nullptr && first.empty()) {
+                first = "frame " + std::to_string(frame) + " slot " + std::to_string(slot) + ": " +
+                        fault;
             }
-            if (what != nullptr && first.frame < 0) first = {frame, slot, what};
         }
     }
-    EXPECT_EQ(first.frame, -1) << "slot " << first.slot << ": " << first.what;
+    EXPECT_EQ(first, "");
     EXPECT_GT(released, 1000);
     ResetCrtRand();
 }

@@ -1,25 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "fish/FishAnimation.h"
 #include "fish/FishPartEmission.h"
 #include "fish/FishVertexBatch.h"
 #include "platform/Random.h"
-
-namespace {
-// The frames (1-based) on which the jaws are drawn open, over `frames` frames.
-std::vector<int> OpenMouthFrames(Fish& fish, int frames) {
-    std::vector<int> open;
-    FishPartArrays arrays;
-    for (int frame = 1; frame <= frames; ++frame) {
-        fish.ComputePartArrays(arrays);
-        if (arrays.lowerJaw[0] > 0.0f) open.push_back(frame);
-    }
-    return open;
-}
-}  // namespace
 
 TEST(FishWaves, PelvicAndTailRootStationsNeverFlap) {
     Fish fish;
@@ -39,71 +25,32 @@ TEST(FishWaves, PelvicAndTailRootStationsNeverFlap) {
     EXPECT_TRUE(tailFlaps);
 }
 
-TEST(FishWaves, PhaseAdvancesEveryThirdFrameAndStaysWithinOneTurn) {
-    WaveOscillator oscillator = kDorsalWaveOscillator;
-    float wave[20] = {};
-    StepWave(oscillator, 2.0f, wave, 0, 20);
-    StepWave(oscillator, 2.0f, wave, 0, 20);
-    EXPECT_EQ(oscillator.phase, 0.0f);
-    StepWave(oscillator, 2.0f, wave, 0, 20);
-    EXPECT_FLOAT_EQ(oscillator.phase, 0.3926991f);
-    EXPECT_FLOAT_EQ(wave[5], std::sin(5 * 0.3926991f + 0.3926991f) * 2.0f * 0.03f);
-    for (int frame = 0; frame < 3000; ++frame) {
-        StepWave(oscillator, 2.0f, wave, 0, 20);
-        ASSERT_LE(oscillator.phase, 6.283185f);
-        ASSERT_GE(oscillator.phase, 0.0f);
-    }
-}
-
-TEST(FishMouth, SwimmingFishOpensItsMouthForOneFramePerCycle) {
-    ResetCrtRand();
-    Fish fish;
-    fish.mouthTimer = 0;
-    const std::vector<int> open = OpenMouthFrames(fish, 1000);
-    ASSERT_GE(open.size(), 9u);
-    // The timer passes 100 on the 102nd frame; the jaws show it on the next.
-    EXPECT_EQ(open.front(), 103);
-    for (size_t i = 1; i < open.size(); ++i) {
-        EXPECT_GE(open[i] - open[i - 1], 53);
-        EXPECT_LE(open[i] - open[i - 1], 102);
-    }
-}
-
-TEST(FishMouth, FeedingFishKeepsItsMouthOpenButOneFramePerCycle) {
-    ResetCrtRand();
-    Fish fish;
-    fish.mouthTimer = 0;
-    fish.feeding = true;
-    const std::vector<int> open = OpenMouthFrames(fish, 300);
-    std::vector<int> shut;
-    for (int frame = 1, i = 0; frame <= 300; ++frame) {
-        if (i < static_cast<int>(open.size()) && open[i] == frame) {
-            ++i;
-        } else {
-            shut.push_back(frame);
+// A swimming fish opens its mouth for one frame per cycle, a feeding one shuts
+// it for one frame per cycle; the timer passes 100 on the 102nd frame and the
+// jaws show it on the next.
+TEST(FishMouth, OpensOrShutsForOneFramePerCycle) {
+    for (bool feeding : {false, true}) {
+        ResetCrtRand();
+        Fish fish;
+        fish.mouthTimer = 0;
+        fish.feeding = feeding;
+        FishPartArrays arrays;
+        std::vector<int> toggled;  // the frames (1-based) that differ from the usual
+        for (int frame = 1; frame <= 1000; ++frame) {
+            fish.ComputePartArrays(arrays);
+            if ((arrays.lowerJaw[0] > 0.0f) != feeding) toggled.push_back(frame);
+        }
+        ASSERT_GE(toggled.size(), 9u) << feeding;
+        EXPECT_EQ(toggled[feeding ? 1 : 0], 103) << feeding;
+        if (feeding) {
+            EXPECT_EQ(toggled[0], 1) << "the mouth starts closed";
+        }
+        for (size_t i = feeding ? 2 : 1; i < toggled.size(); ++i) {
+            EXPECT_GE(toggled[i] - toggled[i - 1], 53) << feeding;
+            EXPECT_LE(toggled[i] - toggled[i - 1], 102) << feeding;
         }
     }
-    // Shut on the first frame (the mouth starts closed), then once per cycle.
-    ASSERT_GE(shut.size(), 3u);
-    EXPECT_EQ(shut[0], 1);
-    EXPECT_EQ(shut[1], 103);
-    EXPECT_LE(shut.size(), 6u);
-}
-
-TEST(FishMouth, OpenJawsPullTheTwoLipStationsApart) {
-    Fish fish;
-    fish.mouthClosed = false;
-    fish.size = 2.0f;
-    std::array<float, 8> lower{};
-    std::array<float, 11> upper{};
-    OpenJaws(fish, lower, upper);
-    EXPECT_FLOAT_EQ(lower[0], 0.08f);
-    EXPECT_FLOAT_EQ(lower[1], 0.07f);
-    EXPECT_FLOAT_EQ(upper[0], 0.11f);
-    EXPECT_FLOAT_EQ(upper[1], 0.10f);
-    for (int j = 2; j < 8; ++j) EXPECT_EQ(lower[j], 0.0f);
-    for (int j = 2; j < 11; ++j) EXPECT_EQ(upper[j], 0.0f);
-    EXPECT_TRUE(fish.mouthClosed);
+    ResetCrtRand();
 }
 
 TEST(FishSize, SizeFourDoublesEveryOffsetAndAmplitudeOfSizeTwo) {

@@ -4,18 +4,10 @@
 #include <limits>
 
 #include "fish/Fish.h"
+#include "fish/FishFrame.h"
 #include "platform/Random.h"
 
 namespace {
-Fish SteadyFish(float heading) {
-    Fish fish;
-    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-    fish.position = {0.0f, 0.0f, -70.0f};
-    fish.heading = fish.targetHeading = heading;
-    fish.UpdateDirectionFlags();
-    return fish;
-}
-
 // The value the stream gives after `skip` draws, leaving the stream reset.
 int DrawAfter(int skip) {
     ResetCrtRand();
@@ -29,123 +21,79 @@ int DrawAfter(int skip) {
 TEST(FishSpeed, StepsTowardTheTargetWithinLimits) {
     Fish fish;
     fish.speed = 0.28f;
-    fish.ChangeSpeed(0.05f, 0.4f);
-    EXPECT_FLOAT_EQ(fish.speed, 0.3f);
-    fish.ChangeSpeed(0.01f, 0.1f);
-    EXPECT_FLOAT_EQ(fish.speed, 0.29f);
-    fish.ChangeSpeed(0.4f, 0.1f);
-    EXPECT_FLOAT_EQ(fish.speed, 0.1f);
-    fish.ChangeSpeed(0.4f, 0.3f);
-    EXPECT_FLOAT_EQ(fish.speed, 0.3f);
-    fish.ChangeSpeed(0.1f, 0.3f);
-    EXPECT_FLOAT_EQ(fish.speed, 0.3f);
+    const struct {
+        float step, target, expected;
+    } steps[] = {{0.05f, 0.4f, 0.3f},
+                 {0.01f, 0.1f, 0.29f},
+                 {0.4f, 0.1f, 0.1f},
+                 {0.4f, 0.3f, 0.3f},
+                 {0.1f, 0.3f, 0.3f}};
+    for (const auto& s : steps) {
+        fish.ChangeSpeed(s.step, s.target);
+        EXPECT_FLOAT_EQ(fish.speed, s.expected) << s.step << " toward " << s.target;
+    }
 }
 
 TEST(FishTurnHeading, ATurningFishIgnoresNewTargets) {
-    Fish fish = SteadyFish(0.0f);
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
     fish.targetHeading = 90.0f;
     ResetCrtRand();
-    fish.TurnHeading(0.0f, false, kTurnReverse);
-    fish.TurnHeading(0.0f, false, kTurnVeer);
-    fish.TurnHeading(0.0f, true, kTurnQuarter);
-    fish.TurnHeading(0.0f, false, kTurnWhim);
+    for (int mode : {kTurnReverse, kTurnVeer, kTurnQuarter, kTurnWhim})
+        fish.TurnHeading(0.0f, true, mode);
     EXPECT_EQ(fish.targetHeading, 90.0f);
     EXPECT_EQ(CrtRand(), DrawAfter(0)) << "a turning fish draws no random numbers";
 }
 
-TEST(FishTurnHeading, ReverseAddsOrTakesHalfATurn) {
-    Fish fish = SteadyFish(350.0f);
-    fish.TurnHeading(0.0f, false, kTurnReverse);
-    EXPECT_EQ(fish.targetHeading, 170.0f);
-    fish = SteadyFish(100.0f);
-    fish.TurnHeading(0.0f, false, kTurnReverse);
-    EXPECT_EQ(fish.targetHeading, 280.0f);
-    fish = SteadyFish(180.0f);
-    fish.TurnHeading(0.0f, false, kTurnReverse);
-    EXPECT_EQ(fish.targetHeading, 360.0f);
-    fish = SteadyFish(-300.0f);
-    fish.TurnHeading(0.0f, false, kTurnReverse);
-    EXPECT_EQ(fish.targetHeading, -120.0f);
-}
-
-TEST(FishTurnHeading, WhimDropsOneDrawAndTurnsByTheNext) {
-    const int d = DrawAfter(1) % 170;
-    Fish fish = SteadyFish(100.0f);
-    ResetCrtRand();
-    fish.TurnHeading(0.0f, false, kTurnWhim);
-    EXPECT_EQ(fish.targetHeading, 100.0f + d);
-    fish = SteadyFish(200.0f);
-    ResetCrtRand();
-    fish.TurnHeading(0.0f, false, kTurnWhim);
-    EXPECT_EQ(fish.targetHeading, 200.0f - d);
-    ResetCrtRand();
-}
-
-TEST(FishTurnHeading, VeerAndSteerFollowTheSignRule) {
-    const int d = DrawAfter(0) % 180;
-    ASSERT_GT(d, 0);
-    Fish leftward = SteadyFish(30.0f);
-    ResetCrtRand();
-    leftward.TurnHeading(0.0f, false, kTurnVeer);
-    EXPECT_EQ(leftward.targetHeading, 30.0f + d);
-    Fish rightward = SteadyFish(150.0f);
-    ResetCrtRand();
-    rightward.TurnHeading(0.0f, false, kTurnVeer);
-    EXPECT_EQ(rightward.targetHeading, 150.0f - d);
-    rightward = SteadyFish(150.0f);
-    ResetCrtRand();
-    rightward.TurnHeading(0.0f, true, kTurnVeer);
-    EXPECT_EQ(rightward.targetHeading, 150.0f + d);
-
-    // Steering turns by the whole degrees of the amount, whatever its sign.
-    leftward = SteadyFish(30.0f);
-    leftward.TurnHeading(-20.9f, true, kTurnSteer);
-    EXPECT_EQ(leftward.targetHeading, 10.0f);
-    ResetCrtRand();
-}
-
-TEST(FishTurnHeading, TargetStaysWithinAFullTurnEitherWay) {
-    Fish fish = SteadyFish(350.0f);
-    fish.TurnHeading(40.0f, false, kTurnSteer);
-    EXPECT_EQ(fish.targetHeading, 360.0f);
-    fish = SteadyFish(-350.0f);
-    fish.TurnHeading(40.0f, true, kTurnSteer);
-    EXPECT_EQ(fish.targetHeading, -360.0f);
-}
-
-TEST(FishTurnHeading, SteerIgnoresAnAngleThatIsNotANumber) {
-    Fish fish = SteadyFish(30.0f);
-    fish.TurnHeading(std::numeric_limits<float>::quiet_NaN(), false, kTurnSteer);
-    EXPECT_EQ(fish.targetHeading, 30.0f);
-    fish.TurnHeading(std::numeric_limits<float>::infinity(), false, kTurnSteer);
-    EXPECT_EQ(fish.targetHeading, 30.0f);
-}
-
-TEST(FishTurnHeading, QuarterTurnOnlyInTheDeepBand) {
+TEST(FishTurnHeading, EachModeMovesTheTarget) {
+    const float whim = static_cast<float>(DrawAfter(1) % 170);  // the whim drops one draw
+    const float veer = static_cast<float>(DrawAfter(0) % 180);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
     const struct {
-        float from;
+        float from, amount;
+        bool flip;
+        int mode;
         float to;
-    } cases[] = {{90.0f, 180.0f},  {180.0f, 270.0f},   {0.0f, -90.0f},   {-180.0f, -270.0f},
-                 {200.0f, 110.0f}, {-200.0f, -110.0f}, {-90.0f, -180.0f}};
+    } cases[] = {
+        {350.0f, 0.0f, false, kTurnReverse, 170.0f},
+        {100.0f, 0.0f, false, kTurnReverse, 280.0f},
+        {-300.0f, 0.0f, false, kTurnReverse, -120.0f},
+        {100.0f, 0.0f, false, kTurnWhim, 100.0f + whim},
+        {200.0f, 0.0f, false, kTurnWhim, 200.0f - whim},
+        {30.0f, 0.0f, false, kTurnVeer, 30.0f + veer},
+        {150.0f, 0.0f, false, kTurnVeer, 150.0f - veer},
+        {150.0f, 0.0f, true, kTurnVeer, 150.0f + veer},
+        {30.0f, -20.9f, true, kTurnSteer, 10.0f},
+        {350.0f, 40.0f, false, kTurnSteer, 360.0f},
+        {-350.0f, 40.0f, true, kTurnSteer, -360.0f},
+        {30.0f, nan, false, kTurnSteer, 30.0f},
+        {30.0f, std::numeric_limits<float>::infinity(), false, kTurnSteer, 30.0f},
+        {90.0f, 0.0f, true, kTurnQuarter, 180.0f},
+        {180.0f, 0.0f, true, kTurnQuarter, 270.0f},
+        {0.0f, 0.0f, true, kTurnQuarter, -90.0f},
+        {-180.0f, 0.0f, true, kTurnQuarter, -270.0f},
+        {-90.0f, 0.0f, true, kTurnQuarter, -180.0f},
+        {200.0f, 0.0f, true, kTurnQuarter, 110.0f},
+        {-200.0f, 0.0f, true, kTurnQuarter, -110.0f},
+    };
     for (const auto& c : cases) {
-        Fish fish = SteadyFish(c.from);
-        fish.TurnHeading(0.0f, true, kTurnQuarter);
-        EXPECT_EQ(fish.targetHeading, c.to) << "from " << c.from;
+        Fish fish = SwimmingFish(0.0f, 0.0f, c.from);
+        ResetCrtRand();
+        fish.TurnHeading(c.amount, c.flip, c.mode);
+        EXPECT_EQ(fish.targetHeading, c.to) << "from " << c.from << " mode " << c.mode;
     }
-    // The deep band is open at -60, -75 and -90.
+    // Quarter turns only in the deep band, which is open at -60, -75 and -90.
     for (float z : {-60.0f, -75.0f, -90.0f, -50.0f}) {
-        Fish shallow = SteadyFish(90.0f);
+        Fish shallow = SwimmingFish(0.0f, 0.0f, 90.0f);
         shallow.position[2] = z;
         shallow.TurnHeading(0.0f, true, kTurnQuarter);
         EXPECT_EQ(shallow.targetHeading, 90.0f) << "z " << z;
     }
+    ResetCrtRand();
 }
 
 TEST(FishTurnPitch, WhimTurnsBackTowardLevelByFifteenToTwentyNine) {
     const struct {
-        float from;
-        float low;
-        float high;
+        float from, low, high;
     } cases[] = {{40.0f, 11.0f, 25.0f}, {-40.0f, -25.0f, -11.0f}, {0.0f, 15.0f, 29.0f}};
     ResetCrtRand();
     for (const auto& c : cases) {
@@ -164,60 +112,36 @@ TEST(FishTurnPitch, WhimTurnsBackTowardLevelByFifteenToTwentyNine) {
     ResetCrtRand();
 }
 
-TEST(FishTurnPitch, BounceAndSteer) {
-    Fish fish;
-    fish.pitch = 20.0f;
-    fish.TurnPitch(0.0f, true, kTurnBounce);
-    EXPECT_EQ(fish.pitch, -20.0f);
-
-    fish.pitch = 30.0f;
-    fish.TurnPitch(70.0f, true, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 30.0f) << "30 + 70 passes 90: ignored";
-    fish.TurnPitch(50.0f, true, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 45.0f) << "80 is limited to 45";
-    fish.TurnPitch(10.0f, false, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 35.0f);
-    fish.TurnPitch(std::numeric_limits<float>::quiet_NaN(), true, kTurnSteer);
-    EXPECT_EQ(fish.pitch, 35.0f);
-}
-
-TEST(FishWhim, ComesOnlyOnTheCallAfterTheIdleTimerPasses200) {
-    Fish fish = SteadyFish(0.0f);
+TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeedingOrTurning) {
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
     fish.idleTimer = 200;
-    fish.pitch = 0.0f;
-    fish.speed = 0.2f;
     fish.RandomWhim();
     EXPECT_EQ(fish.idleTimer, 201);
     EXPECT_EQ(fish.pitch, 0.0f);
 
-    ResetCrtRand();
     const int idle = DrawAfter(0) % 100;
     const int r = DrawAfter(1) % 4;
-    const int pitchStep = DrawAfter(4) % 15 + 15;  // after the whim turn's two draws
-    ResetCrtRand();
+    const int pitchStep = DrawAfter(4) % 15 + 15;  // after the speed's draw and the whim turn's two
     fish.RandomWhim();
     EXPECT_EQ(fish.idleTimer, idle);
     const float speedTarget = static_cast<float>(r + 1) * 0.1f;
     EXPECT_FLOAT_EQ(fish.speed, speedTarget > 0.2f ? 0.25f : (speedTarget < 0.2f ? 0.15f : 0.2f));
     EXPECT_EQ(fish.pitch, static_cast<float>(pitchStep));
     EXPECT_NE(fish.targetHeading, 0.0f);
-    ResetCrtRand();
-}
 
-TEST(FishWhim, NoneWhileFeedingAndNoTurnWhileTurning) {
-    Fish feeding = SteadyFish(0.0f);
+    Fish feeding = SwimmingFish(0.0f, 0.0f, 0.0f);
     feeding.SetFeeding(true);
     feeding.idleTimer = 500;
     feeding.RandomWhim();
     EXPECT_EQ(feeding.idleTimer, 500);
 
-    Fish turning = SteadyFish(0.0f);
+    Fish turning = SwimmingFish(0.0f, 0.0f, 0.0f);
     turning.targetHeading = 40.0f;
     turning.pitch = 10.0f;
     turning.idleTimer = 500;
     turning.RandomWhim();
     EXPECT_LT(turning.idleTimer, 100);
     EXPECT_EQ(turning.targetHeading, 40.0f);
-    EXPECT_EQ(turning.pitch, 10.0f);
+    EXPECT_EQ(turning.pitch, 10.0f) << "no whim turn while turning";
     ResetCrtRand();
 }

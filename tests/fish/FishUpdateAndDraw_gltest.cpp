@@ -3,6 +3,7 @@
 #include <array>
 
 #include "fish/Fish.h"
+#include "fish/FishFrame.h"
 #include "render/FrameCamera.h"
 #include "render/GlSceneState.h"
 #include "support/GlTestContext.h"
@@ -13,21 +14,9 @@ std::array<float, 16> ModelView() {
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
     return matrix;
 }
-
-Fish FishInMidTank() {
-    Fish fish;
-    fish.SetBounds(-50.0f, 50.0f, 5.0f, -19.0f, -70.0f, -70.0f);
-    fish.position = {0.0f, 0.0f, -70.0f};
-    fish.size = 4.0f;
-    fish.heading = fish.targetHeading = 0.0f;
-    fish.pitch = fish.shownPitch = 0.0f;
-    fish.speed = 0.2f;
-    fish.idleTimer = 0;
-    return fish;
-}
 }  // namespace
 
-TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheMatrix) {
+TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     GlTestContext gl(384, 216);
     ASSERT_TRUE(gl.Ok());
     SetUpSceneGlState();
@@ -37,21 +26,42 @@ TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheMatrix) {
     ApplyLightLevel(1.0f);
     glBindTexture(GL_TEXTURE_2D, 0);
 
-    Fish fish = FishInMidTank();
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
+    fish.size = 4.0f;
+    fish.idleTimer = 0;
     glPushMatrix();
     glTranslatef(fish.position[0], fish.position[1], fish.position[2]);
     const std::array<float, 16> before = ModelView();
     fish.UpdateAndDraw(0);
     EXPECT_EQ(ModelView(), before);
     glPopMatrix();
+    EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
+    EXPECT_FALSE(glIsEnabled(GL_NORMAL_ARRAY));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     const auto centre = gl.Pixel(gl.Width() / 2, gl.Height() / 2);
     EXPECT_GT(centre[0] + centre[1] + centre[2], 150) << "no fish at the centre";
-    const auto corner = gl.Pixel(10, 10);
-    EXPECT_TRUE(ColourNear(corner, 0, 0, 0)) << "the fish covers only its own spot";
+    EXPECT_TRUE(ColourNear(gl.Pixel(10, 10), 0, 0, 0)) << "the fish covers only its own spot";
 
     // The frame also moved it: heading 0 swims toward -x.
     EXPECT_LT(fish.position[0], 0.0f);
     EXPECT_EQ(fish.position[2], -70.0f);
     EXPECT_LT(fish.extent.head[0], fish.extent.tail[0]);
+}
+
+TEST(FishRotation, MatchesTheMatrixGlRotateBuildsAndIsIdentityWithoutAnAxis) {
+    GlTestContext gl(8, 8);
+    ASSERT_TRUE(gl.Ok());
+    Fish fish;
+    fish.SetRotation(-37.5f, 0.3f, -0.5f, 0.8f);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(-37.5f, 0.3f, -0.5f, 0.8f);
+    const std::array<float, 16> expected = ModelView();
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(fish.rotation[i], expected[i], 1e-6f) << i;
+
+    fish.SetRotation(33.0f, 0.0f, 0.0f, 0.0f);
+    const std::array<float, 16> identity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    EXPECT_EQ(fish.rotation, identity);
 }
