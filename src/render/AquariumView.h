@@ -117,5 +117,5 @@ class CAquariumView : public wxGLCanvas {
     // emitters, before the food pellets.
     std::array<Fish, kSchoolSlots> fish_;
     std::array<FoodPellet, 20> foodPellets_;
-    GLuint flakeList_ = 0;      // one flake shape shared by all pellets
+    GLuint flakeList_ = 0;  // one flake shape shared by all pellets
 };
