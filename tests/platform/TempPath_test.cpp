@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+
+#include "platform/TempPath.h"
+#include "support/ScopedEnv.h"
+
+TEST(HasTempPath, FalseWhenTheNamedTemporaryFolderDoesNotExist) {
+    EXPECT_TRUE(HasTempPath());
+    ScopedEnv tmpdir("TMPDIR", "/nonexistent/velmar-temp");
+    EXPECT_FALSE(HasTempPath());
+}
