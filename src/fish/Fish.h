@@ -104,7 +104,7 @@ class Fish {
     // `species` is accepted and not used; the caller has bound the skin.
     void UpdateAndDraw(int species);
 
-    // Body animation. ComputePartArrays fills the arrays in design order (lower
+    // Body animation. ComputePartArrays fills the arrays in this order (lower
     // jaw, upper jaw with the mouth toggle, body yaw stepper, then the waves);
     // DrawParts emits the nine parts with them.
     void ComputePartArrays(FishPartArrays& arrays);

@@ -32,7 +32,7 @@ class SettingsFile {
 
     // Writes the edits back when there are any. False when the file could not
     // be replaced, or was unreadable and so is left alone; the edits then live
-    // only in this object. Callers carry on either way, as the design has it.
+    // only in this object. Callers carry on either way: a lost write is silent.
     bool Save();
 
   private:

@@ -10,7 +10,7 @@
 #include "render/TankBounds.h"
 
 namespace {
-// How far outside its box the design lets a fish go. y is clamped at every
+// How far outside its box the steering lets a fish go. y is clamped at every
 // bounds check; a released fish may reappear at y = -15, a unit under the
 // bottom. Sideways, a fish that meets a wall while its target points back in
 // turns only one degree every third frame (targets near 0) at the crawl speed
