@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,12 +37,15 @@ std::vector<std::string> ReadLines(const std::filesystem::path& path) {
 }  // namespace
 
 TEST(ExitCommand, TearsTheSceneDownOnceAndEndsWithStatusZero) {
-    // The child re-runs this test from the start, so it finds the trace path
-    // in the environment the parent set up rather than making a folder of its own.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    TempDir temp;
-    const std::filesystem::path trace = temp.Path() / "trace.txt";
-    setenv("VELMAR_TRACE_FILE", trace.c_str(), 0);
+    // The child re-runs this test from the start; it finds the trace path the
+    // parent chose in its environment instead of making a folder of its own.
+    std::optional<TempDir> temp;
+    if (!std::getenv("VELMAR_TRACE_FILE")) {
+        temp.emplace();
+        setenv("VELMAR_TRACE_FILE", (temp->Path() / "trace.txt").c_str(), 1);
+    }
+    const std::filesystem::path trace = std::getenv("VELMAR_TRACE_FILE");
     EXPECT_EXIT(OpenFrameAndSendExit(), testing::ExitedWithCode(0), "");
     unsetenv("VELMAR_TRACE_FILE");
     EXPECT_EQ(ReadLines(trace), std::vector<std::string>{"DestroyScene"});
