@@ -1,9 +1,8 @@
 #include "app/MainFrame.h"
 
-#include <wx/display.h>
-
 #include "platform/MessageBox.h"
 #include "platform/ProcessExit.h"
+#include "platform/ScreenSize.h"
 #include "platform/TempPath.h"
 #include "render/AquariumView.h"
 
@@ -21,9 +20,7 @@ CMainFrame::CMainFrame()
 void CMainFrame::ShowAndStartScene() {
     // Without a window manager "maximised" means nothing, so cover the display
     // that shows the frame ourselves.
-    int display = wxDisplay::GetFromWindow(this);
-    if (display == wxNOT_FOUND) display = 0;
-    SetSize(wxDisplay(static_cast<unsigned>(display)).GetGeometry());
+    SetSize(DisplayGeometryOf(this));
     Maximize();
     Show();
     if (!view_) return;

@@ -2,9 +2,13 @@
 
 #include <wx/display.h>
 
-ScreenSize ScreenSizeOf(const wxWindow* window) {
+wxRect DisplayGeometryOf(const wxWindow* window) {
     int index = window ? wxDisplay::GetFromWindow(window) : wxNOT_FOUND;
     if (index == wxNOT_FOUND) index = 0;
-    const wxRect geometry = wxDisplay(static_cast<unsigned>(index)).GetGeometry();
+    return wxDisplay(static_cast<unsigned>(index)).GetGeometry();
+}
+
+ScreenSize ScreenSizeOf(const wxWindow* window) {
+    const wxRect geometry = DisplayGeometryOf(window);
     return {geometry.GetWidth(), geometry.GetHeight()};
 }

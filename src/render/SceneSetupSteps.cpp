@@ -10,7 +10,6 @@
 #include "resources/TextureLoaders.h"
 #include "settings/AquariumSettings.h"
 #include "settings/LoadAquariumSettings.h"
-#include "tank/BackgroundSurfaceGl.h"
 #include "tank/BubbleEmitterGl.h"
 #include "tank/CatchMarkerGl.h"
 
@@ -18,9 +17,10 @@ void CAquariumView::BuildOverlayFont() {
     fontBase_ = BuildFont();
 }
 
+// The surface is drawn straight from its control net every frame; set-up only
+// lays the net out.
 void CAquariumView::BuildBackgroundSurface() {
     backgroundSurface_.UpdateControlNet(tankBounds_, aquariumSettings.background);
-    DrawBackgroundSurfaceGl(backgroundSurface_);
 }
 
 void CAquariumView::LoadBackgroundTexture() {

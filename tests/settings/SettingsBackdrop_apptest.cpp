@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <thread>
 
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"
@@ -61,11 +59,8 @@ TEST(SettingsAtStartup, GradientBackdropShowsTheTwoColoursFromTheFile) {
 
     const pid_t pid = app.Start();
     ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs));
-    ScreenCapture screen;
-    for (int waitedMs = 0; waitedMs < 20000 && !TopBlueBottomRed(screen); waitedMs += 250) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
-        screen = CaptureScreen(server.Display(), server.Width(), server.Height());
-    }
+    WaitForScreen(server, TopBlueBottomRed, 20000);
+    const ScreenCapture screen = CaptureScreen(server.Display(), server.Width(), server.Height());
     ASSERT_EQ(screen.width, 800);
     SaveScreenshot(server.Display(), "settings_gradient_backdrop.png");
     EXPECT_TRUE(TopBlueBottomRed(screen)) << "top " << Describe(RowColour(screen, 2)) << " bottom "
