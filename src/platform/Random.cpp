@@ -11,6 +11,10 @@ int CrtRand() {
     return static_cast<int>((crtRandState >> 16) & 0x7FFF);
 }
 
+unsigned CrtRandState() {
+    return crtRandState;
+}
+
 void ResetCrtRand() {
     crtRandState = 1;
 }

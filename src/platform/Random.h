@@ -6,5 +6,8 @@
 // makes the same choices.
 int CrtRand();
 
+// The generator's internal state, for tests that pin the stream's position.
+unsigned CrtRandState();
+
 // Puts the stream back to its start-up state. For tests only.
 void ResetCrtRand();

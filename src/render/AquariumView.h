@@ -46,6 +46,7 @@ class CAquariumView : public wxGLCanvas {
     bool OverlayShown() const { return overlay_.Shown(); }
 
   private:
+    friend struct TankProbe;
     CAquariumView(wxWindow* parent, wxWindowID id, const std::optional<wxGLAttributes>& visual);
     bool SetupPixelFormat();
     void SetTankBounds();

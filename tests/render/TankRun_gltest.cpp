@@ -1,0 +1,145 @@
+// Pins what the real set-up and the first frames do: the random stream, the
+// state of the whole tank and the picture of the last frame. Any change to the
+// order of the set-up steps, of the frame or of the random draws shows here.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include <GL/gl.h>
+#include <wx/app.h>
+
+#include "app/MainFrame.h"
+#include "platform/Random.h"
+#include "platform/ScreenSize.h"
+#include "render/AquariumView.h"
+#include "settings/SettingsTestFiles.h"
+#include "support/ScopedEnv.h"
+#include "support/TankProbe.h"
+#include "support/TempDir.h"
+
+namespace {
+constexpr int kFrames = 240;
+
+// A settings file with some keys missing, so the load repairs and draws too.
+const char kSettings[] =
+    "[Aquarium Settings]\n"
+    "QIPAONUM=40\n"
+    "[Fish Number]\n"
+    "Fish0=30\nFish1=25\nFish2=20\nFish3=20\nFish4=20\nFish5=20\nFish6=20\n";
+
+class Digest {
+  public:
+    template <typename T>
+    void Add(const T& value) {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        for (unsigned char byte : bytes) hash_ = (hash_ ^ byte) * 1099511628211ull;
+    }
+    template <typename T, std::size_t N>
+    void Add(const std::array<T, N>& values) {
+        for (const T& value : values) Add(value);
+    }
+    std::uint64_t Value() const { return hash_; }
+
+  private:
+    std::uint64_t hash_ = 14695981039346656037ull;
+};
+
+std::uint64_t DigestOfTank(const TankProbe& tank) {
+    Digest digest;
+    digest.Add(tank.revealCount);
+    for (const Fish& fish : tank.fish) {
+        digest.Add(fish.position);
+        digest.Add(fish.heading);
+        digest.Add(fish.targetHeading);
+        digest.Add(fish.pitch);
+        digest.Add(fish.shownPitch);
+        digest.Add(fish.speed);
+        digest.Add(fish.size);
+        digest.Add(fish.segmentYaw);
+        digest.Add(fish.mouthTimer);
+    }
+    for (const FoodPellet& pellet : tank.pellets) {
+        digest.Add(pellet.active);
+        digest.Add(pellet.alive);
+        digest.Add(pellet.anchor);
+        digest.Add(pellet.offset);
+        digest.Add(pellet.point);
+    }
+    for (const BubbleEmitter& emitter : tank.emitters) {
+        digest.Add(emitter.count);
+        for (int i = 0; i < emitter.PoolSize(); ++i) {
+            const Bubble& bubble = emitter.particles[i];
+            for (float value : bubble.position) digest.Add(value);
+            for (float value : bubble.velocity) digest.Add(value);
+            digest.Add(bubble.life);
+        }
+    }
+    digest.Add(tank.marker.current);
+    digest.Add(tank.marker.target);
+    digest.Add(tank.marker.spin);
+    for (const auto& row : tank.surface.anchors) {
+        for (const SurfacePoint& point : row) {
+            digest.Add(point.x);
+            digest.Add(point.y);
+            digest.Add(point.z);
+        }
+    }
+    digest.Add(tank.surface.swayPhase);
+    return digest.Value();
+}
+
+// The last frame drawn. The software rasteriser copies its back buffer to the
+// window on a swap and keeps it; the front buffer it reads back is not the
+// window's.
+std::uint64_t DigestOfPicture(int width, int height) {
+    std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * height * 3);
+    glFinish();
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    Digest digest;
+    for (unsigned char byte : rgb) digest.Add(byte);
+    return digest.Value();
+}
+}  // namespace
+
+TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
+    TempDir home;
+    ScopedEnv config("XDG_CONFIG_HOME", home.Path().string());
+    WriteTextFile(home.Path() / "velmar" / "VelmarSet.ini", kSettings);
+    ResetCrtRand();
+
+    int argc = 1;
+    char name[] = "velmar";
+    char* argv[] = {name, nullptr};
+    wxApp::SetInstance(new wxApp);
+    ASSERT_TRUE(wxEntryStart(argc, argv));
+    auto* frame = new CMainFrame();
+    const ScreenSize screen = ScreenSizeOf(frame);
+    ASSERT_EQ(screen.width, 1920) << "run under the test command's 1920 x 1080 screen";
+    ASSERT_EQ(screen.height, 1080);
+    // Lay the window out before the set-up, and run no event loop after it, so
+    // no timer tick adds a frame of its own.
+    frame->SetSize(DisplayGeometryOf(frame));
+    frame->Show();
+    wxYield();
+    frame->ShowAndStartScene();
+    CAquariumView* view = frame->View();
+    ASSERT_NE(view, nullptr);
+    const unsigned afterSetUp = CrtRandState();
+
+    for (int i = 0; i < kFrames; ++i) view->RenderFrame();
+
+    const unsigned afterFrames = CrtRandState();
+    const std::uint64_t tank = DigestOfTank(TankProbe::Of(*view));
+    const std::uint64_t picture = DigestOfPicture(screen.width, screen.height);
+    EXPECT_EQ(afterSetUp, 2979108224u);
+    EXPECT_EQ(afterFrames, 3302327420u);
+    EXPECT_EQ(tank, 2585125404338605603u);
+    EXPECT_EQ(picture, 12930162842970198377u);
+    frame->Destroy();
+    wxEntryCleanup();
+}
