@@ -4,6 +4,7 @@
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
 #include "platform/TempPath.h"
+#include "render/AquariumScene.h"
 #include "render/AquariumView.h"
 
 CMainFrame::CMainFrame()
@@ -14,7 +15,13 @@ CMainFrame::CMainFrame()
         ShowMessageBox("Error Find TempPath.", "ERROR");
         return;
     }
-    view_ = new CAquariumView(this, wxID_ANY);
+    scene_ = std::make_unique<AquariumScene>();
+    view_ = new CAquariumView(this, *scene_);
+}
+
+// The view draws the scene until it goes, so it goes first.
+CMainFrame::~CMainFrame() {
+    DestroyChildren();
 }
 
 void CMainFrame::ShowAndStartScene() {

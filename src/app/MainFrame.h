@@ -1,15 +1,20 @@
 #pragma once
 
+#include <memory>
+
 #include <wx/frame.h>
 
+class AquariumScene;
 class CAquariumView;
 
 // The top-level window: no caption, menu or border, covering the whole display,
-// with the scene view as its only child. Escape typed anywhere in it ends the
+// with the scene view as its only child. It owns the tank's scene, which the
+// view draws. Escape typed anywhere in it ends the
 // process at once; commands reach the view before the frame.
 class CMainFrame : public wxFrame {
   public:
     CMainFrame();
+    ~CMainFrame() override;
 
     // Shows the frame over the whole display and starts the scene in the view.
     void ShowAndStartScene();
@@ -22,5 +27,8 @@ class CMainFrame : public wxFrame {
     void OnCharHook(wxKeyEvent& event);
     void OnSetFocus(wxFocusEvent& event);
 
+    // Each fish and food pellet draws from the random stream as the scene is
+    // built, after the temporary-path check and before the view's set-up.
+    std::unique_ptr<AquariumScene> scene_;
     CAquariumView* view_ = nullptr;
 };

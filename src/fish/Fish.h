@@ -2,6 +2,8 @@
 
 #include <array>
 
+class FishPainter;
+
 // A wave oscillator of one animated mesh part: advances its phase every third
 // frame and fills a per-station array with a travelling sine wave.
 struct WaveOscillator {
@@ -90,25 +92,24 @@ class Fish {
     void ChangeSize(float amount, bool grow);
     void UpdateExtent();
 
-    // The GL-free steps UpdateAndDraw runs around its matrix calls and the
-    // drawing: before drawing the shown pitch follows `pitch` by one degree;
-    // after it a swimming fish moves and a caught one counts its frames and is
-    // released after 51 at x = -55 or 45.
+    // The steps UpdateAndDraw runs around the drawing: before it the shown pitch follows `pitch` by
+    // one degree; after it a swimming fish moves and a caught one counts its frames and is released
+    // after 51 at x = -55 or 45.
     void AdvanceShownPitch();
     void MoveOrHoldCaught();
     // Recomputes the twelve direction flags from the headings and pitches;
     // Move does so before it moves.
     void UpdateDirectionFlags();
 
-    // One frame of the fish: animate, steer, draw, move, refresh the extent.
-    // `species` is accepted and not used; the caller has bound the skin.
-    void UpdateAndDraw(int species);
+    // One frame of the fish: animate, steer, emit its mesh into fishVertexBatch
+    // and hand it to the painter, move, refresh the extent. `species` is
+    // accepted and not used; the caller has put on the skin.
+    void UpdateAndDraw(int species, FishPainter& painter);
 
     // Body animation. ComputePartArrays fills the arrays in this order (lower
     // jaw, upper jaw with the mouth toggle, body yaw stepper, then the waves);
-    // DrawParts emits the nine parts with them.
+    // EmitFishParts emits the nine parts with them.
     void ComputePartArrays(FishPartArrays& arrays);
-    void DrawParts(const FishPartArrays& arrays);
     void SetRotation(float angleDegrees, float ax, float ay, float az);
     void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s,
                     float t) const;

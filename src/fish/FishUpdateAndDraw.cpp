@@ -1,22 +1,20 @@
-#include <cmath>
-
-#include <GL/gl.h>
-
 #include "fish/Fish.h"
+#include "fish/FishPainter.h"
+#include "fish/FishPartEmission.h"
+#include "fish/FishVertexBatch.h"
 
-// The frame walk has translated to the fish's position and bound its skin.
-void Fish::UpdateAndDraw(int /*species*/) {
+// The caller has moved to the fish's place and put on its skin.
+void Fish::UpdateAndDraw(int /*species*/, FishPainter& painter) {
     FishPartArrays arrays;
     ComputePartArrays(arrays);
-    glPushMatrix();
-    // The mesh is modelled with z up.
-    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
     AdvanceShownPitch();
-    const float h = heading * 0.017453292f;
-    glRotatef(-shownPitch, std::sin(h), -std::cos(h), 0.0f);
+    // The mesh is tilted as the fish stood before this frame's whim.
+    const float drawnPitch = shownPitch;
+    const float drawnHeading = heading;
     RandomWhim();
-    DrawParts(arrays);
+    fishVertexBatch.Clear();
+    EmitFishParts(*this, arrays);
+    painter.DrawMesh(drawnPitch, drawnHeading, fishVertexBatch);
     MoveOrHoldCaught();
     UpdateExtent();
-    glPopMatrix();
 }

@@ -18,8 +18,8 @@ struct FishStrip {
 
 // The vertices of the fish being drawn, in emission order, grouped in quad
 // strips. Fish::EmitVertex appends to the one batch below between BeginStrip and
-// EndStrip, as immediate mode would between glBegin and glEnd; Fish::DrawParts
-// clears it, fills it and hands it to GL in one go. Used by the UI thread only.
+// EndStrip, as immediate mode would between glBegin and glEnd; Fish::UpdateAndDraw
+// clears it, fills it and hands it to the painter in one go. Used by the UI thread only.
 struct FishVertexBatch {
     std::vector<FishVertex> vertices;
     std::vector<FishStrip> strips;

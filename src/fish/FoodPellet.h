@@ -1,22 +1,22 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 // Draws one pellet for FoodPellet::Draw; the GL layer implements it, tests
 // record the calls.
 class PelletPainter {
   public:
     virtual ~PelletPainter() = default;
-    // Moves the current matrix to the drop point. The caller restores the matrix.
-    virtual void MoveToAnchor(const std::array<float, 3>& anchor) = 0;
-    // Draws the flake list turned by spinY degrees about y, moved by `offset`
-    // and then tumbled by spinX degrees about x, leaving the matrix as it was.
-    virtual void DrawFlake(float spinY, const std::array<float, 3>& offset, float spinX,
-                           std::uint32_t displayList) = 0;
+    // Draws the flake at the drop point `anchor`, turned by spinY degrees about
+    // y, moved by `offset` and then tumbled by spinX degrees about x, leaving
+    // the matrix as it was.
+    virtual void DrawFlake(const std::array<float, 3>& anchor, float spinY,
+                           const std::array<float, 3>& offset, float spinX) = 0;
 };
 
-// One food flake of the pool of 20 that the view owns. Lengths in world units,
+constexpr int kFoodPelletCount = 20;
+
+// One food flake of the pool of 20 that the scene owns. Lengths in world units,
 // angles in degrees, motion per frame. Construction draws the anchor from the
 // process-wide random stream (x, then y), so the pool must be built after the
 // fish, and makes the slot active: the tank opens with a feeding.
@@ -25,7 +25,6 @@ class FoodPellet {
     FoodPellet();
 
     // Randomises the flake (offset, spins, sink speed) and brings it to life.
-    // The flake's display list is shared by all pellets and set by the caller.
     void Init();
     // Drops the pellet at (x, y, z) and starts it afresh.
     void Place(float x, float y, float z);
@@ -34,7 +33,7 @@ class FoodPellet {
     bool IsAlive() const { return alive == 1.0f; }
     // Draws a live flake and publishes its point, or frees the slot once the
     // flake is gone; then sinks and sways it one frame. Called only for active
-    // pellets, inside the caller's push and pop of the matrix.
+    // pellets.
     void Draw(PelletPainter& painter);
     // The flake vanishes at its next Draw.
     void Eat() { alive = 0.0f; }
@@ -43,9 +42,8 @@ class FoodPellet {
     std::array<float, 3> offset{};  // relative to the anchor; y starts at 1.0
     float spinX = 0.0f;
     float spinY = 0.0f;
-    float sinkSpeed = 0.0f;  // 0.005 .. 0.0095 per frame
-    float alive = 0.0f;      // 1.0 while the flake exists
-    std::uint32_t displayList = 0;
+    float sinkSpeed = 0.0f;        // 0.005 .. 0.0095 per frame
+    float alive = 0.0f;            // 1.0 while the flake exists
     std::array<float, 3> point{};  // where the fish tests see the flake
     std::array<float, 3> anchor{};
     bool active = false;

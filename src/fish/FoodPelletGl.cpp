@@ -8,9 +8,8 @@ constexpr double kFlakeHalfWidth = 0.3;
 constexpr double kFlakeHalfHeight = 0.15;
 }  // namespace
 
-GLuint BuildFlakeList() {
-    const GLuint list = glGenLists(1);
-    glNewList(list, GL_COMPILE);
+GlFoodFlake::GlFoodFlake() : list_(glGenLists(1)) {
+    glNewList(list_, GL_COMPILE);
     glDisable(GL_TEXTURE_2D);
     glColor3ub(243, 225, 159);
     glBegin(GL_TRIANGLE_FAN);
@@ -22,19 +21,19 @@ GLuint BuildFlakeList() {
     glColor3ub(255, 255, 255);
     glEnable(GL_TEXTURE_2D);
     glEndList();
-    return list;
 }
 
-void GlPelletPainter::MoveToAnchor(const std::array<float, 3>& anchor) {
-    glTranslatef(anchor[0], anchor[1], anchor[2]);
+GlFoodFlake::~GlFoodFlake() {
+    glDeleteLists(list_, 1);
 }
 
-void GlPelletPainter::DrawFlake(float spinY, const std::array<float, 3>& offset, float spinX,
-                                std::uint32_t displayList) {
+void GlPelletPainter::DrawFlake(const std::array<float, 3>& anchor, float spinY,
+                                const std::array<float, 3>& offset, float spinX) {
     glPushMatrix();
+    glTranslatef(anchor[0], anchor[1], anchor[2]);
     glRotatef(spinY, 0.0f, 1.0f, 0.0f);
     glTranslatef(offset[0], offset[1], offset[2]);
     glRotatef(spinX, 1.0f, 0.0f, 0.0f);
-    glCallList(displayList);
+    glCallList(flake_.List());
     glPopMatrix();
 }

@@ -4,14 +4,29 @@
 
 #include "fish/FoodPellet.h"
 
-// Compiles the flake shared by all pellets: a flat tan ellipse 0.6 x 0.3 in the
-// x-y plane, drawn untextured and leaving white colour and texturing on.
-GLuint BuildFlakeList();
+// The flake shared by all pellets, compiled into a display list when made and
+// freed with it: a flat tan ellipse 0.6 x 0.3 in the x-y plane, drawn
+// untextured and leaving white colour and texturing on.
+class GlFoodFlake {
+  public:
+    GlFoodFlake();
+    ~GlFoodFlake();
+    GlFoodFlake(const GlFoodFlake&) = delete;
+    GlFoodFlake& operator=(const GlFoodFlake&) = delete;
 
-// Draws pellets with GL: translates to the anchor and replays the flake list.
+    GLuint List() const { return list_; }
+
+  private:
+    GLuint list_;
+};
+
+// Draws pellets with GL by replaying the flake.
 class GlPelletPainter : public PelletPainter {
   public:
-    void MoveToAnchor(const std::array<float, 3>& anchor) override;
-    void DrawFlake(float spinY, const std::array<float, 3>& offset, float spinX,
-                   std::uint32_t displayList) override;
+    explicit GlPelletPainter(const GlFoodFlake& flake) : flake_(flake) {}
+    void DrawFlake(const std::array<float, 3>& anchor, float spinY,
+                   const std::array<float, 3>& offset, float spinX) override;
+
+  private:
+    const GlFoodFlake& flake_;
 };

@@ -2,33 +2,35 @@
 
 #include <wx/dcclient.h>
 
+#include "interaction/CommandIds.h"
 #include "platform/LifecycleTrace.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
 #include "platform/TempPath.h"
 #include "platform/WorkDir.h"
-#include "render/GlSceneState.h"
+#include "render/AquariumScene.h"
 #include "render/PixelFormat.h"
-
-#include <GL/glu.h>
+#include "render/SceneRenderer.h"
+#include "render/TankSetUp.h"
+#include "settings/LoadAquariumSettings.h"
 
 namespace {
 const char* const kAppTitle = "VelmarScr";
 constexpr int kFrameTimerPeriodMs = 1;
 }  // namespace
 
-CAquariumView::CAquariumView(wxWindow* parent, wxWindowID id)
-    : CAquariumView(parent, id, ChooseSceneVisual()) {}
+CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene)
+    : CAquariumView(parent, scene, ChooseSceneVisual()) {}
 
-CAquariumView::CAquariumView(wxWindow* parent, wxWindowID id,
+CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene,
                              const std::optional<wxGLAttributes>& visual)
-    : wxGLCanvas(parent, visual ? *visual : DefaultVisual(), id, wxDefaultPosition, wxDefaultSize,
-                 wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+    : wxGLCanvas(parent, visual ? *visual : DefaultVisual(), wxID_ANY, wxDefaultPosition,
+                 wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+      scene_(scene),
       frameTimer_(this),
       pixelFormatFound_(visual.has_value()) {
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
-    Bind(wxEVT_SIZE, &CAquariumView::OnSize, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this);
     Bind(wxEVT_IDLE, &CAquariumView::OnIdle, this);
@@ -55,47 +57,46 @@ bool CAquariumView::SetupPixelFormat() {
 }
 
 void CAquariumView::InitGL() {
-    if (sceneStarted_) return;
-    sceneStarted_ = true;
-    // If set-up stops early the timer still runs and frames draw what exists.
+    if (setUpStarted_) return;
+    setUpStarted_ = true;
+    SetUp();
+    // A message box shown during the set-up runs events of its own: until now
+    // neither they nor the timer may draw a half-built tank. If the set-up
+    // stopped early, frames still draw whatever it made.
+    setUpDone_ = true;
     frameTimer_.StartOnce(kFrameTimerPeriodMs);
-
-    if (!SetupPixelFormat()) return;
-    BuildOverlayFont();
-    SetUpSceneGlState();
-    unpackDir_ = GetWorkDir();
-    SetTankBounds();
-    BuildBackgroundSurface();
-    if (!HasTempPath()) {
-        ShowMessageBox("Error Find TempPath.", "ERROR");
-        return;
-    }
-    LoadBackgroundTexture();
-    LoadFishSkins();
-    LoadSettings();
-    PlaceScene();
-    InitFoodPellets();
-    SetUpSceneFog();
-    CreateDialogs();
 }
 
-void CAquariumView::SetTankBounds() {
-    const ScreenSize screen = ScreenSizeOf(this);
-    screenWidth_ = screen.width;
-    screenHeight_ = screen.height;
-    tankBounds_ = TankBoundsForScreen(screenWidth_, screenHeight_);
+void CAquariumView::SetUp() {
+    if (!SetupPixelFormat()) return;
+    renderer_ = std::make_unique<SceneRenderer>(GetContentScaleFactor());
+    const TankSetUpSources sources{ScreenSizeOf(this), GetWorkDir(), HasTempPath,
+                                   LoadAquariumSettings};
+    if (SetUpTank(scene_, *renderer_, sources) == TankSetUpResult::kNoTempPath) {
+        ShowMessageBox("Error Find TempPath.", "ERROR");
+    }
+}
+
+void CAquariumView::RenderFrame() {
+    if (!setUpDone_ || !renderer_) return;
+    context_->SetCurrent(*this);
+    scene_.RenderFrame(*renderer_);
+    SwapBuffers();
 }
 
 void CAquariumView::DestroyScene() {
     if (sceneDestroyed_) return;
     sceneDestroyed_ = true;
     TraceLifecycle("DestroyScene");
+    // The GL objects go while their context is still current.
+    if (context_) context_->SetCurrent(*this);
+    renderer_.reset();
     context_.reset();
     frameTimer_.Stop();
 }
 
 bool CAquariumView::HandleCommand(int commandId) {
-    mode_ = commandId;
+    scene_.SetMode(commandId);
     switch (commandId) {
         case kCommandExit:
             DestroyScene();
@@ -111,29 +112,17 @@ bool CAquariumView::HandleCommand(int commandId) {
     }
 }
 
+// The frame replaces the viewport and the projection every time it draws, so
+// a resize needs nothing but the repaint it brings.
 void CAquariumView::OnPaint(wxPaintEvent&) {
     wxPaintDC paintDc(this);
     RenderFrame();
-}
-
-void CAquariumView::OnSize(wxSizeEvent& event) {
-    event.Skip();
-    if (!context_) return;
-    const wxSize size = GetClientSize() * GetContentScaleFactor();
-    const int height = size.GetHeight() == 0 ? 1 : size.GetHeight();
-    glViewport(0, 0, size.GetWidth(), height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(size.GetWidth()) / height, 0.1, 400.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
 }
 
 void CAquariumView::OnEraseBackground(wxEraseEvent&) {}
 
 void CAquariumView::OnTimer(wxTimerEvent&) {
     RenderFrame();
-    HandOverMusicAfterFrame();
 }
 
 // The frame timer is re-armed only once the event queue has drained: a frame
@@ -141,13 +130,13 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
 // deletion (closing the frame) are never starved by a drawing loop that is
 // always due.
 void CAquariumView::OnIdle(wxIdleEvent& event) {
-    if (sceneStarted_ && !sceneDestroyed_ && !frameTimer_.IsRunning()) {
+    if (setUpDone_ && !sceneDestroyed_ && !frameTimer_.IsRunning()) {
         frameTimer_.StartOnce(kFrameTimerPeriodMs);
     }
     event.Skip();
 }
 
 void CAquariumView::OnKeyDown(wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_F1) overlay_.Toggle();
+    if (event.GetKeyCode() == WXK_F1) scene_.ToggleOverlay();
     event.Skip();
 }

@@ -32,7 +32,7 @@ void BackdropQuad(const TankBounds& tank, int bottomColour, int topColour) {
 void DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank) {
     // Both quads lie in one plane; the gradient must still cover the solid one.
     glDepthFunc(GL_LEQUAL);
-    if (settings.backGuding) BackdropQuad(tank, settings.backColor, settings.backColor);
-    if (settings.backManJianBian) BackdropQuad(tank, settings.backColor2, settings.backColor1);
+    if (settings.backSolid) BackdropQuad(tank, settings.backColor, settings.backColor);
+    if (settings.backGradient) BackdropQuad(tank, settings.backColor2, settings.backColor1);
     glDepthFunc(GL_LESS);
 }

@@ -1,53 +1,45 @@
 #include "render/DisplayListCache.h"
 
-#include <forward_list>
-#include <vector>
-
-#include <GL/gl.h>
 #include <GL/glu.h>
 
 namespace {
-enum ShapeKind { kWireSphere = 0, kWireCone = 9, kShapeKindCount = 10 };
+enum ShapeKind { kWireSphere, kWireCone };
+}  // namespace
 
-struct CachedShape {
-    GLuint list;
-    std::vector<double> parameters;
-};
+DisplayListCache::~DisplayListCache() {
+    for (const CachedShape& shape : shapes_) glDeleteLists(shape.list, 1);
+    if (quadric_) gluDeleteQuadric(quadric_);
+}
 
-// Newest first per kind, as entries are only ever added.
-std::forward_list<CachedShape> cachedShapes[kShapeKindCount];
-
-GLUquadric* WireQuadric() {
-    static GLUquadric* quadric = [] {
-        GLUquadric* q = gluNewQuadric();
-        gluQuadricDrawStyle(q, GLU_LINE);
-        return q;
-    }();
-    return quadric;
+GLUquadric* DisplayListCache::WireQuadric() {
+    if (!quadric_) {
+        quadric_ = gluNewQuadric();
+        gluQuadricDrawStyle(quadric_, GLU_LINE);
+    }
+    return quadric_;
 }
 
 template <typename Tessellate>
-void CallShape(ShapeKind kind, std::vector<double> parameters, Tessellate tessellate) {
-    for (const CachedShape& shape : cachedShapes[kind]) {
-        if (shape.parameters == parameters) {
+void DisplayListCache::CallShape(int kind, std::vector<double> parameters, Tessellate tessellate) {
+    for (const CachedShape& shape : shapes_) {
+        if (shape.kind == kind && shape.parameters == parameters) {
             glCallList(shape.list);
             return;
         }
     }
     const GLuint list = glGenLists(1);
-    cachedShapes[kind].push_front({list, std::move(parameters)});
+    shapes_.push_back({kind, std::move(parameters), list});
     glNewList(list, GL_COMPILE_AND_EXECUTE);
     tessellate(WireQuadric());
     glEndList();
 }
-}  // namespace
 
-void CallSphere(double radius) {
+void DisplayListCache::CallSphere(double radius) {
     CallShape(kWireSphere, {radius},
               [radius](GLUquadric* quadric) { gluSphere(quadric, radius, 16, 16); });
 }
 
-void CallCone(double baseRadius, double height) {
+void DisplayListCache::CallCone(double baseRadius, double height) {
     CallShape(kWireCone, {baseRadius, height}, [baseRadius, height](GLUquadric* quadric) {
         gluCylinder(quadric, baseRadius, 0.0, height, 15, 10);
     });

@@ -1,7 +1,6 @@
 #include "render/Overlay.h"
 
 #include "render/OverlayFont.h"
-#include "render/OverlayVisibility.h"
 
 namespace {
 struct OverlayLine {
@@ -17,8 +16,7 @@ constexpr OverlayLine kOverlayLines[] = {
 };
 }  // namespace
 
-void DrawOverlay(OverlayVisibility& visibility, GLuint fontBase) {
-    if (!visibility.NextFrame()) return;
+void DrawOverlay(GLuint fontBase) {
     // The glyphs carry no texture coordinates: textured, they would all take the
     // one texel of whatever picture the last frame left bound, which turns the
     // text near black over the dark water. The frame's state is left as it was.

@@ -2,9 +2,7 @@
 
 #include <GL/gl.h>
 
-class OverlayVisibility;
-
 // The help text: title, right-click hint, Escape hint and our web address, in
-// the upper middle of the tank. Counts the frame and draws when visible, in the
-// current colour and untextured, leaving the frame's GL state as it found it.
-void DrawOverlay(OverlayVisibility& visibility, GLuint fontBase);
+// the upper middle of the tank, in the current colour and untextured, leaving
+// the frame's GL state as it found it.
+void DrawOverlay(GLuint fontBase);

@@ -35,28 +35,28 @@ const SettingRule kRules[] = {
     {"Show Water", &S::showWater, nullptr, 1, "1", 0, std::nullopt},
     {"Show Light", &S::showLight, nullptr, 1, "1", 0, std::nullopt},
     {"Show Terra", &S::showTerra, nullptr, 1, "1", 1, std::nullopt},
-    {"FRONT GUDING", &S::frontGuding, nullptr, 1, "1", std::nullopt, std::nullopt},
+    {"FRONT GUDING", &S::frontSolid, nullptr, 1, "1", std::nullopt, std::nullopt},
     {"FRONTCOLOR", &S::frontColor, nullptr, 16777215, "16777215", std::nullopt, std::nullopt},
-    {"FRONT MANJIANBIAN", &S::frontManJianBian, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"FRONT MANJIANBIAN", &S::frontGradient, nullptr, 0, "0", std::nullopt, std::nullopt},
     {"FRONT COLOR1", &S::frontColor1, nullptr, 16777215, "16777215", std::nullopt, std::nullopt},
     {"FRONT COLOR2", &S::frontColor2, nullptr, 16777215, "16777215", std::nullopt, std::nullopt},
-    {"FRONT AUTOJIANBIAN", &S::frontAutoJianBian, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"FRONT AUTOJIANBIAN", &S::frontAutoGradient, nullptr, 0, "0", std::nullopt, std::nullopt},
     {"CHECK LOCKFORE", &S::checkLockFore, nullptr, 0, "0", std::nullopt, std::nullopt},
     {"LOCKFORE ROT", nullptr, &S::lockForeRot, 0, "0", std::nullopt, std::nullopt},
-    {"BACK GUDING", &S::backGuding, nullptr, 0, "0", 1, std::nullopt},
+    {"BACK GUDING", &S::backSolid, nullptr, 0, "0", 1, std::nullopt},
     {"BACKCOLOR", &S::backColor, nullptr, 0, "0", 0, std::nullopt},
-    {"BACK MANJIANBIAN", &S::backManJianBian, nullptr, 0, "0", std::nullopt, std::nullopt},
+    {"BACK MANJIANBIAN", &S::backGradient, nullptr, 0, "0", std::nullopt, std::nullopt},
     {"BACK COLOR1", &S::backColor1, nullptr, 65280, "65280", std::nullopt, std::nullopt},
     {"BACK COLOR2", &S::backColor2, nullptr, 0, "0", std::nullopt, std::nullopt},
-    {"BACK AUTOJIANBIAN", &S::backAutoJianBian, nullptr, 1, "1", 0, std::nullopt},
+    {"BACK AUTOJIANBIAN", &S::backAutoGradient, nullptr, 1, "1", 0, std::nullopt},
     {"CHECK LOCKBACK", &S::checkLockBack, nullptr, 0, "0", std::nullopt, std::nullopt},
     {"LOCKBACK ROT", nullptr, &S::lockBackRot, 0, "0", std::nullopt, std::nullopt},
     // The half is what the file has always held; atoi reads it back as 32767.
-    {"YINLIANG", &S::yinLiang, nullptr, 32767, "32767.5", std::nullopt, std::nullopt},
-    {"QIPAONUM", &S::qiPaoNum, nullptr, 100, "100", std::nullopt, std::nullopt},
+    {"YINLIANG", &S::volume, nullptr, 32767, "32767.5", std::nullopt, std::nullopt},
+    {"QIPAONUM", &S::bubbleAmount, nullptr, 100, "100", std::nullopt, std::nullopt},
     {"BACKGROUND", &S::background, nullptr, 0, "0", std::nullopt, std::nullopt},
-    {"FOGNONGDU", &S::fogNongDu, nullptr, 25, "25", std::nullopt, ValidRange{0, 25}},
-    {"LIGHTQIANGDU", &S::lightQiangDu, nullptr, 0, "0", std::nullopt, ValidRange{0, 100}},
+    {"FOGNONGDU", &S::fogDensity, nullptr, 25, "25", std::nullopt, ValidRange{0, 25}},
+    {"LIGHTQIANGDU", &S::lightReduction, nullptr, 0, "0", std::nullopt, ValidRange{0, 100}},
     {"CHECK VIEWS", &S::checkViews, nullptr, 1, "1", std::nullopt, std::nullopt},
     {"VIEWSLEFTRIGHT", &S::viewsLeftRight, nullptr, 0, "0", std::nullopt, std::nullopt},
     {"VIEWSNEARFAR", &S::viewsNearFar, nullptr, 0, "0", std::nullopt, std::nullopt},
@@ -110,8 +110,9 @@ AquariumSettings ReadAndRepairSettings(ProfileText& profile) {
     return settings;
 }
 
-void LoadAquariumSettings() {
+AquariumSettings LoadAquariumSettings() {
     SettingsFile file;
-    aquariumSettings = ReadAndRepairSettings(file.Profile());
+    const AquariumSettings settings = ReadAndRepairSettings(file.Profile());
     file.Save();
+    return settings;
 }

@@ -9,6 +9,6 @@
 // species 0 to 9 in order. Counts end up in 0..200.
 AquariumSettings ReadAndRepairSettings(ProfileText& profile);
 
-// The start-up load: fills `aquariumSettings` from the settings file and writes
-// the repairs back. A file that cannot be written changes nothing in memory.
-void LoadAquariumSettings();
+// The start-up load: reads the settings file, writes the repairs back and
+// returns the record. A file that cannot be written changes nothing in memory.
+AquariumSettings LoadAquariumSettings();

@@ -15,7 +15,7 @@ std::array<float, 3> BubbleDrawOrigin(const std::array<float, 3>& position) {
             static_cast<float>(position[2] - 60.0)};
 }
 
-int BubbleDrawCount(int qiPaoNum) {
-    const long long wanted = static_cast<long long>(kBubblePoolSize) - qiPaoNum;
+int BubbleDrawCount(int bubbleAmount) {
+    const long long wanted = static_cast<long long>(kBubblePoolSize) - bubbleAmount;
     return static_cast<int>(std::clamp<long long>(wanted, 0, kBubblePoolSize));
 }

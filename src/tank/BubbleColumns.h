@@ -17,4 +17,4 @@ std::array<float, 3> BubbleDrawOrigin(const std::array<float, 3>& position);
 
 // Particles drawn per emitter for the "QIPAONUM" setting: 110 - setting, so a
 // larger setting gives fewer bubbles; 0 .. 110 whatever the setting holds.
-int BubbleDrawCount(int qiPaoNum);
+int BubbleDrawCount(int bubbleAmount);

@@ -2,8 +2,16 @@
 
 #include <GL/gl.h>
 
-class BubbleEmitter;
+#include "tank/BubbleEmitter.h"
 
-// Draws the first n particles of the emitter as squares with the bubble
-// texture (0 draws them untextured) and advances them one frame.
-void DrawBubbleEmitterGl(BubbleEmitter& emitter, int n, GLuint texture);
+// Draws bubbles as squares with the bubble texture (0 draws them untextured).
+class GlBubblePainter : public BubblePainter {
+  public:
+    void SetTexture(GLuint texture) { texture_ = texture; }
+    void BindTexture() override;
+    void SetColour(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
+    void Square(float x, float y, float z, float s) override;
+
+  private:
+    GLuint texture_ = 0;
+};

@@ -13,6 +13,6 @@ void GlCatchMarkerPainter::DrawCone(const std::array<float, 3>& at, float spinDe
     glPushMatrix();
     glTranslatef(at[0], at[1], at[2]);
     glRotatef(spinDegrees, 0.0f, 0.0f, 1.0f);
-    CallCone(kNetRadius, kNetHeight);
+    shapes_.CallCone(kNetRadius, kNetHeight);
     glPopMatrix();
 }

@@ -5,7 +5,7 @@
 #include "fish/Fish.h"
 #include "fish/FishFrame.h"
 #include "render/FrameCamera.h"
-#include "render/GlSceneState.h"
+#include "render/SceneRenderer.h"
 #include "support/GlTestContext.h"
 
 namespace {
@@ -19,11 +19,9 @@ std::array<float, 16> ModelView() {
 TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     GlTestContext gl(384, 216);
     ASSERT_TRUE(gl.Ok());
-    SetUpSceneGlState();
-    ApplyFrameCamera(1920, 1080, -5.0f);
-    glViewport(0, 0, gl.Width(), gl.Height());
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    ApplyLightLevel(1.0f);
+    SceneRenderer renderer(1.0);
+    renderer.BeginFrame(gl.Width(), gl.Height(), -5.0f);
+    renderer.ApplyLight(1.0f);
     glBindTexture(GL_TEXTURE_2D, 0);
 
     Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
@@ -32,7 +30,7 @@ TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     glPushMatrix();
     glTranslatef(fish.position[0], fish.position[1], fish.position[2]);
     const std::array<float, 16> before = ModelView();
-    fish.UpdateAndDraw(0);
+    fish.UpdateAndDraw(0, renderer.Fish());
     EXPECT_EQ(ModelView(), before);
     glPopMatrix();
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));

@@ -5,8 +5,8 @@
 namespace {
 class CountingPelletPainter : public PelletPainter {
   public:
-    void MoveToAnchor(const std::array<float, 3>&) override {}
-    void DrawFlake(float, const std::array<float, 3>& offset, float, std::uint32_t) override {
+    void DrawFlake(const std::array<float, 3>&, float, const std::array<float, 3>& offset,
+                   float) override {
         lastOffset = offset;
         ++flakes;
     }

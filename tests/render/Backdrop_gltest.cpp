@@ -18,7 +18,7 @@ void DrawBackdropFrame(const GlTestContext& gl, const AquariumSettings& settings
     ApplyFrameCamera(1920, 1080, -5.0f);
     glViewport(0, 0, gl.Width(), gl.Height());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    ApplyLightLevel(LightLevel(settings.lightQiangDu));
+    ApplyLightLevel(LightLevel(settings.lightReduction));
     DrawBackdrop(settings, TankBoundsForScreen(1920, 1080));
 }
 }  // namespace
@@ -27,7 +27,7 @@ TEST(Backdrop, GradientShowsTopColourAtTheTopAndBottomColourAtTheBottom) {
     GlTestContext gl(192, 108);
     ASSERT_TRUE(gl.Ok());
     AquariumSettings settings;
-    settings.backManJianBian = 1;
+    settings.backGradient = 1;
     settings.backColor1 = kRed;
     settings.backColor2 = kBlue;
     DrawBackdropFrame(gl, settings);
@@ -58,7 +58,7 @@ TEST(Backdrop, SolidColourIsLitAtFullLightAndBlackAtFullReduction) {
     DrawBackdropFrame(gl, settings);
     EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, 255, 0));
     settings.backColor = 0;
-    settings.lightQiangDu = 100;
+    settings.lightReduction = 100;
     DrawBackdropFrame(gl, settings);
     EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, 0, 0));
 }

@@ -2,22 +2,6 @@
 
 #include "render/FrameSetup.h"
 
-TEST(RevealCount, RisesOnePerFrameAndStaysAt200) {
-    int reveal = 0;
-    for (int frame = 1; frame <= 250; ++frame) {
-        reveal = NextRevealCount(reveal);
-        EXPECT_EQ(reveal, std::min(frame, 200));
-    }
-}
-
-TEST(WalkedFishCount, RevealsOneFishPerFrameUpToTheTotal) {
-    // Twelve fish: frame 1 draws fish 0 and 1, frame 11 fish 0..11, then all 12.
-    EXPECT_EQ(WalkedFishCount(12, 1), 2);
-    EXPECT_EQ(WalkedFishCount(12, 11), 12);
-    EXPECT_EQ(WalkedFishCount(12, 200), 12);
-    EXPECT_EQ(WalkedFishCount(0, 200), 0);
-}
-
 TEST(WalkedFishCount, NeverPassesThe200Records) {
     EXPECT_EQ(WalkedFishCount(2000, 200), 200);
     EXPECT_EQ(WalkedFishCount(-5, 200), 0);
@@ -36,12 +20,6 @@ TEST(FrameFrustum, WideScreensSpreadHorizontallyTallOnesVertically) {
     EXPECT_DOUBLE_EQ(tall.top, 0.8);
     EXPECT_DOUBLE_EQ(tall.zNear, 1.0);
     EXPECT_DOUBLE_EQ(tall.zFar, 1000.0);
-}
-
-TEST(LightLevel, FullAtNoReductionDarkAtHundred) {
-    EXPECT_FLOAT_EQ(LightLevel(0), 1.0f);
-    EXPECT_FLOAT_EQ(LightLevel(40), 0.6f);
-    EXPECT_FLOAT_EQ(LightLevel(100), 0.0f);
 }
 
 TEST(ColorRefToRgb, ReadsRedFromTheLowByte) {

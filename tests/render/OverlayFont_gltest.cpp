@@ -58,17 +58,21 @@ TEST(OverlayFont, LongTextIsCutNotOverrun) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST(DisplayListCache, OneListPerDistinctSizeReplayedAfterwards) {
+TEST(DisplayListCache, OneListPerDistinctSizeReplayedAfterwardsAndFreedWithTheCache) {
     GlTestContext gl(16, 16);
     ASSERT_TRUE(gl.Ok());
-    CallSphere(1.0);
-    CallSphere(1.0);
-    EXPECT_EQ(ListCount(), 1);
-    CallSphere(2.0);
-    EXPECT_EQ(ListCount(), 2);
-    CallCone(1.5, 1.0);
-    CallCone(1.5, 1.0);
-    CallCone(1.5, 2.0);
-    EXPECT_EQ(ListCount(), 4);
+    {
+        DisplayListCache shapes;
+        shapes.CallSphere(1.0);
+        shapes.CallSphere(1.0);
+        EXPECT_EQ(ListCount(), 1);
+        shapes.CallSphere(2.0);
+        EXPECT_EQ(ListCount(), 2);
+        shapes.CallCone(1.5, 1.0);
+        shapes.CallCone(1.5, 1.0);
+        shapes.CallCone(1.5, 2.0);
+        EXPECT_EQ(ListCount(), 4);
+    }
+    EXPECT_EQ(ListCount(), 0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -3,18 +3,17 @@
 #include "render/FrameCamera.h"
 #include "render/Overlay.h"
 #include "render/OverlayFont.h"
-#include "render/OverlayVisibility.h"
 #include "support/GlTestContext.h"
 
 namespace {
 // Draws one frame's overlay under the frame camera; returns the lit pixels in
 // the upper middle of the screen, where the help text stands.
-int OverlayFrame(const GlTestContext& gl, OverlayVisibility& overlay, GLuint fontBase) {
+int OverlayFrame(const GlTestContext& gl, GLuint fontBase) {
     ApplyFrameCamera(gl.Width(), gl.Height(), -5.0f);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(1.0f, 1.0f, 1.0f);
-    DrawOverlay(overlay, fontBase);
+    DrawOverlay(fontBase);
     int lit = 0;
     for (int y = gl.Height() / 3; y < gl.Height() * 3 / 4; y += 2) {
         for (int x = gl.Width() / 4; x < gl.Width() * 3 / 4; x += 2) {
@@ -25,7 +24,7 @@ int OverlayFrame(const GlTestContext& gl, OverlayVisibility& overlay, GLuint fon
 }
 }  // namespace
 
-TEST(Overlay, HelpTextShowsInTheUpperMiddleForHundredFramesThenOnF1) {
+TEST(Overlay, HelpTextShowsInTheUpperMiddleOverAnyBoundPicture) {
     GlTestContext gl(320, 180);
     ASSERT_TRUE(gl.Ok());
     // Whatever picture the frame left bound must not darken the text.
@@ -37,11 +36,6 @@ TEST(Overlay, HelpTextShowsInTheUpperMiddleForHundredFramesThenOnF1) {
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
     glEnable(GL_TEXTURE_2D);
     const GLuint fontBase = BuildFont();
-    OverlayVisibility overlay;
-    EXPECT_GT(OverlayFrame(gl, overlay, fontBase), 100);
-    for (int frame = 2; frame <= 100; ++frame) DrawOverlay(overlay, fontBase);
-    EXPECT_EQ(OverlayFrame(gl, overlay, fontBase), 0);
-    overlay.Toggle();
-    EXPECT_GT(OverlayFrame(gl, overlay, fontBase), 100);
+    EXPECT_GT(OverlayFrame(gl, fontBase), 100);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }

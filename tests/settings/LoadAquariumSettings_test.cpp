@@ -52,12 +52,12 @@ std::string Edited(std::string text,
 }
 
 void ExpectStartWithoutFile(const S& s) {
-    EXPECT_EQ(std::tie(s.showWater, s.showLight, s.showTerra, s.frontGuding, s.frontColor,
-                       s.frontManJianBian, s.frontColor1, s.frontColor2, s.frontAutoJianBian,
-                       s.checkLockFore, s.lockForeRot, s.backGuding, s.backColor, s.backManJianBian,
-                       s.backColor1, s.backColor2, s.backAutoJianBian, s.checkLockBack,
-                       s.lockBackRot, s.yinLiang, s.qiPaoNum, s.background, s.fogNongDu,
-                       s.lightQiangDu, s.checkViews, s.viewsLeftRight, s.viewsNearFar),
+    EXPECT_EQ(std::tie(s.showWater, s.showLight, s.showTerra, s.frontSolid, s.frontColor,
+                       s.frontGradient, s.frontColor1, s.frontColor2, s.frontAutoGradient,
+                       s.checkLockFore, s.lockForeRot, s.backSolid, s.backColor, s.backGradient,
+                       s.backColor1, s.backColor2, s.backAutoGradient, s.checkLockBack,
+                       s.lockBackRot, s.volume, s.bubbleAmount, s.background, s.fogDensity,
+                       s.lightReduction, s.checkViews, s.viewsLeftRight, s.viewsNearFar),
               std::make_tuple(0, 0, 1, 1, 16777215, 0, 16777215, 16777215, 0, 0, 0.0f, 1, 0, 0,
                               65280, 0, 0, 0, 0.0f, 32767, 100, 0, 25, 0, 1, 0, 0));
     EXPECT_EQ(s.fishCounts, kFirstRandomCounts);
@@ -68,17 +68,19 @@ class SettingsLoad : public ::testing::Test {
   protected:
     SettingsLoad() : xdg_("XDG_CONFIG_HOME", temp_.Path().string()) { Restart(); }
 
-    static void Restart() {
+    void Restart() {
         ResetCrtRand();
-        aquariumSettings = AquariumSettings();
+        loaded_ = AquariumSettings();
     }
     fs::path Folder() const { return temp_.Path() / "velmar"; }
     fs::path SettingsPath() const { return Folder() / "VelmarSet.ini"; }
-    std::string LoadFrom(const std::string& text) const {
+    std::string LoadFrom(const std::string& text) {
         WriteTextFile(SettingsPath(), text);
-        LoadAquariumSettings();
+        loaded_ = LoadAquariumSettings();
         return ReadTextFile(SettingsPath());
     }
+
+    AquariumSettings loaded_;
 
   private:
     TempDir temp_;
@@ -96,16 +98,15 @@ TEST_F(SettingsLoad, NoEmptyOrGarbageFileGainsEveryKeyInOrderAndASecondStartKeep
         Restart();
         fs::remove(SettingsPath());
         if (before) WriteTextFile(SettingsPath(), *before);
-        LoadAquariumSettings();
+        loaded_ = LoadAquariumSettings();
         const std::string first = ReadTextFile(SettingsPath());
         EXPECT_EQ(first, kept + kCompleteSection + kFirstRandomFishSection);
-        ExpectStartWithoutFile(aquariumSettings);
+        ExpectStartWithoutFile(loaded_);
 
         // "32767.5" reads back as 32767 and no count is drawn again.
-        aquariumSettings = AquariumSettings();
-        LoadAquariumSettings();
+        loaded_ = LoadAquariumSettings();
         EXPECT_EQ(ReadTextFile(SettingsPath()), first);
-        ExpectStartWithoutFile(aquariumSettings);
+        ExpectStartWithoutFile(loaded_);
     }
 }
 
@@ -115,24 +116,24 @@ TEST_F(SettingsLoad, ValuesParseLikeAtoiAndForcedAbsentOrOutOfRangeOnesAreRepair
         {"Show Water=0", "Show Water=1", "Show Water=0", &S::showWater, 0},
         {"Show Light=0", "Show Light=1", "Show Light=0", &S::showLight, 0},
         {"Show Terra=1", "Show Terra=0", "Show Terra=1", &S::showTerra, 1},
-        {"BACK GUDING=1", "BACK GUDING=0", "BACK GUDING=1", &S::backGuding, 1},
+        {"BACK GUDING=1", "BACK GUDING=0", "BACK GUDING=1", &S::backSolid, 1},
         {"BACKCOLOR=0", "BACKCOLOR=255", "BACKCOLOR=0", &S::backColor, 0},
-        {"BACK AUTOJIANBIAN=0", "BACK AUTOJIANBIAN=1", "BACK AUTOJIANBIAN=0", &S::backAutoJianBian,
+        {"BACK AUTOJIANBIAN=0", "BACK AUTOJIANBIAN=1", "BACK AUTOJIANBIAN=0", &S::backAutoGradient,
          0},
-        {"FOGNONGDU=25", "FOGNONGDU=30", "FOGNONGDU=25", &S::fogNongDu, 25},
-        {"FOGNONGDU=25", "FOGNONGDU=-1", "FOGNONGDU=25", &S::fogNongDu, 25},
-        {"FOGNONGDU=25", "FOGNONGDU=0", "FOGNONGDU=0", &S::fogNongDu, 0},
-        {"LIGHTQIANGDU=0", "LIGHTQIANGDU=101", "LIGHTQIANGDU=0", &S::lightQiangDu, 0},
-        {"LIGHTQIANGDU=0", "LIGHTQIANGDU=100", "LIGHTQIANGDU=100", &S::lightQiangDu, 100},
-        {"YINLIANG=32767.5", "YINLIANG=   ", "YINLIANG=   32767.5", &S::yinLiang, 32767},
-        {"YINLIANG=32767.5", "YINLIANG=  12 loud", "YINLIANG=  12 loud", &S::yinLiang, 12},
-        {"QIPAONUM=100", "QIPAONUM=99999999999", "QIPAONUM=99999999999", &S::qiPaoNum, INT_MAX},
+        {"FOGNONGDU=25", "FOGNONGDU=30", "FOGNONGDU=25", &S::fogDensity, 25},
+        {"FOGNONGDU=25", "FOGNONGDU=-1", "FOGNONGDU=25", &S::fogDensity, 25},
+        {"FOGNONGDU=25", "FOGNONGDU=0", "FOGNONGDU=0", &S::fogDensity, 0},
+        {"LIGHTQIANGDU=0", "LIGHTQIANGDU=101", "LIGHTQIANGDU=0", &S::lightReduction, 0},
+        {"LIGHTQIANGDU=0", "LIGHTQIANGDU=100", "LIGHTQIANGDU=100", &S::lightReduction, 100},
+        {"YINLIANG=32767.5", "YINLIANG=   ", "YINLIANG=   32767.5", &S::volume, 32767},
+        {"YINLIANG=32767.5", "YINLIANG=  12 loud", "YINLIANG=  12 loud", &S::volume, 12},
+        {"QIPAONUM=100", "QIPAONUM=99999999999", "QIPAONUM=99999999999", &S::bubbleAmount, INT_MAX},
         {"BACK COLOR1=65280", "BACK COLOR1=blue", "BACK COLOR1=blue", &S::backColor1, 0}};
     for (const auto& [line, edited, inFile, field, value] : cases) {
         SCOPED_TRACE(edited);
         EXPECT_EQ(LoadFrom(Edited(kCompleteFile, {{line, edited}})),
                   Edited(kCompleteFile, {{line, inFile}}));
-        EXPECT_EQ(aquariumSettings.*field, value);
+        EXPECT_EQ(loaded_.*field, value);
     }
 }
 
@@ -145,9 +146,9 @@ TEST_F(SettingsLoad, PhasesKeepTheIntegerPartCountsClampInMemoryAndAbsentOnesAre
                                                     {"Fish6=1", "Fish6=99999999999"}});
     // Fish2 and Fish8 take the first two draws, 1 and 7, in species order.
     EXPECT_EQ(LoadFrom(Edited(edits, {{"Fish2=1", "Fish2="}})), edits + "Fish8=7\n");
-    EXPECT_EQ(aquariumSettings.lockBackRot, 123.0f);
-    EXPECT_EQ(aquariumSettings.lockForeRot, -4.0f);
-    EXPECT_EQ(aquariumSettings.fishCounts, (std::array<int, 10>{1, 1, 1, 200, 1, 0, 200, 1, 7, 1}));
+    EXPECT_EQ(loaded_.lockBackRot, 123.0f);
+    EXPECT_EQ(loaded_.lockForeRot, -4.0f);
+    EXPECT_EQ(loaded_.fishCounts, (std::array<int, 10>{1, 1, 1, 200, 1, 0, 200, 1, 7, 1}));
 }
 
 TEST_F(SettingsLoad, ForeignSectionsCommentsSpacingAndCrlfSurviveByteForByte) {
@@ -164,14 +165,14 @@ TEST_F(SettingsLoad, ForeignSectionsCommentsSpacingAndCrlfSurviveByteForByte) {
         text.insert(at, "\r");
     }
     EXPECT_EQ(LoadFrom(text), Edited(text, {{"Show Water = 1   ", "Show Water = 0   "}}));
-    EXPECT_EQ(aquariumSettings.qiPaoNum, 50);
-    EXPECT_EQ(aquariumSettings.fishCounts[0], 3);
+    EXPECT_EQ(loaded_.bubbleAmount, 50);
+    EXPECT_EQ(loaded_.fishCounts[0], 3);
 }
 
 TEST_F(SettingsLoad, AFolderAtTheSettingsPathIsLeftAloneAndTheRecordIsAStartWithoutFile) {
     fs::create_directories(SettingsPath());
-    LoadAquariumSettings();
-    ExpectStartWithoutFile(aquariumSettings);
+    loaded_ = LoadAquariumSettings();
+    ExpectStartWithoutFile(loaded_);
     EXPECT_TRUE(fs::is_directory(SettingsPath()) && fs::is_empty(SettingsPath()));
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
 }
@@ -181,9 +182,9 @@ TEST_F(SettingsLoad, AReadOnlyFolderKeepsTheFileAndUsesWhatItSays) {
     const std::string text = Edited(kCompleteFile, {{"Show Water=0", "Show Water=1"}});
     WriteTextFile(SettingsPath(), text);
     fs::permissions(Folder(), fs::perms(0555));
-    LoadAquariumSettings();
+    loaded_ = LoadAquariumSettings();
     fs::permissions(Folder(), fs::perms(0755));
     EXPECT_EQ(ReadTextFile(SettingsPath()), text);
-    EXPECT_EQ(aquariumSettings.showWater, 0);
-    EXPECT_EQ(aquariumSettings.fishCounts[0], 1);
+    EXPECT_EQ(loaded_.showWater, 0);
+    EXPECT_EQ(loaded_.fishCounts[0], 1);
 }

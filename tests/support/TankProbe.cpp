@@ -1,8 +1,10 @@
 #include "support/TankProbe.h"
 
+#include "render/AquariumScene.h"
 #include "render/AquariumView.h"
 
 TankProbe TankProbe::Of(const CAquariumView& view) {
-    return {view.fish_,        view.foodPellets_,       view.bubbleEmitters_,
-            view.catchMarker_, view.backgroundSurface_, view.revealCount_};
+    const AquariumScene& scene = view.Scene();
+    return {scene.School(), scene.FoodPellets(), scene.BubbleEmitters(),
+            scene.Marker(), scene.Surface(),     scene.RevealCount()};
 }

@@ -22,7 +22,7 @@ class CountingBubblePainter : public BubblePainter {
 
 TEST(BubbleAmount, LargerSettingGivesFewerBubblesAndNoneBeyondThePool) {
     const struct {
-        int qiPaoNum;
+        int bubbleAmount;
         int squares;
     } cases[] = {{100, 10}, {0, 110}, {110, 0}, {500, 0}, {-50, 110}, {INT_MIN, 110}};
     for (const auto& c : cases) {
@@ -30,8 +30,8 @@ TEST(BubbleAmount, LargerSettingGivesFewerBubblesAndNoneBeyondThePool) {
         ASSERT_TRUE(emitter.Init(kBubblePoolSize));
         emitter.SetColoured(false);
         CountingBubblePainter painter;
-        emitter.Draw(BubbleDrawCount(c.qiPaoNum), painter);
-        EXPECT_EQ(painter.squares, c.squares) << c.qiPaoNum;
+        emitter.Draw(BubbleDrawCount(c.bubbleAmount), painter);
+        EXPECT_EQ(painter.squares, c.squares) << c.bubbleAmount;
     }
     BubbleEmitter empty;
     CountingBubblePainter painter;

@@ -7,20 +7,9 @@
 #include "support/GlTestContext.h"
 #include "tank/BackgroundSurface.h"
 #include "tank/BackgroundSurfaceGl.h"
-#include "tank/BubbleColumns.h"
-#include "tank/BubbleEmitter.h"
-#include "tank/BubbleEmitterGl.h"
-#include "tank/CatchMarkerGl.h"
 
 namespace {
 const TankBounds kTank = TankBoundsForScreen(1920, 1080);
-
-// How many of the first `upTo` names `isName` reports taken.
-int CountNames(GLboolean (*isName)(GLuint), GLuint upTo) {
-    int taken = 0;
-    for (GLuint name = 1; name <= upTo; ++name) taken += isName(name) ? 1 : 0;
-    return taken;
-}
 
 void StartFrame(const GlTestContext& gl) {
     ApplyFrameCamera(1920, 1080, -5.0f);
@@ -29,57 +18,6 @@ void StartFrame(const GlTestContext& gl) {
 }
 
 }  // namespace
-
-// Hours of screensaver running must not pile up display lists or textures.
-TEST(TankEnvironmentGl, TenThousandFramesReserveNoFurtherGlNames) {
-    GlTestContext gl(64, 36);
-    ASSERT_TRUE(gl.Ok());
-    SetUpSceneGlState();
-    BackgroundSurface surface;
-    BubbleEmitter emitters[kBubbleEmitterCount];
-    for (BubbleEmitter& emitter : emitters) {
-        emitter.Init(kBubblePoolSize);
-        emitter.SetColoured(false);
-    }
-    CatchMarker marker;
-    GlCatchMarkerPainter markerPainter;
-    marker.Reset(0.0f, 0.0f, -70.0f, markerPainter);
-    const GLuint flake = BuildFlakeList();
-    FoodPellet pellets[3];
-    for (FoodPellet& pellet : pellets) {
-        pellet.Init();
-        pellet.displayList = flake;
-    }
-    GlPelletPainter pelletPainter;
-
-    int listsBefore = 0;
-    int texturesBefore = 0;
-    for (int frame = 0; frame <= 10000; ++frame) {
-        StartFrame(gl);
-        surface.UpdateControlNet(kTank, 0);
-        DrawBackgroundSurfaceGl(surface);
-        marker.Draw(markerPainter);
-        marker.Step(markerPainter);
-        for (BubbleEmitter& emitter : emitters) DrawBubbleEmitterGl(emitter, 10, 0);
-        for (FoodPellet& pellet : pellets) {
-            if (!pellet.IsActive()) {
-                // A feed click re-uses the slot.
-                pellet.Place(static_cast<float>(frame % 20), 0.0f, -70.0f);
-                pellet.SetActive(true);
-            }
-            glPushMatrix();
-            pellet.Draw(pelletPainter);
-            glPopMatrix();
-        }
-        if (frame == 0) {
-            listsBefore = CountNames(glIsList, 40000);
-            texturesBefore = CountNames(glIsTexture, 4000);
-        }
-    }
-    EXPECT_EQ(CountNames(glIsList, 40000), listsBefore);
-    EXPECT_EQ(CountNames(glIsTexture, 4000), texturesBefore);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
 
 TEST(TankEnvironmentGl, BackgroundFillsTheViewMirroredAndAFlakeShowsUntilEaten) {
     GlTestContext gl(960, 540);
@@ -106,11 +44,11 @@ TEST(TankEnvironmentGl, BackgroundFillsTheViewMirroredAndAFlakeShowsUntilEaten) 
 
     FoodPellet pellet;
     pellet.Place(0.0f, 0.0f, -70.0f);
-    pellet.displayList = BuildFlakeList();
     pellet.offset = {0.0f, 1.0f, 0.0f};
     pellet.spinX = 0.0f;
     pellet.spinY = 0.0f;
-    GlPelletPainter painter;
+    GlFoodFlake flake;
+    GlPelletPainter painter(flake);
     StartFrame(gl);
     pellet.Draw(painter);
     // 60 units in front of the eye the view's half height of 24 units spans 270 pixels,

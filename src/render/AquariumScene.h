@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+
+#include "fish/Fish.h"
+#include "fish/FishSchool.h"
+#include "fish/FoodPellet.h"
+#include "interaction/CommandIds.h"
+#include "render/OverlayVisibility.h"
+#include "render/TankBounds.h"
+#include "settings/AquariumSettings.h"
+#include "tank/BackgroundSurface.h"
+#include "tank/BubbleColumns.h"
+#include "tank/BubbleEmitter.h"
+#include "tank/CatchMarker.h"
+
+class ScenePainter;
+
+// The whole tank without GL or a window: the school, the food pellets, the
+// bubble columns, the catch net, the background surface, the reveal count and
+// the interaction state, and the one per-frame step that advances them and
+// asks a painter to draw them. Every random choice comes from the process-wide
+// stream in a fixed order: the fish and then the pellets as the scene is built,
+// then the set-up steps in the order below, then the frames.
+class AquariumScene {
+  public:
+    static constexpr float kCameraOffset = -5.0f;
+
+    AquariumScene() = default;
+    AquariumScene(const AquariumScene&) = delete;
+    AquariumScene& operator=(const AquariumScene&) = delete;
+
+    // The set-up, in this order, once.
+    void SetTankBounds(int screenWidthPx, int screenHeightPx);
+    void BuildBackgroundSurface();
+    void ApplySettings(const AquariumSettings& settings);
+    // Bubble columns (warmed up through the painter), school, then catch net.
+    void PlaceScene(ScenePainter& painter);
+    void InitFoodPellets();
+
+    // One frame: advances everything by one step and draws it with the painter.
+    void RenderFrame(ScenePainter& painter);
+
+    // Every command id chosen becomes the mode; the frame acts on the ones it knows.
+    void SetMode(int commandId) { mode_ = commandId; }
+    int Mode() const { return mode_; }
+    void ToggleOverlay() { overlay_.Toggle(); }
+    bool OverlayShown() const { return overlay_.Shown(); }
+
+    const TankBounds& Tank() const { return tankBounds_; }
+    const AquariumSettings& Settings() const { return settings_; }
+    const std::array<int, kSpeciesCount>& SpeciesCounts() const { return settings_.fishCounts; }
+    int RevealCount() const { return revealCount_; }
+    const std::array<Fish, kSchoolSlots>& School() const { return fish_; }
+    const std::array<FoodPellet, kFoodPelletCount>& FoodPellets() const { return foodPellets_; }
+    const std::array<BubbleEmitter, kBubbleEmitterCount>& BubbleEmitters() const {
+        return bubbleEmitters_;
+    }
+    const CatchMarker& Marker() const { return catchMarker_; }
+    const BackgroundSurface& Surface() const { return backgroundSurface_; }
+
+  private:
+    void PlaceBubbleEmitters(ScenePainter& painter);
+    void PlaceFishSchool();
+    void PlaceCatchMarker(ScenePainter& painter);
+    void DrawFishSchool(ScenePainter& painter);
+    void DrawSchoolSlot(int slot, int species, ScenePainter& painter);
+    void DrawBackgroundSurface(ScenePainter& painter);
+    void DrawCatchMarker(ScenePainter& painter);
+    void DrawBubbles(ScenePainter& painter);
+    void DrawFoodPellets(ScenePainter& painter);
+
+    // Until the settings file is read: what a start without one gives, no fish.
+    AquariumSettings settings_;
+    TankBounds tankBounds_;
+    int screenWidth_ = 1680;
+    int screenHeight_ = 1050;
+    int revealCount_ = 0;
+    OverlayVisibility overlay_;
+    int mode_ = kCommandCatch;
+
+    // Each fish, then each pellet, draws from the random stream as it is built.
+    std::array<Fish, kSchoolSlots> fish_;
+    std::array<FoodPellet, kFoodPelletCount> foodPellets_;
+    std::array<BubbleEmitter, kBubbleEmitterCount> bubbleEmitters_;
+    std::array<std::array<float, 3>, kBubbleEmitterCount> emitterPositions_{};
+    CatchMarker catchMarker_;
+    BackgroundSurface backgroundSurface_;
+};

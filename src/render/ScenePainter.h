@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+
+struct AquariumSettings;
+struct TankBounds;
+class BackgroundSurface;
+class BubblePainter;
+class CatchMarkerPainter;
+class FishPainter;
+class PelletPainter;
+
+// What one frame draws, in the order AquariumScene::RenderFrame asks for it.
+// The GL renderer implements it; tests and the simulation benchmark record the
+// calls or ignore them.
+class ScenePainter {
+  public:
+    virtual ~ScenePainter() = default;
+
+    // Projection and fixed camera for the screen, the viewport, cleared buffers.
+    virtual void BeginFrame(int screenWidthPx, int screenHeightPx, float cameraOffset) = 0;
+    virtual void DrawOverlay() = 0;
+    // Light 1 at the level (0..1) and lighting on.
+    virtual void ApplyLight(float level) = 0;
+    virtual void DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank) = 0;
+    // Moves to the fish's place and puts on its species' skin; EndSchoolSlot
+    // moves back.
+    virtual void BeginSchoolSlot(const std::array<float, 3>& position, int species) = 0;
+    virtual void DrawCaughtSphere(float radius) = 0;
+    virtual void EndSchoolSlot() = 0;
+    virtual void DrawBackgroundSurface(const BackgroundSurface& surface) = 0;
+    // Bubbles add their light over everything drawn so far: no depth test, no
+    // fog. EndBubbles restores the depth test and turns lighting off.
+    virtual void BeginBubbles() = 0;
+    virtual void BeginBubbleColumn(const std::array<float, 3>& origin) = 0;
+    virtual void EndBubbleColumn() = 0;
+    virtual void EndBubbles() = 0;
+    // The frame is complete: wait until it is drawn.
+    virtual void EndFrame() = 0;
+
+    virtual FishPainter& Fish() = 0;
+    virtual BubblePainter& Bubbles() = 0;
+    virtual CatchMarkerPainter& CatchNet() = 0;
+    virtual PelletPainter& Pellets() = 0;
+};

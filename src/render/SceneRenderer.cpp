@@ -1,0 +1,135 @@
+#include "render/SceneRenderer.h"
+
+#include <cmath>
+
+#include "fish/FishVertexBatch.h"
+#include "render/Backdrop.h"
+#include "render/FrameCamera.h"
+#include "render/GlSceneState.h"
+#include "render/Overlay.h"
+#include "render/OverlayFont.h"
+#include "resources/EmbeddedTexture.h"
+#include "resources/ResourceIds.h"
+#include "resources/TextureLoaders.h"
+#include "tank/BackgroundSurfaceGl.h"
+
+namespace {
+constexpr int kGlyphListCount = 256;
+}  // namespace
+
+SceneRenderer::SceneRenderer(double pixelScale) : pixelScale_(pixelScale) {
+    fontBase_ = BuildFont();
+    SetUpSceneGlState();
+}
+
+SceneRenderer::~SceneRenderer() {
+    if (fontBase_ != 0) glDeleteLists(fontBase_, kGlyphListCount);
+    glDeleteTextures(1, &backgroundTexture_);
+    glDeleteTextures(static_cast<GLsizei>(speciesSkins_.size()), speciesSkins_.data());
+    glDeleteTextures(1, &bubbleTexture_);
+}
+
+void SceneRenderer::LoadTextures(const std::string& unpackDir) {
+    LoadEmbeddedTexture(kBackgroundResourceId, unpackDir, "BackGround0", LoadTextureRGBA,
+                        &backgroundTexture_);
+    for (int species = 0; species < static_cast<int>(speciesSkins_.size()); ++species) {
+        LoadEmbeddedTexture(kFirstFishSkinResourceId + species, unpackDir,
+                            "fish" + std::to_string(species), LoadTextureBMP,
+                            &speciesSkins_[species]);
+    }
+    // The three columns share one bubble picture.
+    LoadEmbeddedTexture(kBubbleResourceId, unpackDir, "Particle1", LoadTextureBMP, &bubbleTexture_);
+    bubblePainter_.SetTexture(bubbleTexture_);
+}
+
+void SceneRenderer::SetUpFog() {
+    SetUpSceneFog();
+}
+
+void SceneRenderer::BeginFrame(int screenWidthPx, int screenHeightPx, float cameraOffset) {
+    ApplyFrameCamera(screenWidthPx, screenHeightPx, cameraOffset);
+    glViewport(0, 0, static_cast<int>(screenWidthPx * pixelScale_),
+               static_cast<int>(screenHeightPx * pixelScale_));
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void SceneRenderer::DrawOverlay() {
+    ::DrawOverlay(fontBase_);
+}
+
+void SceneRenderer::ApplyLight(float level) {
+    ApplyLightLevel(level);
+}
+
+void SceneRenderer::DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank) {
+    ::DrawBackdrop(settings, tank);
+}
+
+void SceneRenderer::BeginSchoolSlot(const std::array<float, 3>& position, int species) {
+    glPushMatrix();
+    glTranslatef(position[0], position[1], position[2]);
+    const bool known = species >= 0 && species < static_cast<int>(speciesSkins_.size());
+    glBindTexture(GL_TEXTURE_2D, known ? speciesSkins_[species] : 0);
+}
+
+void SceneRenderer::DrawCaughtSphere(float radius) {
+    glPushMatrix();
+    shapes_.CallSphere(radius);
+    glPopMatrix();
+}
+
+void SceneRenderer::EndSchoolSlot() {
+    glPopMatrix();
+}
+
+void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface) {
+    glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
+    glPushMatrix();
+    DrawBackgroundSurfaceGl(surface);
+    glPopMatrix();
+}
+
+void SceneRenderer::BeginBubbles() {
+    glPushMatrix();
+    glDisable(GL_FOG);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+}
+
+void SceneRenderer::BeginBubbleColumn(const std::array<float, 3>& origin) {
+    glPushMatrix();
+    glTranslatef(origin[0], origin[1], origin[2]);
+}
+
+void SceneRenderer::EndBubbleColumn() {
+    glPopMatrix();
+}
+
+void SceneRenderer::EndBubbles() {
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glPopMatrix();
+    glDisable(GL_LIGHTING);
+}
+
+void SceneRenderer::EndFrame() {
+    glFinish();
+}
+
+// The mesh is modelled with z up.
+void SceneRenderer::GlFishPainter::DrawMesh(float shownPitch, float heading,
+                                            const FishVertexBatch& batch) {
+    glPushMatrix();
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    const float h = heading * 0.017453292f;
+    glRotatef(-shownPitch, std::sin(h), -std::cos(h), 0.0f);
+    // The vertices go to GL as the strips' quads from one interleaved array in a
+    // single GL 1.1 call per fish rather than one call per vertex attribute.
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glInterleavedArrays(GL_T2F_N3F_V3F, 0, batch.vertices.data());
+    glDrawElements(GL_QUADS, static_cast<GLsizei>(batch.quadIndices.size()), GL_UNSIGNED_SHORT,
+                   batch.quadIndices.data());
+    glPopClientAttrib();
+    glPopMatrix();
+}

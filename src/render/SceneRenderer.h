@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <GL/gl.h>
+
+#include "fish/FishPainter.h"
+#include "fish/FoodPelletGl.h"
+#include "render/DisplayListCache.h"
+#include "render/ScenePainter.h"
+#include "tank/BubbleEmitterGl.h"
+#include "tank/CatchMarkerGl.h"
+
+// Every GL object of the tank (the glyph lists, the textures, the flake and the
+// cached wire shapes) and the drawing of a scene with them. Made once a context
+// is current and freed, with that context still current, when it goes.
+class SceneRenderer : public ScenePainter {
+  public:
+    // Builds the glyph lists and the flake and sets the fixed GL state. The
+    // frame's viewport is the screen size times `pixelScale` (HiDPI screens).
+    explicit SceneRenderer(double pixelScale);
+    ~SceneRenderer() override;
+    SceneRenderer(const SceneRenderer&) = delete;
+    SceneRenderer& operator=(const SceneRenderer&) = delete;
+
+    // The background picture, the ten fish skins and the bubble, unpacked
+    // through `unpackDir` (the work folder).
+    void LoadTextures(const std::string& unpackDir);
+    // Exponential white fog; the first bubble pass turns it off for good.
+    void SetUpFog();
+
+    void BeginFrame(int screenWidthPx, int screenHeightPx, float cameraOffset) override;
+    void DrawOverlay() override;
+    void ApplyLight(float level) override;
+    void DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank) override;
+    void BeginSchoolSlot(const std::array<float, 3>& position, int species) override;
+    void DrawCaughtSphere(float radius) override;
+    void EndSchoolSlot() override;
+    void DrawBackgroundSurface(const BackgroundSurface& surface) override;
+    void BeginBubbles() override;
+    void BeginBubbleColumn(const std::array<float, 3>& origin) override;
+    void EndBubbleColumn() override;
+    void EndBubbles() override;
+    void EndFrame() override;
+
+    FishPainter& Fish() override { return fishPainter_; }
+    BubblePainter& Bubbles() override { return bubblePainter_; }
+    CatchMarkerPainter& CatchNet() override { return catchNetPainter_; }
+    PelletPainter& Pellets() override { return pelletPainter_; }
+
+  private:
+    class GlFishPainter : public FishPainter {
+      public:
+        void DrawMesh(float shownPitch, float heading, const FishVertexBatch& batch) override;
+    };
+
+    double pixelScale_;
+    GLuint fontBase_ = 0;
+    GLuint backgroundTexture_ = 0;
+    std::array<GLuint, 10> speciesSkins_{};
+    GLuint bubbleTexture_ = 0;
+    DisplayListCache shapes_;
+    GlFoodFlake flake_;
+    GlFishPainter fishPainter_;
+    GlBubblePainter bubblePainter_;
+    GlCatchMarkerPainter catchNetPainter_{shapes_};
+    GlPelletPainter pelletPainter_{flake_};
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/ScreenSize.h"
+#include "settings/AquariumSettings.h"
+
+class AquariumScene;
+class SceneRenderer;
+
+// What the tank's set-up reads from the machine; the benchmark and the tests
+// hand in fixed ones.
+struct TankSetUpSources {
+    ScreenSize screen;
+    std::string unpackDir;  // the work folder, where resources are unpacked
+    std::function<bool()> hasTempPath;
+    std::function<AquariumSettings()> loadSettings;
+};
+
+enum class TankSetUpResult { kComplete, kNoTempPath };
+
+// Builds the tank once the renderer exists: its bounds and background surface,
+// then (when the machine has a temporary path) the textures, the settings, the
+// bubble columns, school and catch net, the food pellets and the fog. Without a
+// temporary path it stops before the textures and says so.
+TankSetUpResult SetUpTank(AquariumScene& scene, SceneRenderer& renderer,
+                          const TankSetUpSources& sources);

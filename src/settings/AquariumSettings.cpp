@@ -1,3 +1,0 @@
-#include "settings/AquariumSettings.h"
-
-AquariumSettings aquariumSettings;
