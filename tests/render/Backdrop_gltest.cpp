@@ -57,7 +57,6 @@ TEST(Backdrop, SolidColourIsLitAtFullLightAndBlackAtFullReduction) {
     settings.backColor = 0x00FF00;
     DrawBackdropFrame(gl, settings);
     EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, 255, 0));
-    settings.backColor = 0;
     settings.lightQiangDu = 100;
     DrawBackdropFrame(gl, settings);
     EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, 0, 0));
