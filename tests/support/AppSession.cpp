@@ -49,8 +49,10 @@ XServer::XServer(int width, int height) : width_(width), height_(height) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         std::freopen("/dev/null", "w", stderr);
+        // Without -noreset the server resets when its last client leaves (our
+        // probe below), and a program connecting during the reset is refused.
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
+               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
