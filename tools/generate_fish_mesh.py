@@ -99,18 +99,28 @@ def cross(a, b):
     return (a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0])
 
 
+def dot(a, b):
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]
+
+
 def normalized(v):
     length = math.sqrt(v[0] ** 2 + v[1] ** 2 + v[2] ** 2)
     return (v[0] / length, v[1] / length, v[2] / length)
 
 
 def shell_normal(x, theta):
-    """The outward normal of the shell, from the surface's partial derivatives."""
+    """The outward normal of the shell, from the surface's partial derivatives.
+    Theta runs from the dorsal ridge down the -y flank, so (around x along) points
+    out of the body everywhere, the ridges included, where the normal has no y
+    to tell its side by."""
     e = 1e-4
     along = sub(shell(x + e, theta), shell(x - e, theta))
     around = sub(shell(x, theta + e), shell(x, theta - e))
-    n = normalized(cross(along, around))
-    return n if n[1] <= 0 or abs(n[1]) < 1e-9 else (-n[0], -n[1], -n[2])
+    n = normalized(cross(around, along))
+    from_axis = sub(shell(x, theta), (x, 0.0, lateral(x)))
+    if dot(n, from_axis) <= 0:
+        raise ValueError("inward shell normal at x %.3f, theta %.3f" % (x, theta))
+    return n
 
 
 def shell_t(x, z):
@@ -270,23 +280,35 @@ def tail():
     return flat_fin(repeated(roots, [3] * 9 + [2]), edge, False, side_view)
 
 
+def area_vector(corners):
+    """Twice the vector area of a polygon (Newell's method): its normal, weighted
+    by its area, and well defined for slivers and twisted quads too."""
+    n = [0.0, 0.0, 0.0]
+    for a, b in zip(corners, corners[1:] + corners[:1]):
+        n[0] += (a[1] - b[1]) * (a[2] + b[2])
+        n[1] += (a[2] - b[2]) * (a[0] + b[0])
+        n[2] += (a[0] - b[0]) * (a[1] + b[1])
+    return tuple(n)
+
+
 def paired_fin(roots, pattern, edge_xz, edge_y, texture):
     """A fin standing off the -y flank: the root follows the shell, the free edge
-    splays outward by edge_y(x, z). The normal is the sheet's, facing -y."""
+    splays outward by edge_y(x, z). The normal is the sheet's, facing -y: at each
+    station the mean of the quads beside it, each turned to face -y. Where the
+    free edge runs back to the root the strip folds over, and a normal taken from
+    the edge's direction alone would flip there."""
     root = repeated(roots, pattern)
     edge = [(x, edge_y(x, z), z) for x, z in edge_xz]
     m = len(edge)
+    faces = []
+    for j in range(m - 1):
+        f = area_vector([root[j], edge[j], edge[j + 1], root[j + 1]])
+        faces.append(f if f[1] <= 0 else (-f[0], -f[1], -f[2]))
     lines = [[], []]
     for j in range(m):
-        prev_j, next_j = max(j - 1, 0), min(j + 1, m - 1)
-        along = sub(edge[next_j], edge[prev_j])
-        across = sub(edge[j], root[j])
-        if math.dist(edge[next_j], edge[prev_j]) < 1e-9 or math.dist(edge[j], root[j]) < 1e-9:
-            n = (0.0, -1.0, 0.0)
-        else:
-            n = normalized(cross(along, across))
-            if n[1] > 0:
-                n = (-n[0], -n[1], -n[2])
+        beside = faces[max(j - 1, 0):j + 1]
+        total = tuple(sum(f[i] for f in beside) for i in range(3))
+        n = normalized(total) if dot(total, total) > 1e-18 else (0.0, -1.0, 0.0)
         u = j / (m - 1)
         lines[0].append(point(root[j], n, texture(root[j], u, 0.0)))
         lines[1].append(point(edge[j], n, texture(edge[j], u, 1.0)))

@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"
 
 namespace {
 constexpr int kStartTimeoutMs = 30000;
+
+// Something drawn there: not black, not the toolkit's grey.
+bool Drawn(const ScreenCapture& screen, int x, int y) {
+    const auto pixel = screen.At(x, y);
+    return !screen.IsBlack(x, y) && !(pixel[0] == pixel[1] && pixel[1] == pixel[2]);
 }
+}  // namespace
 
 TEST(Startup, CoversTheScreenWithAnUndecoratedWindowShowingTheTank) {
     XServer server(1024, 768);
@@ -39,13 +43,9 @@ TEST(Startup, CoversTheScreenWithAnUndecoratedWindowShowingTheTank) {
         const auto pixel = screen.At(x, y);
         return pixel[2] > pixel[0] + 40;
     };
-    const auto drawn = [](const ScreenCapture& screen, int x, int y) {
-        const auto pixel = screen.At(x, y);
-        return !screen.IsBlack(x, y) && !(pixel[0] == pixel[1] && pixel[1] == pixel[2]);
-    };
     EXPECT_TRUE(WaitForScreen(server, [&](const ScreenCapture& screen) {
-        return water(screen, 2, 2) && water(screen, 1021, 2) && drawn(screen, 2, 765) &&
-               drawn(screen, 1021, 765);
+        return water(screen, 2, 2) && water(screen, 1021, 2) && Drawn(screen, 2, 765) &&
+               Drawn(screen, 1021, 765);
     })) << "see tank-at-start.png";
     SaveScreenshot(server.Display(), "tank-at-start.png");
     EXPECT_TRUE(app.IsRunning(pid));
@@ -80,7 +80,10 @@ TEST(Shutdown, ClosingThroughTheSystemTearsTheSceneDownOnce) {
     const pid_t pid = app.Start();
     const auto window = app.WaitForWindow(kStartTimeoutMs);
     ASSERT_TRUE(window) << app.Output();
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Close a running scene: once a frame is on screen the set-up is done.
+    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
+        return Drawn(screen, 2, 597) && Drawn(screen, 797, 597);
+    })) << "no frame drawn";
     app.CloseWindowThroughSystem(*window);
     EXPECT_EQ(app.WaitForExit(pid, 10000), 0);
     EXPECT_EQ(app.TraceLines(), std::vector<std::string>{"DestroyScene"});

@@ -46,10 +46,113 @@ TEST(FishMesh, EachPartSamplesItsRegionOfTheSkinWithUnitNormals) {
     // Side view of the flank: the dorsal ridge at the region's top, the belly at its foot.
     EXPECT_GT(kFishBody[0][9].t, 1.99f);
     EXPECT_LT(kFishBody[6][9].t, 1.01f);
-    // The one-sided parts face the modelled -y side.
-    for (const auto& part : {PointsOf(kFishBody), PointsOf(kFishUpperJaw), PointsOf(kFishLowerJaw),
-                             PointsOf(kFishPectoral), PointsOf(kFishPelvic), PointsOf(kFishEye)}) {
-        for (const FishMeshPoint& p : part) EXPECT_LE(p.ny, 1e-6f);
+}
+
+namespace {
+struct Vec3 {
+    float x, y, z;
+};
+
+Vec3 Sub(const FishMeshPoint& a, const FishMeshPoint& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+float Dot(const Vec3& a, const Vec3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+float Length(const Vec3& v) {
+    return std::sqrt(Dot(v, v));
+}
+Vec3 NormalOf(const FishMeshPoint& p) {
+    return {p.nx, p.ny, p.nz};
+}
+
+template <int K, int M>
+std::vector<std::vector<FishMeshPoint>> LinesOf(const FishMeshPoint (&part)[K][M]) {
+    std::vector<std::vector<FishMeshPoint>> lines;
+    for (const auto& line : part) lines.emplace_back(line, line + M);
+    return lines;
+}
+
+struct MeshPart {
+    const char* name;
+    std::vector<std::vector<FishMeshPoint>> lines;
+    // Closed parts of the shell: the line at the widest point, which lies on
+    // the axis's height at every station. -1 for the fins and the eye.
+    int lateralLine;
+    // A thin fin: a two-sided sheet whose normal is the one facing -y.
+    bool sheet;
+};
+
+std::vector<MeshPart> MeshParts() {
+    return {{"body", LinesOf(kFishBody), 3, false},
+            {"upper jaw", LinesOf(kFishUpperJaw), 3, false},
+            {"lower jaw", LinesOf(kFishLowerJaw), 0, false},
+            {"dorsal", LinesOf(kFishDorsal), -1, true},
+            {"pectoral", LinesOf(kFishPectoral), -1, true},
+            {"pelvic", LinesOf(kFishPelvic), -1, true},
+            {"anal", LinesOf(kFishAnal), -1, true},
+            {"tail", LinesOf(kFishTail), -1, true},
+            {"eye", LinesOf(kFishEye), -1, false}};
+}
+}  // namespace
+
+// A normal pointing into the body leaves that side unlit by the diffuse light:
+// the shell's normals must point away from the body's axis, the ridges and lips
+// included, where the normal has no sideways part to show its side by.
+TEST(FishMesh, ShellNormalsPointAwayFromTheAxis) {
+    for (const MeshPart& part : MeshParts()) {
+        if (part.lateralLine < 0) continue;
+        for (std::size_t k = 0; k < part.lines.size(); ++k) {
+            for (std::size_t j = 0; j < part.lines[k].size(); ++j) {
+                FishMeshPoint axis = part.lines[part.lateralLine][j];
+                axis.y = 0.0f;
+                const Vec3 out = Sub(part.lines[k][j], axis);
+                EXPECT_GT(Dot(NormalOf(part.lines[k][j]), out), 0.25f * Length(out))
+                    << part.name << " line " << k << " station " << j;
+            }
+        }
+    }
+    for (const auto& line : kFishEye) {
+        for (const FishMeshPoint& p : line)
+            EXPECT_LT(p.ny, -0.5f) << "the eye faces out of the head";
+    }
+}
+
+// Each normal lies on the lit side of the quads around it, as they are drawn
+// (line k then line k + 1 at each station). The shell and the eye are wound
+// outwards, so the normal follows the winding; a fin's normal must lie on the
+// -y side of every quad, whichever way the strip turns where it folds over at
+// the fin's ends. Quads that are points or lines, or fin quads seen edge-on
+// from the side, have no side to check.
+TEST(FishMesh, NormalsLieOnTheLitSideOfTheirQuads) {
+    for (const MeshPart& part : MeshParts()) {
+        for (std::size_t k = 0; k + 1 < part.lines.size(); ++k) {
+            for (std::size_t j = 0; j + 1 < part.lines[k].size(); ++j) {
+                const FishMeshPoint corners[4] = {part.lines[k][j], part.lines[k + 1][j],
+                                                  part.lines[k + 1][j + 1], part.lines[k][j + 1]};
+                // Twice the vector area (Newell's method), good for slivers and twisted quads.
+                Vec3 face{0.0f, 0.0f, 0.0f};
+                for (int c = 0; c < 4; ++c) {
+                    const FishMeshPoint& a = corners[c];
+                    const FishMeshPoint& b = corners[(c + 1) % 4];
+                    face.x += (a.y - b.y) * (a.z + b.z);
+                    face.y += (a.z - b.z) * (a.x + b.x);
+                    face.z += (a.x - b.x) * (a.y + b.y);
+                }
+                const float area = Length(face);
+                if (area < 1e-7f) continue;
+                face = {face.x / area, face.y / area, face.z / area};
+                if (part.sheet) {
+                    if (std::fabs(face.y) < 0.1f) continue;
+                    if (face.y > 0.0f) face = {-face.x, -face.y, -face.z};
+                }
+                const float least = part.sheet ? 0.0f : 0.5f;
+                for (const FishMeshPoint& corner : corners) {
+                    EXPECT_GT(Dot(NormalOf(corner), face), least)
+                        << part.name << " quad " << k << "," << j;
+                }
+            }
+        }
     }
 }
 

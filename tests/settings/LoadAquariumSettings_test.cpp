@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <array>
 #include <climits>
 #include <filesystem>
@@ -177,14 +175,18 @@ TEST_F(SettingsLoad, AFolderAtTheSettingsPathIsLeftAloneAndTheRecordIsAStartWith
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
 }
 
-TEST_F(SettingsLoad, AReadOnlyFolderKeepsTheFileAndUsesWhatItSays) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+TEST_F(SettingsLoad, AFolderThatRefusesTheReplacementKeepsTheFileAndUsesWhatItSays) {
+    // The settings file links to a file whose name is as long as a name may be,
+    // so the replacement's temporary file beside it cannot be created. Unlike a
+    // read-only folder, that refusal holds for root too.
     const std::string text = Edited(kCompleteFile, {{"Show Water=0", "Show Water=1"}});
-    WriteTextFile(SettingsPath(), text);
-    fs::permissions(Folder(), fs::perms(0555));
+    const std::string longestName(NAME_MAX, 'v');
+    WriteTextFile(Folder() / longestName, text);
+    fs::create_symlink(longestName, SettingsPath());
     loaded_ = LoadAquariumSettings();
-    fs::permissions(Folder(), fs::perms(0755));
-    EXPECT_EQ(ReadTextFile(SettingsPath()), text);
+    EXPECT_TRUE(fs::is_symlink(SettingsPath()));
+    EXPECT_EQ(ReadTextFile(Folder() / longestName), text);
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 2);
     EXPECT_EQ(loaded_.showWater, 0);
     EXPECT_EQ(loaded_.fishCounts[0], 1);
 }

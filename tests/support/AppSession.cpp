@@ -15,8 +15,28 @@
 #include <X11/Xlib.h>
 
 namespace {
+constexpr int kFocusTimeoutMs = 10000;
+
 void SleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// The keyboard focus is on the window or on a window inside it.
+bool FocusIsWithin(Display* display, Window window) {
+    Window focus = None;
+    int revertTo = 0;
+    XGetInputFocus(display, &focus, &revertTo);
+    while (focus != None && focus != PointerRoot) {
+        if (focus == window) return true;
+        Window root = None, parent = None;
+        Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, focus, &root, &parent, &children, &count)) return false;
+        if (children) XFree(children);
+        if (parent == root) return false;
+        focus = parent;
+    }
+    return false;
 }
 }  // namespace
 
@@ -29,8 +49,10 @@ XServer::XServer(int width, int height) : width_(width), height_(height) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         std::freopen("/dev/null", "w", stderr);
+        // Without -noreset the server resets when its last client leaves (our
+        // probe below), and a program connecting during the reset is refused.
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
+               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -152,7 +174,29 @@ void AppSession::CloseWindowThroughSystem(const std::string& windowId) const {
 }
 
 void AppSession::PressKey(const std::string& key) const {
-    RunOnDisplay("xdotool mousemove 10 10 click 1 sleep 0.3 key " + key);
+    RunOnDisplay("xdotool mousemove 10 10 click 1");
+    const std::optional<std::string> window = WaitForWindow(kFocusTimeoutMs);
+    if (!window || !WaitForFocus(*window, kFocusTimeoutMs)) {
+        std::fprintf(stderr, "the window on %s never took the keyboard; pressing %s anyway\n",
+                     server_.Display().c_str(), key.c_str());
+    }
+    RunOnDisplay("xdotool key " + key);
+}
+
+bool AppSession::WaitForFocus(const std::string& windowId, int timeoutMs) const {
+    Display* display = XOpenDisplay(server_.Display().c_str());
+    if (!display) return false;
+    // A window that goes while we look must not end the test program.
+    const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    bool focused = false;
+    for (int waited = 0; waited <= timeoutMs; waited += 20) {
+        focused = FocusIsWithin(display, std::stoul(windowId));
+        if (focused) break;
+        SleepMs(20);
+    }
+    XSetErrorHandler(previousHandler);
+    XCloseDisplay(display);
+    return focused;
 }
 
 std::string AppSession::Output() const {

@@ -49,9 +49,11 @@ class AppSession {
     std::string RunOnDisplay(const std::string& command) const;
     // Waits until a top-level window titled "VelmarScr" exists; returns its id.
     std::optional<std::string> WaitForWindow(int timeoutMs) const;
-    // Gives the program the keyboard (a click, as there is no window manager)
-    // and types the key.
+    // Clicks into the program (there is no window manager to give it the
+    // keyboard), waits until its window has the keyboard focus and types the key.
     void PressKey(const std::string& key) const;
+    // Waits until the keyboard focus is on the window or inside it.
+    bool WaitForFocus(const std::string& windowId, int timeoutMs) const;
     // Asks the window to close as a window manager would (Alt+F4).
     void CloseWindowThroughSystem(const std::string& windowId) const;
 
