@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "fish/FishPainter.h"
 #include "platform/WorkDir.h"
@@ -57,6 +58,7 @@ class Stopwatch {
 };
 
 struct FrameTimings {
+    Timing fishSlots;  // each fish's whole turn: update, mesh, submission
     Timing fishMeshes;
     Timing background;
     Timing bubbles;
@@ -79,10 +81,14 @@ class TimingPainter : public ScenePainter, public FishPainter {
         renderer_.DrawBackdrop(settings, tank);
     }
     void BeginSchoolSlot(const std::array<float, 3>& position, int species) override {
+        slotWatch_.Start();
         renderer_.BeginSchoolSlot(position, species);
     }
     void DrawCaughtSphere(float radius) override { renderer_.DrawCaughtSphere(radius); }
-    void EndSchoolSlot() override { renderer_.EndSchoolSlot(); }
+    void EndSchoolSlot() override {
+        renderer_.EndSchoolSlot();
+        slotWatch_.Stop(timings_.fishSlots);
+    }
     void DrawBackgroundSurface(const BackgroundSurface& surface) override {
         watch_.Start();
         renderer_.DrawBackgroundSurface(surface);
@@ -119,6 +125,7 @@ class TimingPainter : public ScenePainter, public FishPainter {
     SceneRenderer& renderer_;
     FrameTimings& timings_;
     Stopwatch watch_;
+    Stopwatch slotWatch_;
     Stopwatch bubbleWatch_;
 };
 
@@ -134,22 +141,27 @@ AquariumSettings BenchSettings(int fish) {
 
 void Report(const FrameTimings& t, int frames, int fish) {
     const auto row = [frames](const char* name, const Timing& timing) {
-        std::printf("  %-44s %8.2f %8.2f\n", name, timing.wallMs / frames, timing.cpuMs / frames);
+        std::printf("  %-40s %8.2f %8.2f\n", name, timing.wallMs / frames, timing.cpuMs / frames);
     };
-    Timing rest = t.frame;
-    for (const Timing* stage : {&t.fishMeshes, &t.background, &t.bubbles, &t.finish}) {
-        rest.wallMs -= stage->wallMs;
-        rest.cpuMs -= stage->cpuMs;
-    }
+    const auto minus = [](Timing total, std::initializer_list<const Timing*> parts) {
+        for (const Timing* part : parts) {
+            total.wallMs -= part->wallMs;
+            total.cpuMs -= part->cpuMs;
+        }
+        return total;
+    };
+    const Timing fishUpdate = minus(t.fishSlots, {&t.fishMeshes});
+    const Timing rest = minus(t.frame, {&t.fishSlots, &t.background, &t.bubbles, &t.finish});
     std::printf("velmar_bench: %d fish, %d x %d, %d frames of the program's scene and renderer\n",
                 fish, kScreenWidth, kScreenHeight, frames);
     std::printf("frames per second: %.1f\n", 1000.0 * frames / t.frame.wallMs);
-    std::printf("  %-44s %8s %8s\n", "per frame (ms)", "wall", "cpu");
+    std::printf("  %-40s %8s %8s\n", "per frame (ms)", "wall", "cpu");
+    row("fish update and mesh building", fishUpdate);
     row("fish meshes sent to GL", t.fishMeshes);
     row("background surface drawn", t.background);
     row("bubbles drawn and advanced", t.bubbles);
     row("glFinish (rasterising)", t.finish);
-    row("the rest (fish update, backdrop, net, pellets)", rest);
+    row("the rest (clear, backdrop, net, pellets)", rest);
     row("whole frame", t.frame);
     std::printf("(cpu: this thread only; the GL driver's own threads are not counted)\n");
 }
