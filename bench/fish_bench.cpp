@@ -62,6 +62,7 @@ struct FrameTimings {
     Timing fishMeshes;
     Timing background;
     Timing bubbles;
+    Timing picks;
     Timing finish;
     Timing frame;
 };
@@ -111,6 +112,17 @@ class TimingPainter : public ScenePainter, public FishPainter {
         renderer_.EndFrame();
         watch_.Stop(timings_.finish);
     }
+    void SetPickColour() override { renderer_.SetPickColour(); }
+    int PickStrip(const PickGrid& grid, StripShape shape, PointerPos pointer) override {
+        watch_.Start();
+        const int strip = renderer_.PickStrip(grid, shape, pointer);
+        watch_.Stop(timings_.picks);
+        return strip;
+    }
+    void BeginFishPick(PointerPos pointer, const std::array<float, 3>& position) override {
+        renderer_.BeginFishPick(pointer, position);
+    }
+    bool EndFishPick() override { return renderer_.EndFishPick(); }
     void DrawMesh(float shownPitch, float heading, const FishVertexBatch& batch) override {
         watch_.Start();
         renderer_.Fish().DrawMesh(shownPitch, heading, batch);
@@ -151,7 +163,8 @@ void Report(const FrameTimings& t, int frames, int fish) {
         return total;
     };
     const Timing fishUpdate = minus(t.fishSlots, {&t.fishMeshes});
-    const Timing rest = minus(t.frame, {&t.fishSlots, &t.background, &t.bubbles, &t.finish});
+    const Timing rest =
+        minus(t.frame, {&t.fishSlots, &t.background, &t.bubbles, &t.picks, &t.finish});
     std::printf("velmar_bench: %d fish, %d x %d, %d frames of the program's scene and renderer\n",
                 fish, kScreenWidth, kScreenHeight, frames);
     std::printf("frames per second: %.1f\n", 1000.0 * frames / t.frame.wallMs);
@@ -160,6 +173,7 @@ void Report(const FrameTimings& t, int frames, int fish) {
     row("fish meshes sent to GL", t.fishMeshes);
     row("background surface drawn", t.background);
     row("bubbles drawn and advanced", t.bubbles);
+    row("pointer picks (strips, selection mode)", t.picks);
     row("glFinish (rasterising)", t.finish);
     row("the rest (clear, backdrop, net, pellets)", rest);
     row("whole frame", t.frame);

@@ -1,7 +1,17 @@
 #include "render/AquariumScene.h"
 
+#include <algorithm>
+
+#include "interaction/FeedSteering.h"
+#include "interaction/FishContactTests.h"
 #include "render/FrameSetup.h"
 #include "render/ScenePainter.h"
+
+namespace {
+// Picked points and dropped food sit this far below the pointer's strip.
+constexpr float kPickDrop = 2.0f;
+constexpr float kSchoolLayerZ = -70.0f;
+}  // namespace
 
 void AquariumScene::SetTankBounds(int screenWidthPx, int screenHeightPx) {
     screenWidth_ = screenWidthPx;
@@ -25,6 +35,8 @@ void AquariumScene::PlaceScene(ScenePainter& painter) {
     PlaceBubbleEmitters(painter);
     PlaceFishSchool();
     PlaceCatchMarker(painter);
+    pickGridX_ = BuildPickGridX(tankBounds_);
+    pickGridY_ = BuildPickGridY(tankBounds_);
 }
 
 void AquariumScene::PlaceBubbleEmitters(ScenePainter& painter) {
@@ -65,6 +77,8 @@ void AquariumScene::RenderFrame(ScenePainter& painter) {
     DrawCatchMarker(painter);
     DrawBubbles(painter);
     DrawFoodPellets(painter);
+    RunPickPass(painter);
+    PickFish(painter);
     painter.EndFrame();
 }
 
@@ -75,6 +89,12 @@ void AquariumScene::DrawFishSchool(ScenePainter& painter) {
     const int walked = WalkedFishCount(ranges.total, revealCount_);
     for (int slot = 0; slot < walked; ++slot) {
         DrawSchoolSlot(slot, SpeciesOfSlot(ranges, slot), painter);
+        Fish& fish = fish_[slot];
+        if (pointer_.mode == kCommandFeed) FeedSteer(fish, foodPellets_);
+        FoodTest(fish, foodPellets_);
+        if (pointer_.mode == kCommandCatch && revealCount_ >= kRevealLimit) {
+            CatchTest(slot, fish, catchMarker_);
+        }
     }
 }
 
@@ -98,7 +118,7 @@ void AquariumScene::DrawBackgroundSurface(ScenePainter& painter) {
 }
 
 void AquariumScene::DrawCatchMarker(ScenePainter& painter) {
-    if (mode_ != kCommandCatch || revealCount_ != kRevealLimit) return;
+    if (pointer_.mode != kCommandCatch || revealCount_ != kRevealLimit) return;
     catchMarker_.Draw(painter.CatchNet());
     catchMarker_.Step(painter.CatchNet());
 }
@@ -117,5 +137,93 @@ void AquariumScene::DrawBubbles(ScenePainter& painter) {
 void AquariumScene::DrawFoodPellets(ScenePainter& painter) {
     for (FoodPellet& pellet : foodPellets_) {
         if (pellet.IsActive()) pellet.Draw(painter.Pellets());
+    }
+}
+
+// Feed mode latches the pointer every frame; a press starts afresh so that its
+// pellet lands where it was pressed, not where the pointer was after the last
+// drop.
+void AquariumScene::LeftButtonDown(PointerPos at) {
+    pointer_.LeftButtonDown(at);
+    if (pointer_.mode == kCommandFeed) xLatched_ = yLatched_ = false;
+}
+
+// Feed and Catch modes turn the pointer into a point of the fish layer: a
+// strip pick per axis, each value latched once it lies inside the tank. A
+// feed press drops a pellet there; in Catch mode the net heads for it.
+void AquariumScene::RunPickPass(ScenePainter& painter) {
+    if (pointer_.mode != kCommandFeed && pointer_.mode != kCommandCatch) return;
+    painter.SetPickColour();
+    MovePickGrid(pickGridX_, 0, tankBounds_.xMin);
+    MovePickGrid(pickGridY_, 1, tankBounds_.yMin);
+    if (pointer_.feedRequest || pointer_.catchRequest) {
+        const float x = PickX(painter);
+        const float y = PickY(painter);
+        if (!xLatched_ && tankBounds_.xMin <= x && x <= tankBounds_.xMax) {
+            xLatched_ = true;
+            pickedX_ = x;
+        }
+        if (!yLatched_ && tankBounds_.yMin <= y && y <= tankBounds_.yMax) {
+            yLatched_ = true;
+            pickedY_ = y;
+        }
+    }
+    if (pointer_.feedRequest && xLatched_ && yLatched_) {
+        xLatched_ = yLatched_ = false;
+        pointer_.feedRequest = false;
+        DropPellet(pickedX_, pickedY_);
+    }
+    if (pointer_.mode == kCommandCatch && xLatched_ && yLatched_) {
+        catchMarker_.SetTarget(pickedX_, pickedY_ - kPickDrop, kSchoolLayerZ);
+        xLatched_ = yLatched_ = false;
+    }
+}
+
+// A miss gives 0, which lies inside the tank.
+float AquariumScene::PickX(ScenePainter& painter) const {
+    const int strip = painter.PickStrip(pickGridX_, StripShape::kVertical, pointer_.mousePos);
+    return strip < 0 ? 0.0f : pickGridX_.points[strip][0];
+}
+
+float AquariumScene::PickY(ScenePainter& painter) const {
+    const int strip = painter.PickStrip(pickGridY_, StripShape::kHorizontal, pointer_.mousePos);
+    return strip < 0 ? 0.0f : pickGridY_.points[strip][1];
+}
+
+// Into the first free pellet; with all 20 sinking the press is used up.
+void AquariumScene::DropPellet(float x, float y) {
+    const auto free = std::find_if(foodPellets_.begin(), foodPellets_.end(),
+                                   [](const FoodPellet& pellet) { return !pellet.IsActive(); });
+    if (free == foodPellets_.end()) return;
+    free->Place(x, y - kPickDrop, kSchoolLayerZ);
+    free->SetActive(true);
+}
+
+// One pick per press, in Catch, Touch and the zoom modes. Every fish tested,
+// revealed or not, up to the one hit takes its frame's step again as it is
+// drawn for the pick.
+void AquariumScene::PickFish(ScenePainter& painter) {
+    const int mode = pointer_.mode;
+    if (mode != kCommandCatch && mode != kCommandTouch && mode != kCommandZoomIn &&
+        mode != kCommandZoomOut) {
+        return;
+    }
+    if (!pointer_.buttonDown) return;
+    pointer_.buttonDown = false;
+    const int total = std::min(SpeciesRangesFor(settings_.fishCounts).total, kSchoolSlots);
+    for (int slot = 0; slot < total; ++slot) {
+        Fish& fish = fish_[slot];
+        painter.BeginFishPick(pointer_.mousePos, fish.position);
+        fish.UpdateAndDraw(slot, painter.Fish());
+        if (!painter.EndFishPick()) continue;
+        if (mode == kCommandTouch) {
+            if (fish.InDeepBand()) fish.TurnHeading(0.0f, true, kTurnQuarter);
+            fish.ChangeSpeed(0.4f, 0.3f);
+        } else if (mode == kCommandZoomIn) {
+            fish.ChangeSize(2.0f, true);
+        } else if (mode == kCommandZoomOut) {
+            fish.ChangeSize(2.0f, false);
+        }
+        return;
     }
 }

@@ -6,6 +6,8 @@
 #include "fish/FishSchool.h"
 #include "fish/FoodPellet.h"
 #include "interaction/CommandIds.h"
+#include "interaction/PickGrid.h"
+#include "interaction/PointerState.h"
 #include "render/OverlayVisibility.h"
 #include "render/TankBounds.h"
 #include "settings/AquariumSettings.h"
@@ -34,7 +36,8 @@ class AquariumScene {
     void SetTankBounds(int screenWidthPx, int screenHeightPx);
     void BuildBackgroundSurface();
     void ApplySettings(const AquariumSettings& settings);
-    // Bubble columns (warmed up through the painter), school, then catch net.
+    // Bubble columns (warmed up through the painter), school, catch net, then
+    // the pick grids.
     void PlaceScene(ScenePainter& painter);
     void InitFoodPellets();
 
@@ -42,8 +45,14 @@ class AquariumScene {
     void RenderFrame(ScenePainter& painter);
 
     // Every command id chosen becomes the mode; the frame acts on the ones it knows.
-    void SetMode(int commandId) { mode_ = commandId; }
-    int Mode() const { return mode_; }
+    void SetMode(int commandId) { pointer_.mode = commandId; }
+    int Mode() const { return pointer_.mode; }
+    // The left button and the pointer, in client pixels; a press is acted on by
+    // the next frame.
+    void LeftButtonDown(PointerPos at);
+    void LeftButtonUp() { pointer_.LeftButtonUp(); }
+    void MouseMove(PointerPos to) { pointer_.MouseMove(to); }
+    const PointerState& Pointer() const { return pointer_; }
     void ToggleOverlay() { overlay_.Toggle(); }
     bool OverlayShown() const { return overlay_.Shown(); }
 
@@ -52,6 +61,7 @@ class AquariumScene {
     const std::array<int, kSpeciesCount>& SpeciesCounts() const { return settings_.fishCounts; }
     int RevealCount() const { return revealCount_; }
     const std::array<Fish, kSchoolSlots>& School() const { return fish_; }
+    std::array<Fish, kSchoolSlots>& School() { return fish_; }
     const std::array<FoodPellet, kFoodPelletCount>& FoodPellets() const { return foodPellets_; }
     const std::array<BubbleEmitter, kBubbleEmitterCount>& BubbleEmitters() const {
         return bubbleEmitters_;
@@ -69,6 +79,11 @@ class AquariumScene {
     void DrawCatchMarker(ScenePainter& painter);
     void DrawBubbles(ScenePainter& painter);
     void DrawFoodPellets(ScenePainter& painter);
+    void RunPickPass(ScenePainter& painter);
+    float PickX(ScenePainter& painter) const;
+    float PickY(ScenePainter& painter) const;
+    void DropPellet(float x, float y);
+    void PickFish(ScenePainter& painter);
 
     // Until the settings file is read: what a start without one gives, no fish.
     AquariumSettings settings_;
@@ -77,7 +92,7 @@ class AquariumScene {
     int screenHeight_ = 1050;
     int revealCount_ = 0;
     OverlayVisibility overlay_;
-    int mode_ = kCommandCatch;
+    PointerState pointer_;
 
     // Each fish, then each pellet, draws from the random stream as it is built.
     std::array<Fish, kSchoolSlots> fish_;
@@ -86,4 +101,13 @@ class AquariumScene {
     std::array<std::array<float, 3>, kBubbleEmitterCount> emitterPositions_{};
     CatchMarker catchMarker_;
     BackgroundSurface backgroundSurface_;
+
+    // The pick pass: the strips it sways and the point it has latched, one
+    // axis at a time, inside the tank.
+    PickGrid pickGridX_;
+    PickGrid pickGridY_;
+    bool xLatched_ = false;
+    bool yLatched_ = false;
+    float pickedX_ = 0.0f;
+    float pickedY_ = 0.0f;
 };

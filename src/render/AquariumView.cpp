@@ -35,6 +35,10 @@ CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene,
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this);
     Bind(wxEVT_IDLE, &CAquariumView::OnIdle, this);
     Bind(wxEVT_KEY_DOWN, &CAquariumView::OnKeyDown, this);
+    Bind(wxEVT_LEFT_DOWN, &CAquariumView::OnLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &CAquariumView::OnLeftUp, this);
+    Bind(wxEVT_LEFT_DCLICK, &CAquariumView::OnLeftDoubleClick, this);
+    Bind(wxEVT_MOTION, &CAquariumView::OnMouseMove, this);
 }
 
 // Closing the window through the system destroys the frame and with it the view.
@@ -101,6 +105,13 @@ bool CAquariumView::HandleCommand(int commandId) {
         case kCommandExit:
             DestroyScene();
             ExitProcessNow(0);
+        // Once their dialogs have been shown, the user is back in Catch mode.
+        case kCommandAddDeleteFish:
+        case kCommandCustomMusic:
+        case kCommandCustomBackground:
+            scene_.SetMode(kCommandCatch);
+            UpdateCursor();
+            return true;
         case kCommandTouch:
         case kCommandFeed:
         case kCommandZoomIn:
@@ -140,3 +151,30 @@ void CAquariumView::OnKeyDown(wxKeyEvent& event) {
     if (event.GetKeyCode() == WXK_F1) scene_.ToggleOverlay();
     event.Skip();
 }
+
+// The pointer in client pixels; the renderer scales it with the viewport.
+void CAquariumView::OnLeftDown(wxMouseEvent& event) {
+    scene_.LeftButtonDown({event.GetX(), event.GetY()});
+    UpdateCursor();
+    event.Skip();
+}
+
+void CAquariumView::OnLeftUp(wxMouseEvent& event) {
+    scene_.LeftButtonUp();
+    UpdateCursor();
+    event.Skip();
+}
+
+void CAquariumView::OnLeftDoubleClick(wxMouseEvent& event) {
+    UpdateCursor();
+    event.Skip();
+}
+
+void CAquariumView::OnMouseMove(wxMouseEvent& event) {
+    UpdateCursor();
+    scene_.MouseMove({event.GetX(), event.GetY()});
+    event.Skip();
+}
+
+// The mode cursors come with the popup menu's artwork; until then the arrow stays.
+void CAquariumView::UpdateCursor() {}

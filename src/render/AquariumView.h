@@ -45,6 +45,12 @@ class CAquariumView : public wxGLCanvas {
     void OnTimer(wxTimerEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
+    void OnMouseMove(wxMouseEvent& event);
+    // Shows the cursor of the mode, pressed while the button is down.
+    void UpdateCursor();
 
     AquariumScene& scene_;
     std::unique_ptr<wxGLContext> context_;

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "interaction/PickGrid.h"
+#include "interaction/PointerState.h"
+
 struct AquariumSettings;
 struct TankBounds;
 class BackgroundSurface;
@@ -37,6 +40,18 @@ class ScenePainter {
     virtual void EndBubbles() = 0;
     // The frame is complete: wait until it is drawn.
     virtual void EndFrame() = 0;
+
+    // The picks find, in GL's selection mode, what lies under the pointer;
+    // each leaves the matrices and the render mode as it found them.
+    // The colour the pick pass leaves current: white with no alpha.
+    virtual void SetPickColour() = 0;
+    // The lowest index of the grid's strips that the 15 x 15 pixel square
+    // under the pointer touches, or -1.
+    virtual int PickStrip(const PickGrid& grid, StripShape shape, PointerPos pointer) = 0;
+    // The fish drawn next, at `position`, is tested against the 30 x 30 pixel
+    // square under the pointer; EndFishPick says whether it touched it.
+    virtual void BeginFishPick(PointerPos pointer, const std::array<float, 3>& position) = 0;
+    virtual bool EndFishPick() = 0;
 
     virtual FishPainter& Fish() = 0;
     virtual BubblePainter& Bubbles() = 0;

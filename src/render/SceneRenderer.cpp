@@ -1,6 +1,9 @@
 #include "render/SceneRenderer.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include <GL/glu.h>
 
 #include "fish/FishVertexBatch.h"
 #include "render/Backdrop.h"
@@ -15,6 +18,8 @@
 
 namespace {
 constexpr int kGlyphListCount = 256;
+constexpr double kStripPickSizePx = 15.0;
+constexpr double kFishPickSizePx = 30.0;
 }  // namespace
 
 SceneRenderer::SceneRenderer(double pixelScale) : pixelScale_(pixelScale) {
@@ -115,6 +120,77 @@ void SceneRenderer::EndBubbles() {
 
 void SceneRenderer::EndFrame() {
     glFinish();
+}
+
+void SceneRenderer::SetPickColour() {
+    glColor4f(1.0f, 1.0f, 1.0f, 0.0f);
+}
+
+void SceneRenderer::BeginPick(PointerPos pointer, double sizePx) {
+    glPushMatrix();
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glSelectBuffer(static_cast<GLsizei>(selection_.size()), selection_.data());
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(0);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    // The pointer is in window units, the viewport in pixels.
+    gluPickMatrix(pointer.x * pixelScale_, viewport[3] - pointer.y * pixelScale_, sizePx, sizePx,
+                  viewport);
+    gluPerspective(45.0, static_cast<double>(viewport[2]) / std::max(viewport[3], 1),
+                   static_cast<double>(0.1f), 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+int SceneRenderer::EndPick() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    const int hits = glRenderMode(GL_RENDER);
+    glPopMatrix();
+    return hits;
+}
+
+// All strips go through one selection pass, each under its index as its name;
+// the lowest name among the hit records is the strip a pass per strip, in
+// index order, would have stopped at.
+int SceneRenderer::PickStrip(const PickGrid& grid, StripShape shape, PointerPos pointer) {
+    const float halfWidth = shape == StripShape::kVertical ? 0.5f : 90.0f;
+    const float halfHeight = shape == StripShape::kVertical ? 30.0f : 0.5f;
+    BeginPick(pointer, kStripPickSizePx);
+    for (std::size_t k = 0; k < grid.points.size(); ++k) {
+        const std::array<float, 3>& point = grid.points[k];
+        glLoadName(static_cast<GLuint>(k));
+        glPushMatrix();
+        glTranslatef(point[0], point[1], point[2]);
+        glBegin(GL_QUADS);
+        glVertex3f(-halfWidth, -halfHeight, 1.0f);
+        glVertex3f(halfWidth, -halfHeight, 1.0f);
+        glVertex3f(halfWidth, halfHeight, 1.0f);
+        glVertex3f(-halfWidth, halfHeight, 1.0f);
+        glEnd();
+        glPopMatrix();
+    }
+    const int hits = EndPick();
+    // Each record: the name count (always 1 here), two depths, the name.
+    int lowest = -1;
+    for (int hit = 0; hit < hits && 4 * hit + 3 < static_cast<int>(selection_.size()); ++hit) {
+        const int name = static_cast<int>(selection_[4 * hit + 3]);
+        if (lowest < 0 || name < lowest) lowest = name;
+    }
+    return lowest;
+}
+
+void SceneRenderer::BeginFishPick(PointerPos pointer, const std::array<float, 3>& position) {
+    BeginPick(pointer, kFishPickSizePx);
+    glTranslatef(position[0], position[1], position[2]);
+}
+
+bool SceneRenderer::EndFishPick() {
+    return EndPick() > 0;
 }
 
 // The mesh is modelled with z up.

@@ -43,6 +43,10 @@ class SceneRenderer : public ScenePainter {
     void EndBubbleColumn() override;
     void EndBubbles() override;
     void EndFrame() override;
+    void SetPickColour() override;
+    int PickStrip(const PickGrid& grid, StripShape shape, PointerPos pointer) override;
+    void BeginFishPick(PointerPos pointer, const std::array<float, 3>& position) override;
+    bool EndFishPick() override;
 
     FishPainter& Fish() override { return fishPainter_; }
     BubblePainter& Bubbles() override { return bubblePainter_; }
@@ -55,7 +59,13 @@ class SceneRenderer : public ScenePainter {
         void DrawMesh(float shownPitch, float heading, const FishVertexBatch& batch) override;
     };
 
+    // Enters selection mode with a pick matrix of the given size in pixels
+    // around the pointer; EndPick leaves it and returns the hit records.
+    void BeginPick(PointerPos pointer, double sizePx);
+    int EndPick();
+
     double pixelScale_;
+    std::array<GLuint, 512> selection_{};
     GLuint fontBase_ = 0;
     GLuint backgroundTexture_ = 0;
     std::array<GLuint, 10> speciesSkins_{};

@@ -32,15 +32,20 @@ class RecordingPainter : public ScenePainter,
     void EndBubbleColumn() override {}
     void EndBubbles() override {}
     void EndFrame() override {}
+    void SetPickColour() override {}
+    int PickStrip(const PickGrid&, StripShape shape, PointerPos) override {
+        return shape == StripShape::kVertical ? stripUnderPointerX : stripUnderPointerY;
+    }
+    void BeginFishPick(PointerPos, const std::array<float, 3>&) override { ++fishPicks; }
+    bool EndFishPick() override { return fishPicks - 1 == fishUnderPointer; }
     void DrawMesh(float, float, const FishVertexBatch&) override {}
     void BindTexture() override {}
     void SetColour(std::uint8_t, std::uint8_t, std::uint8_t) override {}
     void Square(float, float, float, float) override {}
     void DrawCone(const std::array<float, 3>&, float) override { Note("net"); }
+    // The start-up pellets are eaten at the fish's pace: left out.
     void DrawFlake(const std::array<float, 3>&, float, const std::array<float, 3>&,
-                   float) override {
-        Note("pellet");
-    }
+                   float) override {}
     FishPainter& Fish() override { return *this; }
     BubblePainter& Bubbles() override { return *this; }
     CatchMarkerPainter& CatchNet() override { return *this; }
@@ -59,6 +64,11 @@ class RecordingPainter : public ScenePainter,
         return text;
     }
     float lightLevel = -1.0f;
+    // What the picks find: strip indices, the slot of the fish (-1: none).
+    int stripUnderPointerX = -1;
+    int stripUnderPointerY = -1;
+    int fishUnderPointer = -1;
+    int fishPicks = 0;
 
   private:
     void Note(const std::string& call) { calls_.push_back(call); }
@@ -93,11 +103,11 @@ struct SceneRun {
 TEST(AquariumScene, DrawsInFrameOrderAndRevealsOneFishPerFrameInSpeciesOrder) {
     const std::array<int, kSpeciesCount> twelve{0, 3, 0, 0, 0, 0, 0, 0, 0, 9};
     const std::tuple<std::array<int, kSpeciesCount>, int, const char*> cases[] = {
-        {twelve, 1, "overlay backdrop fish1*2 surface bubbles pellet*20"},
-        {twelve, 3, "overlay backdrop fish1*3 fish9 surface bubbles pellet*20"},
-        {twelve, 11, "overlay backdrop fish1*3 fish9*9 surface bubbles pellet*20"},
-        {twelve, 150, "backdrop fish1*3 fish9*9 surface bubbles pellet*20"},
-        {{}, 1, "overlay backdrop surface bubbles pellet*20"},
+        {twelve, 1, "overlay backdrop fish1*2 surface bubbles"},
+        {twelve, 3, "overlay backdrop fish1*3 fish9 surface bubbles"},
+        {twelve, 11, "overlay backdrop fish1*3 fish9*9 surface bubbles"},
+        {twelve, 150, "backdrop fish1*3 fish9*9 surface bubbles"},
+        {{}, 1, "overlay backdrop surface bubbles"},
     };
     for (const auto& [counts, frames, calls] : cases) {
         SCOPED_TRACE(frames);
@@ -108,14 +118,14 @@ TEST(AquariumScene, DrawsInFrameOrderAndRevealsOneFishPerFrameInSpeciesOrder) {
 
 TEST(AquariumScene, CatchNetSpinsOnlyInCatchModeOnceEveryFishIsRevealed) {
     SceneRun run(WithFish({}));
-    EXPECT_EQ(run.Frames(199), "backdrop surface bubbles pellet*20");
-    EXPECT_EQ(run.Frames(1), "backdrop surface net*2 bubbles pellet*20");
+    EXPECT_EQ(run.Frames(199), "backdrop surface bubbles");
+    EXPECT_EQ(run.Frames(1), "backdrop surface net*2 bubbles");
     for (int mode : {kCommandFeed, kCommandTouch, kCommandZoomIn, kCommandZoomOut}) {
         run.scene.SetMode(mode);
-        EXPECT_EQ(run.Frames(1), "backdrop surface bubbles pellet*20") << mode;
+        EXPECT_EQ(run.Frames(1), "backdrop surface bubbles") << mode;
     }
     run.scene.SetMode(kCommandCatch);
-    EXPECT_EQ(run.Frames(1), "backdrop surface net*2 bubbles pellet*20");
+    EXPECT_EQ(run.Frames(1), "backdrop surface net*2 bubbles");
 }
 
 TEST(AquariumScene, SurfaceShowsOnlyWithTheBuiltInBackgroundAndTerraOn) {
@@ -139,4 +149,83 @@ TEST(AquariumScene, LightFollowsTheReductionAndF1BringsTheHelpTextBack) {
     EXPECT_EQ(run.Frames(1).substr(0, 8), "backdrop");
     run.scene.ToggleOverlay();
     EXPECT_EQ(run.Frames(1).substr(0, 7), "overlay");
+}
+
+TEST(AquariumScenePicks, AFeedPressDropsTheFirstFreePelletBelowThePickedPointOrIsUsedUp) {
+    SceneRun run(WithFish({}));
+    run.scene.SetMode(kCommandFeed);
+    // The start-up pellets sink away meanwhile, and with the pointer off every
+    // strip the pick pass latches (0, 0), which a press must not reuse.
+    run.Frames(3000);
+    // Strip 10 of x lies at xMin + 9.90099 plus its sway, strip 30 of y at yMin + 30.
+    run.painter.stripUnderPointerX = 10;
+    run.painter.stripUnderPointerY = 30;
+    for (int press = 0; press < 21; ++press) {
+        run.scene.LeftButtonDown({400, 300});
+        run.scene.LeftButtonUp();
+        run.Frames(1);
+        EXPECT_FALSE(run.scene.Pointer().feedRequest) << press;
+    }
+    const auto& pellets = run.scene.FoodPellets();
+    for (const FoodPellet& pellet : pellets) EXPECT_TRUE(pellet.IsActive());
+    const TankBounds& tank = run.scene.Tank();
+    EXPECT_NEAR(pellets[0].anchor[0], tank.xMin + 9.90099f, 1.2f);
+    EXPECT_NEAR(pellets[0].anchor[1], tank.yMin + 30.0f - 2.0f, 1.2f);
+    EXPECT_EQ(pellets[0].anchor[2], -70.0f);
+}
+
+TEST(AquariumScenePicks, TheNetHeadsForThePickedPointEveryFrameInCatchMode) {
+    SceneRun run(WithFish({}));
+    run.painter.stripUnderPointerX = 80;
+    run.painter.stripUnderPointerY = 10;
+    run.Frames(1);
+    const TankBounds& tank = run.scene.Tank();
+    EXPECT_NEAR(run.scene.Marker().target[0], tank.xMin + 80 * 0.990099f, 1.2f);
+    EXPECT_NEAR(run.scene.Marker().target[1], tank.yMin + 10.0f - 2.0f, 1.2f);
+    // A pointer off every strip picks 0 on that axis.
+    run.painter.stripUnderPointerX = -1;
+    run.Frames(1);
+    EXPECT_EQ(run.scene.Marker().target[0], 0.0f);
+}
+
+TEST(AquariumScenePicks, APressTestsTheSchoolUpToTheFishHitAndZoomsOrTouchesIt) {
+    struct Case {
+        int mode;
+        float sizeBefore;
+        int hit;
+        float sizeAfter;
+        int picks;
+    };
+    const Case cases[] = {
+        {kCommandZoomIn, 2.0f, 5, 4.0f, 6},  {kCommandZoomIn, 4.0f, 5, 4.0f, 6},
+        {kCommandZoomOut, 2.0f, 0, 1.0f, 1}, {kCommandZoomOut, 1.0f, 0, 1.0f, 1},
+        {kCommandTouch, 2.0f, -1, 2.0f, 12}, {kCommandCatch, 2.0f, 3, 2.0f, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        SceneRun run(WithFish({0, 3, 0, 0, 0, 0, 0, 0, 0, 9}));
+        run.Frames(1);
+        run.scene.School()[std::max(c.hit, 0)].size = c.sizeBefore;
+        run.scene.SetMode(c.mode);
+        run.painter.fishUnderPointer = c.hit;
+        run.scene.LeftButtonDown({10, 10});
+        run.Frames(1);
+        EXPECT_FALSE(run.scene.Pointer().buttonDown);
+        EXPECT_EQ(run.painter.fishPicks, c.picks);
+        EXPECT_FLOAT_EQ(run.scene.School()[std::max(c.hit, 0)].size, c.sizeAfter);
+        // One pick per press.
+        run.Frames(1);
+        EXPECT_EQ(run.painter.fishPicks, c.picks);
+    }
+}
+
+TEST(AquariumScenePicks, TouchSendsTheFishHitOffAtFullSpeed) {
+    SceneRun run(WithFish({4, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    run.Frames(5);
+    run.scene.SetMode(kCommandTouch);
+    run.painter.fishUnderPointer = 2;
+    run.scene.LeftButtonDown({10, 10});
+    run.scene.LeftButtonUp();  // in Touch the release leaves the press to the pick
+    run.Frames(1);
+    EXPECT_FLOAT_EQ(run.scene.School()[2].speed, 0.3f);
 }
