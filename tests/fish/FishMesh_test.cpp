@@ -10,45 +10,6 @@
 #include "fish/SkinLayout.h"
 
 namespace {
-template <int K, int M>
-std::vector<FishMeshPoint> PointsOf(const FishMeshPoint (&part)[K][M]) {
-    std::vector<FishMeshPoint> points;
-    for (const auto& line : part) points.insert(points.end(), line, line + M);
-    return points;
-}
-
-// Every point of a part samples one skin region, shifted by one whole turn of
-// the repeating skin shared by the whole part. Normals are unit length.
-template <int K, int M>
-void ExpectSkinAndNormals(const FishMeshPoint (&part)[K][M], const SkinRegion& region, float sTurn,
-                          float tTurn) {
-    for (const FishMeshPoint& p : PointsOf(part)) {
-        EXPECT_GT(p.s - sTurn, region.s0);
-        EXPECT_LT(p.s - sTurn, region.s1);
-        EXPECT_GT(p.t - tTurn, region.t0);
-        EXPECT_LT(p.t - tTurn, region.t1);
-        EXPECT_NEAR(std::sqrt(p.nx * p.nx + p.ny * p.ny + p.nz * p.nz), 1.0f, 1e-4f);
-    }
-}
-}  // namespace
-
-TEST(FishMesh, EachPartSamplesItsRegionOfTheSkinWithUnitNormals) {
-    using namespace SkinLayout;
-    ExpectSkinAndNormals(kFishBody, kBody, 0.0f, 1.0f);
-    ExpectSkinAndNormals(kFishUpperJaw, kJaw, 1.0f, 0.0f);
-    ExpectSkinAndNormals(kFishLowerJaw, kJaw, 1.0f, 0.0f);
-    ExpectSkinAndNormals(kFishDorsal, kFin, 1.0f, 0.0f);
-    ExpectSkinAndNormals(kFishPectoral, kFin, 1.0f, 0.0f);
-    ExpectSkinAndNormals(kFishPelvic, kFin, 2.0f, 0.0f);
-    ExpectSkinAndNormals(kFishAnal, kFin, 0.0f, 1.0f);
-    ExpectSkinAndNormals(kFishTail, kTail, 1.0f, 0.0f);
-    ExpectSkinAndNormals(kFishEye, kEye, 0.0f, 0.0f);
-    // Side view of the flank: the dorsal ridge at the region's top, the belly at its foot.
-    EXPECT_GT(kFishBody[0][9].t, 1.99f);
-    EXPECT_LT(kFishBody[6][9].t, 1.01f);
-}
-
-namespace {
 struct Vec3 {
     float x, y, z;
 };
@@ -81,20 +42,42 @@ struct MeshPart {
     int lateralLine;
     // A thin fin: a two-sided sheet whose normal is the one facing -y.
     bool sheet;
+    // The skin region the part samples, shifted by one whole turn of the
+    // repeating skin shared by the whole part.
+    SkinRegion region;
+    float sTurn, tTurn;
 };
 
 std::vector<MeshPart> MeshParts() {
-    return {{"body", LinesOf(kFishBody), 3, false},
-            {"upper jaw", LinesOf(kFishUpperJaw), 3, false},
-            {"lower jaw", LinesOf(kFishLowerJaw), 0, false},
-            {"dorsal", LinesOf(kFishDorsal), -1, true},
-            {"pectoral", LinesOf(kFishPectoral), -1, true},
-            {"pelvic", LinesOf(kFishPelvic), -1, true},
-            {"anal", LinesOf(kFishAnal), -1, true},
-            {"tail", LinesOf(kFishTail), -1, true},
-            {"eye", LinesOf(kFishEye), -1, false}};
+    using namespace SkinLayout;
+    return {{"body", LinesOf(kFishBody), 3, false, kBody, 0.0f, 1.0f},
+            {"upper jaw", LinesOf(kFishUpperJaw), 3, false, kJaw, 1.0f, 0.0f},
+            {"lower jaw", LinesOf(kFishLowerJaw), 0, false, kJaw, 1.0f, 0.0f},
+            {"dorsal", LinesOf(kFishDorsal), -1, true, kFin, 1.0f, 0.0f},
+            {"pectoral", LinesOf(kFishPectoral), -1, true, kFin, 1.0f, 0.0f},
+            {"pelvic", LinesOf(kFishPelvic), -1, true, kFin, 2.0f, 0.0f},
+            {"anal", LinesOf(kFishAnal), -1, true, kFin, 0.0f, 1.0f},
+            {"tail", LinesOf(kFishTail), -1, true, kTail, 1.0f, 0.0f},
+            {"eye", LinesOf(kFishEye), -1, false, kEye, 0.0f, 0.0f}};
 }
 }  // namespace
+
+TEST(FishMesh, EachPartSamplesItsRegionOfTheSkinWithUnitNormals) {
+    for (const MeshPart& part : MeshParts()) {
+        for (const auto& line : part.lines) {
+            for (const FishMeshPoint& p : line) {
+                EXPECT_GT(p.s - part.sTurn, part.region.s0) << part.name;
+                EXPECT_LT(p.s - part.sTurn, part.region.s1) << part.name;
+                EXPECT_GT(p.t - part.tTurn, part.region.t0) << part.name;
+                EXPECT_LT(p.t - part.tTurn, part.region.t1) << part.name;
+                EXPECT_NEAR(Length(NormalOf(p)), 1.0f, 1e-4f) << part.name;
+            }
+        }
+    }
+    // Side view of the flank: the dorsal ridge at the region's top, the belly at its foot.
+    EXPECT_GT(kFishBody[0][9].t, 1.99f);
+    EXPECT_LT(kFishBody[6][9].t, 1.01f);
+}
 
 // A normal pointing into the body leaves that side unlit by the diffuse light:
 // the shell's normals must point away from the body's axis, the ridges and lips

@@ -53,6 +53,19 @@ TEST(FishMouth, OpensOrShutsForOneFramePerCycle) {
     ResetCrtRand();
 }
 
+TEST(FishSize, ZoomStaysBetweenOneAndFour) {
+    Fish fish;
+    fish.size = 2.0f;
+    const struct {
+        bool grow;
+        float size;
+    } steps[] = {{false, 1.0f}, {false, 1.0f}, {true, 3.0f}, {true, 4.0f}, {true, 4.0f}};
+    for (const auto& s : steps) {
+        fish.ChangeSize(2.0f, s.grow);
+        EXPECT_EQ(fish.size, s.size);
+    }
+}
+
 TEST(FishSize, SizeFourDoublesEveryOffsetAndAmplitudeOfSizeTwo) {
     Fish small;
     small.targetHeading = 70.0f;

@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/Random.h"
 
-TEST(CrtRand, FollowsTheWindowsRuntimeSequenceFromStateOne) {
+TEST(CrtRand, FollowsTheWindowsRuntimeSequenceFromStateOneWithinFifteenBits) {
     ResetCrtRand();
-    EXPECT_EQ(CrtRand(), 41);
-    EXPECT_EQ(CrtRand(), 18467);
-    EXPECT_EQ(CrtRand(), 6334);
-    EXPECT_EQ(CrtRand(), 26500);
-    EXPECT_EQ(CrtRand(), 19169);
-}
-
-TEST(CrtRand, StaysWithinFifteenBits) {
-    ResetCrtRand();
+    for (int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(CrtRand(), expected);
     int highest = 0;
     for (int i = 0; i < 100000; ++i) {
         const int value = CrtRand();

@@ -117,7 +117,7 @@ TEST_F(TextureLoading, MalformedOrMissingBitmapsGiveATextureWithoutAnImage) {
     EXPECT_EQ(BoundTextureSize().first, 0);
 }
 
-TEST_F(TextureLoading, EveryEmbeddedPictureLoadsTheRightWayUpAndLeavesNoFilesBehind) {
+TEST_F(TextureLoading, EveryEmbeddedPictureLoadsTheRightWayUp) {
     const std::string dir = temp_.Path().string() + "/";
     struct Picture {
         int id;
@@ -143,8 +143,6 @@ TEST_F(TextureLoading, EveryEmbeddedPictureLoadsTheRightWayUpAndLeavesNoFilesBeh
             << picture.name;
         texels.push_back(BoundTexels());
     }
-    EXPECT_TRUE(std::filesystem::directory_iterator(temp_.Path()) ==
-                std::filesystem::directory_iterator());
     // t = 0 is the background's sandy floor, t = 1 the water under the surface.
     const std::uint8_t* floor = &texels[0][(2 * 1024 + 512) * 4];
     const std::uint8_t* water = &texels[0][(509 * 1024 + 512) * 4];
