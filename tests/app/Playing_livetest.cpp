@@ -162,5 +162,11 @@ TEST(PlayingZoom, ZoomInOnAFishDoublesIt) {
         }
         EXPECT_TRUE(tank.Read<bool>(grown));
         SaveScreenshot(tank.Server().Display(), "zoom-after.png");
+        // The dialog commands leave the user in Catch mode.
+        for (int command : {kCommandAddDeleteFish, kCommandCustomMusic, kCommandCustomBackground}) {
+            tank.SendCommand(kCommandZoomIn);
+            tank.SendCommand(command);
+            EXPECT_EQ(tank.Read<int>([](auto& s) { return s.Mode(); }), kCommandCatch) << command;
+        }
     });
 }
