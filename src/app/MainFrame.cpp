@@ -42,7 +42,9 @@ bool CMainFrame::TryBefore(wxEvent& event) {
     return wxFrame::TryBefore(event);
 }
 
+// An open menu takes Escape for itself.
 void CMainFrame::OnCharHook(wxKeyEvent& event) {
+    if (view_ && view_->HandleMenuKey(event)) return;
     if (event.GetKeyCode() == WXK_ESCAPE) ExitProcessNow(0);
     event.Skip();
 }

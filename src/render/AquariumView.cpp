@@ -3,6 +3,8 @@
 #include <wx/dcclient.h>
 
 #include "interaction/CommandIds.h"
+#include "interaction/IconMenu.h"
+#include "interaction/PopupMenuLayout.h"
 #include "platform/LifecycleTrace.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessExit.h"
@@ -13,6 +15,7 @@
 #include "render/PixelFormat.h"
 #include "render/SceneRenderer.h"
 #include "render/TankSetUp.h"
+#include "resources/MenuArtwork.h"
 #include "settings/LoadAquariumSettings.h"
 
 namespace {
@@ -39,6 +42,7 @@ CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene,
     Bind(wxEVT_LEFT_UP, &CAquariumView::OnLeftUp, this);
     Bind(wxEVT_LEFT_DCLICK, &CAquariumView::OnLeftDoubleClick, this);
     Bind(wxEVT_MOTION, &CAquariumView::OnMouseMove, this);
+    Bind(wxEVT_RIGHT_DOWN, &CAquariumView::OnRightDown, this);
 }
 
 // Closing the window through the system destroys the frame and with it the view.
@@ -154,9 +158,10 @@ void CAquariumView::OnKeyDown(wxKeyEvent& event) {
 
 // The pointer in client pixels; the renderer scales it with the viewport.
 void CAquariumView::OnLeftDown(wxMouseEvent& event) {
+    event.Skip();
+    if (CloseMenu()) return;
     scene_.LeftButtonDown({event.GetX(), event.GetY()});
     UpdateCursor();
-    event.Skip();
 }
 
 void CAquariumView::OnLeftUp(wxMouseEvent& event) {
@@ -176,5 +181,42 @@ void CAquariumView::OnMouseMove(wxMouseEvent& event) {
     event.Skip();
 }
 
-// The mode cursors come with the popup menu's artwork; until then the arrow stays.
-void CAquariumView::UpdateCursor() {}
+void CAquariumView::OnRightDown(wxMouseEvent& event) {
+    event.Skip();
+    if (CloseMenu()) return;
+    OpenMenuAt(ClientToScreen(event.GetPosition()));
+}
+
+bool CAquariumView::HandleMenuKey(const wxKeyEvent& event) {
+    if (menu_ && menu_->HandleKey(event.GetKeyCode())) return true;
+    const int key = event.GetKeyCode();
+    if (key != WXK_MENU && !(key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) return false;
+    OpenMenuAt(wxGetMousePosition());
+    return true;
+}
+
+void CAquariumView::OpenMenuAt(const wxPoint& screenPoint) {
+    if (!menu_) {
+        // The chosen entry takes the route of any menu command, through the frame.
+        menu_ = new IconMenu(this, [this](int commandId) {
+            GetParent()->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, commandId));
+        });
+    }
+    menu_->OpenAt(screenPoint);
+}
+
+bool CAquariumView::CloseMenu() {
+    if (!menu_ || !menu_->IsShown()) return false;
+    menu_->Close();
+    return true;
+}
+
+// Modes without a cursor of their own leave the one that shows.
+void CAquariumView::UpdateCursor() {
+    const std::optional<int> id = ModeCursorId(scene_.Mode(), scene_.Pointer().buttonDown);
+    if (!id || id == shownCursorId_) return;
+    auto cursor = cursors_.find(*id);
+    if (cursor == cursors_.end()) cursor = cursors_.emplace(*id, ModeCursor(*id)).first;
+    SetCursor(cursor->second);
+    shownCursorId_ = id;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -7,6 +8,7 @@
 #include <wx/timer.h>
 
 class AquariumScene;
+class IconMenu;
 class SceneRenderer;
 
 // The one child of the main frame: the GL context, the frame timer and its
@@ -32,6 +34,10 @@ class CAquariumView : public wxGLCanvas {
     // Offered every command before the frame sees it. Returns true when taken.
     bool HandleCommand(int commandId);
 
+    // The keys of the right-click menu: the Menu key and Shift+F10 open it at
+    // the pointer, and while it is open it takes every key. True when taken.
+    bool HandleMenuKey(const wxKeyEvent& event);
+
     const AquariumScene& Scene() const { return scene_; }
 
   private:
@@ -49,6 +55,10 @@ class CAquariumView : public wxGLCanvas {
     void OnLeftUp(wxMouseEvent& event);
     void OnLeftDoubleClick(wxMouseEvent& event);
     void OnMouseMove(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OpenMenuAt(const wxPoint& screenPoint);
+    // A click while the menu is open only closes it. True when it was open.
+    bool CloseMenu();
     // Shows the cursor of the mode, pressed while the button is down.
     void UpdateCursor();
 
@@ -60,4 +70,7 @@ class CAquariumView : public wxGLCanvas {
     bool setUpStarted_ = false;
     bool setUpDone_ = false;
     bool sceneDestroyed_ = false;
+    IconMenu* menu_ = nullptr;  // made on first use, a child window
+    std::map<int, wxCursor> cursors_;
+    std::optional<int> shownCursorId_;
 };

@@ -88,10 +88,11 @@ TEST(PlayingCatch, TheNetFollowsThePointerAndHoldsAFishItTouchesFor51Frames) {
     });
 }
 
-TEST(PlayingFeed, APressDropsAPelletWhereItIsAndAFishNearbyEatsIt) {
+TEST(PlayingFeed, FeedFishFromTheMenuThenAPressDropsAPelletThereAndAFishNearbyEatsIt) {
     LiveTank tank(kWidth, kHeight, SettingsWithFishPerSpecies(3));
     tank.Run([](LiveTank& tank) {
-        tank.SendCommand(kCommandFeed);
+        tank.ChooseFromMenu(100, 100, 1);
+        ASSERT_TRUE(tank.WaitFor([](auto& s) { return s.Mode() == kCommandFeed; }, 10000));
         // A free pellet: one of the start-up flakes eaten or sunk away.
         ASSERT_TRUE(tank.WaitFor(
             [](auto& s) {

@@ -173,13 +173,17 @@ void AppSession::CloseWindowThroughSystem(const std::string& windowId) const {
     XCloseDisplay(display);
 }
 
-void AppSession::PressKey(const std::string& key) const {
+void AppSession::TakeKeyboard() const {
     RunOnDisplay("xdotool mousemove 10 10 click 1");
     const std::optional<std::string> window = WaitForWindow(kFocusTimeoutMs);
     if (!window || !WaitForFocus(*window, kFocusTimeoutMs)) {
-        std::fprintf(stderr, "the window on %s never took the keyboard; pressing %s anyway\n",
-                     server_.Display().c_str(), key.c_str());
+        std::fprintf(stderr, "the window on %s never took the keyboard\n",
+                     server_.Display().c_str());
     }
+}
+
+void AppSession::PressKey(const std::string& key) const {
+    TakeKeyboard();
     RunOnDisplay("xdotool key " + key);
 }
 

@@ -52,6 +52,8 @@ class AppSession {
     // Clicks into the program (there is no window manager to give it the
     // keyboard), waits until its window has the keyboard focus and types the key.
     void PressKey(const std::string& key) const;
+    // Gives the program the keyboard with a click in the corner.
+    void TakeKeyboard() const;
     // Waits until the keyboard focus is on the window or inside it.
     bool WaitForFocus(const std::string& windowId, int timeoutMs) const;
     // Asks the window to close as a window manager would (Alt+F4).

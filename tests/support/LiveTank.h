@@ -37,6 +37,8 @@ class LiveTank {
     void SendCommand(int commandId);
     void MovePointer(int x, int y) const;
     void Click(int x, int y) const;
+    // Opens the right-click menu at (x, y) and clicks entry `index` in it.
+    void ChooseFromMenu(int x, int y, int index) const;
     // The client pixel over the world point (x, y) of the fish layer, as the
     // frame's camera shows it.
     PointerPos PixelOf(float x, float y) const;
