@@ -3,8 +3,6 @@
 #include <wx/dcclient.h>
 
 #include "interaction/CommandIds.h"
-#include "interaction/IconMenu.h"
-#include "interaction/PopupMenuLayout.h"
 #include "platform/LifecycleTrace.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessExit.h"
@@ -15,7 +13,6 @@
 #include "render/PixelFormat.h"
 #include "render/SceneRenderer.h"
 #include "render/TankSetUp.h"
-#include "resources/MenuArtwork.h"
 #include "settings/LoadAquariumSettings.h"
 
 namespace {
@@ -32,17 +29,13 @@ CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene,
                  wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       scene_(scene),
       frameTimer_(this),
-      pixelFormatFound_(visual.has_value()) {
+      pixelFormatFound_(visual.has_value()),
+      input_(*this, scene) {
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this);
     Bind(wxEVT_IDLE, &CAquariumView::OnIdle, this);
     Bind(wxEVT_KEY_DOWN, &CAquariumView::OnKeyDown, this);
-    Bind(wxEVT_LEFT_DOWN, &CAquariumView::OnLeftDown, this);
-    Bind(wxEVT_LEFT_UP, &CAquariumView::OnLeftUp, this);
-    Bind(wxEVT_LEFT_DCLICK, &CAquariumView::OnLeftDoubleClick, this);
-    Bind(wxEVT_MOTION, &CAquariumView::OnMouseMove, this);
-    Bind(wxEVT_RIGHT_DOWN, &CAquariumView::OnRightDown, this);
 }
 
 // Closing the window through the system destroys the frame and with it the view.
@@ -114,7 +107,7 @@ bool CAquariumView::HandleCommand(int commandId) {
         case kCommandCustomMusic:
         case kCommandCustomBackground:
             scene_.SetMode(kCommandCatch);
-            UpdateCursor();
+            input_.UpdateCursor();
             return true;
         case kCommandTouch:
         case kCommandFeed:
@@ -154,69 +147,4 @@ void CAquariumView::OnIdle(wxIdleEvent& event) {
 void CAquariumView::OnKeyDown(wxKeyEvent& event) {
     if (event.GetKeyCode() == WXK_F1) scene_.ToggleOverlay();
     event.Skip();
-}
-
-// The pointer in client pixels; the renderer scales it with the viewport.
-void CAquariumView::OnLeftDown(wxMouseEvent& event) {
-    event.Skip();
-    if (CloseMenu()) return;
-    scene_.LeftButtonDown({event.GetX(), event.GetY()});
-    UpdateCursor();
-}
-
-void CAquariumView::OnLeftUp(wxMouseEvent& event) {
-    scene_.LeftButtonUp();
-    UpdateCursor();
-    event.Skip();
-}
-
-void CAquariumView::OnLeftDoubleClick(wxMouseEvent& event) {
-    UpdateCursor();
-    event.Skip();
-}
-
-void CAquariumView::OnMouseMove(wxMouseEvent& event) {
-    UpdateCursor();
-    scene_.MouseMove({event.GetX(), event.GetY()});
-    event.Skip();
-}
-
-void CAquariumView::OnRightDown(wxMouseEvent& event) {
-    event.Skip();
-    if (CloseMenu()) return;
-    OpenMenuAt(ClientToScreen(event.GetPosition()));
-}
-
-bool CAquariumView::HandleMenuKey(const wxKeyEvent& event) {
-    if (menu_ && menu_->HandleKey(event.GetKeyCode())) return true;
-    const int key = event.GetKeyCode();
-    if (key != WXK_MENU && !(key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) return false;
-    OpenMenuAt(wxGetMousePosition());
-    return true;
-}
-
-void CAquariumView::OpenMenuAt(const wxPoint& screenPoint) {
-    if (!menu_) {
-        // The chosen entry takes the route of any menu command, through the frame.
-        menu_ = new IconMenu(this, [this](int commandId) {
-            GetParent()->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, commandId));
-        });
-    }
-    menu_->OpenAt(screenPoint);
-}
-
-bool CAquariumView::CloseMenu() {
-    if (!menu_ || !menu_->IsShown()) return false;
-    menu_->Close();
-    return true;
-}
-
-// Modes without a cursor of their own leave the one that shows.
-void CAquariumView::UpdateCursor() {
-    const std::optional<int> id = ModeCursorId(scene_.Mode(), scene_.Pointer().buttonDown);
-    if (!id || id == shownCursorId_) return;
-    auto cursor = cursors_.find(*id);
-    if (cursor == cursors_.end()) cursor = cursors_.emplace(*id, ModeCursor(*id)).first;
-    SetCursor(cursor->second);
-    shownCursorId_ = id;
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <optional>
 
 #include <wx/glcanvas.h>
 #include <wx/timer.h>
 
+#include "interaction/TankInput.h"
+
 class AquariumScene;
-class IconMenu;
 class SceneRenderer;
 
 // The one child of the main frame: the GL context, the frame timer and its
@@ -36,7 +36,7 @@ class CAquariumView : public wxGLCanvas {
 
     // The keys of the right-click menu: the Menu key and Shift+F10 open it at
     // the pointer, and while it is open it takes every key. True when taken.
-    bool HandleMenuKey(const wxKeyEvent& event);
+    bool HandleMenuKey(const wxKeyEvent& event) { return input_.HandleMenuKey(event); }
 
     const AquariumScene& Scene() const { return scene_; }
 
@@ -51,16 +51,6 @@ class CAquariumView : public wxGLCanvas {
     void OnTimer(wxTimerEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OnKeyDown(wxKeyEvent& event);
-    void OnLeftDown(wxMouseEvent& event);
-    void OnLeftUp(wxMouseEvent& event);
-    void OnLeftDoubleClick(wxMouseEvent& event);
-    void OnMouseMove(wxMouseEvent& event);
-    void OnRightDown(wxMouseEvent& event);
-    void OpenMenuAt(const wxPoint& screenPoint);
-    // A click while the menu is open only closes it. True when it was open.
-    bool CloseMenu();
-    // Shows the cursor of the mode, pressed while the button is down.
-    void UpdateCursor();
 
     AquariumScene& scene_;
     std::unique_ptr<wxGLContext> context_;
@@ -70,7 +60,5 @@ class CAquariumView : public wxGLCanvas {
     bool setUpStarted_ = false;
     bool setUpDone_ = false;
     bool sceneDestroyed_ = false;
-    IconMenu* menu_ = nullptr;  // made on first use, a child window
-    std::map<int, wxCursor> cursors_;
-    std::optional<int> shownCursorId_;
+    TankInput input_;
 };

@@ -1,0 +1,81 @@
+#include "interaction/TankInput.h"
+
+#include <wx/window.h>
+
+#include "interaction/IconMenu.h"
+#include "interaction/PopupMenuLayout.h"
+#include "render/AquariumScene.h"
+#include "resources/MenuArtwork.h"
+
+TankInput::TankInput(wxWindow& window, AquariumScene& scene) : window_(window), scene_(scene) {
+    window_.Bind(wxEVT_LEFT_DOWN, &TankInput::OnLeftDown, this);
+    window_.Bind(wxEVT_LEFT_UP, &TankInput::OnLeftUp, this);
+    window_.Bind(wxEVT_LEFT_DCLICK, &TankInput::OnLeftDoubleClick, this);
+    window_.Bind(wxEVT_MOTION, &TankInput::OnMouseMove, this);
+    window_.Bind(wxEVT_RIGHT_DOWN, &TankInput::OnRightDown, this);
+}
+
+// The pointer in client pixels; the renderer scales it with the viewport.
+void TankInput::OnLeftDown(wxMouseEvent& event) {
+    event.Skip();
+    if (CloseMenu()) return;
+    scene_.LeftButtonDown({event.GetX(), event.GetY()});
+    UpdateCursor();
+}
+
+void TankInput::OnLeftUp(wxMouseEvent& event) {
+    event.Skip();
+    scene_.LeftButtonUp();
+    UpdateCursor();
+}
+
+void TankInput::OnLeftDoubleClick(wxMouseEvent& event) {
+    event.Skip();
+    UpdateCursor();
+}
+
+void TankInput::OnMouseMove(wxMouseEvent& event) {
+    event.Skip();
+    UpdateCursor();
+    scene_.MouseMove({event.GetX(), event.GetY()});
+}
+
+void TankInput::OnRightDown(wxMouseEvent& event) {
+    event.Skip();
+    if (CloseMenu()) return;
+    OpenMenuAt(window_.ClientToScreen(event.GetPosition()));
+}
+
+bool TankInput::HandleMenuKey(const wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    if (menu_ && menu_->HandleKey(key)) return true;
+    if (key != WXK_MENU && !(key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) return false;
+    OpenMenuAt(wxGetMousePosition());
+    return true;
+}
+
+void TankInput::OpenMenuAt(const wxPoint& screenPoint) {
+    if (!menu_) {
+        // The chosen entry takes the route of any menu command, through the frame.
+        menu_ = new IconMenu(&window_, [this](int commandId) {
+            window_.GetParent()->GetEventHandler()->QueueEvent(
+                new wxCommandEvent(wxEVT_MENU, commandId));
+        });
+    }
+    menu_->OpenAt(screenPoint);
+}
+
+bool TankInput::CloseMenu() {
+    if (!menu_ || !menu_->IsShown()) return false;
+    menu_->Close();
+    return true;
+}
+
+void TankInput::UpdateCursor() {
+    const std::optional<int> id = ModeCursorId(scene_.Mode(), scene_.Pointer().buttonDown);
+    if (!id || id == shownCursorId_) return;
+    auto cursor = cursors_.find(*id);
+    if (cursor == cursors_.end()) cursor = cursors_.emplace(*id, ModeCursor(*id)).first;
+    window_.SetCursor(cursor->second);
+    shownCursorId_ = id;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <map>
+#include <optional>
+
+#include <wx/cursor.h>
+#include <wx/event.h>
+
+class AquariumScene;
+class IconMenu;
+class wxWindow;
+
+// The pointer and the menu keys over the tank's window: the left button and
+// motion go to the scene, the right button (or the Menu key, or Shift+F10)
+// opens the right-click menu, and the cursor follows the mode. A click while
+// the menu is open only closes it.
+class TankInput {
+  public:
+    // Binds the window's mouse events; both must outlive this object's use.
+    TankInput(wxWindow& window, AquariumScene& scene);
+
+    // While the menu is open it takes every key. True when the key was taken.
+    bool HandleMenuKey(const wxKeyEvent& event);
+    // Shows the cursor of the mode, pressed while the button is down; modes
+    // without a cursor of their own leave the one that shows.
+    void UpdateCursor();
+
+  private:
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
+    void OnMouseMove(wxMouseEvent& event);
+    void OnRightDown(wxMouseEvent& event);
+    void OpenMenuAt(const wxPoint& screenPoint);
+    bool CloseMenu();
+
+    wxWindow& window_;
+    AquariumScene& scene_;
+    IconMenu* menu_ = nullptr;  // made on first use, a child of the window
+    std::map<int, wxCursor> cursors_;
+    std::optional<int> shownCursorId_;
+};
