@@ -79,3 +79,22 @@ TEST(PopupMenu, ExitEndsTheProgramWithStatusZeroAfterTearingTheSceneDownOnce) {
     EXPECT_EQ(menu.app.WaitForExit(menu.pid, 15000), 0) << menu.app.Output();
     EXPECT_EQ(menu.app.TraceLines(), std::vector<std::string>{"DestroyScene"});
 }
+
+TEST(PopupMenu, TheMenuKeysOpenItAtThePointerAndTheArrowsAndEnterChoose) {
+    XServer server(1024, 768);
+    AppSession app(server);
+    const pid_t pid = app.Start();
+    ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
+    app.TakeKeyboard();
+    app.RunOnDisplay("xdotool mousemove " + At(kLeft, kTop) + " key Menu");
+    ASSERT_TRUE(WaitForScreen(server, MenuShown)) << app.Output();
+    app.RunOnDisplay("xdotool key Escape");
+    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) { return !MenuShown(s); }));
+    app.RunOnDisplay("xdotool key shift+F10");
+    ASSERT_TRUE(WaitForScreen(server, MenuShown));
+    // Up from no entry lands on the last one, Exit.
+    app.RunOnDisplay("xdotool key Up");
+    EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) { return Highlighted(s, 8); }));
+    app.RunOnDisplay("xdotool key Return");
+    EXPECT_EQ(app.WaitForExit(pid, 15000), 0) << app.Output();
+}
