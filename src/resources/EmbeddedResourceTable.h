@@ -4,12 +4,25 @@
 #include <cstdint>
 #include <optional>
 
-// The scrambled bytes of one embedded resource, linked into the program.
+// The bytes of one embedded resource, linked into the program.
 struct EmbeddedBlob {
     const std::uint8_t* data;
     std::size_t size;
 };
 
-// Looks up resource `id` of type "RCAD"; nothing when the program carries no
-// such resource.
+// The kinds of embedded resource. Each numbers its own resources, so an icon
+// and a cursor may share an id with an "RCAD" picture. The values are the ones
+// the resource packer writes into the table.
+enum class ResourceType : std::int64_t {
+    kRcad = 0,    // scrambled pictures and the tune, unpacked to files
+    kIcon = 1,    // popup menu icons, plain PNG
+    kCursor = 2,  // mode cursors, plain PNG
+};
+
+// Looks up resource `id` of type "RCAD" (scrambled bytes); nothing when the
+// program carries no such resource.
 std::optional<EmbeddedBlob> FindEmbeddedResource(int id);
+
+// Looks up resource `id` of `type`; nothing when the program carries no such
+// resource.
+std::optional<EmbeddedBlob> FindEmbeddedResource(ResourceType type, int id);

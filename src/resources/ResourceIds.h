@@ -7,3 +7,9 @@ constexpr int kBubbleResourceId = 166;           // "Particle1", 32 x 32, LoadTe
 constexpr int kMusicResourceId = 227;            // "Music", a looping WAV file
 constexpr int kFirstFishSkinResourceId = 10000;  // + species 0..9: "fish0".."fish9", 128 x 64
 constexpr int kFoodPelletResourceId = 10017;     // "fish17", 64 x 64, LoadTextureBMP
+
+// The popup menu's icons (type "ICON") and the mode cursors (type "CURSOR"):
+// 32 x 32 PNG files with alpha, stored plain. Each type numbers its own
+// resources, so cursor 154 is not the background picture.
+inline constexpr int kMenuIconIds[] = {137, 133, 160, 134, 135, 180, 253, 232, 175};
+inline constexpr int kModeCursorIds[] = {154, 155, 158, 159, 163, 164, 167, 177, 169, 178};

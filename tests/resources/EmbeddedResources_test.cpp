@@ -2,7 +2,9 @@
 
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "resources/BitmapBytes.h"
 #include "resources/BitmapFile.h"
@@ -68,4 +70,34 @@ TEST_F(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
         EXPECT_FALSE(std::filesystem::exists(path));
     });
     EXPECT_TRUE(DirectoryIsEmpty());
+}
+
+// The menu art is linked plain, in numberings of its own: cursor 154 is not the
+// background picture. Decoding is checked by MenuArtwork_gltest.cpp.
+TEST(MenuArt, EveryIconAndCursorIsA32By32RgbaPngOfItsOwnType) {
+    const auto background = FindEmbeddedResource(kBackgroundResourceId);
+    ASSERT_TRUE(background);
+    const struct {
+        ResourceType type;
+        std::vector<int> ids;
+    } kinds[] = {
+        {ResourceType::kIcon, std::vector<int>(std::begin(kMenuIconIds), std::end(kMenuIconIds))},
+        {ResourceType::kCursor,
+         std::vector<int>(std::begin(kModeCursorIds), std::end(kModeCursorIds))}};
+    for (const auto& kind : kinds) {
+        for (int id : kind.ids) {
+            const auto blob = FindEmbeddedResource(kind.type, id);
+            ASSERT_TRUE(blob) << id;
+            ASSERT_GT(blob->size, 33u) << id;
+            const Bytes png(blob->data, blob->data + blob->size);
+            EXPECT_EQ(std::memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0) << id;
+            EXPECT_EQ(std::memcmp(png.data() + 12, "IHDR", 4), 0) << id;
+            EXPECT_EQ(png[19], 32) << id;  // width and height, big-endian
+            EXPECT_EQ(png[23], 32) << id;
+            EXPECT_EQ(png[25], 6) << id;  // red, green, blue and alpha
+            EXPECT_NE(blob->data, background->data) << id;
+        }
+    }
+    EXPECT_FALSE(FindEmbeddedResource(ResourceType::kIcon, kBackgroundResourceId));
+    EXPECT_FALSE(FindEmbeddedResource(ResourceType::kCursor, kMusicResourceId));
 }

@@ -109,23 +109,35 @@ bool WriteBitmap24(const Canvas& canvas, const std::string& path) {
     return WriteFile(out, path);
 }
 
-bool WritePng(const Canvas& canvas, const std::string& path) {
-    const int width = canvas.Width();
-    const Bytes rgb = canvas.ToRgb8();
+namespace {
+// `pixels` holds `channels` bytes a pixel, top row first: 3 for RGB, 4 for RGBA.
+bool WritePngPixels(const Bytes& pixels, int width, int height, int channels,
+                    const std::string& path) {
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * channels;
     Bytes raw;
-    raw.reserve(rgb.size() + canvas.Height());
-    for (int y = 0; y < canvas.Height(); ++y) {
+    raw.reserve(pixels.size() + height);
+    for (int y = 0; y < height; ++y) {
         raw.push_back(0);  // filter: none
-        const auto row = rgb.begin() + static_cast<std::ptrdiff_t>(y) * width * 3;
-        raw.insert(raw.end(), row, row + width * 3);
+        const auto row = pixels.begin() + static_cast<std::ptrdiff_t>(y * rowBytes);
+        raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
     }
     Bytes header;
     PutU32BigEndian(header, static_cast<std::uint32_t>(width));
-    PutU32BigEndian(header, static_cast<std::uint32_t>(canvas.Height()));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, no interlace
+    PutU32BigEndian(header, static_cast<std::uint32_t>(height));
+    const std::uint8_t colourType = channels == 4 ? 6 : 2;  // RGBA or RGB
+    header.insert(header.end(), {8, colourType, 0, 0, 0});  // 8 bits, no interlace
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutPngChunk(out, "IHDR", header);
     PutPngChunk(out, "IDAT", StoredZlib(raw));
     PutPngChunk(out, "IEND", {});
     return WriteFile(out, path);
+}
+}  // namespace
+
+bool WritePng(const Canvas& canvas, const std::string& path) {
+    return WritePngPixels(canvas.ToRgb8(), canvas.Width(), canvas.Height(), 3, path);
+}
+
+bool WritePng(const RgbaCanvas& canvas, const std::string& path) {
+    return WritePngPixels(canvas.ToRgba8(), canvas.Width(), canvas.Height(), 4, path);
 }

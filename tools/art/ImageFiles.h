@@ -11,3 +11,6 @@ bool WriteBitmap24(const Canvas& canvas, const std::string& path);
 
 // Writes the canvas as an 8-bit RGB PNG (stored, uncompressed deflate blocks).
 bool WritePng(const Canvas& canvas, const std::string& path);
+
+// Writes the picture as an 8-bit RGBA PNG (stored, uncompressed deflate blocks).
+bool WritePng(const RgbaCanvas& canvas, const std::string& path);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-void FillShape(Canvas& canvas, int x0, int y0, int x1, int y1,
-               const std::function<float(float x, float y)>& distance,
-               const std::function<Rgb(float x, float y)>& colour, float opacity) {
+namespace {
+template <typename AnyCanvas>
+void FillShapeOn(AnyCanvas& canvas, int x0, int y0, int x1, int y1,
+                 const std::function<float(float x, float y)>& distance,
+                 const std::function<Rgb(float x, float y)>& colour, float opacity) {
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
     x1 = std::min(x1, canvas.Width());
@@ -18,6 +20,19 @@ void FillShape(Canvas& canvas, int x0, int y0, int x1, int y1,
             if (coverage > 0.0f) canvas.Blend(x, y, colour(px, py), coverage * opacity);
         }
     }
+}
+}  // namespace
+
+void FillShape(Canvas& canvas, int x0, int y0, int x1, int y1,
+               const std::function<float(float x, float y)>& distance,
+               const std::function<Rgb(float x, float y)>& colour, float opacity) {
+    FillShapeOn(canvas, x0, y0, x1, y1, distance, colour, opacity);
+}
+
+void FillShape(RgbaCanvas& canvas, int x0, int y0, int x1, int y1,
+               const std::function<float(float x, float y)>& distance,
+               const std::function<Rgb(float x, float y)>& colour, float opacity) {
+    FillShapeOn(canvas, x0, y0, x1, y1, distance, colour, opacity);
 }
 
 float EllipseDistance(float x, float y, float cx, float cy, float rx, float ry) {
@@ -36,6 +51,28 @@ float CapsuleDistance(float x, float y, float ax, float ay, float bx, float by, 
     const float ex = x - (ax + dx * t);
     const float ey = y - (ay + dy * t);
     return std::sqrt(ex * ex + ey * ey) - radius;
+}
+
+float BoxDistance(float x, float y, float cx, float cy, float hx, float hy, float radius) {
+    const float qx = std::fabs(x - cx) - (hx - radius);
+    const float qy = std::fabs(y - cy) - (hy - radius);
+    const float outside = std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f));
+    return outside + std::min(std::max(qx, qy), 0.0f) - radius;
+}
+
+float PolygonDistance(float x, float y, const std::vector<Point>& corners) {
+    // Nearest edge for the size, crossings of a ray to the right for the sign.
+    float nearest = 1e30f;
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Point& a = corners[i];
+        const Point& b = corners[j];
+        nearest = std::min(nearest, CapsuleDistance(x, y, a.x, a.y, b.x, b.y, 0.0f));
+        if ((a.y > y) != (b.y > y) && x < a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y)) {
+            inside = !inside;
+        }
+    }
+    return inside ? -nearest : nearest;
 }
 
 float SmoothStep(float edge0, float edge1, float x) {

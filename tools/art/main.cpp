@@ -1,13 +1,16 @@
 // velmar_paint: paints the aquarium's artwork.
 //   velmar_paint --assets DIR          writes every bitmap the program embeds into DIR
 //   velmar_paint --contact-sheet FILE  writes a PNG of all the artwork to look at
+//   velmar_paint --menu-sheet FILE     writes a PNG of the menu icons and cursors
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "art/ContactSheet.h"
 #include "art/ImageFiles.h"
+#include "art/MenuArt.h"
 #include "art/Painters.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 bool WriteAssets(const std::string& dir) {
@@ -19,6 +22,12 @@ bool WriteAssets(const std::string& dir) {
                            dir + "/fish" + std::to_string(species) + ".bmp") &&
              ok;
     }
+    for (int id : kMenuIconIds) {
+        ok = WritePng(PaintMenuIcon(id), dir + "/icon" + std::to_string(id) + ".png") && ok;
+    }
+    for (int id : kModeCursorIds) {
+        ok = WritePng(PaintModeCursor(id), dir + "/cursor" + std::to_string(id) + ".png") && ok;
+    }
     return ok;
 }
 }  // namespace
@@ -28,8 +37,12 @@ int main(int argc, char** argv) {
         if (WriteAssets(argv[2])) return 0;
     } else if (argc == 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
         if (WritePng(PaintContactSheet(), argv[2])) return 0;
+    } else if (argc == 3 && std::strcmp(argv[1], "--menu-sheet") == 0) {
+        if (WritePng(PaintMenuSheet(), argv[2])) return 0;
     } else {
-        std::fprintf(stderr, "usage: %s --assets DIR | --contact-sheet FILE.png\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s --assets DIR | --contact-sheet FILE.png | --menu-sheet FILE.png\n",
+                     argv[0]);
         return 2;
     }
     std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);

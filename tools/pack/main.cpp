@@ -1,18 +1,23 @@
-// velmar_pack: scrambles the assets and writes the assembler file that links
-// them into the program as the resource table of type "RCAD".
-//   velmar_pack OUT.S BLOB_DIR ID=FILE...
-// Each FILE is scrambled to BLOB_DIR/rcad_ID.bin; OUT.S includes those blobs
-// and lists (id, address, size) rows for EmbeddedResourceTable.cpp.
+// velmar_pack: writes the assembler file that links the assets into the
+// program as its resource table.
+//   velmar_pack OUT.S BLOB_DIR [TYPE:]ID=FILE...
+// Without a type, FILE is a resource of type "RCAD": it is scrambled to
+// BLOB_DIR/rcad_ID.bin and that blob is linked. With ICON: or CURSOR: it is
+// linked as it is, in that type's own numbering. OUT.S lists (type, id,
+// address, size) rows for EmbeddedResourceTable.cpp.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "resources/EmbeddedResourceTable.h"
 #include "resources/ResourceScrambling.h"
 
 namespace {
 struct Entry {
+    ResourceType type;
     long id;
     std::string blobPath;
 };
@@ -29,31 +34,62 @@ bool ScrambleInto(const std::string& from, const std::string& to) {
     return static_cast<bool>(out);
 }
 
+std::string Label(const Entry& e) {
+    const char* prefix = e.type == ResourceType::kIcon     ? ".Licon_"
+                         : e.type == ResourceType::kCursor ? ".Lcursor_"
+                                                           : ".Lrcad_";
+    return prefix + std::to_string(e.id);
+}
+
 std::string Assembler(const std::vector<Entry>& entries) {
-    std::string s = "# Written by velmar_pack: the embedded resources of type \"RCAD\".\n";
-    s += "    .section .rodata.velmar_rcad,\"a\"\n";
+    std::string s = "# Written by velmar_pack: the embedded resources.\n";
+    s += "    .section .rodata.velmar_resources,\"a\"\n";
     for (const Entry& e : entries) {
-        const std::string label = ".Lrcad_" + std::to_string(e.id);
+        const std::string label = Label(e);
         s += "    .balign 16\n" + label + ":\n    .incbin \"" + e.blobPath + "\"\n" + label +
              "_end:\n";
     }
-    s += "    .section .data.rel.ro.velmar_rcad,\"aw\"\n    .balign 8\n";
-    s += "    .globl velmar_rcad_table\nvelmar_rcad_table:\n";
+    s += "    .section .data.rel.ro.velmar_resources,\"aw\"\n    .balign 8\n";
+    s += "    .globl velmar_resource_table\nvelmar_resource_table:\n";
     for (const Entry& e : entries) {
-        const std::string label = ".Lrcad_" + std::to_string(e.id);
-        s += "    .quad " + std::to_string(e.id) + ", " + label + ", " + label + "_end - " + label +
-             "\n";
+        const std::string label = Label(e);
+        s += "    .quad " + std::to_string(static_cast<long>(e.type)) + ", " +
+             std::to_string(e.id) + ", " + label + ", " + label + "_end - " + label + "\n";
     }
-    s += "    .globl velmar_rcad_count\nvelmar_rcad_count:\n    .quad " +
+    s += "    .globl velmar_resource_count\nvelmar_resource_count:\n    .quad " +
          std::to_string(entries.size()) + "\n";
     s += "    .section .note.GNU-stack,\"\",@progbits\n";
     return s;
+}
+
+// "ICON:137" -> icon 137; "154" -> RCAD 154. False for an unknown type.
+bool ParseKey(const std::string& key, ResourceType& type, long& id) {
+    const std::size_t colon = key.find(':');
+    type = ResourceType::kRcad;
+    if (colon != std::string::npos) {
+        const std::string name = key.substr(0, colon);
+        if (name == "ICON") {
+            type = ResourceType::kIcon;
+        } else if (name == "CURSOR") {
+            type = ResourceType::kCursor;
+        } else if (name != "RCAD") {
+            return false;
+        }
+    }
+    const std::string number = colon == std::string::npos ? key : key.substr(colon + 1);
+    std::size_t used = 0;
+    try {
+        id = std::stol(number, &used);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return used == number.size();
 }
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s OUT.S BLOB_DIR ID=FILE...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.S BLOB_DIR [ICON:|CURSOR:]ID=FILE...\n", argv[0]);
         return 2;
     }
     const std::string blobDir = argv[2];
@@ -61,17 +97,33 @@ int main(int argc, char** argv) {
     for (int i = 3; i < argc; ++i) {
         const std::string arg = argv[i];
         const std::size_t equals = arg.find('=');
-        if (equals == std::string::npos) {
-            std::fprintf(stderr, "%s: expected ID=FILE, got %s\n", argv[0], argv[i]);
+        Entry entry{};
+        if (equals == std::string::npos || !ParseKey(arg.substr(0, equals), entry.type, entry.id)) {
+            std::fprintf(stderr, "%s: expected [ICON:|CURSOR:]ID=FILE, got %s\n", argv[0], argv[i]);
             return 2;
         }
-        const long id = std::stol(arg.substr(0, equals));
-        const std::string blob = blobDir + "/rcad_" + std::to_string(id) + ".bin";
-        if (!ScrambleInto(arg.substr(equals + 1), blob)) {
-            std::fprintf(stderr, "%s: cannot pack %s\n", argv[0], argv[i]);
-            return 1;
+        for (const Entry& other : entries) {
+            if (other.type == entry.type && other.id == entry.id) {
+                std::fprintf(stderr, "%s: %s packed twice\n", argv[0], argv[i]);
+                return 2;
+            }
         }
-        entries.push_back({id, blob});
+        const std::string file = arg.substr(equals + 1);
+        if (entry.type == ResourceType::kRcad) {
+            entry.blobPath = blobDir + "/rcad_" + std::to_string(entry.id) + ".bin";
+            if (!ScrambleInto(file, entry.blobPath)) {
+                std::fprintf(stderr, "%s: cannot pack %s\n", argv[0], argv[i]);
+                return 1;
+            }
+        } else {
+            // Linked plain: only the scrambled pictures are unpacked to files.
+            if (!std::ifstream(file, std::ios::binary)) {
+                std::fprintf(stderr, "%s: cannot pack %s\n", argv[0], argv[i]);
+                return 1;
+            }
+            entry.blobPath = file;
+        }
+        entries.push_back(entry);
     }
     std::ofstream out(argv[1], std::ios::trunc);
     out << Assembler(entries);

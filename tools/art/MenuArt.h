@@ -1,0 +1,19 @@
+#pragma once
+
+#include "art/Canvas.h"
+
+// The popup menu's icons and the mode cursors, 32 x 32 with alpha, by the
+// resource ids of resources/ResourceIds.h.
+constexpr int kMenuArtSize = 32;
+
+// Menu icon `id`; fully transparent for an id that has no icon.
+RgbaCanvas PaintMenuIcon(int id);
+
+// Mode cursor `id`, drawn for a hot spot at the top-left corner and ringed
+// with a thin dark outline so it shows over the water; fully transparent for
+// an id that has no cursor.
+RgbaCanvas PaintModeCursor(int id);
+
+// The icons at 32 and 24 pixels on the menu's colours and the cursors on water
+// and on white, each also enlarged, to look at.
+Canvas PaintMenuSheet();
