@@ -1,5 +1,7 @@
 #include "app/MainFrame.h"
 
+#include "fish/FishSettingsDlg.h"
+#include "interaction/CommandIds.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
@@ -16,7 +18,7 @@ CMainFrame::CMainFrame()
         return;
     }
     scene_ = std::make_unique<AquariumScene>();
-    view_ = new CAquariumView(this, *scene_);
+    view_ = new CAquariumView(this, *scene_, [this](int commandId) { ShowDialog(commandId); });
 }
 
 // The view draws the scene until it goes, so it goes first.
@@ -52,4 +54,13 @@ void CMainFrame::OnCharHook(wxKeyEvent& event) {
 void CMainFrame::OnSetFocus(wxFocusEvent& event) {
     if (view_) view_->SetFocus();
     event.Skip();
+}
+
+// Modal: the tank fills and empties behind it as the counts change.
+void CMainFrame::ShowDialog(int commandId) {
+    if (commandId != kCommandAddDeleteFish) return;
+    CFishSettingsDlg dialog(this, [this](const std::array<int, kSpeciesCount>& counts) {
+        scene_->SetSpeciesCounts(counts);
+    });
+    dialog.ShowModal();
 }

@@ -26,6 +26,8 @@ class CMainFrame : public wxFrame {
     bool TryBefore(wxEvent& event) override;
     void OnCharHook(wxKeyEvent& event);
     void OnSetFocus(wxFocusEvent& event);
+    // The dialogs of the menu's commands 1034, 1050 and 1052.
+    void ShowDialog(int commandId);
 
     // Each fish and food pellet draws from the random stream as the scene is
     // built, after the temporary-path check and before the view's set-up.

@@ -59,6 +59,10 @@ class AquariumScene {
     const TankBounds& Tank() const { return tankBounds_; }
     const AquariumSettings& Settings() const { return settings_; }
     const std::array<int, kSpeciesCount>& SpeciesCounts() const { return settings_.fishCounts; }
+    // The Fish Settings dialog's counts, swum from the next frame on.
+    void SetSpeciesCounts(const std::array<int, kSpeciesCount>& counts) {
+        settings_.fishCounts = counts;
+    }
     int RevealCount() const { return revealCount_; }
     const std::array<Fish, kSchoolSlots>& School() const { return fish_; }
     std::array<Fish, kSchoolSlots>& School() { return fish_; }

@@ -20,14 +20,15 @@ const char* const kAppTitle = "VelmarScr";
 constexpr int kFrameTimerPeriodMs = 1;
 }  // namespace
 
-CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene)
-    : CAquariumView(parent, scene, ChooseSceneVisual()) {}
+CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog)
+    : CAquariumView(parent, scene, std::move(openDialog), ChooseSceneVisual()) {}
 
-CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene,
+CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog,
                              const std::optional<wxGLAttributes>& visual)
     : wxGLCanvas(parent, visual ? *visual : DefaultVisual(), wxID_ANY, wxDefaultPosition,
                  wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       scene_(scene),
+      openDialog_(std::move(openDialog)),
       frameTimer_(this),
       pixelFormatFound_(visual.has_value()),
       input_(*this, scene) {
@@ -102,10 +103,12 @@ bool CAquariumView::HandleCommand(int commandId) {
         case kCommandExit:
             DestroyScene();
             ExitProcessNow(0);
-        // Once their dialogs have been shown, the user is back in Catch mode.
+        // The frames go on meanwhile, in the dialog's mode; once it has been
+        // shown the user is back in Catch mode.
         case kCommandAddDeleteFish:
         case kCommandCustomMusic:
         case kCommandCustomBackground:
+            if (openDialog_) openDialog_(commandId);
             scene_.SetMode(kCommandCatch);
             input_.UpdateCursor();
             return true;

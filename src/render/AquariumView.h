@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,8 +17,12 @@ class SceneRenderer;
 // of the scene on every tick; input goes on to the scene.
 class CAquariumView : public wxGLCanvas {
   public:
+    // Shows the dialog of command 1034, 1050 or 1052 and returns once it is
+    // dealt with (at once for a modeless one).
+    using DialogOpener = std::function<void(int commandId)>;
+
     // The scene outlives the view: the frame owns both.
-    CAquariumView(wxWindow* parent, AquariumScene& scene);
+    CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog);
     ~CAquariumView() override;
 
     // The one-time set-up: context, renderer, then the tank (SetUpTank). Runs
@@ -41,7 +46,7 @@ class CAquariumView : public wxGLCanvas {
     const AquariumScene& Scene() const { return scene_; }
 
   private:
-    CAquariumView(wxWindow* parent, AquariumScene& scene,
+    CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog,
                   const std::optional<wxGLAttributes>& visual);
     void SetUp();
     bool SetupPixelFormat();
@@ -53,6 +58,7 @@ class CAquariumView : public wxGLCanvas {
     void OnKeyDown(wxKeyEvent& event);
 
     AquariumScene& scene_;
+    DialogOpener openDialog_;
     std::unique_ptr<wxGLContext> context_;
     std::unique_ptr<SceneRenderer> renderer_;
     wxTimer frameTimer_;
