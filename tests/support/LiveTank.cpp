@@ -1,6 +1,7 @@
 #include "support/LiveTank.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -73,6 +74,17 @@ void LiveTank::SendCommand(int commandId) {
 void LiveTank::RunOnDisplay(const std::string& command) const {
     const std::string full = "DISPLAY=" + server_.Display() + " " + command + " 2>/dev/null";
     if (std::system(full.c_str()) != 0) ADD_FAILURE() << command;
+}
+
+std::string LiveTank::Output(const std::string& command) const {
+    const std::string full = "DISPLAY=" + server_.Display() + " " + command + " 2>/dev/null";
+    std::string output;
+    if (std::FILE* pipe = popen(full.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+        pclose(pipe);
+    }
+    return output;
 }
 
 void LiveTank::MovePointer(int x, int y) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <future>
 #include <string>
@@ -42,12 +43,16 @@ class LiveTank {
     // The client pixel over the world point (x, y) of the fish layer, as the
     // frame's camera shows it.
     PointerPos PixelOf(float x, float y) const;
+    // A shell command run against the tank's display, such as xdotool; Output
+    // returns what it printed.
+    void RunOnDisplay(const std::string& command) const;
+    std::string Output(const std::string& command) const;
     const XServer& Server() const { return server_; }
+    std::filesystem::path SettingsPath() const { return home_.Path() / "velmar" / "VelmarSet.ini"; }
 
   private:
     void OnUiThread(const std::function<void()>& work);
     const AquariumScene& Scene() const;
-    void RunOnDisplay(const std::string& command) const;
 
     XServer server_;
     TempDir home_;

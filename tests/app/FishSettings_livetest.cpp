@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "fish/FishSchool.h"
+#include "interaction/CommandIds.h"
+#include "render/AquariumScene.h"
+#include "settings/SettingsTestFiles.h"
+#include "support/LiveTank.h"
+#include "support/ScreenCapture.h"
+
+TEST(FishSettingsDialog, ClearThenTwoAddsOnSpecies3LeaveTwoFishOfIt) {
+    LiveTank tank(1024, 768, "[Fish Number]\nFish0=5\nFish3=7\nFish9=4\n");
+    tank.Run([](LiveTank& tank) {
+        tank.ChooseFromMenu(100, 100, 5);  // "  Add/Delete Fish"
+        std::string dialog;
+        for (int waited = 0; waited < 10000 && dialog.empty(); waited += 100) {
+            dialog =
+                tank.Output("xdotool search --name '^Fish Settings - Velmar Screensaver 1.0$'");
+            if (dialog.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        ASSERT_FALSE(dialog.empty());
+        dialog = dialog.substr(0, dialog.find('\n'));
+        // Species 3 is the fourth picture of the first row.
+        tank.RunOnDisplay("xdotool mousemove --window " + dialog + " 350 45 click 1 key c a a");
+        using Counts = std::array<int, kSpeciesCount>;
+        EXPECT_TRUE(tank.WaitFor(
+            [](auto& s) { return s.SpeciesCounts() == Counts{0, 0, 0, 2, 0, 0, 0, 0, 0, 0}; },
+            10000));
+        SaveScreenshot(tank.Server().Display(), "fish-settings.png");
+        tank.RunOnDisplay("xdotool key Escape");
+        EXPECT_TRUE(tank.WaitFor([](auto& s) { return s.Mode() == kCommandCatch; }, 10000));
+        const std::string file = ReadTextFile(tank.SettingsPath());
+        EXPECT_NE(file.find("Fish3=2"), std::string::npos) << file;
+        EXPECT_NE(file.find("Fish0=0"), std::string::npos) << file;
+        const auto swimming = tank.Read<std::array<int, 2>>([](auto& s) {
+            const SpeciesRanges ranges = SpeciesRangesFor(s.SpeciesCounts());
+            return std::array<int, 2>{ranges.total, SpeciesOfSlot(ranges, 1)};
+        });
+        EXPECT_EQ(swimming, (std::array<int, 2>{2, 3}));
+    });
+}
