@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // One track at a time, times in milliseconds: what the play list asks of a
 // media engine. The program's engine is libmpv (MpvPlayer); tests use a fake.
@@ -32,8 +34,9 @@ class MediaPlayer {
 class TunePlayer {
   public:
     virtual ~TunePlayer() = default;
-    // Loops the wave file at `path` at `volume` (0..65535 on both channels).
-    // The engine has read the file when this returns, so it may be deleted.
-    virtual void StartLooping(const std::string& path, int volume) = 0;
+    // Loops the wave file held in `wav` at `volume` (0..65535, the same on
+    // both channels), from the start. Nothing it leaves on disk outlives the
+    // playback.
+    virtual void StartLooping(const std::vector<std::uint8_t>& wav, int volume) = 0;
     virtual void Stop() = 0;
 };
