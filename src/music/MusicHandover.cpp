@@ -1,0 +1,22 @@
+#include "music/MusicHandover.h"
+
+#include <algorithm>
+
+#include "music/MediaPlayer.h"
+
+void MusicHandover::AfterFrame() {
+    if (customMusicActive_) {
+        builtinMusicRestartPending_ = true;
+        // Stopping is asked of the engine only when there is something to stop.
+        if (tuneStarted_) tune_.Stop();
+        tuneStarted_ = false;
+    } else if (builtinMusicRestartPending_) {
+        tune_.StartLooping(tuneWav_(), TuneVolume(attenuation_));
+        tuneStarted_ = true;
+        builtinMusicRestartPending_ = false;
+    }
+}
+
+int TuneVolume(int attenuation) {
+    return 65535 - std::clamp(attenuation, 0, 65535);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class TunePlayer;
+
+// Keeps the built-in tune and the user's own music apart. After every frame:
+// while the user's music is on the tune is silenced and marked to start again;
+// once it is off the tune starts, once. Both flags start raised, so the tune
+// waits for the Custom Music dialog's first word.
+class MusicHandover {
+  public:
+    // `tuneWav` gives the tune's wave file when it is to start.
+    MusicHandover(TunePlayer& tune, std::function<std::vector<std::uint8_t>()> tuneWav)
+        : tune_(tune), tuneWav_(std::move(tuneWav)) {}
+
+    // The "On/Off" box, copied every 200 ms.
+    void SetCustomMusicActive(bool on) { customMusicActive_ = on; }
+    // The "YINLIANG" setting: 0 loudest, 65535 silent.
+    void SetTuneAttenuation(int attenuation) { attenuation_ = attenuation; }
+
+    void AfterFrame();
+
+  private:
+    TunePlayer& tune_;
+    std::function<std::vector<std::uint8_t>()> tuneWav_;
+    bool customMusicActive_ = true;
+    bool builtinMusicRestartPending_ = true;
+    bool tuneStarted_ = false;
+    int attenuation_ = 32767;
+};
+
+// The level the tune plays at for a "YINLIANG" setting, 0..65535, the same on
+// both channels.
+int TuneVolume(int attenuation);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "music/CustomMusicSettings.h"
+
+class MediaPlayer;
+
+// The user's own music without a window: the rows of the list, the selected
+// row, the "On/Off" box, the play mode, and the engine's track choice and
+// playback. The Custom Music dialog shows this state and sends its controls'
+// actions here.
+class PlayList {
+  public:
+    enum PlayMode { kRepeatOne = 0, kRepeatAll = 1, kRandom = 2 };
+    static constexpr int kNoRow = -1;
+
+    explicit PlayList(MediaPlayer& player) : player_(player) {}
+
+    // The rows, each a file's full path, in list order.
+    const std::vector<std::string>& Rows() const { return rows_; }
+    void AddRow(const std::string& path) { rows_.push_back(path); }
+    // Deletes the selected row and opens the next track. False (nothing
+    // changes) when no row is selected.
+    bool RemoveSelectedRow();
+    void RemoveAllRows();
+
+    int SelectedRow() const { return selectedRow_; }
+    void SelectRow(int row);
+    bool OwnMusicOn() const { return ownMusicOn_; }
+    PlayMode Mode() const { return mode_; }
+    void SetMode(PlayMode mode) { mode_ = mode; }
+    bool Playing() const { return playState_ == kPlaying; }
+    int CurrentIndex() const { return currentIndex_; }
+    // The row painted as playing.
+    int HighlightedIndex() const { return highlightedIndex_; }
+    int Volume() const { return volume_; }
+
+    // The controls.
+    void Play();
+    void Stop() { StopPlayback(); }
+    void ClickRow(int row);
+    void SetOwnMusic(bool on);
+    void SetVolume(int volume);
+
+    // The list as the settings file keeps it. Restoring a list with rows and
+    // "OwnMusic" on starts playing it.
+    void Restore(const CustomMusicSettings& settings);
+    CustomMusicSettings Saved() const;
+
+    // Every 200 ms: at the end of a track the next one starts.
+    void Tick();
+
+    // Chooses a row by the mode (the selected row when there is one, else by
+    // the mode while playing; 0, `defaultIndex` or a random row when not) and
+    // opens it, paused at 0; a track that cannot be played stops playback.
+    void SelectNextTrack(int defaultIndex, bool useSelection);
+    void StartPlayback();
+    void StopPlayback();
+
+  private:
+    enum PlayState { kPlaying = 0, kNotStarted = 1, kStopped = 2 };
+    int ChooseRow(int defaultIndex, bool useSelection) const;
+
+    MediaPlayer& player_;
+    std::vector<std::string> rows_;
+    int selectedRow_ = kNoRow;
+    bool ownMusicOn_ = false;
+    PlayMode mode_ = kRepeatOne;
+    PlayState playState_ = kNotStarted;
+    int currentIndex_ = kNoRow;
+    int highlightedIndex_ = kNoRow;
+    int volume_ = 1000;
+};

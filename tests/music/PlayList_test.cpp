@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "music/MediaPlayer.h"
+#include "music/MusicHandover.h"
+#include "music/PlayList.h"
+#include "platform/Random.h"
+#include "settings/ProfileText.h"
+
+namespace {
+// An engine whose tracks last 1000 ms; names containing "bad" cannot be played.
+class FakePlayer : public MediaPlayer {
+  public:
+    void SetFile(const std::string& path) override { file_ = path; }
+    void Open() override {
+        opened.push_back(file_);
+        position_ = 0;
+    }
+    bool CanPlay() const override {
+        return !file_.empty() && file_.find("bad") == std::string::npos;
+    }
+    void Play() override { playing = true; }
+    void Stop() override { playing = false; }
+    void Close() override {}
+    void Seek(int positionMs) override { position_ = positionMs; }
+    int GetPosition() const override { return position_; }
+    int GetLength() const override { return CanPlay() ? 1000 : 0; }
+    void SetVolume(int volume) override { volume_ = std::clamp(volume, 0, 1000); }
+    int Volume() const override { return volume_; }
+
+    void PlayToTheEnd() { position_ = GetLength(); }
+    std::vector<std::string> opened;
+    bool playing = false;
+
+  private:
+    std::string file_;
+    int position_ = 0;
+    int volume_ = 1000;
+};
+
+class FakeTune : public TunePlayer {
+  public:
+    void StartLooping(const std::vector<std::uint8_t>&, int volume) override {
+        starts.push_back(volume);
+    }
+    void Stop() override { ++stops; }
+    std::vector<int> starts;
+    int stops = 0;
+};
+
+PlayList ListOf(FakePlayer& player, std::vector<std::string> rows, PlayList::PlayMode mode) {
+    PlayList list(player);
+    for (const std::string& row : rows) list.AddRow(row);
+    list.SetMode(mode);
+    return list;
+}
+
+// Plays `tracks` ends of track and returns the rows opened.
+std::vector<std::string> TracksAfter(PlayList& list, FakePlayer& player, int tracks) {
+    for (int i = 0; i < tracks; ++i) {
+        player.PlayToTheEnd();
+        list.Tick();
+    }
+    return player.opened;
+}
+}  // namespace
+
+TEST(PlayList, EachModeChoosesTheNextTrackAtTheEndOfOne) {
+    using Rows = std::vector<std::string>;
+    FakePlayer one;
+    PlayList repeatOne = ListOf(one, {"a", "b", "c"}, PlayList::kRepeatOne);
+    repeatOne.Play();
+    EXPECT_EQ(TracksAfter(repeatOne, one, 2), (Rows{"a", "a", "a"}));
+
+    FakePlayer all;
+    PlayList repeatAll = ListOf(all, {"a", "b", "c"}, PlayList::kRepeatAll);
+    repeatAll.SelectRow(1);
+    repeatAll.Play();
+    EXPECT_EQ(TracksAfter(repeatAll, all, 3), (Rows{"b", "c", "a", "b"}));
+
+    FakePlayer random;
+    PlayList single = ListOf(random, {"only"}, PlayList::kRandom);
+    single.Play();
+    EXPECT_EQ(TracksAfter(single, random, 3), (Rows(4, "only")));
+    EXPECT_EQ(single.HighlightedIndex(), 0);
+}
+
+TEST(PlayList, AnUnplayableTrackStandsStillOnItsRow) {
+    FakePlayer player;
+    PlayList list = ListOf(player, {"bad.mp3", "good.mp3"}, PlayList::kRepeatAll);
+    list.Play();
+    EXPECT_TRUE(list.Playing());
+    EXPECT_EQ(TracksAfter(list, player, 3), (std::vector<std::string>{"bad.mp3"}));
+    EXPECT_EQ(list.HighlightedIndex(), PlayList::kNoRow);
+}
+
+TEST(PlayList, StopClearsTheSelectionAndOnOffOffStopsPlaying) {
+    FakePlayer player;
+    PlayList list = ListOf(player, {"a", "b"}, PlayList::kRepeatAll);
+    list.ClickRow(1);
+    EXPECT_FALSE(list.Playing()) << "a click opens the row but plays only while playing";
+    list.Play();
+    EXPECT_EQ(player.opened.back(), "b");
+    EXPECT_TRUE(list.OwnMusicOn());
+    list.Stop();
+    EXPECT_FALSE(player.playing);
+    EXPECT_EQ(list.SelectedRow(), PlayList::kNoRow);
+    EXPECT_TRUE(list.OwnMusicOn()) << "Stop leaves the box on";
+    list.Play();
+    list.SetOwnMusic(false);
+    EXPECT_FALSE(list.Playing());
+    EXPECT_FALSE(list.RemoveSelectedRow()) << "nothing selected";
+}
+
+TEST(PlayList, AStartUpListWithOwnMusicAndRepeatAllPlaysRowsInTurnWithoutTheDialog) {
+    const ProfileText profile(
+        "[Custom Settings]\nOwnMusic=1\nCycMusic=1\nMusicSum=3\n"
+        "MusicList0=/m/a.mp3\nMusicList1=/m/b.mp3\nMusicList2=/m/c.mp3\n");
+    FakePlayer player;
+    PlayList list(player);
+    list.Restore(ReadCustomMusicSettings(profile));
+    EXPECT_EQ(TracksAfter(list, player, 3),
+              (std::vector<std::string>{"/m/a.mp3", "/m/b.mp3", "/m/c.mp3", "/m/a.mp3"}));
+
+    // An empty list with the box on plays nothing, and the box keeps the tune silent.
+    FakePlayer silent;
+    PlayList empty(silent);
+    empty.Restore(
+        ReadCustomMusicSettings(ProfileText("[Custom Settings]\nOwnMusic=1\nMusicSum=0\n")));
+    EXPECT_FALSE(empty.Playing());
+    EXPECT_TRUE(empty.OwnMusicOn());
+    EXPECT_TRUE(silent.opened.empty());
+}
+
+TEST(CustomMusicSettings, ModesFallBackToRepeatOneAHugeSumIsBoundedAndTheListRoundTrips) {
+    const CustomMusicSettings none = ReadCustomMusicSettings(ProfileText("[Custom Settings]\n"));
+    FakePlayer player;
+    PlayList list(player);
+    list.Restore(none);
+    EXPECT_EQ(list.Mode(), PlayList::kRepeatOne);
+    const CustomMusicSettings huge = ReadCustomMusicSettings(
+        ProfileText("[Custom Settings]\nMusicSum=1000000000\nRandomMusic=1\nMusicList7=x.mp3\n"));
+    EXPECT_EQ(huge.rows, std::vector<std::string>{"x.mp3"});
+    list.Restore(huge);
+    EXPECT_EQ(list.Mode(), PlayList::kRandom);
+
+    ProfileText written("[Custom Settings]\nMusicSum=3\nMusicList2=old.mp3\n");
+    WriteCustomMusicSettings(list.Saved(), written);
+    const CustomMusicSettings back = ReadCustomMusicSettings(written);
+    EXPECT_TRUE(back.randomOrder);
+    EXPECT_EQ(back.rows, std::vector<std::string>{"x.mp3"});
+    EXPECT_EQ(written.Get("Custom Settings", "MusicList2"), "old.mp3") << "left, unread";
+}
+
+TEST(MusicHandover, TheTuneWaitsForTheDialogStartsOnceAndIsSilencedByOwnMusic) {
+    FakeTune tune;
+    MusicHandover handover(tune, [] { return std::vector<std::uint8_t>{1, 2, 3}; });
+    handover.SetTuneAttenuation(65535);
+    handover.AfterFrame();
+    EXPECT_TRUE(tune.starts.empty()) << "both flags start raised";
+    handover.SetCustomMusicActive(false);
+    handover.AfterFrame();
+    handover.AfterFrame();
+    EXPECT_EQ(tune.starts, std::vector<int>{0}) << "once, silent at 65535";
+    handover.SetCustomMusicActive(true);
+    handover.AfterFrame();
+    EXPECT_EQ(tune.stops, 1);
+    handover.SetTuneAttenuation(0);
+    handover.SetCustomMusicActive(false);
+    handover.AfterFrame();
+    EXPECT_EQ(tune.starts, (std::vector<int>{0, 65535}));
+}
