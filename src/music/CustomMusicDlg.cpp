@@ -1,0 +1,202 @@
+#include "music/CustomMusicDlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/dnd.h>
+#include <wx/filedlg.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/slider.h>
+#include <wx/statbox.h>
+
+#include "music/MediaPlayer.h"
+#include "music/MusicHandover.h"
+#include "platform/AppProfile.h"
+#include "platform/MessageBox.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+constexpr int kTimerPeriodMs = 200;
+const wxColour kListBackground(207, 184, 130);
+const wxColour kRowBackground(196, 184, 130);
+const wxColour kPlayingRow(0, 255, 0);
+const wxColour kRowText(0, 0, 255);
+constexpr char kMusicFilter[] =
+    "(*.mp3;*.wav;*.mpeg)|*.mp3;*.wav;*.mpeg|"
+    "Other audio (*.ogg;*.flac;*.opus;*.m4a)|*.ogg;*.flac;*.opus;*.m4a";
+
+// Files dropped from a file manager join the list as if chosen.
+class MusicDropTarget : public wxFileDropTarget {
+  public:
+    explicit MusicDropTarget(CCustomMusicDlg& dialog) : dialog_(dialog) {}
+    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override {
+        dialog_.AddFiles(std::vector<std::string>(files.begin(), files.end()));
+        return true;
+    }
+
+  private:
+    CCustomMusicDlg& dialog_;
+};
+}  // namespace
+
+CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, MediaPlayer& player, MusicHandover& handover)
+    : wxDialog(parent, wxID_ANY, "Custom Music - Velmar Screensaver 1.0"),
+      playList_(player),
+      handover_(handover),
+      timer_(this) {
+    AddControls();
+    player.SetFile("");
+    player.Open();
+    playList_.SetVolume(GetAppProfileInt("Settings", "Volume", 1000));
+    Restore();
+    Bind(wxEVT_TIMER, &CCustomMusicDlg::OnTimer, this);
+    Bind(wxEVT_CHAR_HOOK, &CCustomMusicDlg::OnCharHook, this);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideAndSave(); });
+    timer_.Start(kTimerPeriodMs);
+}
+
+void CCustomMusicDlg::AddControls() {
+    const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
+    const auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
+    new wxStaticBox(this, wxID_ANY, "Use your own music", at(10, 10), size(79, 22));
+    ownMusic_ = new wxCheckBox(this, 1011, "On/Off", at(17, 19), size(54, 12));
+    new wxStaticBox(this, wxID_ANY, "Play Modes", at(95, 10), size(212, 22));
+    const char* modeTexts[] = {"Repeat One", "Repeat All", "Random "};
+    const int modeX[] = {100, 186, 262};
+    const int modeWidth[] = {58, 53, 41};
+    for (int mode = 0; mode < 3; ++mode) {
+        modes_[mode] = new wxRadioButton(this, 1023 + mode, modeTexts[mode], at(modeX[mode], 20),
+                                         size(modeWidth[mode], 10), mode == 0 ? wxRB_GROUP : 0);
+        modes_[mode]->Bind(wxEVT_RADIOBUTTON, [this, mode](wxCommandEvent&) {
+            playList_.SetMode(static_cast<PlayList::PlayMode>(mode));
+        });
+    }
+    list_ =
+        new wxListCtrl(this, 1016, at(15, 44), size(250, 95),
+                       wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE);
+    list_->SetBackgroundColour(kListBackground);
+    list_->AppendColumn("Music List", wxLIST_FORMAT_CENTRE, 500);
+    list_->SetDropTarget(new MusicDropTarget(*this));
+    list_->Bind(wxEVT_LIST_ITEM_SELECTED, &CCustomMusicDlg::OnRowClicked, this);
+
+    addMusic_ = new wxButton(this, 1017, "Add Music", at(270, 44), size(38, 11));
+    remove_ = new wxButton(this, 1018, "Remove", at(270, 57), size(38, 11));
+    removeAll_ = new wxButton(this, 1019, "Remove All", at(270, 70), size(38, 11));
+    play_ = new wxButton(this, 1021, "Play", at(270, 83), size(38, 11));
+    auto* stop = new wxButton(this, 1022, "Stop", at(270, 97), size(38, 11));
+    new wxStaticBox(this, wxID_ANY, "Volume", at(270, 113), size(38, 26));
+    volume_ = new wxSlider(this, 1007, 1000, 0, 1000, at(271, 122), size(33, 13));
+
+    addMusic_->Bind(wxEVT_BUTTON, &CCustomMusicDlg::OnAddMusic, this);
+    remove_->Bind(wxEVT_BUTTON, &CCustomMusicDlg::OnRemove, this);
+    removeAll_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        playList_.RemoveAllRows();
+        Sync();
+    });
+    play_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        playList_.Play();
+        Sync();
+    });
+    stop->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        playList_.Stop();
+        Sync();
+    });
+    ownMusic_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
+        playList_.SetOwnMusic(ownMusic_->GetValue());
+        Sync();
+    });
+    volume_->Bind(wxEVT_SLIDER,
+                  [this](wxCommandEvent&) { playList_.SetVolume(volume_->GetValue()); });
+    SetClientSize(size(317, 151));
+}
+
+void CCustomMusicDlg::Restore() {
+    playList_.Restore(ReadCustomMusicSettings(SettingsFile().Profile()));
+    volume_->SetValue(playList_.Volume());
+    Sync();
+}
+
+void CCustomMusicDlg::ShowCentred() {
+    CentreOnParent();
+    Show();
+    Raise();
+}
+
+void CCustomMusicDlg::AddFiles(const std::vector<std::string>& paths) {
+    // Rows change only while nothing plays, as the disabled buttons say.
+    if (playList_.Playing()) return;
+    for (const std::string& path : paths) playList_.AddRow(path);
+    Sync();
+}
+
+void CCustomMusicDlg::OnTimer(wxTimerEvent&) {
+    handover_.SetCustomMusicActive(ownMusic_->GetValue());
+    const int highlighted = playList_.HighlightedIndex();
+    playList_.Tick();
+    if (playList_.HighlightedIndex() != highlighted) Sync();
+}
+
+void CCustomMusicDlg::OnAddMusic(wxCommandEvent&) {
+    wxFileDialog chooser(this, "Add Music", "", "", kMusicFilter,
+                         wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK) return;
+    wxArrayString paths;
+    chooser.GetPaths(paths);
+    AddFiles(std::vector<std::string>(paths.begin(), paths.end()));
+}
+
+void CCustomMusicDlg::OnRemove(wxCommandEvent&) {
+    if (!playList_.RemoveSelectedRow()) {
+        ShowMessageBox("Please select an item from the music list!", "");
+        return;
+    }
+    Sync();
+}
+
+void CCustomMusicDlg::OnRowClicked(wxListEvent& event) {
+    // Selecting rows from Sync must not play them.
+    if (static_cast<int>(event.GetIndex()) == playList_.SelectedRow()) return;
+    playList_.ClickRow(static_cast<int>(event.GetIndex()));
+    Sync();
+}
+
+// Escape hides the dialog as its close box does; Enter does nothing.
+void CCustomMusicDlg::OnCharHook(wxKeyEvent& event) {
+    switch (event.GetKeyCode()) {
+        case WXK_ESCAPE:
+            HideAndSave();
+            return;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            return;
+        default:
+            event.Skip();
+    }
+}
+
+void CCustomMusicDlg::HideAndSave() {
+    Hide();
+    SettingsFile file;
+    WriteCustomMusicSettings(playList_.Saved(), file.Profile());
+    file.Save();
+}
+
+void CCustomMusicDlg::Sync() {
+    const std::vector<std::string>& rows = playList_.Rows();
+    if (list_->GetItemCount() != static_cast<int>(rows.size())) {
+        list_->DeleteAllItems();
+        for (const std::string& row : rows) list_->InsertItem(list_->GetItemCount(), row);
+    }
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        list_->SetItemText(row, rows[row]);
+        list_->SetItemTextColour(row, kRowText);
+        list_->SetItemBackgroundColour(
+            row, row == playList_.HighlightedIndex() ? kPlayingRow : kRowBackground);
+        const bool selected = row == playList_.SelectedRow();
+        list_->SetItemState(row, selected ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+    }
+    ownMusic_->SetValue(playList_.OwnMusicOn());
+    modes_[playList_.Mode()]->SetValue(true);
+    const bool stopped = !playList_.Playing();
+    for (wxButton* button : {addMusic_, remove_, removeAll_, play_}) button->Enable(stopped);
+}
