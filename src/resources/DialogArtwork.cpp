@@ -1,7 +1,8 @@
 #include "resources/DialogArtwork.h"
 
+#include "resources/EmbeddedPng.h"
+#include "resources/ResourceIds.h"
+
 wxImage FishSettingsPanelImage() {
-    wxImage panel(500, 512);
-    panel.SetRGB(wxRect(0, 0, 500, 512), 40, 110, 160);
-    return panel;
+    return DecodeEmbeddedPng(ResourceType::kBitmap, kFishSettingsPanelBitmapId);
 }

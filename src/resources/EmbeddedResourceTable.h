@@ -17,6 +17,7 @@ enum class ResourceType : std::int64_t {
     kRcad = 0,    // scrambled pictures and the tune, unpacked to files
     kIcon = 1,    // popup menu icons, plain PNG
     kCursor = 2,  // mode cursors, plain PNG
+    kBitmap = 3,  // dialog pictures, plain PNG
 };
 
 // Looks up resource `id` of type "RCAD" (scrambled bytes); nothing when the

@@ -1,20 +1,6 @@
 #include "resources/MenuArtwork.h"
 
-#include <wx/mstream.h>
-
-#include "resources/EmbeddedResourceTable.h"
-
-namespace {
-// The PNG stored as resource `id` of `type`, decoded; invalid when missing.
-wxImage DecodeEmbeddedPng(ResourceType type, int id) {
-    const std::optional<EmbeddedBlob> blob = FindEmbeddedResource(type, id);
-    if (!blob) return wxImage();
-    // Callers need not have set up wx's image handlers for our own artwork.
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
-    wxMemoryInputStream stream(blob->data, blob->size);
-    return wxImage(stream, wxBITMAP_TYPE_PNG);
-}
-}  // namespace
+#include "resources/EmbeddedPng.h"
 
 wxImage MenuIconImage(int id) {
     return DecodeEmbeddedPng(ResourceType::kIcon, id);

@@ -13,3 +13,7 @@ constexpr int kFoodPelletResourceId = 10017;     // "fish17", 64 x 64, LoadTextu
 // resources, so cursor 154 is not the background picture.
 inline constexpr int kMenuIconIds[] = {137, 133, 160, 134, 135, 180, 253, 232, 175};
 inline constexpr int kModeCursorIds[] = {154, 155, 158, 159, 163, 164, 167, 177, 169, 178};
+
+// The Fish Settings dialog's picture panel (type "BITMAP"): a 500 x 512 PNG,
+// opaque, stored plain.
+constexpr int kFishSettingsPanelBitmapId = 129;

@@ -72,18 +72,21 @@ TEST_F(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
     EXPECT_TRUE(DirectoryIsEmpty());
 }
 
-// The menu art is linked plain, in numberings of its own: cursor 154 is not the
-// background picture. Decoding is checked by MenuArtwork_gltest.cpp.
-TEST(MenuArt, EveryIconAndCursorIsA32By32RgbaPngOfItsOwnType) {
+// The menu and dialog art is linked plain, in numberings of its own: cursor 154
+// is not the background picture. Decoding is checked by MenuArtwork_gltest.cpp.
+TEST(MenuArt, EveryIconCursorAndPanelIsAPngOfItsOwnType) {
     const auto background = FindEmbeddedResource(kBackgroundResourceId);
     ASSERT_TRUE(background);
     const struct {
         ResourceType type;
         std::vector<int> ids;
+        int width, height, colourType;  // 6: red, green, blue and alpha; 2: opaque
     } kinds[] = {
-        {ResourceType::kIcon, std::vector<int>(std::begin(kMenuIconIds), std::end(kMenuIconIds))},
+        {ResourceType::kIcon, std::vector<int>(std::begin(kMenuIconIds), std::end(kMenuIconIds)),
+         32, 32, 6},
         {ResourceType::kCursor,
-         std::vector<int>(std::begin(kModeCursorIds), std::end(kModeCursorIds))}};
+         std::vector<int>(std::begin(kModeCursorIds), std::end(kModeCursorIds)), 32, 32, 6},
+        {ResourceType::kBitmap, {kFishSettingsPanelBitmapId}, 500, 512, 2}};
     for (const auto& kind : kinds) {
         for (int id : kind.ids) {
             const auto blob = FindEmbeddedResource(kind.type, id);
@@ -92,9 +95,9 @@ TEST(MenuArt, EveryIconAndCursorIsA32By32RgbaPngOfItsOwnType) {
             const Bytes png(blob->data, blob->data + blob->size);
             EXPECT_EQ(std::memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0) << id;
             EXPECT_EQ(std::memcmp(png.data() + 12, "IHDR", 4), 0) << id;
-            EXPECT_EQ(png[19], 32) << id;  // width and height, big-endian
-            EXPECT_EQ(png[23], 32) << id;
-            EXPECT_EQ(png[25], 6) << id;  // red, green, blue and alpha
+            EXPECT_EQ(png[18] << 8 | png[19], kind.width) << id;  // big-endian
+            EXPECT_EQ(png[22] << 8 | png[23], kind.height) << id;
+            EXPECT_EQ(png[25], kind.colourType) << id;
             EXPECT_NE(blob->data, background->data) << id;
         }
     }

@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/mstream.h>
 
+#include "resources/DialogArtwork.h"
 #include "resources/EmbeddedResourceTable.h"
 #include "resources/MenuArtwork.h"
 #include "resources/ResourceIds.h"
@@ -52,6 +53,7 @@ TEST_F(MenuArtwork, EveryIconAndCursorDecodesWithAlphaAndMakesACursor) {
         ExpectArtwork(CursorImage(id), id);
         EXPECT_TRUE(ModeCursor(id).IsOk()) << id;
     }
+    EXPECT_EQ(FishSettingsPanelImage().GetSize(), wxSize(500, 512));
     // Missing art: no icon, and the standard arrow.
     EXPECT_FALSE(MenuIconImage(kBackgroundResourceId).IsOk());
     EXPECT_TRUE(ModeCursor(kMusicResourceId).IsOk());

@@ -20,3 +20,11 @@ Canvas PaintBubble();
 
 // The food pellet's surface, 64 x 64.
 Canvas PaintFoodPellet();
+
+// The Fish Settings dialog's picture panel, 500 x 512: a tile for each species
+// in a 5 x 2 grid of 100 x 90 cells starting 2 pixels in, species 0..4 on the
+// first row, each fish drawn from the tank's mesh and its skin; calm water
+// below for the dialog's controls.
+constexpr int kFishPanelWidth = 500;
+constexpr int kFishPanelHeight = 512;
+Canvas PaintFishSettingsPanel();

@@ -1,5 +1,5 @@
 // velmar_paint: paints the aquarium's artwork.
-//   velmar_paint --assets DIR          writes every bitmap the program embeds into DIR
+//   velmar_paint --assets DIR          writes every picture the program embeds into DIR
 //   velmar_paint --contact-sheet FILE  writes a PNG of all the artwork to look at
 //   velmar_paint --menu-sheet FILE     writes a PNG of the menu icons and cursors
 #include <cstdio>
@@ -22,6 +22,9 @@ bool WriteAssets(const std::string& dir) {
                            dir + "/fish" + std::to_string(species) + ".bmp") &&
              ok;
     }
+    ok = WritePng(PaintFishSettingsPanel(),
+                  dir + "/bitmap" + std::to_string(kFishSettingsPanelBitmapId) + ".png") &&
+         ok;
     for (int id : kMenuIconIds) {
         ok = WritePng(PaintMenuIcon(id), dir + "/icon" + std::to_string(id) + ".png") && ok;
     }

@@ -2,8 +2,8 @@
 // program as its resource table.
 //   velmar_pack OUT.S BLOB_DIR [TYPE:]ID=FILE...
 // Without a type, FILE is a resource of type "RCAD": it is scrambled to
-// BLOB_DIR/rcad_ID.bin and that blob is linked. With ICON: or CURSOR: it is
-// linked as it is, in that type's own numbering. OUT.S lists (type, id,
+// BLOB_DIR/rcad_ID.bin and that blob is linked. With ICON:, CURSOR: or
+// BITMAP: it is linked as it is, in that type's own numbering. OUT.S lists (type, id,
 // address, size) rows for EmbeddedResourceTable.cpp.
 #include <cstdio>
 #include <fstream>
@@ -37,6 +37,7 @@ bool ScrambleInto(const std::string& from, const std::string& to) {
 std::string Label(const Entry& e) {
     const char* prefix = e.type == ResourceType::kIcon     ? ".Licon_"
                          : e.type == ResourceType::kCursor ? ".Lcursor_"
+                         : e.type == ResourceType::kBitmap ? ".Lbitmap_"
                                                            : ".Lrcad_";
     return prefix + std::to_string(e.id);
 }
@@ -72,6 +73,8 @@ bool ParseKey(const std::string& key, ResourceType& type, long& id) {
             type = ResourceType::kIcon;
         } else if (name == "CURSOR") {
             type = ResourceType::kCursor;
+        } else if (name == "BITMAP") {
+            type = ResourceType::kBitmap;
         } else if (name != "RCAD") {
             return false;
         }
@@ -89,7 +92,8 @@ bool ParseKey(const std::string& key, ResourceType& type, long& id) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s OUT.S BLOB_DIR [ICON:|CURSOR:]ID=FILE...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.S BLOB_DIR [ICON:|CURSOR:|BITMAP:]ID=FILE...\n",
+                     argv[0]);
         return 2;
     }
     const std::string blobDir = argv[2];
@@ -99,7 +103,8 @@ int main(int argc, char** argv) {
         const std::size_t equals = arg.find('=');
         Entry entry{};
         if (equals == std::string::npos || !ParseKey(arg.substr(0, equals), entry.type, entry.id)) {
-            std::fprintf(stderr, "%s: expected [ICON:|CURSOR:]ID=FILE, got %s\n", argv[0], argv[i]);
+            std::fprintf(stderr, "%s: expected [ICON:|CURSOR:|BITMAP:]ID=FILE, got %s\n", argv[0],
+                         argv[i]);
             return 2;
         }
         for (const Entry& other : entries) {

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <wx/image.h>
+
+#include "resources/EmbeddedResourceTable.h"
+
+// The PNG stored plain as resource `id` of `type`, decoded; an invalid image
+// when the program carries no such resource.
+wxImage DecodeEmbeddedPng(ResourceType type, int id);
