@@ -2,10 +2,15 @@
 
 #include "fish/FishSettingsDlg.h"
 #include "interaction/CommandIds.h"
+#include "music/BuiltinTune.h"
+#include "music/CustomMusicDlg.h"
+#include "music/MpvPlayer.h"
+#include "music/MusicHandover.h"
 #include "platform/MessageBox.h"
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
 #include "platform/TempPath.h"
+#include "platform/WorkDir.h"
 #include "render/AquariumScene.h"
 #include "render/AquariumView.h"
 
@@ -19,6 +24,11 @@ CMainFrame::CMainFrame()
     }
     scene_ = std::make_unique<AquariumScene>();
     view_ = new CAquariumView(this, *scene_, [this](int commandId) { ShowDialog(commandId); });
+    view_->OnFrameDrawn([this] { AfterFrame(); });
+    musicPlayer_ = std::make_unique<MpvPlayer>();
+    tunePlayer_ = std::make_unique<MpvTunePlayer>();
+    handover_ =
+        std::make_unique<MusicHandover>(*tunePlayer_, [] { return BuiltinTuneWav(GetWorkDir()); });
 }
 
 // The view draws the scene until it goes, so it goes first.
@@ -35,6 +45,16 @@ void CMainFrame::ShowAndStartScene() {
     if (!view_) return;
     view_->SetFocus();
     view_->InitGL();
+    CreateDialogs();
+}
+
+void CMainFrame::CreateDialogs() {
+    musicDialog_ = new CCustomMusicDlg(this, *musicPlayer_, *handover_);
+}
+
+void CMainFrame::AfterFrame() {
+    handover_->SetTuneAttenuation(scene_->Settings().volume);
+    handover_->AfterFrame();
 }
 
 bool CMainFrame::TryBefore(wxEvent& event) {
@@ -58,6 +78,7 @@ void CMainFrame::OnSetFocus(wxFocusEvent& event) {
 
 // Modal: the tank fills and empties behind it as the counts change.
 void CMainFrame::ShowDialog(int commandId) {
+    if (commandId == kCommandCustomMusic && musicDialog_) musicDialog_->ShowCentred();
     if (commandId != kCommandAddDeleteFish) return;
     CFishSettingsDlg dialog(this, [this](const std::array<int, kSpeciesCount>& counts) {
         scene_->SetSpeciesCounts(counts);

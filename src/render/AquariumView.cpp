@@ -134,6 +134,7 @@ void CAquariumView::OnEraseBackground(wxEraseEvent&) {}
 
 void CAquariumView::OnTimer(wxTimerEvent&) {
     RenderFrame();
+    if (afterFrame_) afterFrame_();
 }
 
 // The frame timer is re-armed only once the event queue has drained: a frame

@@ -43,6 +43,9 @@ class CAquariumView : public wxGLCanvas {
     // the pointer, and while it is open it takes every key. True when taken.
     bool HandleMenuKey(const wxKeyEvent& event) { return input_.HandleMenuKey(event); }
 
+    // Called after every frame the timer draws.
+    void OnFrameDrawn(std::function<void()> afterFrame) { afterFrame_ = std::move(afterFrame); }
+
     const AquariumScene& Scene() const { return scene_; }
 
   private:
@@ -59,6 +62,7 @@ class CAquariumView : public wxGLCanvas {
 
     AquariumScene& scene_;
     DialogOpener openDialog_;
+    std::function<void()> afterFrame_;
     std::unique_ptr<wxGLContext> context_;
     std::unique_ptr<SceneRenderer> renderer_;
     wxTimer frameTimer_;

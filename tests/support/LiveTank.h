@@ -34,7 +34,8 @@ class LiveTank {
     // Waits, reading between frames, until `holds` is true; false on time-out.
     bool WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs);
 
-    // The route a popup menu entry takes to the view.
+    // The route a popup menu entry takes to the view; returns once it is dealt
+    // with, so never for a command that opens a modal dialog.
     void SendCommand(int commandId);
     void MovePointer(int x, int y) const;
     void Click(int x, int y) const;
