@@ -159,8 +159,12 @@ std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
 }
 
 void AppSession::CloseWindowThroughSystem(const std::string& windowId) const {
+    SendCloseRequest(server_.Display(), windowId);
+}
+
+void SendCloseRequest(const std::string& displayName, const std::string& windowId) {
     // What a window manager sends for Alt+F4 or the close button.
-    Display* display = XOpenDisplay(server_.Display().c_str());
+    Display* display = XOpenDisplay(displayName.c_str());
     if (!display) return;
     XEvent event{};
     event.xclient.type = ClientMessage;

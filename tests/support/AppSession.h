@@ -71,3 +71,7 @@ class AppSession {
     std::filesystem::path configHome_;
     std::vector<pid_t> started_;
 };
+
+// Asks the window on the display to close, as a window manager does for its
+// close button (there is none under a bare X server).
+void SendCloseRequest(const std::string& display, const std::string& windowId);

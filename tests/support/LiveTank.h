@@ -31,6 +31,8 @@ class LiveTank {
         OnUiThread([&] { result.set_value(read(Scene())); });
         return result.get_future().get();
     }
+    // Runs `work` on the user-interface thread and waits for it.
+    void OnUiThread(const std::function<void()>& work);
     // Waits, reading between frames, until `holds` is true; false on time-out.
     bool WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs);
 
@@ -52,7 +54,6 @@ class LiveTank {
     std::filesystem::path SettingsPath() const { return home_.Path() / "velmar" / "VelmarSet.ini"; }
 
   private:
-    void OnUiThread(const std::function<void()>& work);
     const AquariumScene& Scene() const;
 
     XServer server_;
