@@ -136,7 +136,11 @@ bool AppSession::IsRunning(pid_t pid) {
 }
 
 std::string AppSession::RunOnDisplay(const std::string& command) const {
-    const std::string full = "DISPLAY=" + server_.Display() + " " + command + " 2>/dev/null";
+    return OutputOnDisplay(server_.Display(), command);
+}
+
+std::string OutputOnDisplay(const std::string& display, const std::string& command) {
+    const std::string full = "DISPLAY=" + display + " " + command + " 2>/dev/null";
     std::string output;
     if (std::FILE* pipe = popen(full.c_str(), "r")) {
         char buffer[256];

@@ -75,3 +75,6 @@ class AppSession {
 // Asks the window on the display to close, as a window manager does for its
 // close button (there is none under a bare X server).
 void SendCloseRequest(const std::string& display, const std::string& windowId);
+
+// Runs a shell command against the display; returns what it printed.
+std::string OutputOnDisplay(const std::string& display, const std::string& command);

@@ -77,14 +77,7 @@ void LiveTank::RunOnDisplay(const std::string& command) const {
 }
 
 std::string LiveTank::Output(const std::string& command) const {
-    const std::string full = "DISPLAY=" + server_.Display() + " " + command + " 2>/dev/null";
-    std::string output;
-    if (std::FILE* pipe = popen(full.c_str(), "r")) {
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-        pclose(pipe);
-    }
-    return output;
+    return OutputOnDisplay(server_.Display(), command);
 }
 
 void LiveTank::MovePointer(int x, int y) const {
