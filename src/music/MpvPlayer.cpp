@@ -7,6 +7,7 @@
 #include <chrono>
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -21,7 +22,7 @@ constexpr std::chrono::milliseconds kSeekBound{500};
 // so its handler is found by name without linking it here.
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
-void SilenceAlsaErrors() {
+void SilenceSoundLibraryErrors() {
     static const bool silenced = [] {
         using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
         using SetHandler = int (*)(Handler);
@@ -31,6 +32,11 @@ void SilenceAlsaErrors() {
         return true;
     }();
     (void)silenced;
+    // Likewise libpipewire, which mpv probes first, on a machine without a
+    // sound server; a user's own PIPEWIRE_DEBUG still wins. Set once, before
+    // any engine thread can read the environment.
+    static const bool quietPipewire = setenv("PIPEWIRE_DEBUG", "0", 0) == 0;
+    (void)quietPipewire;
 }
 
 // A started handle with the program's options, or null when libmpv cannot run
@@ -38,7 +44,7 @@ void SilenceAlsaErrors() {
 mpv_handle* CreateHandle(const MpvOptions& common, const MpvOptions& extra) {
     // mpv refuses to start unless numbers are parsed the C way.
     std::setlocale(LC_NUMERIC, "C");
-    SilenceAlsaErrors();
+    SilenceSoundLibraryErrors();
     mpv_handle* handle = mpv_create();
     if (!handle) return nullptr;
     for (const MpvOptions* options : {&common, &extra}) {
