@@ -24,7 +24,7 @@ CMainFrame::CMainFrame()
     }
     scene_ = std::make_unique<AquariumScene>();
     view_ = new CAquariumView(this, *scene_, [this](int commandId) { ShowDialog(commandId); });
-    view_->OnFrameDrawn([this] { AfterFrame(); });
+    view_->OnFrameDrawn([this] { handover_->AfterFrame(); });
     musicPlayer_ = std::make_unique<MpvPlayer>();
     tunePlayer_ = std::make_unique<MpvTunePlayer>();
     handover_ =
@@ -48,13 +48,10 @@ void CMainFrame::ShowAndStartScene() {
     CreateDialogs();
 }
 
+// The settings are read by now; the tune's volume comes with them.
 void CMainFrame::CreateDialogs() {
-    musicDialog_ = new CCustomMusicDlg(this, *musicPlayer_, *handover_);
-}
-
-void CMainFrame::AfterFrame() {
     handover_->SetTuneAttenuation(scene_->Settings().volume);
-    handover_->AfterFrame();
+    musicDialog_ = new CCustomMusicDlg(this, *musicPlayer_, *handover_);
 }
 
 bool CMainFrame::TryBefore(wxEvent& event) {

@@ -36,7 +36,6 @@ class CMainFrame : public wxFrame {
     void ShowDialog(int commandId);
     // Made hidden once the scene is set up; its timer runs from then on.
     void CreateDialogs();
-    void AfterFrame();
 
     // Each fish and food pellet draws from the random stream as the scene is
     // built, after the temporary-path check and before the view's set-up.

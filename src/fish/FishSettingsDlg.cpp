@@ -96,8 +96,8 @@ void CFishSettingsDlg::AddControls() {
     ok->SetDefault();
     ok->Hide();
     const auto [cancelAt, cancelSize] = place(283, 209, 47, 21);
-    new wxButton(this, wxID_CANCEL, "Cancel", cancelAt, cancelSize);
-    FindWindow(wxID_CANCEL)->Hide();
+    auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel", cancelAt, cancelSize);
+    cancel->Hide();
 
     const auto [totalAt, totalSize] = place(252, 332, 81, 8);
     total_ = new wxStaticText(this, 1001, "", totalAt, totalSize, wxST_NO_AUTORESIZE);

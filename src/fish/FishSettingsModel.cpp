@@ -8,10 +8,6 @@
 #include "settings/SettingsFile.h"
 
 namespace {
-constexpr int kColumns = 5;
-constexpr int kCellOffset = 2;
-constexpr int kCountCornerWidth = 30;
-constexpr int kCountCornerHeight = 20;
 constexpr int kMaxPerSpecies = 200;
 constexpr int kRandomDealLimit = 199;
 
@@ -19,16 +15,6 @@ std::string KeyOf(int species) {
     return "Fish" + std::to_string(species);
 }
 }  // namespace
-
-CellBox FishSettingsModel::Cell(int species) {
-    return {(species % kColumns) * kCellWidth + kCellOffset,
-            (species / kColumns) * kCellHeight + kCellOffset, kCellWidth, kCellHeight};
-}
-
-CellBox FishSettingsModel::CountCorner(int species) {
-    const CellBox cell = Cell(species);
-    return {cell.left, cell.top, kCountCornerWidth, kCountCornerHeight};
-}
 
 void FishSettingsModel::Load(const ProfileText& profile) {
     for (int species = 0; species < kSpeciesCount; ++species) {

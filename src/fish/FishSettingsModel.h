@@ -19,15 +19,22 @@ struct CellBox {
 // the ten counts, the selected species, and the four actions on them.
 class FishSettingsModel {
   public:
+    static constexpr int kColumns = 5;
     static constexpr int kCellWidth = 100;
     static constexpr int kCellHeight = 90;
+    static constexpr int kCellOffset = 2;
     static constexpr int kMaxTotal = 200;
     static constexpr int kNoSpecies = -1;
 
     // The picture of species i: 5 to a row, from (2, 2).
-    static CellBox Cell(int species);
+    static constexpr CellBox Cell(int species) {
+        return {(species % kColumns) * kCellWidth + kCellOffset,
+                (species / kColumns) * kCellHeight + kCellOffset, kCellWidth, kCellHeight};
+    }
     // Where a species' count is written, in the top-left corner of its cell.
-    static CellBox CountCorner(int species);
+    static constexpr CellBox CountCorner(int species) {
+        return {Cell(species).left, Cell(species).top, 30, 20};
+    }
 
     // The counts as section "Fish Number" holds them, read like atoi: a missing
     // or unreadable key counts 0.

@@ -9,12 +9,9 @@
 #include "art/Noise.h"
 #include "art/Painters.h"
 #include "art/Shapes.h"
+#include "fish/FishSettingsModel.h"
 
 namespace {
-constexpr int kColumns = 5;
-constexpr int kCellWidth = 100;
-constexpr int kCellHeight = 90;
-constexpr int kGridOffset = 2;  // the dialog's cells start 2 pixels in
 constexpr float kPi = 3.14159265f;
 
 const Rgb kWaterTop = FromHex(0xCBEBF1);
@@ -53,8 +50,10 @@ void PaintWater(Canvas& panel) {
 // A rounded tile for species `species`, covering the corner where the dialog
 // writes the count, with the fish under the count.
 void PaintTile(Canvas& panel, int species) {
-    const int left = (species % kColumns) * kCellWidth + kGridOffset;
-    const int top = (species / kColumns) * kCellHeight + kGridOffset;
+    // Where the dialog puts the species' cell.
+    const CellBox cell = FishSettingsModel::Cell(species);
+    const int left = cell.left;
+    const int top = cell.top;
     const float cx = left + 49.0f;
     const float cy = top + 44.5f;
     auto tile = [&](float x, float y) { return BoxDistance(x, y, cx, cy, 48.0f, 43.5f, 7.0f); };
@@ -65,10 +64,10 @@ void PaintTile(Canvas& panel, int species) {
             return BoxDistance(x, y, cx + 1.0f, cy + 1.5f, 48.0f, 43.5f, 7.0f);
         },
         [](float, float) { return FromHex(0x4F8DA3); }, 0.35f);
-    FillShape(panel, left, top, left + kCellWidth, top + kCellHeight, tile,
+    FillShape(panel, left, top, left + cell.width, top + cell.height, tile,
               [](float, float) { return kTileEdge; });
     FillShape(
-        panel, left, top, left + kCellWidth, top + kCellHeight,
+        panel, left, top, left + cell.width, top + cell.height,
         [&](float x, float y) { return tile(x, y) + 1.0f; },
         [&](float, float y) {
             return Mix(kTileTop, kTileBottom, SmoothStep(top + 20.0f, top + 88.0f, y));
