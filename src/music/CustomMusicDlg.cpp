@@ -111,7 +111,7 @@ void CCustomMusicDlg::AddControls() {
 }
 
 void CCustomMusicDlg::Restore() {
-    playList_.Restore(ReadCustomMusicSettings(SettingsFile().Profile()));
+    playList_.Restore(ReadListSection(SettingsFile().Profile(), kCustomMusicKeys));
     volume_->SetValue(playList_.Volume());
     Sync();
 }
@@ -177,7 +177,9 @@ void CCustomMusicDlg::OnCharHook(wxKeyEvent& event) {
 void CCustomMusicDlg::HideAndSave() {
     Hide();
     SettingsFile file;
-    WriteCustomMusicSettings(playList_.Saved(), file.Profile());
+    const ListSection saved = playList_.Saved();
+    WriteListFlags(saved, file.Profile(), kCustomMusicKeys);
+    WriteListRows(saved, file.Profile(), kCustomMusicKeys);
     file.Save();
 }
 

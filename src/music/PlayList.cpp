@@ -48,21 +48,18 @@ void PlayList::SetVolume(int volume) {
     volume_ = player_.Volume();
 }
 
-void PlayList::Restore(const CustomMusicSettings& settings) {
+void PlayList::Restore(const ListSection& settings) {
     rows_ = settings.rows;
     selectedRow_ = kNoRow;
-    ownMusicOn_ = settings.ownMusic;
-    // With no box on Repeat One stands; Random wins over Repeat All over Repeat One.
-    mode_ = settings.randomOrder ? kRandom : settings.repeatAll ? kRepeatAll : kRepeatOne;
+    ownMusicOn_ = settings.ownOn;
+    mode_ = settings.Mode();
     if (!rows_.empty() && ownMusicOn_) Play();
 }
 
-CustomMusicSettings PlayList::Saved() const {
-    CustomMusicSettings settings;
-    settings.randomOrder = mode_ == kRandom;
-    settings.repeatAll = mode_ == kRepeatAll;
-    settings.repeatOne = mode_ == kRepeatOne;
-    settings.ownMusic = ownMusicOn_;
+ListSection PlayList::Saved() const {
+    ListSection settings;
+    settings.SetMode(mode_);
+    settings.ownOn = ownMusicOn_;
     settings.rows = rows_;
     return settings;
 }

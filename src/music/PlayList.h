@@ -3,9 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "music/CustomMusicSettings.h"
+#include "settings/ListSection.h"
+#include "settings/SettingsFile.h"
 
 class MediaPlayer;
+
+// Section "Custom Settings" of the settings file.
+inline constexpr ListSectionKeys kCustomMusicKeys{kCustomSettingsSection, "Music"};
 
 // The user's own music without a window: the rows of the list, the selected
 // row, the "On/Off" box, the play mode, and the engine's track choice and
@@ -13,7 +17,10 @@ class MediaPlayer;
 // actions here.
 class PlayList {
   public:
-    enum PlayMode { kRepeatOne = 0, kRepeatAll = 1, kRandom = 2 };
+    using PlayMode = ListSection::PlayMode;
+    static constexpr PlayMode kRepeatOne = ListSection::kRepeatOne;
+    static constexpr PlayMode kRepeatAll = ListSection::kRepeatAll;
+    static constexpr PlayMode kRandom = ListSection::kRandom;
     static constexpr int kNoRow = -1;
 
     explicit PlayList(MediaPlayer& player) : player_(player) {}
@@ -46,8 +53,8 @@ class PlayList {
 
     // The list as the settings file keeps it. Restoring a list with rows and
     // "OwnMusic" on starts playing it.
-    void Restore(const CustomMusicSettings& settings);
-    CustomMusicSettings Saved() const;
+    void Restore(const ListSection& settings);
+    ListSection Saved() const;
 
     // Every 200 ms: at the end of a track the next one starts.
     void Tick();

@@ -119,35 +119,38 @@ TEST(PlayList, AStartUpListWithOwnMusicAndRepeatAllPlaysRowsInTurnWithoutTheDial
         "MusicList0=/m/a.mp3\nMusicList1=/m/b.mp3\nMusicList2=/m/c.mp3\n");
     FakePlayer player;
     PlayList list(player);
-    list.Restore(ReadCustomMusicSettings(profile));
+    list.Restore(ReadListSection(profile, kCustomMusicKeys));
     EXPECT_EQ(TracksAfter(list, player, 3),
               (std::vector<std::string>{"/m/a.mp3", "/m/b.mp3", "/m/c.mp3", "/m/a.mp3"}));
 
     // An empty list with the box on plays nothing, and the box keeps the tune silent.
     FakePlayer silent;
     PlayList empty(silent);
-    empty.Restore(
-        ReadCustomMusicSettings(ProfileText("[Custom Settings]\nOwnMusic=1\nMusicSum=0\n")));
+    empty.Restore(ReadListSection(ProfileText("[Custom Settings]\nOwnMusic=1\nMusicSum=0\n"),
+                                  kCustomMusicKeys));
     EXPECT_FALSE(empty.Playing());
     EXPECT_TRUE(empty.OwnMusicOn());
     EXPECT_TRUE(silent.opened.empty());
 }
 
 TEST(CustomMusicSettings, ModesFallBackToRepeatOneAHugeSumIsBoundedAndTheListRoundTrips) {
-    const CustomMusicSettings none = ReadCustomMusicSettings(ProfileText("[Custom Settings]\n"));
+    const auto read = [](const ProfileText& profile) {
+        return ReadListSection(profile, kCustomMusicKeys);
+    };
     FakePlayer player;
     PlayList list(player);
-    list.Restore(none);
+    list.Restore(read(ProfileText("[Custom Settings]\n")));
     EXPECT_EQ(list.Mode(), PlayList::kRepeatOne);
-    const CustomMusicSettings huge = ReadCustomMusicSettings(
+    const ListSection huge = read(
         ProfileText("[Custom Settings]\nMusicSum=1000000000\nRandomMusic=1\nMusicList7=x.mp3\n"));
     EXPECT_EQ(huge.rows, std::vector<std::string>{"x.mp3"});
     list.Restore(huge);
     EXPECT_EQ(list.Mode(), PlayList::kRandom);
 
     ProfileText written("[Custom Settings]\nMusicSum=3\nMusicList2=old.mp3\n");
-    WriteCustomMusicSettings(list.Saved(), written);
-    const CustomMusicSettings back = ReadCustomMusicSettings(written);
+    WriteListFlags(list.Saved(), written, kCustomMusicKeys);
+    WriteListRows(list.Saved(), written, kCustomMusicKeys);
+    const ListSection back = read(written);
     EXPECT_TRUE(back.randomOrder);
     EXPECT_EQ(back.rows, std::vector<std::string>{"x.mp3"});
     EXPECT_EQ(written.Get("Custom Settings", "MusicList2"), "old.mp3") << "left, unread";
