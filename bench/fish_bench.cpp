@@ -90,9 +90,10 @@ class TimingPainter : public ScenePainter, public FishPainter {
         renderer_.EndSchoolSlot();
         slotWatch_.Stop(timings_.fishSlots);
     }
-    void DrawBackgroundSurface(const BackgroundSurface& surface) override {
+    void DrawBackgroundSurface(const BackgroundSurface& surface,
+                               const CustomBackground& picture) override {
         watch_.Start();
-        renderer_.DrawBackgroundSurface(surface);
+        renderer_.DrawBackgroundSurface(surface, picture);
         watch_.Stop(timings_.background);
     }
     void BeginBubbles() override {

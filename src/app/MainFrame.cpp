@@ -13,6 +13,7 @@
 #include "platform/WorkDir.h"
 #include "render/AquariumScene.h"
 #include "render/AquariumView.h"
+#include "settings/CustomBackgroundDlg.h"
 
 CMainFrame::CMainFrame()
     : wxFrame(nullptr, wxID_ANY, "VelmarScr", wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
@@ -52,6 +53,9 @@ void CMainFrame::ShowAndStartScene() {
 void CMainFrame::CreateDialogs() {
     handover_->SetTuneAttenuation(scene_->Settings().volume);
     musicDialog_ = new CCustomMusicDlg(this, *musicPlayer_, *handover_);
+    backgroundDialog_ = new CCustomBackgroundDlg(this, *view_, [this](bool on, unsigned texture) {
+        scene_->SetCustomBackground({on, texture});
+    });
 }
 
 bool CMainFrame::TryBefore(wxEvent& event) {
@@ -73,10 +77,13 @@ void CMainFrame::OnSetFocus(wxFocusEvent& event) {
     event.Skip();
 }
 
-// Modal: the tank fills and empties behind it as the counts change.
 void CMainFrame::ShowDialog(int commandId) {
     if (commandId == kCommandCustomMusic && musicDialog_) musicDialog_->ShowCentred();
+    if (commandId == kCommandCustomBackground && backgroundDialog_) {
+        backgroundDialog_->ShowCentred();
+    }
     if (commandId != kCommandAddDeleteFish) return;
+    // Modal: the tank fills and empties behind it as the counts change.
     CFishSettingsDlg dialog(this, [this](const std::array<int, kSpeciesCount>& counts) {
         scene_->SetSpeciesCounts(counts);
     });

@@ -6,6 +6,7 @@
 
 class AquariumScene;
 class CAquariumView;
+class CCustomBackgroundDlg;
 class CCustomMusicDlg;
 class MpvPlayer;
 class MpvTunePlayer;
@@ -14,7 +15,8 @@ class MusicHandover;
 // The top-level window: no caption, menu or border, covering the whole display,
 // with the scene view as its only child. It owns the tank's scene, which the
 // view draws, and the music: the players, the hand-over between the built-in
-// tune and the user's own music, and the Custom Music dialog. Escape typed
+// tune and the user's own music, and the Custom Music dialog; and the Custom
+// Background dialog, whose pictures the view turns into textures. Escape typed
 // anywhere in it ends the process at once; commands reach the view before the
 // frame.
 class CMainFrame : public wxFrame {
@@ -44,5 +46,6 @@ class CMainFrame : public wxFrame {
     std::unique_ptr<MpvPlayer> musicPlayer_;
     std::unique_ptr<MpvTunePlayer> tunePlayer_;
     std::unique_ptr<MusicHandover> handover_;
-    CCustomMusicDlg* musicDialog_ = nullptr;  // a child window
+    CCustomMusicDlg* musicDialog_ = nullptr;            // a child window
+    CCustomBackgroundDlg* backgroundDialog_ = nullptr;  // a child window
 };

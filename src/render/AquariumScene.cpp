@@ -114,7 +114,7 @@ void AquariumScene::DrawSchoolSlot(int slot, int species, ScenePainter& painter)
 void AquariumScene::DrawBackgroundSurface(ScenePainter& painter) {
     if (settings_.background != 0 || settings_.showTerra == 0) return;
     backgroundSurface_.UpdateControlNet(tankBounds_, settings_.background);
-    painter.DrawBackgroundSurface(backgroundSurface_);
+    painter.DrawBackgroundSurface(backgroundSurface_, customBackground_);
 }
 
 void AquariumScene::DrawCatchMarker(ScenePainter& painter) {

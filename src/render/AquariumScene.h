@@ -9,14 +9,13 @@
 #include "interaction/PickGrid.h"
 #include "interaction/PointerState.h"
 #include "render/OverlayVisibility.h"
+#include "render/ScenePainter.h"
 #include "render/TankBounds.h"
 #include "settings/AquariumSettings.h"
 #include "tank/BackgroundSurface.h"
 #include "tank/BubbleColumns.h"
 #include "tank/BubbleEmitter.h"
 #include "tank/CatchMarker.h"
-
-class ScenePainter;
 
 // The whole tank without GL or a window: the school, the food pellets, the
 // bubble columns, the catch net, the background surface, the reveal count and
@@ -63,6 +62,8 @@ class AquariumScene {
     void SetSpeciesCounts(const std::array<int, kSpeciesCount>& counts) {
         settings_.fishCounts = counts;
     }
+    void SetCustomBackground(const CustomBackground& picture) { customBackground_ = picture; }
+    const CustomBackground& CustomBackgroundPicture() const { return customBackground_; }
     int RevealCount() const { return revealCount_; }
     const std::array<Fish, kSchoolSlots>& School() const { return fish_; }
     std::array<Fish, kSchoolSlots>& School() { return fish_; }
@@ -97,6 +98,7 @@ class AquariumScene {
     int revealCount_ = 0;
     OverlayVisibility overlay_;
     PointerState pointer_;
+    CustomBackground customBackground_;
 
     // Each fish, then each pellet, draws from the random stream as it is built.
     std::array<Fish, kSchoolSlots> fish_;

@@ -97,6 +97,12 @@ void CAquariumView::DestroyScene() {
     frameTimer_.Stop();
 }
 
+unsigned CAquariumView::LoadPicture(const std::string& path) {
+    if (!setUpDone_ || !renderer_) return 0;
+    context_->SetCurrent(*this);
+    return renderer_->LoadUserPicture(path);
+}
+
 bool CAquariumView::HandleCommand(int commandId) {
     scene_.SetMode(commandId);
     switch (commandId) {

@@ -8,14 +8,16 @@
 #include <wx/timer.h>
 
 #include "interaction/TankInput.h"
+#include "settings/CustomBackgroundList.h"
 
 class AquariumScene;
 class SceneRenderer;
 
 // The one child of the main frame: the GL context, the frame timer and its
 // pacing. It runs the tank's set-up once it is on screen and then draws a frame
-// of the scene on every tick; input goes on to the scene.
-class CAquariumView : public wxGLCanvas {
+// of the scene on every tick; input goes on to the scene. The user's pictures
+// become textures in its context.
+class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
   public:
     // Shows the dialog of command 1034, 1050 or 1052 and returns once it is
     // dealt with (at once for a modeless one).
@@ -35,6 +37,9 @@ class CAquariumView : public wxGLCanvas {
 
     // Frees the GL objects, the context and the timer; later calls do nothing.
     void DestroyScene();
+
+    // 0 before the set-up and after the scene is destroyed.
+    unsigned LoadPicture(const std::string& path) override;
 
     // Offered every command before the frame sees it. Returns true when taken.
     bool HandleCommand(int commandId);

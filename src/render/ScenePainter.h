@@ -13,6 +13,14 @@ class CatchMarkerPainter;
 class FishPainter;
 class PelletPainter;
 
+// The user's own picture on the background surface, as the Custom Background
+// dialog last chose it: while `on`, the surface wears `texture` (a name that
+// holds no picture shows the surface bare) instead of the built-in picture.
+struct CustomBackground {
+    bool on = false;
+    unsigned texture = 0;
+};
+
 // What one frame draws, in the order AquariumScene::RenderFrame asks for it.
 // The GL renderer implements it; tests and the simulation benchmark record the
 // calls or ignore them.
@@ -31,7 +39,8 @@ class ScenePainter {
     virtual void BeginSchoolSlot(const std::array<float, 3>& position, int species) = 0;
     virtual void DrawCaughtSphere(float radius) = 0;
     virtual void EndSchoolSlot() = 0;
-    virtual void DrawBackgroundSurface(const BackgroundSurface& surface) = 0;
+    virtual void DrawBackgroundSurface(const BackgroundSurface& surface,
+                                       const CustomBackground& picture) = 0;
     // Bubbles add their light over everything drawn so far: no depth test, no
     // fog. EndBubbles restores the depth test and turns lighting off.
     virtual void BeginBubbles() = 0;

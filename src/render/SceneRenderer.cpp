@@ -14,6 +14,7 @@
 #include "resources/EmbeddedTexture.h"
 #include "resources/ResourceIds.h"
 #include "resources/TextureLoaders.h"
+#include "resources/UserPictureTexture.h"
 #include "tank/BackgroundSurfaceGl.h"
 
 namespace {
@@ -32,6 +33,7 @@ SceneRenderer::~SceneRenderer() {
     glDeleteTextures(1, &backgroundTexture_);
     glDeleteTextures(static_cast<GLsizei>(speciesSkins_.size()), speciesSkins_.data());
     glDeleteTextures(1, &bubbleTexture_);
+    glDeleteTextures(static_cast<GLsizei>(userPictures_.size()), userPictures_.data());
 }
 
 void SceneRenderer::LoadTextures(const std::string& unpackDir) {
@@ -45,6 +47,20 @@ void SceneRenderer::LoadTextures(const std::string& unpackDir) {
     // The three columns share one bubble picture.
     LoadEmbeddedTexture(kBubbleResourceId, unpackDir, "Particle1", LoadTextureBMP, &bubbleTexture_);
     bubblePainter_.SetTexture(bubbleTexture_);
+}
+
+GLuint SceneRenderer::LoadUserPicture(const std::string& path) {
+    const GLuint texture = CreateUserPictureTexture(path);
+    if (texture != 0) userPictures_.push_back(texture);
+    return texture;
+}
+
+// Binding a name that is not ours would make GL create an object for it; the
+// default texture holds no picture just the same.
+GLuint SceneRenderer::UserPicture(GLuint texture) const {
+    const bool ours =
+        std::find(userPictures_.begin(), userPictures_.end(), texture) != userPictures_.end();
+    return ours ? texture : 0;
 }
 
 void SceneRenderer::SetUpFog() {
@@ -87,8 +103,9 @@ void SceneRenderer::EndSchoolSlot() {
     glPopMatrix();
 }
 
-void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface) {
-    glBindTexture(GL_TEXTURE_2D, backgroundTexture_);
+void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface,
+                                          const CustomBackground& picture) {
+    glBindTexture(GL_TEXTURE_2D, picture.on ? UserPicture(picture.texture) : backgroundTexture_);
     glPushMatrix();
     DrawBackgroundSurfaceGl(surface);
     glPopMatrix();

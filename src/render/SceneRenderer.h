@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include <GL/gl.h>
 
@@ -27,6 +28,9 @@ class SceneRenderer : public ScenePainter {
     // The background picture, the ten fish skins and the bubble, unpacked
     // through `unpackDir` (the work folder).
     void LoadTextures(const std::string& unpackDir);
+    // A texture of the user's picture, kept until the renderer goes; 0 when
+    // the file is no picture or too large.
+    GLuint LoadUserPicture(const std::string& path);
     // Exponential white fog; the first bubble pass turns it off for good.
     void SetUpFog();
 
@@ -37,7 +41,8 @@ class SceneRenderer : public ScenePainter {
     void BeginSchoolSlot(const std::array<float, 3>& position, int species) override;
     void DrawCaughtSphere(float radius) override;
     void EndSchoolSlot() override;
-    void DrawBackgroundSurface(const BackgroundSurface& surface) override;
+    void DrawBackgroundSurface(const BackgroundSurface& surface,
+                               const CustomBackground& picture) override;
     void BeginBubbles() override;
     void BeginBubbleColumn(const std::array<float, 3>& origin) override;
     void EndBubbleColumn() override;
@@ -59,6 +64,8 @@ class SceneRenderer : public ScenePainter {
         void DrawMesh(float shownPitch, float heading, const FishVertexBatch& batch) override;
     };
 
+    // `texture` when it is one of the user's pictures, else 0.
+    GLuint UserPicture(GLuint texture) const;
     // Enters selection mode with a pick matrix of the given size in pixels
     // around the pointer; EndPick leaves it and returns the hit records.
     void BeginPick(PointerPos pointer, double sizePx);
@@ -70,6 +77,7 @@ class SceneRenderer : public ScenePainter {
     GLuint backgroundTexture_ = 0;
     std::array<GLuint, 10> speciesSkins_{};
     GLuint bubbleTexture_ = 0;
+    std::vector<GLuint> userPictures_;
     DisplayListCache shapes_;
     GlFoodFlake flake_;
     GlFishPainter fishPainter_;

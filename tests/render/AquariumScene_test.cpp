@@ -26,7 +26,9 @@ class RecordingPainter : public ScenePainter,
     }
     void DrawCaughtSphere(float) override { Note("sphere"); }
     void EndSchoolSlot() override {}
-    void DrawBackgroundSurface(const BackgroundSurface&) override { Note("surface"); }
+    void DrawBackgroundSurface(const BackgroundSurface&, const CustomBackground&) override {
+        Note("surface");
+    }
     void BeginBubbles() override { Note("bubbles"); }
     void BeginBubbleColumn(const std::array<float, 3>&) override {}
     void EndBubbleColumn() override {}

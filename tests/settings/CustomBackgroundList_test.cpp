@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/MessageBox.h"
 #include "platform/Random.h"
 #include "settings/CustomBackgroundList.h"
 #include "settings/ProfileText.h"
+#include "support/MessageLog.h"
 
 namespace {
 // Texture names 1, 2, 3, ... in load order; paths with "broken" in them fail.
@@ -18,18 +18,6 @@ class FakeLoader : public PictureTextureLoader {
 
   private:
     unsigned lastName_ = 0;
-};
-
-class MessageLog {
-  public:
-    MessageLog()
-        : previous_(SetMessageBoxPresenter(
-              [this](const std::string& text, const std::string&) { texts.push_back(text); })) {}
-    ~MessageLog() { SetMessageBoxPresenter(previous_); }
-    std::vector<std::string> texts;
-
-  private:
-    MessageBoxPresenter previous_;
 };
 
 // The paths on show after each of `ticks` ticks.

@@ -1,0 +1,181 @@
+#include "settings/CustomBackgroundDlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/dnd.h>
+#include <wx/filedlg.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/valtext.h>
+
+#include "settings/SettingsFile.h"
+
+namespace {
+const wxColour kListBackground(207, 184, 130);
+const wxColour kRowText(0, 0, 255);
+constexpr char kPictureFilter[] =
+    "(*.jpg;*.bmp;*.png)|*.jpg;*.bmp;*.png|"
+    "Other pictures (*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico)|"
+    "*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico";
+
+std::vector<std::string> Utf8Paths(const wxArrayString& paths) {
+    std::vector<std::string> utf8;
+    for (const wxString& path : paths) utf8.push_back(path.utf8_string());
+    return utf8;
+}
+
+// Files dropped from a file manager join the list as if chosen.
+class PictureDropTarget : public wxFileDropTarget {
+  public:
+    explicit PictureDropTarget(CCustomBackgroundDlg& dialog) : dialog_(dialog) {}
+    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override {
+        dialog_.AddFiles(Utf8Paths(files));
+        return true;
+    }
+
+  private:
+    CCustomBackgroundDlg& dialog_;
+};
+}  // namespace
+
+CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoader& loader,
+                                           PictureChanged pictureChanged)
+    : wxDialog(parent, wxID_ANY, "Custom Background - Velmar Screensaver 1.0"),
+      list_(loader),
+      pictureChanged_(std::move(pictureChanged)),
+      timer_(this) {
+    AddControls();
+    list_.Restore(ReadCustomImagesSettings(SettingsFile().Profile()));
+    interval_->ChangeValue(wxString::FromUTF8(list_.Interval()));
+    Sync();
+    Bind(wxEVT_TIMER, &CCustomBackgroundDlg::OnTimer, this);
+    Bind(wxEVT_CHAR_HOOK, &CCustomBackgroundDlg::OnCharHook, this);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideAndSave(); });
+    timer_.Start(CustomBackgroundList::kTickMs);
+}
+
+void CCustomBackgroundDlg::AddControls() {
+    const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
+    const auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
+    ownImage_ = new wxCheckBox(this, 1014, "Use your own image", at(8, 10));
+    const char* modeTexts[] = {"Repeat One", "Repeat All", "Random "};
+    const int modeX[] = {94, 147, 199};
+    for (int mode = 0; mode < 3; ++mode) {
+        modes_[mode] = new wxRadioButton(this, 1023 + mode, modeTexts[mode], at(modeX[mode], 12),
+                                         wxDefaultSize, mode == 0 ? wxRB_GROUP : 0);
+        modes_[mode]->Bind(wxEVT_RADIOBUTTON, [this, mode](wxCommandEvent&) {
+            list_.SetMode(static_cast<CustomBackgroundList::PlayMode>(mode));
+        });
+    }
+    rows_ =
+        new wxListCtrl(this, 1015, at(7, 23), size(251, 87),
+                       wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE);
+    rows_->SetBackgroundColour(kListBackground);
+    rows_->SetTextColour(kRowText);
+    rows_->AppendColumn("Backgrounds Directory", wxLIST_FORMAT_CENTRE, 430);
+    rows_->AppendColumn("State", wxLIST_FORMAT_CENTRE, 50);
+    rows_->SetDropTarget(new PictureDropTarget(*this));
+    rows_->Bind(wxEVT_LIST_ITEM_SELECTED, &CCustomBackgroundDlg::OnRowClicked, this);
+
+    auto* addImage = new wxButton(this, 1008, "Add Image", at(7, 117), size(50, 11));
+    auto* remove = new wxButton(this, 1011, "Remove Image", at(63, 117), size(51, 11));
+    auto* removeAll = new wxButton(this, 1012, "Remove All", at(119, 117), size(50, 11));
+    new wxStaticText(this, wxID_ANY, "Interval", at(178, 119));
+    interval_ = new wxTextCtrl(this, 1019, "5", at(204, 118), size(24, 12), 0,
+                               wxTextValidator(wxFILTER_DIGITS));
+    new wxStaticText(this, wxID_ANY, "S", at(231, 119));
+
+    addImage->Bind(wxEVT_BUTTON, &CCustomBackgroundDlg::OnAddImage, this);
+    remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        list_.RemoveImage(SelectedRow());
+        Sync();
+    });
+    removeAll->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        list_.RemoveAll();
+        Sync();
+    });
+    ownImage_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
+        list_.SetOwnImage(ownImage_->GetValue());
+        Sync();
+    });
+    interval_->Bind(wxEVT_TEXT, [this](wxCommandEvent&) {
+        list_.SetInterval(interval_->GetValue().utf8_string());
+    });
+    SetClientSize(size(265, 135));
+}
+
+void CCustomBackgroundDlg::ShowCentred() {
+    CentreOnParent();
+    Show();
+    Raise();
+}
+
+void CCustomBackgroundDlg::AddFiles(const std::vector<std::string>& paths) {
+    list_.AddChosen(paths);
+    Sync();
+}
+
+void CCustomBackgroundDlg::OnTimer(wxTimerEvent&) {
+    list_.Tick();
+    Sync();
+}
+
+void CCustomBackgroundDlg::OnAddImage(wxCommandEvent&) {
+    wxFileDialog chooser(this, "Add Image", "", "", kPictureFilter,
+                         wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK) return;
+    wxArrayString paths;
+    chooser.GetPaths(paths);
+    AddFiles(Utf8Paths(paths));
+}
+
+void CCustomBackgroundDlg::OnRowClicked(wxListEvent& event) {
+    list_.ClickRow(static_cast<int>(event.GetIndex()));
+    Sync();
+}
+
+// Escape hides the dialog as its close box does; Enter does nothing.
+void CCustomBackgroundDlg::OnCharHook(wxKeyEvent& event) {
+    switch (event.GetKeyCode()) {
+        case WXK_ESCAPE:
+            HideAndSave();
+            return;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            return;
+        default:
+            event.Skip();
+    }
+}
+
+void CCustomBackgroundDlg::HideAndSave() {
+    Hide();
+    SettingsFile file;
+    WriteCustomImagesSettings(list_.Saved(), file.Profile());
+    file.Save();
+}
+
+int CCustomBackgroundDlg::SelectedRow() const {
+    return static_cast<int>(rows_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+}
+
+void CCustomBackgroundDlg::Sync() {
+    const std::vector<CustomBackgroundList::Row>& rows = list_.Rows();
+    if (rows_->GetItemCount() != static_cast<int>(rows.size())) {
+        rows_->DeleteAllItems();
+        for (const auto& row : rows) {
+            rows_->InsertItem(rows_->GetItemCount(), wxString::FromUTF8(row.path));
+        }
+    }
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const wxString path = wxString::FromUTF8(rows[row].path);
+        const wxString state = rows[row].on ? "ON" : "OFF";
+        if (rows_->GetItemText(row) != path) rows_->SetItemText(row, path);
+        if (rows_->GetItemText(row, 1) != state) rows_->SetItem(row, 1, state);
+    }
+    ownImage_->SetValue(list_.OwnImage());
+    modes_[list_.Mode()]->SetValue(true);
+    pictureChanged_(list_.CustomBackgroundOn(), list_.CurrentTexture());
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+#include "settings/CustomBackgroundList.h"
+
+class wxCheckBox;
+class wxListCtrl;
+class wxListEvent;
+class wxRadioButton;
+class wxTextCtrl;
+
+// The user's own background pictures: the list, its play mode, the interval
+// and the "Use your own image" box. Made hidden at start-up and kept for the
+// whole run: its 200 ms timer switches the pictures whether it is shown or not
+// and hands the choice to the scene. Hiding it writes the list to the
+// settings file.
+class CCustomBackgroundDlg : public wxDialog {
+  public:
+    // The picture the scene shows: the box's state and the current texture.
+    using PictureChanged = std::function<void(bool on, unsigned texture)>;
+
+    // Pictures load through `loader`, which must outlive the dialog's timer.
+    CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoader& loader,
+                         PictureChanged pictureChanged);
+
+    // Centred on the parent.
+    void ShowCentred();
+    // Adds the files as rows, as "Add Image" does with the files chosen.
+    void AddFiles(const std::vector<std::string>& paths);
+
+    const CustomBackgroundList& List() const { return list_; }
+
+  private:
+    void AddControls();
+    void OnTimer(wxTimerEvent& event);
+    void OnAddImage(wxCommandEvent& event);
+    void OnRowClicked(wxListEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void HideAndSave();
+    int SelectedRow() const;
+    // Brings the list's rows and the boxes in line with the list, and hands
+    // the picture on.
+    void Sync();
+
+    CustomBackgroundList list_;
+    PictureChanged pictureChanged_;
+    wxTimer timer_;
+    wxListCtrl* rows_ = nullptr;
+    wxCheckBox* ownImage_ = nullptr;
+    wxRadioButton* modes_[3] = {};
+    wxTextCtrl* interval_ = nullptr;
+};
