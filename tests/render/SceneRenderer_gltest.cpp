@@ -3,6 +3,8 @@
 #include "render/AquariumScene.h"
 #include "render/SceneRenderer.h"
 #include "render/TankSetUp.h"
+#include "resources/BitmapBytes.h"
+#include "settings/CustomBackgroundList.h"
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
 
@@ -37,12 +39,20 @@ TEST(SceneRenderer, FramesReserveNoFurtherGlNamesAndTeardownFreesThemAll) {
                                        [] { return true; },
                                        [&settings] { return settings; }};
         ASSERT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
+        const std::string picture = unpackDir.Path() / "own.bmp";
+        WriteBytes(picture, MakeBitmap(8, 8, 24, Bytes(RowBytes(24, 8) * 8, 200)));
+        const GLuint ownPicture = renderer.LoadUserPicture(picture);
+        ASSERT_NE(ownPicture, 0u);
         // By then the net has caught fish and made its wire sphere.
         for (int frame = 0; frame < 250; ++frame) scene.RenderFrame(renderer);
         const GlNames afterWarmUp;
-        // The background, ten skins and the bubble.
-        EXPECT_EQ(afterWarmUp.textures, before.textures + 12);
-        for (int frame = 0; frame < 250; ++frame) scene.RenderFrame(renderer);
+        // The background, ten skins, the bubble and the user's picture.
+        EXPECT_EQ(afterWarmUp.textures, before.textures + 13);
+        // Showing a name that holds no picture must not make GL create it.
+        for (const unsigned shown : {CustomBackgroundList::kNoPicture, ownPicture}) {
+            scene.SetCustomBackground({true, shown});
+            for (int frame = 0; frame < 125; ++frame) scene.RenderFrame(renderer);
+        }
         const GlNames afterRun;
         EXPECT_EQ(afterRun.lists, afterWarmUp.lists);
         EXPECT_EQ(afterRun.textures, afterWarmUp.textures);
