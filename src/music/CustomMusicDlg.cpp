@@ -2,8 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/dnd.h>
-#include <wx/filedlg.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
@@ -25,22 +23,10 @@ constexpr char kMusicFilter[] =
     "(*.mp3;*.wav;*.mpeg)|*.mp3;*.wav;*.mpeg|"
     "Other audio (*.ogg;*.flac;*.opus;*.m4a)|*.ogg;*.flac;*.opus;*.m4a";
 
-// Files dropped from a file manager join the list as if chosen.
-class MusicDropTarget : public wxFileDropTarget {
-  public:
-    explicit MusicDropTarget(CCustomMusicDlg& dialog) : dialog_(dialog) {}
-    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override {
-        dialog_.AddFiles(std::vector<std::string>(files.begin(), files.end()));
-        return true;
-    }
-
-  private:
-    CCustomMusicDlg& dialog_;
-};
 }  // namespace
 
 CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, MediaPlayer& player, MusicHandover& handover)
-    : wxDialog(parent, wxID_ANY, "Custom Music - Velmar Screensaver 1.0"),
+    : FileListDialog(parent, "Custom Music - Velmar Screensaver 1.0"),
       playList_(player),
       handover_(handover),
       timer_(this) {
@@ -50,8 +36,6 @@ CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, MediaPlayer& player, MusicHan
     playList_.SetVolume(GetAppProfileInt("Settings", "Volume", 1000));
     Restore();
     Bind(wxEVT_TIMER, &CCustomMusicDlg::OnTimer, this);
-    Bind(wxEVT_CHAR_HOOK, &CCustomMusicDlg::OnCharHook, this);
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideAndSave(); });
     timer_.Start(kTimerPeriodMs);
 }
 
@@ -76,7 +60,7 @@ void CCustomMusicDlg::AddControls() {
                        wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE);
     list_->SetBackgroundColour(kListBackground);
     list_->AppendColumn("Music List", wxLIST_FORMAT_CENTRE, 500);
-    list_->SetDropTarget(new MusicDropTarget(*this));
+    AcceptDroppedFiles(*list_);
     list_->Bind(wxEVT_LIST_ITEM_SELECTED, &CCustomMusicDlg::OnRowClicked, this);
 
     addMusic_ = new wxButton(this, 1017, "Add Music", at(270, 44), size(38, 11));
@@ -87,7 +71,8 @@ void CCustomMusicDlg::AddControls() {
     new wxStaticBox(this, wxID_ANY, "Volume", at(270, 113), size(38, 26));
     volume_ = new wxSlider(this, 1007, 1000, 0, 1000, at(271, 122), size(33, 13));
 
-    addMusic_->Bind(wxEVT_BUTTON, &CCustomMusicDlg::OnAddMusic, this);
+    addMusic_->Bind(wxEVT_BUTTON,
+                    [this](wxCommandEvent&) { ChooseFiles("Add Music", kMusicFilter); });
     remove_->Bind(wxEVT_BUTTON, &CCustomMusicDlg::OnRemove, this);
     removeAll_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         playList_.RemoveAllRows();
@@ -116,12 +101,6 @@ void CCustomMusicDlg::Restore() {
     Sync();
 }
 
-void CCustomMusicDlg::ShowCentred() {
-    CentreOnParent();
-    Show();
-    Raise();
-}
-
 void CCustomMusicDlg::AddFiles(const std::vector<std::string>& paths) {
     // Rows change only while nothing plays, as the disabled buttons say.
     if (playList_.Playing()) return;
@@ -134,15 +113,6 @@ void CCustomMusicDlg::OnTimer(wxTimerEvent&) {
     const int highlighted = playList_.HighlightedIndex();
     playList_.Tick();
     if (playList_.HighlightedIndex() != highlighted) Sync();
-}
-
-void CCustomMusicDlg::OnAddMusic(wxCommandEvent&) {
-    wxFileDialog chooser(this, "Add Music", "", "", kMusicFilter,
-                         wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
-    if (chooser.ShowModal() != wxID_OK) return;
-    wxArrayString paths;
-    chooser.GetPaths(paths);
-    AddFiles(std::vector<std::string>(paths.begin(), paths.end()));
 }
 
 void CCustomMusicDlg::OnRemove(wxCommandEvent&) {
@@ -160,22 +130,7 @@ void CCustomMusicDlg::OnRowClicked(wxListEvent& event) {
     Sync();
 }
 
-// Escape hides the dialog as its close box does; Enter does nothing.
-void CCustomMusicDlg::OnCharHook(wxKeyEvent& event) {
-    switch (event.GetKeyCode()) {
-        case WXK_ESCAPE:
-            HideAndSave();
-            return;
-        case WXK_RETURN:
-        case WXK_NUMPAD_ENTER:
-            return;
-        default:
-            event.Skip();
-    }
-}
-
-void CCustomMusicDlg::HideAndSave() {
-    Hide();
+void CCustomMusicDlg::SaveList() {
     SettingsFile file;
     const ListSection saved = playList_.Saved();
     WriteListFlags(saved, file.Profile(), kCustomMusicKeys);

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include <wx/dialog.h>
 #include <wx/timer.h>
 
 #include "music/PlayList.h"
+#include "settings/FileListDialog.h"
 
 class MediaPlayer;
 class MusicHandover;
@@ -20,15 +20,12 @@ class wxSlider;
 // The user's own music: the play list, its mode, the volume and the "On/Off"
 // box. Made hidden at start-up and kept for the whole run: its 200 ms timer
 // drives the play list and tells the hand-over whether the user's music is
-// on, shown or not. Hiding it writes the list to the settings file.
-class CCustomMusicDlg : public wxDialog {
+// on, shown or not.
+class CCustomMusicDlg : public FileListDialog {
   public:
     CCustomMusicDlg(wxWindow* parent, MediaPlayer& player, MusicHandover& handover);
 
-    // Centred on the parent.
-    void ShowCentred();
-    // Adds the files as rows, as "Add Music" does with the files chosen.
-    void AddFiles(const std::vector<std::string>& paths);
+    void AddFiles(const std::vector<std::string>& paths) override;
 
     const PlayList& List() const { return playList_; }
 
@@ -36,11 +33,9 @@ class CCustomMusicDlg : public wxDialog {
     void AddControls();
     void Restore();
     void OnTimer(wxTimerEvent& event);
-    void OnAddMusic(wxCommandEvent& event);
     void OnRemove(wxCommandEvent& event);
     void OnRowClicked(wxListEvent& event);
-    void OnCharHook(wxKeyEvent& event);
-    void HideAndSave();
+    void SaveList() override;
     // Brings every control in line with the play list.
     void Sync();
 

@@ -2,8 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/dnd.h>
-#include <wx/filedlg.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
@@ -20,29 +18,11 @@ constexpr char kPictureFilter[] =
     "Other pictures (*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico)|"
     "*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico";
 
-std::vector<std::string> Utf8Paths(const wxArrayString& paths) {
-    std::vector<std::string> utf8;
-    for (const wxString& path : paths) utf8.push_back(path.utf8_string());
-    return utf8;
-}
-
-// Files dropped from a file manager join the list as if chosen.
-class PictureDropTarget : public wxFileDropTarget {
-  public:
-    explicit PictureDropTarget(CCustomBackgroundDlg& dialog) : dialog_(dialog) {}
-    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override {
-        dialog_.AddFiles(Utf8Paths(files));
-        return true;
-    }
-
-  private:
-    CCustomBackgroundDlg& dialog_;
-};
 }  // namespace
 
 CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoader& loader,
                                            PictureChanged pictureChanged)
-    : wxDialog(parent, wxID_ANY, "Custom Background - Velmar Screensaver 1.0"),
+    : FileListDialog(parent, "Custom Background - Velmar Screensaver 1.0"),
       list_(loader),
       pictureChanged_(std::move(pictureChanged)),
       timer_(this) {
@@ -51,8 +31,6 @@ CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoade
     interval_->ChangeValue(wxString::FromUTF8(list_.Interval()));
     Sync();
     Bind(wxEVT_TIMER, &CCustomBackgroundDlg::OnTimer, this);
-    Bind(wxEVT_CHAR_HOOK, &CCustomBackgroundDlg::OnCharHook, this);
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideAndSave(); });
     timer_.Start(CustomBackgroundList::kTickMs);
 }
 
@@ -76,7 +54,7 @@ void CCustomBackgroundDlg::AddControls() {
     rows_->SetTextColour(kRowText);
     rows_->AppendColumn("Backgrounds Directory", wxLIST_FORMAT_CENTRE, 430);
     rows_->AppendColumn("State", wxLIST_FORMAT_CENTRE, 50);
-    rows_->SetDropTarget(new PictureDropTarget(*this));
+    AcceptDroppedFiles(*rows_);
     rows_->Bind(wxEVT_LIST_ITEM_SELECTED, &CCustomBackgroundDlg::OnRowClicked, this);
 
     auto* addImage = new wxButton(this, 1008, "Add Image", at(7, 117), size(50, 11));
@@ -87,7 +65,8 @@ void CCustomBackgroundDlg::AddControls() {
                                wxTextValidator(wxFILTER_DIGITS));
     new wxStaticText(this, wxID_ANY, "S", at(231, 119));
 
-    addImage->Bind(wxEVT_BUTTON, &CCustomBackgroundDlg::OnAddImage, this);
+    addImage->Bind(wxEVT_BUTTON,
+                   [this](wxCommandEvent&) { ChooseFiles("Add Image", kPictureFilter); });
     remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         list_.RemoveImage(SelectedRow());
         Sync();
@@ -106,12 +85,6 @@ void CCustomBackgroundDlg::AddControls() {
     SetClientSize(size(265, 135));
 }
 
-void CCustomBackgroundDlg::ShowCentred() {
-    CentreOnParent();
-    Show();
-    Raise();
-}
-
 void CCustomBackgroundDlg::AddFiles(const std::vector<std::string>& paths) {
     list_.AddChosen(paths);
     Sync();
@@ -122,36 +95,12 @@ void CCustomBackgroundDlg::OnTimer(wxTimerEvent&) {
     Sync();
 }
 
-void CCustomBackgroundDlg::OnAddImage(wxCommandEvent&) {
-    wxFileDialog chooser(this, "Add Image", "", "", kPictureFilter,
-                         wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
-    if (chooser.ShowModal() != wxID_OK) return;
-    wxArrayString paths;
-    chooser.GetPaths(paths);
-    AddFiles(Utf8Paths(paths));
-}
-
 void CCustomBackgroundDlg::OnRowClicked(wxListEvent& event) {
     list_.ClickRow(static_cast<int>(event.GetIndex()));
     Sync();
 }
 
-// Escape hides the dialog as its close box does; Enter does nothing.
-void CCustomBackgroundDlg::OnCharHook(wxKeyEvent& event) {
-    switch (event.GetKeyCode()) {
-        case WXK_ESCAPE:
-            HideAndSave();
-            return;
-        case WXK_RETURN:
-        case WXK_NUMPAD_ENTER:
-            return;
-        default:
-            event.Skip();
-    }
-}
-
-void CCustomBackgroundDlg::HideAndSave() {
-    Hide();
+void CCustomBackgroundDlg::SaveList() {
     SettingsFile file;
     WriteCustomImagesSettings(list_.Saved(), file.Profile());
     file.Save();

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include <wx/dialog.h>
 #include <wx/timer.h>
 
 #include "settings/CustomBackgroundList.h"
+#include "settings/FileListDialog.h"
 
 class wxCheckBox;
 class wxListCtrl;
@@ -18,9 +18,8 @@ class wxTextCtrl;
 // The user's own background pictures: the list, its play mode, the interval
 // and the "Use your own image" box. Made hidden at start-up and kept for the
 // whole run: its 200 ms timer switches the pictures whether it is shown or not
-// and hands the choice to the scene. Hiding it writes the list to the
-// settings file.
-class CCustomBackgroundDlg : public wxDialog {
+// and hands the choice to the scene.
+class CCustomBackgroundDlg : public FileListDialog {
   public:
     // The picture the scene shows: the box's state and the current texture.
     using PictureChanged = std::function<void(bool on, unsigned texture)>;
@@ -29,20 +28,15 @@ class CCustomBackgroundDlg : public wxDialog {
     CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoader& loader,
                          PictureChanged pictureChanged);
 
-    // Centred on the parent.
-    void ShowCentred();
-    // Adds the files as rows, as "Add Image" does with the files chosen.
-    void AddFiles(const std::vector<std::string>& paths);
+    void AddFiles(const std::vector<std::string>& paths) override;
 
     const CustomBackgroundList& List() const { return list_; }
 
   private:
     void AddControls();
     void OnTimer(wxTimerEvent& event);
-    void OnAddImage(wxCommandEvent& event);
     void OnRowClicked(wxListEvent& event);
-    void OnCharHook(wxKeyEvent& event);
-    void HideAndSave();
+    void SaveList() override;
     int SelectedRow() const;
     // Brings the list's rows and the boxes in line with the list, and hands
     // the picture on.

@@ -1,0 +1,67 @@
+#include "settings/FileListDialog.h"
+
+#include <wx/dnd.h>
+#include <wx/filedlg.h>
+
+namespace {
+std::vector<std::string> Utf8Paths(const wxArrayString& paths) {
+    std::vector<std::string> utf8;
+    for (const wxString& path : paths) utf8.push_back(path.utf8_string());
+    return utf8;
+}
+
+class FileDropTarget : public wxFileDropTarget {
+  public:
+    explicit FileDropTarget(FileListDialog& dialog) : dialog_(dialog) {}
+    bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) override {
+        dialog_.AddFiles(Utf8Paths(files));
+        return true;
+    }
+
+  private:
+    FileListDialog& dialog_;
+};
+}  // namespace
+
+FileListDialog::FileListDialog(wxWindow* parent, const wxString& title)
+    : wxDialog(parent, wxID_ANY, title) {
+    Bind(wxEVT_CHAR_HOOK, &FileListDialog::OnCharHook, this);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideAndSave(); });
+}
+
+void FileListDialog::ShowCentred() {
+    CentreOnParent();
+    Show();
+    Raise();
+}
+
+void FileListDialog::ChooseFiles(const wxString& title, const wxString& filter) {
+    wxFileDialog chooser(this, title, "", "", filter,
+                         wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
+    if (chooser.ShowModal() != wxID_OK) return;
+    wxArrayString paths;
+    chooser.GetPaths(paths);
+    AddFiles(Utf8Paths(paths));
+}
+
+void FileListDialog::AcceptDroppedFiles(wxWindow& target) {
+    target.SetDropTarget(new FileDropTarget(*this));
+}
+
+void FileListDialog::OnCharHook(wxKeyEvent& event) {
+    switch (event.GetKeyCode()) {
+        case WXK_ESCAPE:
+            HideAndSave();
+            return;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            return;
+        default:
+            event.Skip();
+    }
+}
+
+void FileListDialog::HideAndSave() {
+    Hide();
+    SaveList();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <wx/dialog.h>
+
+// The frame of the Custom Music and Custom Background dialogs: modeless, made
+// hidden at start-up and kept for the whole run. Its close box and Escape hide
+// it and save its list; Enter does nothing. Files join the list from a file
+// chooser (several at once) or dropped from a file manager, as UTF-8 paths.
+class FileListDialog : public wxDialog {
+  public:
+    FileListDialog(wxWindow* parent, const wxString& title);
+
+    // Centred on the parent.
+    void ShowCentred();
+    // Adds the files as rows, as the chooser does with the files chosen.
+    virtual void AddFiles(const std::vector<std::string>& paths) = 0;
+
+  protected:
+    // Writes the list to the settings file.
+    virtual void SaveList() = 0;
+    // The chooser with `title` and the wx filter text; the files chosen are added.
+    void ChooseFiles(const wxString& title, const wxString& filter);
+    // Files dropped on `target` are added.
+    void AcceptDroppedFiles(wxWindow& target);
+
+  private:
+    void OnCharHook(wxKeyEvent& event);
+    void HideAndSave();
+};
