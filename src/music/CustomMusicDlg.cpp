@@ -22,7 +22,6 @@ const wxColour kRowText(0, 0, 255);
 constexpr char kMusicFilter[] =
     "(*.mp3;*.wav;*.mpeg)|*.mp3;*.wav;*.mpeg|"
     "Other audio (*.ogg;*.flac;*.opus;*.m4a)|*.ogg;*.flac;*.opus;*.m4a";
-
 }  // namespace
 
 CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, MediaPlayer& player, MusicHandover& handover)

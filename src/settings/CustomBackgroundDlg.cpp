@@ -17,7 +17,6 @@ constexpr char kPictureFilter[] =
     "(*.jpg;*.bmp;*.png)|*.jpg;*.bmp;*.png|"
     "Other pictures (*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico)|"
     "*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico";
-
 }  // namespace
 
 CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoader& loader,
