@@ -3,6 +3,8 @@
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
 
+#include "settings/FileFilter.h"
+
 namespace {
 std::vector<std::string> Utf8Paths(const wxArrayString& paths) {
     std::vector<std::string> utf8;
@@ -35,8 +37,8 @@ void FileListDialog::ShowCentred() {
     Raise();
 }
 
-void FileListDialog::ChooseFiles(const wxString& title, const wxString& filter) {
-    wxFileDialog chooser(this, title, "", "", filter,
+void FileListDialog::ChooseFiles(const wxString& title, const std::string& filter) {
+    wxFileDialog chooser(this, title, "", "", wxString::FromUTF8(WithUpperCasePatterns(filter)),
                          wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
     if (chooser.ShowModal() != wxID_OK) return;
     wxArrayString paths;

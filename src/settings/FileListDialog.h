@@ -22,7 +22,7 @@ class FileListDialog : public wxDialog {
     // Writes the list to the settings file.
     virtual void SaveList() = 0;
     // The chooser with `title` and the wx filter text; the files chosen are added.
-    void ChooseFiles(const wxString& title, const wxString& filter);
+    void ChooseFiles(const wxString& title, const std::string& filter);
     // Files dropped on `target` are added.
     void AcceptDroppedFiles(wxWindow& target);
 
