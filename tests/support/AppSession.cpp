@@ -97,7 +97,13 @@ AppSession::~AppSession() {
     }
 }
 
-pid_t AppSession::Start() {
+pid_t AppSession::Start(const std::vector<std::string>& arguments,
+                        const std::vector<std::string>& environment) {
+    std::vector<std::string> command{VELMAR_BINARY};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : command) argv.push_back(word.data());
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("DISPLAY", server_.Display().c_str(), 1);
@@ -107,10 +113,11 @@ pid_t AppSession::Start() {
         setenv("VELMAR_TRACE_FILE", (root_.Path() / "trace.txt").c_str(), 1);
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
         unsetenv("GDK_BACKEND");
+        for (const std::string& variable : environment) putenv(const_cast<char*>(variable.c_str()));
         const std::string log = (root_.Path() / "velmar.log").string();
         std::freopen(log.c_str(), "a", stdout);
         std::freopen(log.c_str(), "a", stderr);
-        execl(VELMAR_BINARY, VELMAR_BINARY, static_cast<char*>(nullptr));
+        execv(VELMAR_BINARY, argv.data());
         _exit(127);
     }
     started_.push_back(pid);

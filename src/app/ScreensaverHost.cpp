@@ -1,0 +1,91 @@
+#include "app/ScreensaverHost.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "platform/PrivateTempDir.h"
+#include "platform/TerminationSignals.h"
+#include "render/AquariumScene.h"
+#include "render/ForeignGlWindow.h"
+#include "render/SceneRenderer.h"
+#include "render/TankSetUp.h"
+#include "settings/CustomBackgroundList.h"
+#include "settings/LoadAquariumSettings.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+constexpr auto kFramePeriod = std::chrono::microseconds(1000000 / 60);
+constexpr auto kPictureTick = std::chrono::milliseconds(CustomBackgroundList::kTickMs);
+
+// The repairs a start makes stay in memory: this mode never writes the file.
+AquariumSettings ReadSettingsOnly() {
+    SettingsFile file;
+    return ReadAndRepairSettings(file.Profile());
+}
+
+class RendererPictures : public PictureTextureLoader {
+  public:
+    explicit RendererPictures(SceneRenderer& renderer) : renderer_(renderer) {}
+    unsigned LoadPicture(const std::string& path) override {
+        return renderer_.LoadUserPicture(path);
+    }
+
+  private:
+    SceneRenderer& renderer_;
+};
+}  // namespace
+
+int RunScreensaver(unsigned long windowId) {
+    InstallTerminationSignals();
+    ForeignGlWindow window(windowId);
+    if (!window.Ok()) {
+        std::fprintf(stderr, "velmar: %s\n", window.Problem().c_str());
+        return 1;
+    }
+    AquariumScene scene;
+    SceneRenderer renderer(1.0);
+    {
+        // xscreensaver runs a preview and the full screen side by side: each
+        // unpacks the artwork into a folder of its own.
+        const PrivateTempDir unpackDir;
+        const TankSetUpSources sources{{window.Width(), window.Height()},
+                                       unpackDir.Path(),
+                                       [&unpackDir] { return unpackDir.Ok(); },
+                                       ReadSettingsOnly};
+        if (SetUpTank(scene, renderer, sources) == TankSetUpResult::kNoTempPath) {
+            std::fprintf(stderr, "velmar: no temporary folder to unpack the artwork into\n");
+            return 1;
+        }
+    }
+    // The help text is for people at the keyboard, whose keys the screensaver does not get.
+    scene.ToggleOverlay();
+
+    RendererPictures loader(renderer);
+    CustomBackgroundList pictures(loader);
+    pictures.Restore(ReadCustomImagesSettings(SettingsFile().Profile()));
+
+    auto nextFrame = std::chrono::steady_clock::now();
+    auto nextPictureTick = nextFrame;
+    int width = window.Width();
+    int height = window.Height();
+    while (!TerminationRequested() && window.ProcessEvents()) {
+        if (window.Width() != width || window.Height() != height) {
+            width = window.Width();
+            height = window.Height();
+            scene.SetTankBounds(width, height);
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= nextPictureTick) {
+            pictures.Tick();
+            scene.SetCustomBackground({pictures.CustomBackgroundOn(), pictures.CurrentTexture()});
+            nextPictureTick = now + kPictureTick;
+        }
+        scene.RenderFrame(renderer);
+        window.SwapBuffers();
+        nextFrame = std::max(nextFrame + kFramePeriod, std::chrono::steady_clock::now());
+        std::this_thread::sleep_until(nextFrame);
+    }
+    return 0;
+}

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "settings/SettingsTestFiles.h"
+#include "support/AppSession.h"
+#include "support/ScreenCapture.h"
+
+namespace {
+constexpr int kStartTimeoutMs = 30000;
+
+// A plain window of the test's own, as xscreensaver makes one for its hacks.
+class HostWindow {
+  public:
+    HostWindow(const XServer& server, int x, int y, int width, int height)
+        : display_(XOpenDisplay(server.Display().c_str())) {
+        window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), x, y, width, height, 0,
+                                      0, 0);
+        XMapWindow(display_, window_);
+        XSync(display_, False);
+    }
+    ~HostWindow() {
+        if (window_ != 0) XDestroyWindow(display_, window_);
+        XCloseDisplay(display_);
+    }
+    unsigned long Id() const { return window_; }
+    void Resize(int width, int height) {
+        XResizeWindow(display_, window_, width, height);
+        XSync(display_, False);
+    }
+    void Destroy() {
+        XDestroyWindow(display_, window_);
+        XSync(display_, False);
+        window_ = 0;
+    }
+
+  private:
+    Display* display_;
+    Window window_ = 0;
+};
+
+// The tank drawn at (x, y): neither the black of an empty screen nor grey.
+bool Drawn(const ScreenCapture& screen, int x, int y) {
+    const auto [r, g, b] = screen.At(x, y);
+    return !screen.IsBlack(x, y) && !(r == g && g == b);
+}
+
+bool TankDrawnIn(const XServer& server, int x, int y, int width, int height) {
+    return WaitForScreen(
+        server,
+        [&](const ScreenCapture& screen) {
+            return Drawn(screen, x + 2, y + 2) && Drawn(screen, x + width - 3, y + height - 3);
+        },
+        kStartTimeoutMs);
+}
+
+std::size_t FilesIn(const std::filesystem::path& folder) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+    return count;
+}
+
+// SIGTERM ends a screensaver at once, with status 0.
+void ExpectEndsOnSigterm(AppSession& app, pid_t pid) {
+    const auto sent = std::chrono::steady_clock::now();
+    kill(pid, SIGTERM);
+    EXPECT_EQ(app.WaitForExit(pid, 1000), 0) << app.Output();
+    EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(1));
+}
+}  // namespace
+
+TEST(ScreensaverMode, RootDrawsTheMovingTankWithNoWindowOfItsOwnAndNeverWritesTheSettings) {
+    XServer server(640, 480);
+    AppSession app(server);
+    const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
+    // Incomplete on purpose: a normal start would write its repairs back.
+    WriteTextFile(settings, "[Aquarium Settings]\r\nBUBBLE=9\r\n");
+    const pid_t pid = app.Start({"-root"});
+    ASSERT_TRUE(TankDrawnIn(server, 0, 0, 640, 480)) << app.Output();
+    const ScreenCapture first = CaptureScreen(server.Display(), 640, 480);
+    EXPECT_TRUE(WaitForScreen(
+        server, [&](const ScreenCapture& now) { return now.rgb != first.rgb; }, 5000))
+        << "the fish swim";
+    EXPECT_NE(app.RunOnDisplay("xwininfo -root -children").find("0 children"), std::string::npos);
+    ExpectEndsOnSigterm(app, pid);
+    EXPECT_EQ(ReadTextFile(settings), "[Aquarium Settings]\r\nBUBBLE=9\r\n");
+    EXPECT_EQ(FilesIn(app.WorkDir()), 1u) << "nothing unpacked is left behind";
+}
+
+TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsTheProgram) {
+    XServer server(640, 480);
+    AppSession app(server);
+    HostWindow host(server, 100, 80, 200, 150);
+    char hexId[32];
+    std::snprintf(hexId, sizeof hexId, "0x%lx", host.Id());
+    const pid_t pid = app.Start({"-window-id", hexId});
+    ASSERT_TRUE(TankDrawnIn(server, 100, 80, 200, 150)) << app.Output();
+    EXPECT_TRUE(CaptureScreen(server.Display(), 640, 480).IsBlack(50, 50)) << "only inside";
+    host.Resize(400, 300);
+    EXPECT_TRUE(TankDrawnIn(server, 100, 80, 400, 300)) << "it follows the window's size";
+    host.Destroy();
+    EXPECT_EQ(app.WaitForExit(pid, 2000), 0) << app.Output();
+}
+
+TEST(ScreensaverMode, TwoScreensaversOfTheEnvironmentsWindowRunBesideANormalCopy) {
+    XServer server(640, 480);
+    AppSession app(server);
+    HostWindow preview(server, 10, 10, 160, 120);
+    HostWindow full(server, 200, 10, 160, 120);
+    const pid_t first = app.Start({}, {"XSCREENSAVER_WINDOW=" + std::to_string(preview.Id())});
+    const pid_t second = app.Start({}, {"XSCREENSAVER_WINDOW=" + std::to_string(full.Id())});
+    ASSERT_TRUE(TankDrawnIn(server, 10, 10, 160, 120)) << app.Output();
+    ASSERT_TRUE(TankDrawnIn(server, 200, 10, 160, 120)) << app.Output();
+    const pid_t normal = app.Start();
+    ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    for (const pid_t pid : {first, second, normal}) EXPECT_TRUE(app.IsRunning(pid));
+    ExpectEndsOnSigterm(app, first);
+    ExpectEndsOnSigterm(app, second);
+    EXPECT_TRUE(app.IsRunning(normal));
+}
