@@ -5,10 +5,9 @@
 #include "interaction/CommandIds.h"
 #include "platform/LifecycleTrace.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateTempDir.h"
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
-#include "platform/TempPath.h"
-#include "platform/WorkDir.h"
 #include "render/AquariumScene.h"
 #include "render/PixelFormat.h"
 #include "render/SceneRenderer.h"
@@ -72,8 +71,11 @@ void CAquariumView::InitGL() {
 void CAquariumView::SetUp() {
     if (!SetupPixelFormat()) return;
     renderer_ = std::make_unique<SceneRenderer>(GetContentScaleFactor());
-    const TankSetUpSources sources{ScreenSizeOf(this), GetWorkDir(), HasTempPath,
-                                   LoadAquariumSettings};
+    // The artwork is unpacked where only this process looks and gone once
+    // loaded, so the settings folder need not be writable.
+    const PrivateTempDir unpackDir;
+    const TankSetUpSources sources{ScreenSizeOf(this), unpackDir.Path(),
+                                   [&unpackDir] { return unpackDir.Ok(); }, LoadAquariumSettings};
     if (SetUpTank(scene_, *renderer_, sources) == TankSetUpResult::kNoTempPath) {
         ShowMessageBox("Error Find TempPath.", "ERROR");
     }
