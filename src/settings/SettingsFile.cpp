@@ -1,9 +1,22 @@
 #include "settings/SettingsFile.h"
 
+#include <set>
 #include <utility>
 
+#include "platform/MessageBox.h"
 #include "platform/WorkDir.h"
 #include "settings/ProfileFile.h"
+
+namespace {
+// Once for each file: every dialog saves again, and the answer will not change.
+void TellSettingsNotSaved(const std::string& path) {
+    static std::set<std::string> told;
+    if (!told.insert(path).second) return;
+    ShowMessageBox(
+        "Velmar cannot save its settings in " + path + ", so changes last only until it ends.",
+        "Velmar");
+}
+}  // namespace
 
 std::string SettingsFilePath() {
     return GetWorkDir() + "./VelmarSet.ini";
@@ -17,9 +30,11 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {
 }
 
 bool SettingsFile::Save() {
-    if (!readable_) return false;
     if (profile_.Text() == original_) return true;
-    if (!ReplaceProfileFile(path_, profile_.Text())) return false;
+    if (!readable_ || !ReplaceProfileFile(path_, profile_.Text())) {
+        TellSettingsNotSaved(path_);
+        return false;
+    }
     original_ = profile_.Text();
     return true;
 }

@@ -32,7 +32,8 @@ class SettingsFile {
 
     // Writes the edits back when there are any. False when the file could not
     // be replaced, or was unreadable and so is left alone; the edits then live
-    // only in this object. Callers carry on either way: a lost write is silent.
+    // only in this object, and the user is told once for each file. Callers
+    // carry on either way.
     bool Save();
 
   private:

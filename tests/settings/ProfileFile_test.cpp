@@ -7,6 +7,7 @@
 #include "settings/ProfileFile.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTestFiles.h"
+#include "support/MessageLog.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -57,9 +58,16 @@ TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotR
 
     fs::remove(path);
     fs::create_directory(path);
-    SettingsFile unreadable(path.string());
-    unreadable.Set("A", "x", "1");
-    EXPECT_EQ(unreadable.Get("A", "x"), "1");
-    EXPECT_FALSE(unreadable.Save());
+    MessageLog messages;
+    for (int save = 0; save < 2; ++save) {
+        SettingsFile unreadable(path.string());
+        unreadable.Set("A", "x", "1");
+        EXPECT_EQ(unreadable.Get("A", "x"), "1");
+        EXPECT_FALSE(unreadable.Save());
+    }
     EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_EQ(messages.texts,
+              std::vector<std::string>{"Velmar cannot save its settings in " + path.string() +
+                                       ", so changes last only until it ends."})
+        << "told once";
 }
