@@ -1,6 +1,8 @@
 #include "settings/ListSection.h"
 
 #include <algorithm>
+#include <cctype>
+#include <unordered_map>
 
 #include "platform/CrtAtoi.h"
 #include "settings/ProfileText.h"
@@ -10,9 +12,21 @@ std::string Key(const char* before, const ListSectionKeys& keys, const std::stri
     return before + std::string(keys.noun) + after;
 }
 
-bool ReadFlag(const ProfileText& profile, const ListSectionKeys& keys, const char* flag) {
-    return CrtAtoi(profile.Get(keys.section, Key(flag, keys))) == 1;
-}
+// The section's values by lower-case key; a missing key reads as empty.
+class SectionReader {
+  public:
+    SectionReader(const ProfileText& profile, const ListSectionKeys& keys, std::size_t maxLength)
+        : values_(profile.SectionValues(keys.section, maxLength)) {}
+    std::string Get(std::string key) const {
+        std::transform(key.begin(), key.end(), key.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const auto found = values_.find(key);
+        return found == values_.end() ? std::string() : found->second;
+    }
+
+  private:
+    std::unordered_map<std::string, std::string> values_;
+};
 
 void WriteFlag(ProfileText& profile, const ListSectionKeys& keys, const char* flag, bool on) {
     profile.Set(keys.section, Key(flag, keys), on ? "1" : "0");
@@ -24,17 +38,18 @@ std::string RowKey(const ListSectionKeys& keys, std::size_t row) {
 }  // namespace
 
 ListSection ReadListSection(const ProfileText& profile, const ListSectionKeys& keys) {
-    ListSection list;
-    list.randomOrder = ReadFlag(profile, keys, "Random");
-    list.repeatAll = ReadFlag(profile, keys, "Cyc");
-    list.repeatOne = ReadFlag(profile, keys, "Repeat");
-    list.ownOn = ReadFlag(profile, keys, "Own");
     // A path may be longer than the 127 characters of the other values.
     constexpr std::size_t kMaxPathLength = 4096;
-    const int count =
-        std::clamp(CrtAtoi(profile.Get(keys.section, Key("", keys, "Sum"))), 0, kMaxListRows);
+    const SectionReader section(profile, keys, kMaxPathLength);
+    const auto flag = [&](const char* name) { return CrtAtoi(section.Get(Key(name, keys))) == 1; };
+    ListSection list;
+    list.randomOrder = flag("Random");
+    list.repeatAll = flag("Cyc");
+    list.repeatOne = flag("Repeat");
+    list.ownOn = flag("Own");
+    const int count = std::clamp(CrtAtoi(section.Get(Key("", keys, "Sum"))), 0, kMaxListRows);
     for (int row = 0; row < count; ++row) {
-        const std::string path = profile.Get(keys.section, RowKey(keys, row), kMaxPathLength);
+        const std::string path = section.Get(RowKey(keys, row));
         if (!path.empty()) list.rows.push_back(path);
     }
     return list;

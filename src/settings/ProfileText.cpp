@@ -130,6 +130,29 @@ std::string ProfileText::Get(std::string_view section, std::string_view key,
     return text_.substr(location.key->valueBegin, std::min(length, maxLength));
 }
 
+std::unordered_map<std::string, std::string> ProfileText::SectionValues(
+    std::string_view section, std::size_t maxLength) const {
+    std::unordered_map<std::string, std::string> values;
+    bool inSection = false;
+    for (const Line& line : SplitLines(text_)) {
+        const std::string_view content(text_.data() + line.begin, line.contentEnd - line.begin);
+        if (const auto name = SectionName(content)) {
+            if (inSection) break;
+            inSection = SameName(*name, section);
+            continue;
+        }
+        if (!inSection) continue;
+        if (const auto keyLine = ParseKeyLine(text_, line)) {
+            std::string name(keyLine->name);
+            std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
+            const std::size_t length = keyLine->valueEnd - keyLine->valueBegin;
+            values.emplace(std::move(name),
+                           text_.substr(keyLine->valueBegin, std::min(length, maxLength)));
+        }
+    }
+    return values;
+}
+
 void ProfileText::Set(std::string_view section, std::string_view key, std::string_view value) {
     value = value.substr(0, value.find_first_of("\r\n"));
     const std::vector<Line> lines = SplitLines(text_);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 // The text of a private-profile (ini) file, read and edited one key at a time
@@ -27,6 +28,12 @@ class ProfileText {
     // section or the key is absent.
     std::string Get(std::string_view section, std::string_view key,
                     std::size_t maxLength = kMaxValueLength) const;
+
+    // Every key of the section with its value (at most `maxLength` characters),
+    // by the key's name in lower case; the first of a name wins, as for Get.
+    // One pass over the text for readers of many keys.
+    std::unordered_map<std::string, std::string> SectionValues(
+        std::string_view section, std::size_t maxLength = kMaxValueLength) const;
 
     // Replaces the key's value and nothing else on its line. A missing key is
     // added after the section's last key, a missing section at the end of the

@@ -144,6 +144,10 @@ TEST(CustomMusicSettings, ModesFallBackToRepeatOneAHugeSumIsBoundedAndTheListRou
     const ListSection huge = read(
         ProfileText("[Custom Settings]\nMusicSum=1000000000\nRandomMusic=1\nMusicList7=x.mp3\n"));
     EXPECT_EQ(huge.rows, std::vector<std::string>{"x.mp3"});
+    // A hundred thousand rows read in one pass, as many as the list keeps.
+    std::string many = "[Custom Settings]\nMusicSum=100000\n";
+    for (int row = 0; row < 100000; ++row) many += "musiclist" + std::to_string(row) + "=x\n";
+    EXPECT_EQ(read(ProfileText(many)).rows.size(), static_cast<std::size_t>(kMaxListRows));
     list.Restore(huge);
     EXPECT_EQ(list.Mode(), PlayList::kRandom);
 
