@@ -7,13 +7,7 @@
 namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// One line of the text: [begin, contentEnd) is the line without its line end,
-// [contentEnd, end) the line end itself (empty on an unterminated last line).
-struct Line {
-    std::size_t begin;
-    std::size_t contentEnd;
-    std::size_t end;
-};
+using Line = ProfileText::LineSpan;
 
 struct KeyLine {
     std::string_view name;
@@ -122,9 +116,17 @@ std::string_view LineEnd(const std::string& text) {
 }
 }  // namespace
 
+const std::vector<ProfileText::LineSpan>& ProfileText::Lines() const {
+    if (!linesCurrent_) {
+        lines_ = SplitLines(text_);
+        linesCurrent_ = true;
+    }
+    return lines_;
+}
+
 std::string ProfileText::Get(std::string_view section, std::string_view key,
                              std::size_t maxLength) const {
-    const Location location = Locate(text_, SplitLines(text_), section, key);
+    const Location location = Locate(text_, Lines(), section, key);
     if (!location.key) return {};
     const std::size_t length = location.key->valueEnd - location.key->valueBegin;
     return text_.substr(location.key->valueBegin, std::min(length, maxLength));
@@ -134,7 +136,7 @@ std::unordered_map<std::string, std::string> ProfileText::SectionValues(
     std::string_view section, std::size_t maxLength) const {
     std::unordered_map<std::string, std::string> values;
     bool inSection = false;
-    for (const Line& line : SplitLines(text_)) {
+    for (const Line& line : Lines()) {
         const std::string_view content(text_.data() + line.begin, line.contentEnd - line.begin);
         if (const auto name = SectionName(content)) {
             if (inSection) break;
@@ -155,16 +157,21 @@ std::unordered_map<std::string, std::string> ProfileText::SectionValues(
 
 void ProfileText::Set(std::string_view section, std::string_view key, std::string_view value) {
     value = value.substr(0, value.find_first_of("\r\n"));
-    const std::vector<Line> lines = SplitLines(text_);
+    const std::vector<Line>& lines = Lines();
     const Location location = Locate(text_, lines, section, key);
     const std::string_view lineEnd = LineEnd(text_);
     const std::string keyLine = std::string(Trim(key)) + "=" + std::string(value);
 
     if (location.key) {
+        const std::string_view old(text_.data() + location.key->valueBegin,
+                                   location.key->valueEnd - location.key->valueBegin);
+        if (old == value) return;
+        linesCurrent_ = false;
         text_.replace(location.key->valueBegin, location.key->valueEnd - location.key->valueBegin,
                       value);
         return;
     }
+    linesCurrent_ = false;
     if (location.sectionFound) {
         const Line& after = lines[location.insertAfterLine];
         std::string insert;

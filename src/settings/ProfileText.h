@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 // The text of a private-profile (ini) file, read and edited one key at a time
 // with the rules of the Windows profile functions:
@@ -43,6 +44,20 @@ class ProfileText {
 
     const std::string& Text() const { return text_; }
 
+    // Where one line lies in the text: [begin, contentEnd) without its line
+    // end, [contentEnd, end) the line end (empty on an unterminated last line).
+    struct LineSpan {
+        std::size_t begin;
+        std::size_t contentEnd;
+        std::size_t end;
+    };
+
   private:
+    // The text's lines, split once and kept until the text changes: a start
+    // reads dozens of keys, and a hand-made file may have a million lines.
+    const std::vector<LineSpan>& Lines() const;
+
     std::string text_;
+    mutable std::vector<LineSpan> lines_;
+    mutable bool linesCurrent_ = false;
 };
