@@ -1,13 +1,38 @@
+#include <cstdio>
 #include <cstdlib>
 
 #include <wx/app.h>
 
 #include "app/AquariumApp.h"
+#include "app/CommandLine.h"
+#include "platform/TerminationSignals.h"
+#include "settings/SettingsFile.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CAquariumApp);
 
 int main(int argc, char** argv) {
+    const CommandLine options = ParseCommandLine(argc, argv);
+    switch (options.action) {
+        case CommandLine::Action::Help:
+            std::fputs(UsageText(SettingsFileShownPath()).c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::puts(VersionText().c_str());
+            return 0;
+        case CommandLine::Action::UsageError:
+            std::fprintf(stderr, "velmar: %s\n%s", options.error.c_str(),
+                         UsageText(SettingsFileShownPath()).c_str());
+            return 2;
+        case CommandLine::Action::Run:
+            break;
+    }
+    InstallTerminationHandlers();
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
-    return wxEntry(argc, argv);
+    // The screensaver modes branch off here: options.root, options.windowId or,
+    // with neither, $XSCREENSAVER_WINDOW; options.maxFps paces them.
+
+    // The options are ours: GTK must not read (or take out) any of them.
+    int toolkitArgc = 1;
+    return wxEntry(toolkitArgc, argv);
 }

@@ -1,12 +1,22 @@
 #include "settings/SettingsFile.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "platform/WorkDir.h"
 #include "settings/ProfileFile.h"
 
+namespace {
+constexpr char kSettingsFileName[] = "VelmarSet.ini";
+}
+
 std::string SettingsFilePath() {
-    return GetWorkDir() + "./VelmarSet.ini";
+    return GetWorkDir() + "./" + kSettingsFileName;
+}
+
+std::string SettingsFileShownPath() {
+    const std::filesystem::path dir = WorkDirLocation();
+    return dir.empty() ? std::string("./") + kSettingsFileName : (dir / kSettingsFileName).string();
 }
 
 SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {
