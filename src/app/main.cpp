@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Run:
             break;
     }
-    InstallTerminationHandlers();
+    InstallTerminationSignals();
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
     // The screensaver modes branch off here: options.root, options.windowId or,

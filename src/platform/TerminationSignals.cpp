@@ -10,7 +10,7 @@ extern "C" void OnTerminationSignal(int) {
 }
 }  // namespace
 
-void InstallTerminationHandlers() {
+void InstallTerminationSignals() {
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);

@@ -3,7 +3,7 @@
 // SIGTERM and SIGINT only raise a flag, which the UI thread polls and then
 // ends the program as Escape does; so a signal never cuts a settings write or
 // an unpacked resource short.
-void InstallTerminationHandlers();
+void InstallTerminationSignals();
 
 // True once SIGTERM or SIGINT has arrived.
 bool TerminationRequested();
