@@ -2,7 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
-#include <limits>
+#include <utility>
 
 namespace {
 template <typename Number>
