@@ -9,7 +9,8 @@ packages=(
     libfontconfig-dev fonts-dejavu-core libmpv-dev
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame)
+    packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame
+               desktop-file-utils man-db groff-base)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 #include "platform/AppProfile.h"
 #include "platform/ProcessExit.h"
 #include "platform/SingleInstanceGuard.h"
+#include "platform/TerminationSignals.h"
 #include "platform/WxMessageBox.h"
 
 CAquariumApp::CAquariumApp() = default;
@@ -15,6 +16,12 @@ bool CAquariumApp::OnInit() {
     titleGuard_ = std::make_unique<SingleInstanceGuard>("VelmarScr");
     if (titleGuard_->AlreadyHeldElsewhere()) return false;
 
+    // Polled on the UI thread, which also writes the settings: the end never
+    // falls inside a write.
+    terminationPoll_.SetOwner(this);
+    Bind(wxEVT_TIMER, &CAquariumApp::OnTerminationPoll, this);
+    terminationPoll_.Start(100);
+
     SetAppName("VelmarScr");
     InstallWxMessageBoxes();
     SetAppProfileKey("Local AppWizard-Generated Applications");
@@ -23,4 +30,8 @@ bool CAquariumApp::OnInit() {
     SetTopWindow(frame);
     frame->ShowAndStartScene();
     return true;
+}
+
+void CAquariumApp::OnTerminationPoll(wxTimerEvent&) {
+    if (TerminationRequested()) ExitProcessNow(0);
 }

@@ -3,10 +3,12 @@
 #include <memory>
 
 #include <wx/app.h>
+#include <wx/timer.h>
 
 class SingleInstanceGuard;
 
 // Start-up: refuses to run beside another copy, then opens the main frame.
+// Ends the program as Escape does once SIGTERM or SIGINT has arrived.
 class CAquariumApp : public wxApp {
   public:
     CAquariumApp();
@@ -15,7 +17,10 @@ class CAquariumApp : public wxApp {
     bool OnInit() override;
 
   private:
+    void OnTerminationPoll(wxTimerEvent& event);
+
     // Held until the process ends; the system drops them with it.
     std::unique_ptr<SingleInstanceGuard> firstGuard_;
     std::unique_ptr<SingleInstanceGuard> titleGuard_;
+    wxTimer terminationPoll_;
 };

@@ -38,7 +38,6 @@ class RendererPictures : public PictureTextureLoader {
 }  // namespace
 
 int RunScreensaver(unsigned long windowId) {
-    InstallTerminationSignals();
     ForeignGlWindow window(windowId);
     if (!window.Ok()) {
         std::fprintf(stderr, "velmar: %s\n", window.Problem().c_str());

@@ -1,20 +1,42 @@
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include <wx/app.h>
 
 #include "app/AquariumApp.h"
+#include "app/CommandLine.h"
 #include "app/ScreensaverHost.h"
+#include "platform/TerminationSignals.h"
+#include "settings/SettingsFile.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CAquariumApp);
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "-root") == 0) return RunScreensaver(0);
-    if (argc > 2 && std::strcmp(argv[1], "-window-id") == 0)
-        return RunScreensaver(std::strtoul(argv[2], nullptr, 0));
-    if (const char* env = std::getenv("XSCREENSAVER_WINDOW"))
-        return RunScreensaver(std::strtoul(env, nullptr, 0));
+    const CommandLine options = ParseCommandLine(argc, argv);
+    switch (options.action) {
+        case CommandLine::Action::Help:
+            std::fputs(UsageText(SettingsFileShownPath()).c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::puts(VersionText().c_str());
+            return 0;
+        case CommandLine::Action::UsageError:
+            std::fprintf(stderr, "velmar: %s\n%s", options.error.c_str(),
+                         UsageText(SettingsFileShownPath()).c_str());
+            return 2;
+        case CommandLine::Action::Run:
+            break;
+    }
+    InstallTerminationSignals();
+    if (options.root) return RunScreensaver(0);
+    if (options.windowId) return RunScreensaver(*options.windowId);
+    if (const char* window = std::getenv("XSCREENSAVER_WINDOW")) {
+        if (const auto id = ParseWindowId(window)) return RunScreensaver(*id);
+    }
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
-    return wxEntry(argc, argv);
+
+    // The options are ours: GTK must not read (or take out) any of them.
+    int toolkitArgc = 1;
+    return wxEntry(toolkitArgc, argv);
 }

@@ -1,15 +1,25 @@
 #include "platform/TerminationSignals.h"
-#include <csignal>
+
+#include <signal.h>
+
 namespace {
-volatile std::sig_atomic_t requested = 0;
-void Note(int) {
-    requested = 1;
+volatile sig_atomic_t terminationRequested = 0;
+
+extern "C" void OnTerminationSignal(int) {
+    terminationRequested = 1;
 }
 }  // namespace
+
 void InstallTerminationSignals() {
-    std::signal(SIGTERM, Note);
-    std::signal(SIGINT, Note);
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    // Interrupted system calls resume, so the toolkit's poll loop is not disturbed.
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
 }
+
 bool TerminationRequested() {
-    return requested != 0;
+    return terminationRequested != 0;
 }

@@ -6,22 +6,21 @@
 
 #include "platform/MessageBox.h"
 
-namespace {
-std::filesystem::path ConfigHome() {
+std::filesystem::path WorkDirLocation() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     // The XDG rules say a relative value is invalid and must be ignored.
-    if (xdg && *xdg && std::filesystem::path(xdg).is_absolute()) return xdg;
+    if (xdg && *xdg && std::filesystem::path(xdg).is_absolute()) {
+        return std::filesystem::path(xdg) / "velmar";
+    }
     const char* home = std::getenv("HOME");
-    if (home && *home) return std::filesystem::path(home) / ".config";
+    if (home && *home) return std::filesystem::path(home) / ".config" / "velmar";
     return {};
 }
-}  // namespace
 
 std::string GetWorkDir() {
-    const std::filesystem::path base = ConfigHome();
+    const std::filesystem::path dir = WorkDirLocation();
     std::error_code error;
-    if (!base.empty()) {
-        const std::filesystem::path dir = base / "velmar";
+    if (!dir.empty()) {
         std::filesystem::create_directories(dir, error);
         if (!error && std::filesystem::is_directory(dir, error)) return dir.string() + "/";
     }

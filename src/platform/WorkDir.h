@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // The per-user directory that holds the settings file and, briefly, unpacked
@@ -8,3 +9,7 @@
 // ("Error Find TempPath.") and the empty text is returned, so files land in the
 // current directory.
 std::string GetWorkDir();
+
+// Where the work folder is, without creating it: empty when neither
+// $XDG_CONFIG_HOME nor $HOME names a place.
+std::filesystem::path WorkDirLocation();

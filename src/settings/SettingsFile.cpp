@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <filesystem>
 #include <set>
 #include <utility>
 
@@ -8,6 +9,8 @@
 #include "settings/ProfileFile.h"
 
 namespace {
+constexpr char kSettingsFileName[] = "VelmarSet.ini";
+
 // Once for each file: every dialog saves again, and the answer will not change.
 void TellSettingsNotSaved(const std::string& path) {
     static std::set<std::string> told;
@@ -19,7 +22,12 @@ void TellSettingsNotSaved(const std::string& path) {
 }  // namespace
 
 std::string SettingsFilePath() {
-    return GetWorkDir() + "./VelmarSet.ini";
+    return GetWorkDir() + "./" + kSettingsFileName;
+}
+
+std::string SettingsFileShownPath() {
+    const std::filesystem::path dir = WorkDirLocation();
+    return dir.empty() ? std::string("./") + kSettingsFileName : (dir / kSettingsFileName).string();
 }
 
 SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {

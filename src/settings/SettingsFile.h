@@ -14,6 +14,9 @@ inline constexpr char kCustomSettingsSection[] = "Custom Settings";
 // The settings file's path, built anew from the work folder at each call.
 std::string SettingsFilePath();
 
+// The same file named for people, without creating the work folder.
+std::string SettingsFileShownPath();
+
 // One visit to the settings file: read when made, edited in memory, written
 // back whole by Save. Callers keep a visit short so that the other writers'
 // keys are read fresh.

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"
@@ -87,4 +93,25 @@ TEST(Shutdown, ClosingThroughTheSystemTearsTheSceneDownOnce) {
     app.CloseWindowThroughSystem(*window);
     EXPECT_EQ(app.WaitForExit(pid, 10000), 0);
     EXPECT_EQ(app.TraceLines(), std::vector<std::string>{"DestroyScene"});
+}
+
+TEST(Shutdown, TermAndInterruptSignalsEndARunningTankWithStatusZeroLeavingOnlyTheSettings) {
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(strsignal(signal));
+        XServer server(800, 600);
+        AppSession app(server);
+        const pid_t pid = app.Start();
+        ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
+        ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
+            return Drawn(screen, 2, 597) && Drawn(screen, 797, 597);
+        })) << "no frame drawn";
+        kill(pid, signal);
+        EXPECT_EQ(app.WaitForExit(pid, 1000), 0) << app.Output();
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator(app.WorkDir())) {
+            left.push_back(entry.path().filename().string());
+        }
+        EXPECT_TRUE(left.empty() || left == std::vector<std::string>{"VelmarSet.ini"})
+            << left.front();
+    }
 }

@@ -2,10 +2,12 @@
 //   velmar_paint --assets DIR          writes every picture the program embeds into DIR
 //   velmar_paint --contact-sheet FILE  writes a PNG of all the artwork to look at
 //   velmar_paint --menu-sheet FILE     writes a PNG of the menu icons and cursors
+//   velmar_paint --app-icons DIR       writes the desktop icon as DIR/velmar-SIZE.png
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "art/AppIcon.h"
 #include "art/ContactSheet.h"
 #include "art/ImageFiles.h"
 #include "art/MenuArt.h"
@@ -33,18 +35,29 @@ bool WriteAssets(const std::string& dir) {
     }
     return ok;
 }
+
+bool WriteAppIcons(const std::string& dir) {
+    bool ok = true;
+    for (int size : kAppIconSizes) {
+        ok = WritePng(PaintAppIcon(size), dir + "/velmar-" + std::to_string(size) + ".png") && ok;
+    }
+    return ok;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--assets") == 0) {
         if (WriteAssets(argv[2])) return 0;
+    } else if (argc == 3 && std::strcmp(argv[1], "--app-icons") == 0) {
+        if (WriteAppIcons(argv[2])) return 0;
     } else if (argc == 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
         if (WritePng(PaintContactSheet(), argv[2])) return 0;
     } else if (argc == 3 && std::strcmp(argv[1], "--menu-sheet") == 0) {
         if (WritePng(PaintMenuSheet(), argv[2])) return 0;
     } else {
         std::fprintf(stderr,
-                     "usage: %s --assets DIR | --contact-sheet FILE.png | --menu-sheet FILE.png\n",
+                     "usage: %s --assets DIR | --app-icons DIR | --contact-sheet FILE.png | "
+                     "--menu-sheet FILE.png\n",
                      argv[0]);
         return 2;
     }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the user (or xscreensaver) asked for on the command line.
+struct CommandLine {
+    enum class Action { Run, Help, Version, UsageError };
+    Action action = Action::Run;
+    // Draw into the root window (-root, --root).
+    bool root = false;
+    // Draw into this existing X window (-window-id ID, --window-id ID).
+    std::optional<unsigned long> windowId;
+    // At most this many frames a second; 0 means no limit, unset the default pace.
+    std::optional<int> maxFps;
+    // One line saying what was wrong, for Action::UsageError.
+    std::string error;
+};
+
+// Reads the options after argv[0]. The first of --help or --version decides the
+// action; any option not listed in the usage, a missing or malformed value, or
+// both -root and -window-id, is a usage error.
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+
+// An X window id as xscreensaver writes it, in decimal or as 0x hex: nothing
+// for junk, zero or a value beyond 32 bits.
+std::optional<unsigned long> ParseWindowId(std::string_view text);
+
+// The text --help prints, naming the settings file at `settingsPath`.
+std::string UsageText(const std::string& settingsPath);
+
+// "velmar 1.0": the program's name and the project's version.
+std::string VersionText();

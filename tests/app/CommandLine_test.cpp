@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+
+namespace {
+using Action = CommandLine::Action;
+
+CommandLine Parse(std::vector<const char*> options) {
+    options.insert(options.begin(), "velmar");
+    return ParseCommandLine(static_cast<int>(options.size()), options.data());
+}
+}  // namespace
+
+TEST(CommandLine, ReadsTheModesAndThePaceAndRefusesEverythingElse) {
+    const struct {
+        std::vector<const char*> options;
+        Action action;
+        bool root;
+        std::optional<unsigned long> windowId;
+        std::optional<int> maxFps;
+        std::string error;  // a part of the one-line error
+    } cases[] = {
+        {{}, Action::Run, false, {}, {}, ""},
+        {{"-root"}, Action::Run, true, {}, {}, ""},
+        {{"--root", "--max-fps", "30"}, Action::Run, true, {}, 30, ""},
+        {{"-window-id", "0x1a00007"}, Action::Run, false, 0x1a00007, {}, ""},
+        {{"--window-id", "4194311", "--max-fps", "0"}, Action::Run, false, 4194311, 0, ""},
+        {{"--max-fps", "5", "--max-fps", "60"}, Action::Run, false, {}, 60, ""},
+        {{"--help"}, Action::Help, false, {}, {}, ""},
+        {{"-root", "--version", "--bogus"}, Action::Version, true, {}, {}, ""},
+        {{"--bogus", "--help"}, Action::UsageError, false, {}, {}, "unknown option '--bogus'"},
+        {{"-h"}, Action::UsageError, false, {}, {}, "'-h'"},
+        {{"root"}, Action::UsageError, false, {}, {}, "'root'"},
+        {{"-window-id"}, Action::UsageError, false, {}, {}, "needs a window id"},
+        {{"-window-id", "0"}, Action::UsageError, false, {}, {}, "'0'"},
+        {{"--max-fps"}, Action::UsageError, false, {}, {}, "--max-fps needs"},
+        {{"--max-fps", "-1"}, Action::UsageError, false, {}, {}, "'-1'"},
+        {{"--max-fps", "2.5"}, Action::UsageError, false, {}, {}, "'2.5'"},
+        {{"--max-fps", "99999999999"}, Action::UsageError, false, {}, {}, "'99999999999'"},
+        {{"-root", "-window-id", "7"}, Action::UsageError, false, {}, {}, "together"},
+    };
+    for (const auto& c : cases) {
+        const std::string joined =
+            std::accumulate(c.options.begin(), c.options.end(), std::string(),
+                            [](std::string all, const char* o) { return all + o + " "; });
+        SCOPED_TRACE(joined);
+        const CommandLine parsed = Parse(c.options);
+        EXPECT_EQ(parsed.action, c.action);
+        if (c.action == Action::UsageError) {
+            EXPECT_NE(parsed.error.find(c.error), std::string::npos) << parsed.error;
+            EXPECT_EQ(parsed.error.find('\n'), std::string::npos);
+            continue;
+        }
+        EXPECT_EQ(parsed.root, c.root);
+        EXPECT_EQ(parsed.windowId, c.windowId);
+        EXPECT_EQ(parsed.maxFps, c.maxFps);
+    }
+}
+
+TEST(CommandLine, WindowIdsAreDecimalOrHexNonZeroAndFitInThirtyTwoBits) {
+    const struct {
+        const char* text;
+        std::optional<unsigned long> id;
+    } cases[] = {
+        {"12", 12ul},
+        {"0x2E00001", 0x2E00001ul},
+        {"0XfF", 255ul},
+        {"4294967295", 0xFFFFFFFFul},
+        {"0xFFFFFFFF", 0xFFFFFFFFul},
+        {"017", 17ul},
+        {"4294967296", {}},
+        {"0x100000000", {}},
+        {"0", {}},
+        {"0x0", {}},
+        {"0x", {}},
+        {"", {}},
+        {"-5", {}},
+        {"+5", {}},
+        {" 5", {}},
+        {"5 ", {}},
+        {"12abc", {}},
+        {"0x-1", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseWindowId(c.text), c.id) << '"' << c.text << '"';
+}
+
+TEST(CommandLine, UsageNamesEveryOptionTheKeysAndTheSettingsFile) {
+    const std::string usage = UsageText("/home/fishkeeper/.config/velmar/VelmarSet.ini");
+    for (const char* part :
+         {"-root", "--root", "-window-id ID", "--window-id", "XSCREENSAVER_WINDOW", "--max-fps N",
+          "--help", "--version", "Escape", "F1", "right mouse button",
+          "/home/fishkeeper/.config/velmar/VelmarSet.ini"}) {
+        EXPECT_NE(usage.find(part), std::string::npos) << part;
+    }
+}

@@ -1,0 +1,86 @@
+# Installs the build into a fresh prefix and checks what a desktop gets: the
+# program answers --version, --help and a wrong option as documented, every
+# icon is there at its size, the menu entry validates, the xscreensaver
+# description runs it with -root and the man page renders without a warning.
+#
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<x.y> -P InstallCheck.cmake
+cmake_minimum_required(VERSION 3.22)
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+
+set(failures "")
+set(program "${PREFIX}/bin/velmar")
+set(entry "${PREFIX}/share/applications/velmar.desktop")
+set(hack "${PREFIX}/share/xscreensaver/config/velmar.xml")
+set(manual "${PREFIX}/share/man/man6/velmar.6")
+foreach(file IN ITEMS "${program}" "${entry}" "${hack}" "${manual}")
+    if(NOT EXISTS "${file}")
+        list(APPEND failures "not installed: ${file}")
+    endif()
+endforeach()
+
+# A PNG's width and height are the two big-endian words after its IHDR tag.
+foreach(size 16 32 48 64 128 256)
+    set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/velmar.png")
+    if(NOT EXISTS "${icon}")
+        list(APPEND failures "not installed: ${icon}")
+        continue()
+    endif()
+    file(READ "${icon}" header OFFSET 12 LIMIT 12 HEX)
+    math(EXPR word "${size}" OUTPUT_FORMAT HEXADECIMAL)
+    string(REGEX REPLACE "^0x" "0000000" word "${word}")
+    string(REGEX REPLACE "^.*(........)$" "\\1" word "${word}")
+    if(NOT header STREQUAL "49484452${word}${word}")
+        list(APPEND failures "${icon} is not ${size} x ${size}: ${header}")
+    endif()
+endforeach()
+
+execute_process(COMMAND "${program}" --version RESULT_VARIABLE status OUTPUT_VARIABLE out)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "velmar ${VERSION}\n")
+    list(APPEND failures "--version ended with ${status}, printing '${out}'")
+endif()
+
+# --help names the settings file without making its folder.
+set(config "${PREFIX}/config")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} "${program}" --help
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(FIND "${out}" "Settings file: ${config}/velmar/VelmarSet.ini\n" at)
+if(NOT status EQUAL 0 OR at EQUAL -1 OR NOT err STREQUAL "" OR EXISTS "${config}")
+    list(APPEND failures "--help ended with ${status}, printing:\n${out}${err}")
+endif()
+
+execute_process(COMMAND "${program}" -root --bogus
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(FIND "${err}" "velmar: unknown option '--bogus'\nUsage: velmar" at)
+if(NOT status EQUAL 2 OR NOT at EQUAL 0 OR NOT out STREQUAL "")
+    list(APPEND failures "a wrong option ended with ${status}, printing:\n${out}${err}")
+endif()
+
+execute_process(COMMAND desktop-file-validate "${entry}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    list(APPEND failures "desktop-file-validate: ${out}${err}")
+endif()
+
+file(READ "${hack}" text)
+if(NOT text MATCHES "<screensaver name=\"velmar\"[^>]*>.*<command arg=\"-root\"/>.*</screensaver>")
+    list(APPEND failures "the xscreensaver description does not run velmar -root")
+endif()
+
+execute_process(COMMAND ${CMAKE_COMMAND} -E env MANWIDTH=80 man --warnings -l "${manual}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(FIND "${out}" "velmar ${VERSION}" at)
+if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR at EQUAL -1)
+    list(APPEND failures "man ended with ${status}, the version at ${at}, warning:\n${err}")
+endif()
+
+if(failures)
+    string(REPLACE ";" "\n  " failures "${failures}")
+    message(FATAL_ERROR "The installation is not right:\n  ${failures}")
+endif()
+message(STATUS "Installed and checked in ${PREFIX}")
