@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include <wx/app.h>
 
@@ -28,11 +29,13 @@ int main(int argc, char** argv) {
             break;
     }
     InstallTerminationSignals();
-    if (options.root) return RunScreensaver(0);
     if (options.windowId) return RunScreensaver(*options.windowId);
-    if (const char* window = std::getenv("XSCREENSAVER_WINDOW")) {
-        if (const auto id = ParseWindowId(window)) return RunScreensaver(*id);
-    }
+    // xscreensaver starts its hacks with -root but covers the real root with a
+    // window of its own, which it names here: that window is the root to draw on.
+    const char* saverWindow = std::getenv("XSCREENSAVER_WINDOW");
+    const std::optional<unsigned long> saverId =
+        saverWindow ? ParseWindowId(saverWindow) : std::nullopt;
+    if (options.root || saverId) return RunScreensaver(saverId.value_or(0));
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
 
