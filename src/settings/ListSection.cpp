@@ -1,8 +1,8 @@
 #include "settings/ListSection.h"
 
 #include <algorithm>
-#include <cctype>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/CrtAtoi.h"
 #include "settings/ProfileText.h"
@@ -10,26 +10,6 @@
 namespace {
 std::string Key(const char* before, const ListSectionKeys& keys, const std::string& after = "") {
     return before + std::string(keys.noun) + after;
-}
-
-// The section's values by lower-case key; a missing key reads as empty.
-class SectionReader {
-  public:
-    SectionReader(const ProfileText& profile, const ListSectionKeys& keys, std::size_t maxLength)
-        : values_(profile.SectionValues(keys.section, maxLength)) {}
-    std::string Get(std::string key) const {
-        std::transform(key.begin(), key.end(), key.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        const auto found = values_.find(key);
-        return found == values_.end() ? std::string() : found->second;
-    }
-
-  private:
-    std::unordered_map<std::string, std::string> values_;
-};
-
-void WriteFlag(ProfileText& profile, const ListSectionKeys& keys, const char* flag, bool on) {
-    profile.Set(keys.section, Key(flag, keys), on ? "1" : "0");
 }
 
 std::string RowKey(const ListSectionKeys& keys, std::size_t row) {
@@ -40,7 +20,7 @@ std::string RowKey(const ListSectionKeys& keys, std::size_t row) {
 ListSection ReadListSection(const ProfileText& profile, const ListSectionKeys& keys) {
     // A path may be longer than the 127 characters of the other values.
     constexpr std::size_t kMaxPathLength = 4096;
-    const SectionReader section(profile, keys, kMaxPathLength);
+    const ProfileSection section = profile.ReadSection(keys.section, kMaxPathLength);
     const auto flag = [&](const char* name) { return CrtAtoi(section.Get(Key(name, keys))) == 1; };
     ListSection list;
     list.randomOrder = flag("Random");
@@ -56,15 +36,18 @@ ListSection ReadListSection(const ProfileText& profile, const ListSectionKeys& k
 }
 
 void WriteListFlags(const ListSection& list, ProfileText& profile, const ListSectionKeys& keys) {
-    WriteFlag(profile, keys, "Random", list.randomOrder);
-    WriteFlag(profile, keys, "Cyc", list.repeatAll);
-    WriteFlag(profile, keys, "Repeat", list.repeatOne);
-    WriteFlag(profile, keys, "Own", list.ownOn);
+    const auto flag = [&](const char* name, bool on) {
+        return std::make_pair(Key(name, keys), std::string(on ? "1" : "0"));
+    };
+    profile.SetAll(keys.section, {flag("Random", list.randomOrder), flag("Cyc", list.repeatAll),
+                                  flag("Repeat", list.repeatOne), flag("Own", list.ownOn)});
 }
 
 void WriteListRows(const ListSection& list, ProfileText& profile, const ListSectionKeys& keys) {
-    profile.Set(keys.section, Key("", keys, "Sum"), std::to_string(list.rows.size()));
+    std::vector<std::pair<std::string, std::string>> entries{
+        {Key("", keys, "Sum"), std::to_string(list.rows.size())}};
     for (std::size_t row = 0; row < list.rows.size(); ++row) {
-        profile.Set(keys.section, RowKey(keys, row), list.rows[row]);
+        entries.emplace_back(RowKey(keys, row), list.rows[row]);
     }
+    profile.SetAll(keys.section, entries);
 }

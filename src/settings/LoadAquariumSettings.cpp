@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/CrtAtoi.h"
 #include "platform/Random.h"
@@ -66,27 +68,26 @@ bool OutOfRange(const SettingRule& rule, int value) {
     return rule.validRange && (value < rule.validRange->min || value > rule.validRange->max);
 }
 
-int ReadAndRepairValue(ProfileText& profile, const SettingRule& rule) {
-    const std::string text = profile.Get(kAquariumSettingsSection, rule.key);
+using Repairs = std::vector<std::pair<std::string, std::string>>;
+
+int ReadAndRepairValue(const std::string& text, const SettingRule& rule, Repairs& repairs) {
     int value = CrtAtoi(text);
     if (text.empty() || OutOfRange(rule, value)) {
         value = rule.absentValue;
-        profile.Set(kAquariumSettingsSection, rule.key, rule.absentText);
+        repairs.emplace_back(rule.key, rule.absentText);
     }
     if (rule.forcedValue) {
         value = *rule.forcedValue;
-        profile.Set(kAquariumSettingsSection, rule.key, std::to_string(value));
+        repairs.emplace_back(rule.key, std::to_string(value));
     }
     return value;
 }
 
-int ReadAndRepairFishCount(ProfileText& profile, int species) {
-    const std::string key = "Fish" + std::to_string(species);
-    const std::string text = profile.Get(kFishNumberSection, key);
+int ReadAndRepairFishCount(const std::string& text, const std::string& key, Repairs& repairs) {
     int count = CrtAtoi(text);
     if (text.empty()) {
         count = CrtRand() % kRandomCountModulus;
-        profile.Set(kFishNumberSection, key, std::to_string(count));
+        repairs.emplace_back(key, std::to_string(count));
     }
     // A negative count would make the species' slot ranges overlap or run
     // backwards; in memory it counts as none, the file keeps its text.
@@ -94,19 +95,29 @@ int ReadAndRepairFishCount(ProfileText& profile, int species) {
 }
 }  // namespace
 
+// Each section is read in one pass and repaired in one more, however large
+// a hand-made file is.
 AquariumSettings ReadAndRepairSettings(ProfileText& profile) {
     AquariumSettings settings;
+    const ProfileSection values = profile.ReadSection(kAquariumSettingsSection);
+    Repairs repairs;
     for (const SettingRule& rule : kRules) {
-        const int value = ReadAndRepairValue(profile, rule);
+        const int value = ReadAndRepairValue(values.Get(rule.key), rule, repairs);
         if (rule.intField) {
             settings.*rule.intField = value;
         } else {
             settings.*rule.floatField = static_cast<float>(value);
         }
     }
+    profile.SetAll(kAquariumSettingsSection, repairs);
+
+    const ProfileSection counts = profile.ReadSection(kFishNumberSection);
+    Repairs countRepairs;
     for (std::size_t species = 0; species < settings.fishCounts.size(); ++species) {
-        settings.fishCounts[species] = ReadAndRepairFishCount(profile, static_cast<int>(species));
+        const std::string key = "Fish" + std::to_string(species);
+        settings.fishCounts[species] = ReadAndRepairFishCount(counts.Get(key), key, countRepairs);
     }
+    profile.SetAll(kFishNumberSection, countRepairs);
     return settings;
 }
 

@@ -16,13 +16,6 @@ struct KeyLine {
     std::size_t valueEnd;
 };
 
-// Where a key lives or would be added.
-struct Location {
-    bool sectionFound = false;
-    std::size_t insertAfterLine = 0;  // the section's last key line, or its header
-    std::optional<KeyLine> key;
-};
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -83,30 +76,29 @@ std::optional<KeyLine> ParseKeyLine(const std::string& text, const Line& line) {
     return KeyLine{name, valueBegin, valueEnd};
 }
 
-Location Locate(const std::string& text, const std::vector<Line>& lines, std::string_view section,
-                std::string_view key) {
-    Location location;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
+// The first line of the key in the first matching section.
+std::optional<KeyLine> FindKey(const std::string& text, const std::vector<Line>& lines,
+                               std::string_view section, std::string_view key) {
+    bool sectionFound = false;
+    for (const Line& line : lines) {
         const std::string_view content(text.data() + line.begin, line.contentEnd - line.begin);
         if (const auto name = SectionName(content)) {
-            if (location.sectionFound) break;
-            if (SameName(*name, section)) {
-                location.sectionFound = true;
-                location.insertAfterLine = i;
-            }
+            if (sectionFound) break;
+            sectionFound = SameName(*name, section);
             continue;
         }
-        if (!location.sectionFound) continue;
-        if (const auto keyLine = ParseKeyLine(text, line)) {
-            location.insertAfterLine = i;
-            if (SameName(keyLine->name, key)) {
-                location.key = keyLine;
-                break;
-            }
-        }
+        if (!sectionFound) continue;
+        const auto keyLine = ParseKeyLine(text, line);
+        if (keyLine && SameName(keyLine->name, key)) return keyLine;
     }
-    return location;
+    return std::nullopt;
+}
+
+// Blanks trimmed and ASCII letters in lower case: names that match have the same key.
+std::string KeyName(std::string_view key) {
+    std::string name(Trim(key));
+    std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
+    return name;
 }
 
 std::string_view LineEnd(const std::string& text) {
@@ -126,15 +118,23 @@ const std::vector<ProfileText::LineSpan>& ProfileText::Lines() const {
 
 std::string ProfileText::Get(std::string_view section, std::string_view key,
                              std::size_t maxLength) const {
-    const Location location = Locate(text_, Lines(), section, key);
-    if (!location.key) return {};
-    const std::size_t length = location.key->valueEnd - location.key->valueBegin;
-    return text_.substr(location.key->valueBegin, std::min(length, maxLength));
+    const auto keyLine = FindKey(text_, Lines(), section, key);
+    if (!keyLine) return {};
+    const std::size_t length = keyLine->valueEnd - keyLine->valueBegin;
+    return text_.substr(keyLine->valueBegin, std::min(length, maxLength));
 }
 
-std::unordered_map<std::string, std::string> ProfileText::SectionValues(
-    std::string_view section, std::size_t maxLength) const {
-    std::unordered_map<std::string, std::string> values;
+std::string ProfileSection::Get(std::string_view key) const {
+    const auto found = values_.find(KeyName(key));
+    return found == values_.end() ? std::string() : found->second;
+}
+
+void ProfileSection::Add(std::string_view key, std::string value) {
+    values_.emplace(KeyName(key), std::move(value));
+}
+
+ProfileSection ProfileText::ReadSection(std::string_view section, std::size_t maxLength) const {
+    ProfileSection values;
     bool inSection = false;
     for (const Line& line : Lines()) {
         const std::string_view content(text_.data() + line.begin, line.contentEnd - line.begin);
@@ -145,46 +145,88 @@ std::unordered_map<std::string, std::string> ProfileText::SectionValues(
         }
         if (!inSection) continue;
         if (const auto keyLine = ParseKeyLine(text_, line)) {
-            std::string name(keyLine->name);
-            std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
             const std::size_t length = keyLine->valueEnd - keyLine->valueBegin;
-            values.emplace(std::move(name),
-                           text_.substr(keyLine->valueBegin, std::min(length, maxLength)));
+            values.Add(keyLine->name,
+                       text_.substr(keyLine->valueBegin, std::min(length, maxLength)));
         }
     }
     return values;
 }
 
 void ProfileText::Set(std::string_view section, std::string_view key, std::string_view value) {
-    value = value.substr(0, value.find_first_of("\r\n"));
-    const std::vector<Line>& lines = Lines();
-    const Location location = Locate(text_, lines, section, key);
-    const std::string_view lineEnd = LineEnd(text_);
-    const std::string keyLine = std::string(Trim(key)) + "=" + std::string(value);
+    SetAll(section, {{std::string(key), std::string(value)}});
+}
 
-    if (location.key) {
-        const std::string_view old(text_.data() + location.key->valueBegin,
-                                   location.key->valueEnd - location.key->valueBegin);
-        if (old == value) return;
-        linesCurrent_ = false;
-        text_.replace(location.key->valueBegin, location.key->valueEnd - location.key->valueBegin,
-                      value);
-        return;
+void ProfileText::SetAll(std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& entries) {
+    // A name set twice keeps the place of its first and the value of its last.
+    std::vector<std::pair<std::string, std::string>> wanted;
+    std::unordered_map<std::string, std::size_t> wantedAt;
+    for (const auto& [key, value] : entries) {
+        std::string firstLine = value.substr(0, value.find_first_of("\r\n"));
+        const auto [at, added] = wantedAt.emplace(KeyName(key), wanted.size());
+        if (added) {
+            wanted.emplace_back(std::string(Trim(key)), std::move(firstLine));
+        } else {
+            wanted[at->second].second = std::move(firstLine);
+        }
     }
+
+    // One pass finds the section, its last key line and the first line of each name.
+    const std::vector<Line>& lines = Lines();
+    bool sectionFound = false;
+    std::size_t insertAfterLine = 0;
+    std::unordered_map<std::string, KeyLine> present;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        const std::string_view content(text_.data() + line.begin, line.contentEnd - line.begin);
+        if (const auto name = SectionName(content)) {
+            if (sectionFound) break;
+            sectionFound = SameName(*name, section);
+            insertAfterLine = i;
+            continue;
+        }
+        if (!sectionFound) continue;
+        if (const auto keyLine = ParseKeyLine(text_, line)) {
+            insertAfterLine = i;
+            const std::string name = KeyName(keyLine->name);
+            if (wantedAt.count(name) != 0) present.emplace(name, *keyLine);
+        }
+    }
+
+    struct Edit {
+        std::size_t begin;
+        std::size_t end;
+        std::string text;
+    };
+    std::vector<Edit> edits;
+    const std::string lineEnd(LineEnd(text_));
+    std::string addedLines;
+    for (const auto& [key, value] : wanted) {
+        const auto found = present.find(KeyName(key));
+        if (found == present.end()) {
+            addedLines += key + "=" + value + lineEnd;
+            continue;
+        }
+        const KeyLine& line = found->second;
+        if (text_.compare(line.valueBegin, line.valueEnd - line.valueBegin, value) != 0) {
+            edits.push_back({line.valueBegin, line.valueEnd, value});
+        }
+    }
+    if (!addedLines.empty() && sectionFound) {
+        const Line& after = lines[insertAfterLine];
+        const std::string unterminated = after.end == after.contentEnd ? lineEnd : "";
+        edits.push_back({after.end, after.end, unterminated + addedLines});
+    }
+    if (edits.empty() && addedLines.empty()) return;
+    const bool hadLines = !lines.empty();
     linesCurrent_ = false;
-    if (location.sectionFound) {
-        const Line& after = lines[location.insertAfterLine];
-        std::string insert;
-        if (after.end == after.contentEnd) insert += lineEnd;
-        insert += keyLine;
-        insert += lineEnd;
-        text_.insert(after.end, insert);
-        return;
-    }
+    // From the back, so that each edit leaves the places of the ones before it.
+    std::sort(edits.begin(), edits.end(),
+              [](const Edit& a, const Edit& b) { return a.begin > b.begin; });
+    for (const Edit& edit : edits) text_.replace(edit.begin, edit.end - edit.begin, edit.text);
+    if (addedLines.empty() || sectionFound) return;
     if (!text_.empty() && text_.back() != '\n') text_ += lineEnd;
-    if (!lines.empty()) text_ += lineEnd;
-    text_ += "[" + std::string(Trim(section)) + "]";
-    text_ += lineEnd;
-    text_ += keyLine;
-    text_ += lineEnd;
+    if (hadLines) text_ += lineEnd;
+    text_ += "[" + std::string(Trim(section)) + "]" + lineEnd + addedLines;
 }

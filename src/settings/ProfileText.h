@@ -17,6 +17,18 @@
 //   - Lines before the first section, lines without '=', and lines starting
 //     with ';' or '#' are never matched and are kept as they stand.
 // Both CRLF and LF line ends read; new lines take the text's own line end.
+// The keys of one section with their values, as ProfileText::ReadSection
+// found them: the first of a name wins, as for ProfileText::Get.
+class ProfileSection {
+  public:
+    // The value of the key, matched as Get matches it; empty when absent.
+    std::string Get(std::string_view key) const;
+    void Add(std::string_view key, std::string value);
+
+  private:
+    std::unordered_map<std::string, std::string> values_;
+};
+
 class ProfileText {
   public:
     // What the Windows functions return through their 128-byte buffer.
@@ -31,16 +43,18 @@ class ProfileText {
                     std::size_t maxLength = kMaxValueLength) const;
 
     // Every key of the section with its value (at most `maxLength` characters),
-    // by the key's name in lower case; the first of a name wins, as for Get.
-    // One pass over the text for readers of many keys.
-    std::unordered_map<std::string, std::string> SectionValues(
-        std::string_view section, std::size_t maxLength = kMaxValueLength) const;
+    // read in one pass over the text for readers of many keys.
+    ProfileSection ReadSection(std::string_view section,
+                               std::size_t maxLength = kMaxValueLength) const;
 
     // Replaces the key's value and nothing else on its line. A missing key is
     // added after the section's last key, a missing section at the end of the
     // text. Every other byte of the text stays as it was. A value is cut at its
     // first line break so that it cannot spill into a line of its own.
     void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Set for each (key, value) in turn, in one pass over the text.
+    void SetAll(std::string_view section,
+                const std::vector<std::pair<std::string, std::string>>& entries);
 
     const std::string& Text() const { return text_; }
 
