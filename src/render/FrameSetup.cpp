@@ -17,6 +17,10 @@ Frustum FrameFrustum(int screenWidthPx, int screenHeightPx) {
     return {-0.4, 0.4, -0.4 * h / w, 0.4 * h / w, 1.0, 1000.0};
 }
 
+double EyeZ(float cameraOffset) {
+    return 0.0 + cameraOffset - 5.0;
+}
+
 float LightLevel(int lightReduction) {
     return static_cast<float>(100 - lightReduction) * 0.01f;
 }

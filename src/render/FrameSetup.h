@@ -26,6 +26,9 @@ struct Frustum {
 // side spans +-0.4 at the near plane.
 Frustum FrameFrustum(int screenWidthPx, int screenHeightPx);
 
+// The fixed camera's eye lies on the z axis here, looking down -z with y up.
+double EyeZ(float cameraOffset);
+
 // Light 1's ambient and diffuse level for a light reduction of 0..100.
 float LightLevel(int lightReduction);
 

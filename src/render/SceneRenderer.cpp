@@ -70,6 +70,10 @@ void SceneRenderer::DrawBackdrop(const AquariumSettings& settings, const TankBou
     ::DrawBackdrop(settings, tank);
 }
 
+void SceneRenderer::SkipBackdrop() {
+    ::SkipBackdrop();
+}
+
 void SceneRenderer::BeginSchoolSlot(const std::array<float, 3>& position, int species) {
     glPushMatrix();
     glTranslatef(position[0], position[1], position[2]);
@@ -92,6 +96,27 @@ void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface) {
     glPushMatrix();
     DrawBackgroundSurfaceGl(surface);
     glPopMatrix();
+}
+
+// Lit, the wall would come out white times its picture: the picture alone.
+// Drawn first it needs no depth test, and what stands in front of it is drawn
+// over it later.
+void SceneRenderer::BeginWallFirst() {
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+}
+
+void SceneRenderer::EndWallFirst() {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &wallTexture_);
+}
+
+// The catch net after it takes its colour from a texel of the texture left bound.
+void SceneRenderer::ResumeAfterWall() {
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(wallTexture_));
 }
 
 void SceneRenderer::BeginBubbles() {

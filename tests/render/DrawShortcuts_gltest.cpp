@@ -1,0 +1,80 @@
+// The drawing shortcuts must not change the picture: the same set-up and the
+// same frames drawn with and without them are compared pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "platform/Random.h"
+#include "render/AquariumScene.h"
+#include "render/SceneRenderer.h"
+#include "render/TankSetUp.h"
+#include "support/GlTestContext.h"
+#include "support/TempDir.h"
+
+namespace {
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+using Picture = std::vector<std::uint8_t>;
+
+Picture ReadPicture() {
+    Picture rgb(static_cast<std::size_t>(kWidth) * kHeight * 3);
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+// The program's set-up from the random stream's start, then the frames up to
+// each of `shots` (ascending), read back after each.
+std::vector<Picture> Draw(const AquariumSettings& settings, const DrawShortcuts& shortcuts,
+                          const std::vector<int>& shots) {
+    TempDir unpackDir;
+    ResetCrtRand();
+    AquariumScene scene;
+    SceneRenderer renderer(1.0);
+    const TankSetUpSources sources{{kWidth, kHeight},
+                                   unpackDir.Path().string() + "/",
+                                   [] { return true; },
+                                   [&settings] { return settings; }};
+    EXPECT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
+    scene.SetDrawShortcuts(shortcuts);
+    std::vector<Picture> pictures;
+    int drawn = 0;
+    for (int shot : shots) {
+        for (; drawn < shot; ++drawn) scene.RenderFrame(renderer);
+        pictures.push_back(ReadPicture());
+    }
+    return pictures;
+}
+
+// How many channel values differ by more than `tolerance`.
+int Differences(const Picture& a, const Picture& b, int tolerance) {
+    int count = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) count += std::abs(a[i] - b[i]) > tolerance ? 1 : 0;
+    return count;
+}
+}  // namespace
+
+// Frame 1 still has fog, the help text shows until frame 100, the net from
+// frame 200; light reduction 19 is the dimmest that leaves the wall its own
+// picture.
+TEST(DrawShortcuts, HiddenBackdropAndWallFirstLeaveEveryPixelAsItWas) {
+    GlTestContext gl(kWidth, kHeight);
+    ASSERT_TRUE(gl.Ok());
+    const std::pair<int, std::vector<int>> cases[] = {{0, {1, 60, 205}}, {19, {2}}};
+    for (const auto& [lightReduction, shots] : cases) {
+        SCOPED_TRACE(lightReduction);
+        AquariumSettings settings;
+        settings.fishCounts.fill(4);
+        settings.lightReduction = lightReduction;
+        const auto plain = Draw(settings, {false, false}, shots);
+        const auto shortcut = Draw(settings, {}, shots);
+        for (std::size_t shot = 0; shot < plain.size(); ++shot) {
+            EXPECT_EQ(Differences(plain[shot], shortcut[shot], 0), 0) << "shot " << shot;
+        }
+    }
+}
