@@ -3,7 +3,8 @@
 // each frame's time goes. Usage:
 //   velmar_bench [frames] [fish] [off]
 // where `off` names the drawing shortcuts to leave out, comma-separated, of
-// "backdrop" (skip the backdrop the wall hides) and "wall" (the wall first).
+// "backdrop" (skip the backdrop the wall hides), "wall" (the wall first) and
+// "mesh" (the light mesh for small fish).
 // Needs an X display with GLX (run it under xvfb-run on a headless machine).
 #include <time.h>
 
@@ -214,6 +215,7 @@ int main(int argc, char** argv) {
     DrawShortcuts shortcuts;
     shortcuts.hiddenBackdrop = off.find("backdrop") == std::string::npos;
     shortcuts.wallFirst = off.find("wall") == std::string::npos;
+    shortcuts.lightMeshes = off.find("mesh") == std::string::npos;
     scene.SetDrawShortcuts(shortcuts);
     SceneRenderer renderer(1.0);
     const TankSetUpSources sources{{kScreenWidth, kScreenHeight},

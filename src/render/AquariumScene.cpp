@@ -128,7 +128,7 @@ void AquariumScene::DrawFishSchool(ScenePainter& painter) {
 void AquariumScene::DrawSchoolSlot(int slot, int species, ScenePainter& painter) {
     Fish& fish = fish_[slot];
     painter.BeginSchoolSlot(fish.position, species);
-    fish.UpdateAndDraw(species, painter.Fish());
+    fish.UpdateAndDraw(species, painter.Fish(), DetailOf(fish));
     if (fish.caught) {
         const float radius = CaughtSphereRadius(fish.size);
         if (radius > 0.0f) painter.DrawCaughtSphere(radius);
@@ -136,6 +136,12 @@ void AquariumScene::DrawSchoolSlot(int slot, int species, ScenePainter& painter)
         catchMarker_.slots[slot].caught = false;
     }
     painter.EndSchoolSlot();
+}
+
+MeshDetail AquariumScene::DetailOf(const Fish& fish) const {
+    if (!shortcuts_.lightMeshes) return MeshDetail::kFull;
+    return FishMeshDetail(fish.size, fish.position[2], screenWidth_, screenHeight_,
+                          EyeZ(kCameraOffset));
 }
 
 bool AquariumScene::WallShown() const {
@@ -239,7 +245,7 @@ void AquariumScene::PickFish(ScenePainter& painter) {
     for (int slot = 0; slot < total; ++slot) {
         Fish& fish = fish_[slot];
         painter.BeginFishPick(pointer_.mousePos, fish.position);
-        fish.UpdateAndDraw(slot, painter.Fish());
+        fish.UpdateAndDraw(slot, painter.Fish(), DetailOf(fish));
         if (!painter.EndFishPick()) continue;
         if (mode == kCommandTouch) {
             if (fish.InDeepBand()) fish.TurnHeading(0.0f, true, kTurnQuarter);
