@@ -5,6 +5,8 @@
 #include "platform/ProcessExit.h"
 #include "platform/SingleInstanceGuard.h"
 #include "platform/WxMessageBox.h"
+#include "render/AquariumView.h"
+#include "render/FramePacing.h"
 
 CAquariumApp::CAquariumApp() = default;
 CAquariumApp::~CAquariumApp() = default;
@@ -20,6 +22,11 @@ bool CAquariumApp::OnInit() {
     SetAppProfileKey("Local AppWizard-Generated Applications");
 
     auto* frame = new CMainFrame();
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.push_back(argv[i].ToStdString());
+    if (const std::optional<int> maxFps = MaxFpsFromArguments(arguments)) {
+        frame->View()->SetMaxFps(*maxFps);
+    }
     SetTopWindow(frame);
     frame->ShowAndStartScene();
     return true;

@@ -97,7 +97,11 @@ AppSession::~AppSession() {
     }
 }
 
-pid_t AppSession::Start() {
+pid_t AppSession::Start(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv{const_cast<char*>(VELMAR_BINARY)};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("DISPLAY", server_.Display().c_str(), 1);
@@ -110,7 +114,7 @@ pid_t AppSession::Start() {
         const std::string log = (root_.Path() / "velmar.log").string();
         std::freopen(log.c_str(), "a", stdout);
         std::freopen(log.c_str(), "a", stderr);
-        execl(VELMAR_BINARY, VELMAR_BINARY, static_cast<char*>(nullptr));
+        execv(VELMAR_BINARY, argv.data());
         _exit(127);
     }
     started_.push_back(pid);

@@ -38,8 +38,9 @@ class AppSession {
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
 
-    // Starts one more copy of the program; returns its process id.
-    pid_t Start();
+    // Starts one more copy of the program with the given arguments; returns
+    // its process id.
+    pid_t Start(const std::vector<std::string>& arguments = {});
     // The exit status of that copy, or nothing when it is still running after
     // `timeoutMs` (or was ended by a signal).
     std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
