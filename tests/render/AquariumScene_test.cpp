@@ -132,20 +132,6 @@ TEST(AquariumScene, CatchNetSpinsOnlyInCatchModeOnceEveryFishIsRevealed) {
     EXPECT_EQ(run.Frames(1), "first surface net*2 bubbles");
 }
 
-TEST(AquariumScene, SurfaceShowsOnlyWithTheBuiltInBackgroundAndTerraOn) {
-    for (const auto& [background, showTerra, shown] :
-         {std::tuple{0, 1, true}, std::tuple{0, 0, false}, std::tuple{2, 1, false}}) {
-        AquariumSettings settings;
-        settings.background = background;
-        settings.showTerra = showTerra;
-        SceneRun run(settings);
-        EXPECT_EQ(run.Frames(150).find("surface") != std::string::npos, shown)
-            << background << " " << showTerra;
-    }
-}
-
-// The backdrop is left out where the wall hides it; the wall goes first where
-// the light leaves it its own picture and the backdrop left the colour white.
 TEST(AquariumScene, WallHidesTheBackdropAndGoesFirstOnlyWhereThePictureStaysTheSame) {
     struct Case {
         const char* what;
@@ -154,17 +140,19 @@ TEST(AquariumScene, WallHidesTheBackdropAndGoesFirstOnlyWhereThePictureStaysTheS
         int lightReduction;
         int backSolid;
         int background;
+        int showTerra;
         const char* calls;
     };
     const Case cases[] = {
-        {"default", {}, 1920, 0, 1, 0, "first surface bubbles"},
-        {"slightly dim", {}, 1920, 19, 1, 0, "first surface bubbles"},
-        {"dim", {}, 1920, 20, 1, 0, "surface bubbles"},
-        {"no backdrop colour", {}, 1920, 0, 0, 0, "surface bubbles"},
-        {"wide screen, wall too narrow", {}, 2560, 0, 1, 0, "backdrop surface bubbles"},
-        {"no wall", {}, 1920, 0, 1, 1, "backdrop bubbles"},
-        {"wall not first", {true, false}, 1920, 0, 1, 0, "surface bubbles"},
-        {"no shortcuts", {false, false}, 1920, 0, 1, 0, "backdrop surface bubbles"},
+        {"default", {}, 1920, 0, 1, 0, 1, "first surface bubbles"},
+        {"slightly dim", {}, 1920, 19, 1, 0, 1, "first surface bubbles"},
+        {"dim", {}, 1920, 20, 1, 0, 1, "surface bubbles"},
+        {"no backdrop colour", {}, 1920, 0, 0, 0, 1, "surface bubbles"},
+        {"wide screen, wall too narrow", {}, 2560, 0, 1, 0, 1, "backdrop surface bubbles"},
+        {"other background", {}, 1920, 0, 1, 2, 1, "backdrop bubbles"},
+        {"Terra off", {}, 1920, 0, 1, 0, 0, "backdrop bubbles"},
+        {"wall not first", {true, false}, 1920, 0, 1, 0, 1, "surface bubbles"},
+        {"no shortcuts", {false, false}, 1920, 0, 1, 0, 1, "backdrop surface bubbles"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -172,6 +160,7 @@ TEST(AquariumScene, WallHidesTheBackdropAndGoesFirstOnlyWhereThePictureStaysTheS
         settings.lightReduction = c.lightReduction;
         settings.backSolid = c.backSolid;
         settings.background = c.background;
+        settings.showTerra = c.showTerra;
         SceneRun run(settings, c.screenWidth);
         run.scene.SetDrawShortcuts(c.shortcuts);
         run.scene.SetMode(kCommandFeed);

@@ -31,10 +31,3 @@ TEST(WallCoversView, OnListedScreensThroughoutTheSwayButNotOnWiderOrTallerOnes) 
         EXPECT_EQ(everCovered, covered) << width << "x" << height;
     }
 }
-
-TEST(LightSaturatesWhite, UpToALightReductionOf19) {
-    EXPECT_TRUE(LightSaturatesWhite(LightLevel(0)));
-    EXPECT_TRUE(LightSaturatesWhite(LightLevel(19)));
-    EXPECT_FALSE(LightSaturatesWhite(LightLevel(20)));
-    EXPECT_FALSE(LightSaturatesWhite(LightLevel(100)));
-}
