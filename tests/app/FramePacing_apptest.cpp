@@ -53,15 +53,21 @@ double ProcessorShareOver(pid_t pid, int seconds) {
     return (DrawingSeconds(pid) - before) / seconds;
 }
 
-// The HUD's frames-per-second samples, half a second each, after the first
-// `skip` ones.
-double MedianFps(const TempDir& dump, std::size_t skip) {
-    std::ifstream file(dump.Path() / "fps");
-    std::vector<double> samples{std::istream_iterator<double>(file), {}};
-    if (samples.size() <= skip) return -1.0;
-    samples.erase(samples.begin(), samples.begin() + static_cast<long>(skip));
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
+// The HUD's frames-per-second samples, half a second each: the median of
+// `count` of them after the first `skip`, once they are there (a slow start
+// under the sanitizers may take a while); -1 when they never come.
+double MedianFps(const TempDir& dump, std::size_t skip, std::size_t count) {
+    std::vector<double> samples;
+    for (int waited = 0; waited < 60 && samples.size() < skip + count; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        std::ifstream file(dump.Path() / "fps");
+        samples.assign(std::istream_iterator<double>(file), {});
+    }
+    if (samples.size() < skip + count) return -1.0;
+    std::vector<double> counted(samples.begin() + static_cast<long>(skip),
+                                samples.begin() + static_cast<long>(skip + count));
+    std::sort(counted.begin(), counted.end());
+    return counted[counted.size() / 2];
 }
 
 struct HudRun {
@@ -88,7 +94,9 @@ TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
     app.RunOnDisplay("xdotool windowmap --sync " + *window);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const double shownAgain = ProcessorShareOver(pid, 2);
-    EXPECT_LT(hidden, 0.05) << "share of a processor while hidden; shown: " << shown;
+    // Under the sanitizers the dialogs' own timers take a few percent.
+    EXPECT_LT(hidden, 0.1) << "share of a processor while hidden; shown: " << shown;
+    EXPECT_LT(5.0 * hidden, shown) << "hidden: " << hidden;
     EXPECT_GT(shownAgain, 4.0 * hidden) << "shown again: " << shownAgain;
     EXPECT_TRUE(app.IsRunning(pid));
 }
@@ -100,9 +108,8 @@ TEST(FramePacing, MaxFpsLimitsTheFrameRate) {
     HudRun hud;
     const pid_t pid = app.Start({"--max-fps", "8"});
     ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
-    std::this_thread::sleep_for(std::chrono::seconds(6));
+    const double fps = MedianFps(hud.dump, 4, 8);
     EXPECT_TRUE(app.IsRunning(pid));
-    const double fps = MedianFps(hud.dump, 4);
     EXPECT_GT(fps, 4.0);
     EXPECT_LE(fps, 8.5);
 }
