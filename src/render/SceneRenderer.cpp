@@ -100,8 +100,10 @@ void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface) {
 
 // Lit, the wall would come out white times its picture: the picture alone.
 // Drawn first it needs no depth test, and what stands in front of it is drawn
-// over it later.
+// over it later. The depth test and the lighting go back to what they were:
+// the help text after it is drawn unlit.
 void SceneRenderer::BeginWallFirst() {
+    glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -109,9 +111,8 @@ void SceneRenderer::BeginWallFirst() {
 
 void SceneRenderer::EndWallFirst() {
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &wallTexture_);
+    glPopAttrib();
 }
 
 // The catch net after it takes its colour from a texel of the texture left bound.
