@@ -17,6 +17,7 @@
 
 #include "support/AppSession.h"
 #include "support/ScopedEnv.h"
+#include "support/ScreenCapture.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -86,10 +87,15 @@ TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
     const pid_t pid = app.Start();
     const auto window = app.WaitForWindow(kStartTimeoutMs);
     ASSERT_TRUE(window) << app.Output();
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    // The set-up is done once the water shows.
+    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
+        const auto pixel = screen.At(2, 2);
+        return pixel[2] > pixel[0] + 40;
+    }));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     const double shown = ProcessorShareOver(pid, 2);
     app.RunOnDisplay("xdotool windowunmap --sync " + *window);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     const double hidden = ProcessorShareOver(pid, 3);
     app.RunOnDisplay("xdotool windowmap --sync " + *window);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
