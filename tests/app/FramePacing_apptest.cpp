@@ -107,15 +107,16 @@ TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
     EXPECT_TRUE(app.IsRunning(pid));
 }
 
-// Frames come no faster than the limit asked for on the command line.
+// Frames come no faster than the limit asked for on the command line: a limit
+// low enough to hold back even the sanitizers' build on a loaded machine.
 TEST(FramePacing, MaxFpsLimitsTheFrameRate) {
     XServer server(640, 480);
     AppSession app(server);
     HudRun hud;
-    const pid_t pid = app.Start({"--max-fps", "8"});
+    const pid_t pid = app.Start({"--max-fps", "2"});
     ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
     const double fps = MedianFps(hud.dump, 4, 8);
     EXPECT_TRUE(app.IsRunning(pid));
-    EXPECT_GT(fps, 4.0);
-    EXPECT_LE(fps, 8.5);
+    EXPECT_GT(fps, 1.0);
+    EXPECT_LE(fps, 2.3);
 }
