@@ -1,7 +1,10 @@
 // Draws the tank off-screen at 1920 x 1080 with the program's own scene and
 // renderer for a fixed number of frames and reports the frame rate and where
 // each frame's time goes. Usage:
-//   velmar_bench [frames] [fish]
+//   velmar_bench [frames] [fish] [off]
+// where `off` names the drawing shortcuts to leave out, comma-separated, of
+// "backdrop" (skip the backdrop the wall hides), "wall" (the wall first) and
+// "mesh" (the light mesh for small fish).
 // Needs an X display with GLX (run it under xvfb-run on a headless machine).
 #include <time.h>
 
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
+#include <string>
 
 #include "fish/FishPainter.h"
 #include "platform/WorkDir.h"
@@ -32,6 +36,12 @@ struct Timing {
 double ThreadCpuMs() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+double ProcessCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
@@ -81,6 +91,7 @@ class TimingPainter : public ScenePainter, public FishPainter {
     void DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank) override {
         renderer_.DrawBackdrop(settings, tank);
     }
+    void SkipBackdrop() override { renderer_.SkipBackdrop(); }
     void BeginSchoolSlot(const std::array<float, 3>& position, int species) override {
         slotWatch_.Start();
         renderer_.BeginSchoolSlot(position, species);
@@ -96,6 +107,15 @@ class TimingPainter : public ScenePainter, public FishPainter {
         renderer_.DrawBackgroundSurface(surface, picture);
         watch_.Stop(timings_.background);
     }
+    void BeginWallFirst() override {
+        watch_.Start();
+        renderer_.BeginWallFirst();
+    }
+    void EndWallFirst() override {
+        renderer_.EndWallFirst();
+        watch_.Stop(timings_.background);
+    }
+    void ResumeAfterWall() override { renderer_.ResumeAfterWall(); }
     void BeginBubbles() override {
         bubbleWatch_.Start();
         renderer_.BeginBubbles();
@@ -152,7 +172,7 @@ AquariumSettings BenchSettings(int fish) {
     return settings;
 }
 
-void Report(const FrameTimings& t, int frames, int fish) {
+void Report(const FrameTimings& t, double processCpuMs, int frames, int fish) {
     const auto row = [frames](const char* name, const Timing& timing) {
         std::printf("  %-40s %8.2f %8.2f\n", name, timing.wallMs / frames, timing.cpuMs / frames);
     };
@@ -179,6 +199,7 @@ void Report(const FrameTimings& t, int frames, int fish) {
     row("the rest (clear, backdrop, net, pellets)", rest);
     row("whole frame", t.frame);
     std::printf("(cpu: this thread only; the GL driver's own threads are not counted)\n");
+    std::printf("processor time per frame, all threads (ms): %.2f\n", processCpuMs / frames);
 }
 }  // namespace
 
@@ -190,7 +211,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velmar_bench: no GLX pbuffer on $DISPLAY\n");
         return 1;
     }
+    const std::string off = argc > 3 ? argv[3] : "";
     AquariumScene scene;
+    DrawShortcuts shortcuts;
+    shortcuts.hiddenBackdrop = off.find("backdrop") == std::string::npos;
+    shortcuts.wallFirst = off.find("wall") == std::string::npos;
+    shortcuts.lightMeshes = off.find("mesh") == std::string::npos;
+    scene.SetDrawShortcuts(shortcuts);
     SceneRenderer renderer(1.0);
     const TankSetUpSources sources{{kScreenWidth, kScreenHeight},
                                    GetWorkDir(),
@@ -202,12 +229,13 @@ int main(int argc, char** argv) {
     TimingPainter painter(renderer, timings);
     // Past the warm-up every fish has been revealed.
     for (int frame = 0; frame < kRevealLimit + kWarmUpFrames; ++frame) scene.RenderFrame(renderer);
+    const double processCpuStart = ProcessCpuMs();
     for (int frame = 0; frame < frames; ++frame) {
         Stopwatch watch;
         watch.Start();
         scene.RenderFrame(painter);
         watch.Stop(timings.frame);
     }
-    Report(timings, frames, fish);
+    Report(timings, ProcessCpuMs() - processCpuStart, frames, fish);
     return 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmar needs to build, run and test, skipping
-# those already present. Uses sudo when not run as root.
+# those already present. Uses sudo when not run as root. --test adds what the
+# tests need, --bench what the frame-rate comparison needs.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,10 @@ packages=(
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame
                desktop-file-utils man-db groff-base)
+fi
+# bench/compare-peer.sh runs the program against xscreensaver's glschool.
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(xvfb xauth python3 xscreensaver-gl)
 fi
 
 missing=()

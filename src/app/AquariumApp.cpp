@@ -6,8 +6,9 @@
 #include "platform/SingleInstanceGuard.h"
 #include "platform/TerminationSignals.h"
 #include "platform/WxMessageBox.h"
+#include "render/AquariumView.h"
 
-CAquariumApp::CAquariumApp() = default;
+CAquariumApp::CAquariumApp(std::optional<int> maxFps) : maxFps_(maxFps) {}
 CAquariumApp::~CAquariumApp() = default;
 
 bool CAquariumApp::OnInit() {
@@ -27,6 +28,7 @@ bool CAquariumApp::OnInit() {
     SetAppProfileKey("Local AppWizard-Generated Applications");
 
     auto* frame = new CMainFrame();
+    if (maxFps_ && frame->View()) frame->View()->SetMaxFps(*maxFps_);
     SetTopWindow(frame);
     frame->ShowAndStartScene();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <wx/app.h>
 #include <wx/timer.h>
@@ -11,7 +12,8 @@ class SingleInstanceGuard;
 // Ends the program as Escape does once SIGTERM or SIGINT has arrived.
 class CAquariumApp : public wxApp {
   public:
-    CAquariumApp();
+    // `maxFps` from the command line: 0 for no limit, nothing for the display's pace.
+    explicit CAquariumApp(std::optional<int> maxFps = std::nullopt);
     ~CAquariumApp() override;
 
     bool OnInit() override;
@@ -23,4 +25,5 @@ class CAquariumApp : public wxApp {
     std::unique_ptr<SingleInstanceGuard> firstGuard_;
     std::unique_ptr<SingleInstanceGuard> titleGuard_;
     wxTimer terminationPoll_;
+    std::optional<int> maxFps_;
 };

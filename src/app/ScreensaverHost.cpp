@@ -16,7 +16,7 @@
 #include "settings/SettingsFile.h"
 
 namespace {
-constexpr auto kFramePeriod = std::chrono::microseconds(1000000 / 60);
+constexpr int kDefaultFps = 60;
 constexpr auto kPictureTick = std::chrono::milliseconds(CustomBackgroundList::kTickMs);
 
 // The repairs a start makes stay in memory: this mode never writes the file.
@@ -37,7 +37,9 @@ class RendererPictures : public PictureTextureLoader {
 };
 }  // namespace
 
-int RunScreensaver(unsigned long windowId) {
+int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
+    const int fps = maxFps.value_or(kDefaultFps);
+    const auto framePeriod = std::chrono::microseconds(fps == 0 ? 0 : 1000000 / fps);
     ForeignGlWindow window(windowId);
     if (!window.Ok()) {
         std::fprintf(stderr, "velmar: %s\n", window.Problem().c_str());
@@ -83,7 +85,7 @@ int RunScreensaver(unsigned long windowId) {
         }
         scene.RenderFrame(renderer);
         window.SwapBuffers();
-        nextFrame = std::max(nextFrame + kFramePeriod, std::chrono::steady_clock::now());
+        nextFrame = std::max(nextFrame + framePeriod, std::chrono::steady_clock::now());
         std::this_thread::sleep_until(nextFrame);
     }
     return 0;

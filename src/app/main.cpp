@@ -29,16 +29,17 @@ int main(int argc, char** argv) {
             break;
     }
     InstallTerminationSignals();
-    if (options.windowId) return RunScreensaver(*options.windowId);
+    if (options.windowId) return RunScreensaver(*options.windowId, options.maxFps);
     // xscreensaver starts its hacks with -root but covers the real root with a
     // window of its own, which it names here: that window is the root to draw on.
     const char* saverWindow = std::getenv("XSCREENSAVER_WINDOW");
     const std::optional<unsigned long> saverId =
         saverWindow ? ParseWindowId(saverWindow) : std::nullopt;
-    if (options.root || saverId) return RunScreensaver(saverId.value_or(0));
+    if (options.root || saverId) return RunScreensaver(saverId.value_or(0), options.maxFps);
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
 
+    wxApp::SetInstance(new CAquariumApp(options.maxFps));
     // The options are ours: GTK must not read (or take out) any of them.
     int toolkitArgc = 1;
     return wxEntry(toolkitArgc, argv);

@@ -2,6 +2,11 @@
 
 #include <array>
 
+// How finely a fish's mesh is emitted. The light mesh keeps every line of
+// every part and every other station (and the last), half the vertices: for a
+// fish a few dozen pixels long it looks the same.
+enum class MeshDetail { kFull, kLight };
+
 class FishPainter;
 
 // A wave oscillator of one animated mesh part: advances its phase every third
@@ -104,7 +109,7 @@ class Fish {
     // One frame of the fish: animate, steer, emit its mesh into fishVertexBatch
     // and hand it to the painter, move, refresh the extent. `species` is
     // accepted and not used; the caller has put on the skin.
-    void UpdateAndDraw(int species, FishPainter& painter);
+    void UpdateAndDraw(int species, FishPainter& painter, MeshDetail detail = MeshDetail::kFull);
 
     // Body animation. ComputePartArrays fills the arrays in this order (lower
     // jaw, upper jaw with the mouth toggle, body yaw stepper, then the waves);

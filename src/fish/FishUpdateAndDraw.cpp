@@ -4,7 +4,7 @@
 #include "fish/FishVertexBatch.h"
 
 // The caller has moved to the fish's place and put on its skin.
-void Fish::UpdateAndDraw(int /*species*/, FishPainter& painter) {
+void Fish::UpdateAndDraw(int /*species*/, FishPainter& painter, MeshDetail detail) {
     FishPartArrays arrays;
     ComputePartArrays(arrays);
     AdvanceShownPitch();
@@ -13,7 +13,7 @@ void Fish::UpdateAndDraw(int /*species*/, FishPainter& painter) {
     const float drawnHeading = heading;
     RandomWhim();
     fishVertexBatch.Clear();
-    EmitFishParts(*this, arrays);
+    EmitFishParts(*this, arrays, detail);
     painter.DrawMesh(drawnPitch, drawnHeading, fishVertexBatch);
     MoveOrHoldCaught();
     UpdateExtent();

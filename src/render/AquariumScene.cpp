@@ -6,6 +6,7 @@
 #include "interaction/FishContactTests.h"
 #include "render/FrameSetup.h"
 #include "render/ScenePainter.h"
+#include "render/WallCoverage.h"
 
 namespace {
 // Picked points and dropped food sit this far below the pointer's strip.
@@ -66,14 +67,40 @@ void AquariumScene::InitFoodPellets() {
     for (FoodPellet& pellet : foodPellets_) pellet.Init();
 }
 
+// The wall's net moves before anything is drawn, so that the frame knows
+// whether the wall hides the backdrop; nothing else reads it.
 void AquariumScene::RenderFrame(ScenePainter& painter) {
     revealCount_ = NextRevealCount(revealCount_);
+    const bool wallShown = WallShown();
+    if (wallShown) backgroundSurface_.UpdateControlNet(tankBounds_, settings_.background);
+    const bool wallCovers = wallShown && WallCoversView(backgroundSurface_, screenWidth_,
+                                                        screenHeight_, EyeZ(kCameraOffset));
+    const float lightLevel = LightLevel(settings_.lightReduction);
+    const bool backdropHidden = wallCovers && shortcuts_.hiddenBackdrop;
+    // Lit, the wall takes the colour the backdrop leaves, white.
+    const bool wallFirst = backdropHidden && shortcuts_.wallFirst &&
+                           (settings_.backSolid != 0 || settings_.backGradient != 0) &&
+                           LightSaturatesWhite(lightLevel);
+
     painter.BeginFrame(screenWidth_, screenHeight_, kCameraOffset);
+    if (wallFirst) {
+        painter.BeginWallFirst();
+        painter.DrawBackgroundSurface(backgroundSurface_, customBackground_);
+        painter.EndWallFirst();
+    }
     if (overlay_.NextFrame()) painter.DrawOverlay();
-    painter.ApplyLight(LightLevel(settings_.lightReduction));
-    painter.DrawBackdrop(settings_, tankBounds_);
+    painter.ApplyLight(lightLevel);
+    if (backdropHidden) {
+        painter.SkipBackdrop();
+    } else {
+        painter.DrawBackdrop(settings_, tankBounds_);
+    }
     DrawFishSchool(painter);
-    DrawBackgroundSurface(painter);
+    if (wallFirst) {
+        painter.ResumeAfterWall();
+    } else if (wallShown) {
+        painter.DrawBackgroundSurface(backgroundSurface_, customBackground_);
+    }
     DrawCatchMarker(painter);
     DrawBubbles(painter);
     DrawFoodPellets(painter);
@@ -101,7 +128,7 @@ void AquariumScene::DrawFishSchool(ScenePainter& painter) {
 void AquariumScene::DrawSchoolSlot(int slot, int species, ScenePainter& painter) {
     Fish& fish = fish_[slot];
     painter.BeginSchoolSlot(fish.position, species);
-    fish.UpdateAndDraw(species, painter.Fish());
+    fish.UpdateAndDraw(species, painter.Fish(), DetailOf(fish));
     if (fish.caught) {
         const float radius = CaughtSphereRadius(fish.size);
         if (radius > 0.0f) painter.DrawCaughtSphere(radius);
@@ -111,10 +138,14 @@ void AquariumScene::DrawSchoolSlot(int slot, int species, ScenePainter& painter)
     painter.EndSchoolSlot();
 }
 
-void AquariumScene::DrawBackgroundSurface(ScenePainter& painter) {
-    if (settings_.background != 0 || settings_.showTerra == 0) return;
-    backgroundSurface_.UpdateControlNet(tankBounds_, settings_.background);
-    painter.DrawBackgroundSurface(backgroundSurface_, customBackground_);
+MeshDetail AquariumScene::DetailOf(const Fish& fish) const {
+    if (!shortcuts_.lightMeshes) return MeshDetail::kFull;
+    return FishMeshDetail(fish.size, fish.position[2], screenWidth_, screenHeight_,
+                          EyeZ(kCameraOffset));
+}
+
+bool AquariumScene::WallShown() const {
+    return settings_.background == 0 && settings_.showTerra != 0;
 }
 
 void AquariumScene::DrawCatchMarker(ScenePainter& painter) {
@@ -214,7 +245,7 @@ void AquariumScene::PickFish(ScenePainter& painter) {
     for (int slot = 0; slot < total; ++slot) {
         Fish& fish = fish_[slot];
         painter.BeginFishPick(pointer_.mousePos, fish.position);
-        fish.UpdateAndDraw(slot, painter.Fish());
+        fish.UpdateAndDraw(slot, painter.Fish(), DetailOf(fish));
         if (!painter.EndFishPick()) continue;
         if (mode == kCommandTouch) {
             if (fish.InDeepBand()) fish.TurnHeading(0.0f, true, kTurnQuarter);

@@ -17,6 +17,16 @@
 #include "tank/BubbleEmitter.h"
 #include "tank/CatchMarker.h"
 
+// Ways a frame saves work without changing what a user sees: skip the
+// backdrop the wall hides, draw the wall first without depth test and
+// lighting (both leave every pixel as it was), and give fish a few dozen
+// pixels long the light mesh. Tests and the benchmark turn them off to compare.
+struct DrawShortcuts {
+    bool hiddenBackdrop = true;
+    bool wallFirst = true;
+    bool lightMeshes = true;
+};
+
 // The whole tank without GL or a window: the school, the food pellets, the
 // bubble columns, the catch net, the background surface, the reveal count and
 // the interaction state, and the one per-frame step that advances them and
@@ -42,6 +52,8 @@ class AquariumScene {
 
     // One frame: advances everything by one step and draws it with the painter.
     void RenderFrame(ScenePainter& painter);
+
+    void SetDrawShortcuts(const DrawShortcuts& shortcuts) { shortcuts_ = shortcuts; }
 
     // Every command id chosen becomes the mode; the frame acts on the ones it knows.
     void SetMode(int commandId) { pointer_.mode = commandId; }
@@ -80,7 +92,8 @@ class AquariumScene {
     void PlaceCatchMarker(ScenePainter& painter);
     void DrawFishSchool(ScenePainter& painter);
     void DrawSchoolSlot(int slot, int species, ScenePainter& painter);
-    void DrawBackgroundSurface(ScenePainter& painter);
+    MeshDetail DetailOf(const Fish& fish) const;
+    bool WallShown() const;
     void DrawCatchMarker(ScenePainter& painter);
     void DrawBubbles(ScenePainter& painter);
     void DrawFoodPellets(ScenePainter& painter);
@@ -97,6 +110,7 @@ class AquariumScene {
     int screenHeight_ = 1050;
     int revealCount_ = 0;
     OverlayVisibility overlay_;
+    DrawShortcuts shortcuts_;
     PointerState pointer_;
     CustomBackground customBackground_;
 

@@ -1,6 +1,12 @@
 #include "render/AquariumView.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
 #include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/toplevel.h>
 
 #include "interaction/CommandIds.h"
 #include "platform/LifecycleTrace.h"
@@ -11,12 +17,25 @@
 #include "render/AquariumScene.h"
 #include "render/PixelFormat.h"
 #include "render/SceneRenderer.h"
+#include "render/SwapInterval.h"
 #include "render/TankSetUp.h"
 #include "settings/LoadAquariumSettings.h"
 
 namespace {
 const char* const kAppTitle = "VelmarScr";
 constexpr int kFrameTimerPeriodMs = 1;
+
+double NowMs() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+// 0 when the display does not say.
+double RefreshHzOf(const wxWindow* window) {
+    const int index = wxDisplay::GetFromWindow(window);
+    const wxDisplay display(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index));
+    return display.GetCurrentMode().refresh;
+}
 }  // namespace
 
 CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog)
@@ -65,6 +84,10 @@ void CAquariumView::InitGL() {
     // neither they nor the timer may draw a half-built tank. If the set-up
     // stopped early, frames still draw whatever it made.
     setUpDone_ = true;
+    // Where the driver waits for the refresh at each swap the timer need not;
+    // software GL under a virtual X server does not, and the timer paces.
+    const bool swapWaits = context_ && SetSwapInterval(maxFps_ == 0 ? 0 : 1) && maxFps_ != 0;
+    pacer_ = FramePacer(RefreshHzOf(this), maxFps_, swapWaits);
     frameTimer_.StartOnce(kFrameTimerPeriodMs);
 }
 
@@ -140,7 +163,17 @@ void CAquariumView::OnPaint(wxPaintEvent&) {
 
 void CAquariumView::OnEraseBackground(wxEraseEvent&) {}
 
+bool CAquariumView::Drawable() const {
+    const wxTopLevelWindow* frame =
+        dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(const_cast<CAquariumView*>(this)));
+    return IsShownOnScreen() && !(frame && frame->IsIconized());
+}
+
+// A minimised or hidden window gets no frames; the tank stands still and goes
+// on from where it was once the window is back.
 void CAquariumView::OnTimer(wxTimerEvent&) {
+    if (!Drawable()) return;
+    pacer_.FrameStarted(NowMs());
     RenderFrame();
     if (afterFrame_) afterFrame_();
 }
@@ -148,10 +181,13 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
 // The frame timer is re-armed only once the event queue has drained: a frame
 // never queues behind another, and input, repaints and deferred window
 // deletion (closing the frame) are never starved by a drawing loop that is
-// always due.
+// always due. It waits for the next frame's turn, and is not re-armed while
+// the window cannot be seen: the event that shows it again brings an idle
+// event that re-arms it.
 void CAquariumView::OnIdle(wxIdleEvent& event) {
-    if (setUpDone_ && !sceneDestroyed_ && !frameTimer_.IsRunning()) {
-        frameTimer_.StartOnce(kFrameTimerPeriodMs);
+    if (setUpDone_ && !sceneDestroyed_ && !frameTimer_.IsRunning() && Drawable()) {
+        const double delayMs = pacer_.DelayMs(NowMs());
+        frameTimer_.StartOnce(std::max(kFrameTimerPeriodMs, static_cast<int>(std::ceil(delayMs))));
     }
     event.Skip();
 }

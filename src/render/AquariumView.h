@@ -8,6 +8,7 @@
 #include <wx/timer.h>
 
 #include "interaction/TankInput.h"
+#include "render/FramePacing.h"
 #include "settings/CustomBackgroundList.h"
 
 class AquariumScene;
@@ -15,8 +16,9 @@ class SceneRenderer;
 
 // The one child of the main frame: the GL context, the frame timer and its
 // pacing. It runs the tank's set-up once it is on screen and then draws a frame
-// of the scene on every tick; input goes on to the scene. The user's pictures
-// become textures in its context.
+// of the scene on every tick, no faster than the display refreshes and not at
+// all while the window is minimised or hidden; input goes on to the scene. The
+// user's pictures become textures in its context.
 class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
   public:
     // Shows the dialog of command 1034, 1050 or 1052 and returns once it is
@@ -31,6 +33,10 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     // once, after the view is shown (a GL context can only be made current on a
     // realised window); the frame timer starts when it is done, however it ends.
     void InitGL();
+
+    // At most this many frames a second: 0 for no limit, negative (the
+    // default) for the display's refresh rate. Takes effect at InitGL.
+    void SetMaxFps(int maxFps) { maxFps_ = maxFps; }
 
     // Draws one complete frame and swaps the buffers; nothing before InitGL is done.
     void RenderFrame();
@@ -64,6 +70,8 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     void OnTimer(wxTimerEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    // On screen and not minimised: frames are worth drawing.
+    bool Drawable() const;
 
     AquariumScene& scene_;
     DialogOpener openDialog_;
@@ -71,6 +79,8 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     std::unique_ptr<wxGLContext> context_;
     std::unique_ptr<SceneRenderer> renderer_;
     wxTimer frameTimer_;
+    int maxFps_ = -1;
+    FramePacer pacer_{0.0, -1, false};
     const bool pixelFormatFound_;
     bool setUpStarted_ = false;
     bool setUpDone_ = false;

@@ -36,3 +36,7 @@ void DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank) {
     if (settings.backGradient) BackdropQuad(tank, settings.backColor2, settings.backColor1);
     glDepthFunc(GL_LESS);
 }
+
+void SkipBackdrop() {
+    glColor3ub(255, 255, 255);
+}

@@ -7,3 +7,6 @@ struct TankBounds;
 // "BACK GUDING" is set, then the two-colour gradient quad when
 // "BACK MANJIANBIAN" is set, the later over the earlier.
 void DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank);
+
+// The state a drawn backdrop leaves: the colour white.
+void SkipBackdrop();

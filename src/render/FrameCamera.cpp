@@ -13,5 +13,5 @@ void ApplyFrameCamera(int screenWidthPx, int screenHeightPx, float cameraOffset)
               frustum.zFar);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(0.0, 0.0, 0.0 + cameraOffset - 5.0, 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);
+    gluLookAt(0.0, 0.0, EyeZ(cameraOffset), 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);
 }

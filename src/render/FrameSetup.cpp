@@ -17,6 +17,23 @@ Frustum FrameFrustum(int screenWidthPx, int screenHeightPx) {
     return {-0.4, 0.4, -0.4 * h / w, 0.4 * h / w, 1.0, 1000.0};
 }
 
+double EyeZ(float cameraOffset) {
+    return 0.0 + cameraOffset - 5.0;
+}
+
+MeshDetail FishMeshDetail(float size, float z, int screenWidthPx, int screenHeightPx, double eyeZ) {
+    // Snout to the tail fin's tip, at size 1.
+    constexpr double kMeshLength = 1.0;
+    constexpr double kLightMeshBelowPx = 100.0;
+    const Frustum frustum = FrameFrustum(screenWidthPx, screenHeightPx);
+    const double depth = eyeZ - z;
+    if (depth <= frustum.zNear) return MeshDetail::kFull;
+    const double pixelsPerUnit =
+        std::max(screenHeightPx, 1) * frustum.zNear / ((frustum.top - frustum.bottom) * depth);
+    return size * kMeshLength * pixelsPerUnit < kLightMeshBelowPx ? MeshDetail::kLight
+                                                                  : MeshDetail::kFull;
+}
+
 float LightLevel(int lightReduction) {
     return static_cast<float>(100 - lightReduction) * 0.01f;
 }

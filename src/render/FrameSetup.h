@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "fish/Fish.h"
+
 // Per-frame values the frame pipeline derives before it touches GL.
 
 // Frames drawn so far, capped at 200: the school fills in one fish per frame.
@@ -25,6 +27,13 @@ struct Frustum {
 // The projection frustum, shaped by the screen (not the window): the shorter
 // side spans +-0.4 at the near plane.
 Frustum FrameFrustum(int screenWidthPx, int screenHeightPx);
+
+// The fixed camera's eye lies on the z axis here, looking down -z with y up.
+double EyeZ(float cameraOffset);
+
+// The mesh a fish of `size` at depth `z` gets: the light one while it is
+// shorter on screen than a hundred pixels.
+MeshDetail FishMeshDetail(float size, float z, int screenWidthPx, int screenHeightPx, double eyeZ);
 
 // Light 1's ambient and diffuse level for a light reduction of 0..100.
 float LightLevel(int lightReduction);

@@ -34,6 +34,9 @@ class ScenePainter {
     // Light 1 at the level (0..1) and lighting on.
     virtual void ApplyLight(float level) = 0;
     virtual void DrawBackdrop(const AquariumSettings& settings, const TankBounds& tank) = 0;
+    // In place of a backdrop that the picture wall hides: nothing drawn, the
+    // state left as drawing it would.
+    virtual void SkipBackdrop() = 0;
     // Moves to the fish's place and puts on its species' skin; EndSchoolSlot
     // moves back.
     virtual void BeginSchoolSlot(const std::array<float, 3>& position, int species) = 0;
@@ -41,6 +44,14 @@ class ScenePainter {
     virtual void EndSchoolSlot() = 0;
     virtual void DrawBackgroundSurface(const BackgroundSurface& surface,
                                        const CustomBackground& picture) = 0;
+    // A wall that covers the view and comes out of the light as its own
+    // picture can be drawn first, before anything that stands in front of it,
+    // without the depth test and the lighting. ResumeAfterWall, where the wall
+    // would otherwise be drawn, leaves the texture state that drawing it there
+    // would leave.
+    virtual void BeginWallFirst() = 0;
+    virtual void EndWallFirst() = 0;
+    virtual void ResumeAfterWall() = 0;
     // Bubbles add their light over everything drawn so far: no depth test, no
     // fog. EndBubbles restores the depth test and turns lighting off.
     virtual void BeginBubbles() = 0;

@@ -86,6 +86,10 @@ void SceneRenderer::DrawBackdrop(const AquariumSettings& settings, const TankBou
     ::DrawBackdrop(settings, tank);
 }
 
+void SceneRenderer::SkipBackdrop() {
+    ::SkipBackdrop();
+}
+
 void SceneRenderer::BeginSchoolSlot(const std::array<float, 3>& position, int species) {
     glPushMatrix();
     glTranslatef(position[0], position[1], position[2]);
@@ -109,6 +113,28 @@ void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface,
     glPushMatrix();
     DrawBackgroundSurfaceGl(surface);
     glPopMatrix();
+}
+
+// Lit, the wall would come out white times its picture: the picture alone.
+// Drawn first it needs no depth test, and what stands in front of it is drawn
+// over it later. The depth test and the lighting go back to what they were:
+// the help text after it is drawn unlit.
+void SceneRenderer::BeginWallFirst() {
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+}
+
+void SceneRenderer::EndWallFirst() {
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &wallTexture_);
+    glPopAttrib();
+}
+
+// The catch net after it takes its colour from a texel of the texture left bound.
+void SceneRenderer::ResumeAfterWall() {
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(wallTexture_));
 }
 
 void SceneRenderer::BeginBubbles() {

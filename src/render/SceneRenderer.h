@@ -41,8 +41,12 @@ class SceneRenderer : public ScenePainter {
     void BeginSchoolSlot(const std::array<float, 3>& position, int species) override;
     void DrawCaughtSphere(float radius) override;
     void EndSchoolSlot() override;
+    void SkipBackdrop() override;
     void DrawBackgroundSurface(const BackgroundSurface& surface,
                                const CustomBackground& picture) override;
+    void BeginWallFirst() override;
+    void EndWallFirst() override;
+    void ResumeAfterWall() override;
     void BeginBubbles() override;
     void BeginBubbleColumn(const std::array<float, 3>& origin) override;
     void EndBubbleColumn() override;
@@ -72,6 +76,8 @@ class SceneRenderer : public ScenePainter {
     int EndPick();
 
     double pixelScale_;
+    // The texture the wall drawn first left bound, for ResumeAfterWall.
+    GLint wallTexture_ = 0;
     std::array<GLuint, 512> selection_{};
     GLuint fontBase_ = 0;
     GLuint backgroundTexture_ = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cmath>
 #include <vector>
 
@@ -139,24 +141,53 @@ TEST(FishMesh, NormalsLieOnTheLitSideOfTheirQuads) {
     }
 }
 
-TEST(FishPartEmission, EveryFishIsDrawnFrom838VerticesIn29QuadStrips) {
+std::vector<FishVertex> Emitted(MeshDetail detail, const FishPartArrays& arrays) {
     Fish fish;
     fishVertexBatch.Clear();
-    EmitFishParts(fish, FishPartArrays{});
-    EXPECT_EQ(fishVertexBatch.vertices.size(), 838u);
-    ASSERT_EQ(fishVertexBatch.strips.size(), 29u);
-    int next = 0;
-    for (const FishStrip& strip : fishVertexBatch.strips) {
-        EXPECT_EQ(strip.first, next);
-        next += strip.count;
+    EmitFishParts(fish, arrays, detail);
+    return fishVertexBatch.vertices;
+}
+
+bool SameVertex(const FishVertex& a, const FishVertex& b) {
+    return a.x == b.x && a.y == b.y && a.z == b.z && a.s == b.s && a.t == b.t && a.nx == b.nx;
+}
+
+// The light mesh keeps every other station and the last, so each strip keeps
+// its two ends and parts still meet.
+TEST(FishPartEmission, EveryFishIsDrawnIn29QuadStripsOf838VerticesOr460Light) {
+    const std::tuple<MeshDetail, std::size_t, std::size_t> cases[] = {
+        {MeshDetail::kFull, 838, 390}, {MeshDetail::kLight, 460, 201}};
+    FishPartArrays arrays;
+    arrays.bodyWave.fill(0.02f);
+    arrays.yaw.fill(30.0f);
+    const std::vector<FishVertex> full = Emitted(MeshDetail::kFull, arrays);
+    const std::vector<FishStrip> fullStrips = fishVertexBatch.strips;
+    for (const auto& [detail, vertices, quads] : cases) {
+        SCOPED_TRACE(vertices);
+        const std::vector<FishVertex> emitted = Emitted(detail, arrays);
+        EXPECT_EQ(emitted.size(), vertices);
+        ASSERT_EQ(fishVertexBatch.strips.size(), 29u);
+        int next = 0;
+        for (std::size_t s = 0; s < fishVertexBatch.strips.size(); ++s) {
+            const FishStrip& strip = fishVertexBatch.strips[s];
+            const FishStrip& fullStrip = fullStrips[s];
+            EXPECT_EQ(strip.first, next);
+            next += strip.count;
+            for (int end : {0, 1}) {
+                EXPECT_TRUE(SameVertex(emitted[strip.first + end], full[fullStrip.first + end]))
+                    << "strip " << s;
+                EXPECT_TRUE(SameVertex(emitted[strip.first + strip.count - 1 - end],
+                                       full[fullStrip.first + fullStrip.count - 1 - end]))
+                    << "strip " << s;
+            }
+        }
+        // Vertex pairs less one per strip make the quads, each strip's first
+        // being its vertices 0, 1, 3, 2.
+        ASSERT_EQ(fishVertexBatch.quadIndices.size(), 4u * quads);
+        EXPECT_EQ(std::vector<int>(fishVertexBatch.quadIndices.begin(),
+                                   fishVertexBatch.quadIndices.begin() + 4),
+                  (std::vector<int>{0, 1, 3, 2}));
     }
-    // 419 vertex pairs less one per strip make 390 quads, each strip's first
-    // being its vertices 0, 1, 3, 2.
-    ASSERT_EQ(fishVertexBatch.quadIndices.size(), 4u * 390u);
-    EXPECT_EQ(std::vector<int>(fishVertexBatch.quadIndices.begin(),
-                               fishVertexBatch.quadIndices.begin() + 4),
-              (std::vector<int>{0, 1, 3, 2}));
-    EXPECT_EQ(fishVertexBatch.quadIndices[4 * 18], fishVertexBatch.strips[1].first);
 }
 
 TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot) {

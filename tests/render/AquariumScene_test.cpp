@@ -26,9 +26,13 @@ class RecordingPainter : public ScenePainter,
     }
     void DrawCaughtSphere(float) override { Note("sphere"); }
     void EndSchoolSlot() override {}
+    void SkipBackdrop() override {}
     void DrawBackgroundSurface(const BackgroundSurface&, const CustomBackground&) override {
         Note("surface");
     }
+    void BeginWallFirst() override { Note("first"); }
+    void EndWallFirst() override {}
+    void ResumeAfterWall() override {}
     void BeginBubbles() override { Note("bubbles"); }
     void BeginBubbleColumn(const std::array<float, 3>&) override {}
     void EndBubbleColumn() override {}
@@ -85,9 +89,9 @@ AquariumSettings WithFish(std::array<int, kSpeciesCount> counts) {
 
 // The scene as the program sets it up, drawn `frames` times.
 struct SceneRun {
-    explicit SceneRun(const AquariumSettings& settings) {
+    explicit SceneRun(const AquariumSettings& settings, int screenWidth = 1920) {
         ResetCrtRand();
-        scene.SetTankBounds(1920, 1080);
+        scene.SetTankBounds(screenWidth, 1080);
         scene.BuildBackgroundSurface();
         scene.ApplySettings(settings);
         scene.PlaceScene(painter);
@@ -105,11 +109,11 @@ struct SceneRun {
 TEST(AquariumScene, DrawsInFrameOrderAndRevealsOneFishPerFrameInSpeciesOrder) {
     const std::array<int, kSpeciesCount> twelve{0, 3, 0, 0, 0, 0, 0, 0, 0, 9};
     const std::tuple<std::array<int, kSpeciesCount>, int, const char*> cases[] = {
-        {twelve, 1, "overlay backdrop fish1*2 surface bubbles"},
-        {twelve, 3, "overlay backdrop fish1*3 fish9 surface bubbles"},
-        {twelve, 11, "overlay backdrop fish1*3 fish9*9 surface bubbles"},
-        {twelve, 150, "backdrop fish1*3 fish9*9 surface bubbles"},
-        {{}, 1, "overlay backdrop surface bubbles"},
+        {twelve, 1, "first surface overlay fish1*2 bubbles"},
+        {twelve, 3, "first surface overlay fish1*3 fish9 bubbles"},
+        {twelve, 11, "first surface overlay fish1*3 fish9*9 bubbles"},
+        {twelve, 150, "first surface fish1*3 fish9*9 bubbles"},
+        {{}, 1, "first surface overlay bubbles"},
     };
     for (const auto& [counts, frames, calls] : cases) {
         SCOPED_TRACE(frames);
@@ -120,25 +124,49 @@ TEST(AquariumScene, DrawsInFrameOrderAndRevealsOneFishPerFrameInSpeciesOrder) {
 
 TEST(AquariumScene, CatchNetSpinsOnlyInCatchModeOnceEveryFishIsRevealed) {
     SceneRun run(WithFish({}));
-    EXPECT_EQ(run.Frames(199), "backdrop surface bubbles");
-    EXPECT_EQ(run.Frames(1), "backdrop surface net*2 bubbles");
+    EXPECT_EQ(run.Frames(199), "first surface bubbles");
+    EXPECT_EQ(run.Frames(1), "first surface net*2 bubbles");
     for (int mode : {kCommandFeed, kCommandTouch, kCommandZoomIn, kCommandZoomOut}) {
         run.scene.SetMode(mode);
-        EXPECT_EQ(run.Frames(1), "backdrop surface bubbles") << mode;
+        EXPECT_EQ(run.Frames(1), "first surface bubbles") << mode;
     }
     run.scene.SetMode(kCommandCatch);
-    EXPECT_EQ(run.Frames(1), "backdrop surface net*2 bubbles");
+    EXPECT_EQ(run.Frames(1), "first surface net*2 bubbles");
 }
 
-TEST(AquariumScene, SurfaceShowsOnlyWithTheBuiltInBackgroundAndTerraOn) {
-    for (const auto& [background, showTerra, shown] :
-         {std::tuple{0, 1, true}, std::tuple{0, 0, false}, std::tuple{2, 1, false}}) {
+TEST(AquariumScene, WallHidesTheBackdropAndGoesFirstOnlyWhereThePictureStaysTheSame) {
+    struct Case {
+        const char* what;
+        DrawShortcuts shortcuts;
+        int screenWidth;
+        int lightReduction;
+        int backSolid;
+        int background;
+        int showTerra;
+        const char* calls;
+    };
+    const Case cases[] = {
+        {"default", {}, 1920, 0, 1, 0, 1, "first surface bubbles"},
+        {"slightly dim", {}, 1920, 19, 1, 0, 1, "first surface bubbles"},
+        {"dim", {}, 1920, 20, 1, 0, 1, "surface bubbles"},
+        {"no backdrop colour", {}, 1920, 0, 0, 0, 1, "surface bubbles"},
+        {"wide screen, wall too narrow", {}, 2560, 0, 1, 0, 1, "backdrop surface bubbles"},
+        {"other background", {}, 1920, 0, 1, 2, 1, "backdrop bubbles"},
+        {"Terra off", {}, 1920, 0, 1, 0, 0, "backdrop bubbles"},
+        {"wall not first", {true, false}, 1920, 0, 1, 0, 1, "surface bubbles"},
+        {"no shortcuts", {false, false}, 1920, 0, 1, 0, 1, "backdrop surface bubbles"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         AquariumSettings settings;
-        settings.background = background;
-        settings.showTerra = showTerra;
-        SceneRun run(settings);
-        EXPECT_EQ(run.Frames(150).find("surface") != std::string::npos, shown)
-            << background << " " << showTerra;
+        settings.lightReduction = c.lightReduction;
+        settings.backSolid = c.backSolid;
+        settings.background = c.background;
+        settings.showTerra = c.showTerra;
+        SceneRun run(settings, c.screenWidth);
+        run.scene.SetDrawShortcuts(c.shortcuts);
+        run.scene.SetMode(kCommandFeed);
+        EXPECT_EQ(run.Frames(150), c.calls);
     }
 }
 
@@ -148,7 +176,7 @@ TEST(AquariumScene, LightFollowsTheReductionAndF1BringsTheHelpTextBack) {
     SceneRun run(settings);
     EXPECT_EQ(run.Frames(100).substr(0, 7), "overlay");
     EXPECT_FLOAT_EQ(run.painter.lightLevel, 0.6f);
-    EXPECT_EQ(run.Frames(1).substr(0, 8), "backdrop");
+    EXPECT_NE(run.Frames(1).substr(0, 7), "overlay");
     run.scene.ToggleOverlay();
     EXPECT_EQ(run.Frames(1).substr(0, 7), "overlay");
 }

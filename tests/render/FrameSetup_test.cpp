@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "render/FrameSetup.h"
 
 TEST(WalkedFishCount, NeverPassesThe200Records) {
@@ -31,4 +33,21 @@ TEST(ColorRefToRgb, ReadsRedFromTheLowByte) {
     EXPECT_EQ(mixed.red, 0x33);
     EXPECT_EQ(mixed.green, 0x22);
     EXPECT_EQ(mixed.blue, 0x11);
+}
+
+// Fish sizes run from 1 to 4 in the layer at z = -70 or so, 60 units from the eye.
+TEST(FishMeshDetail, FishUnderAHundredPixelsLongGetTheLightMesh) {
+    const std::tuple<float, float, int, int, MeshDetail> cases[] = {
+        {2.0f, -70.0f, 1920, 1080, MeshDetail::kLight},  // 45 pixels
+        {4.0f, -70.0f, 1920, 1080, MeshDetail::kLight},  // 90
+        {4.0f, -60.0f, 1920, 1080, MeshDetail::kFull},   // 108
+        {2.0f, -70.0f, 3840, 2160, MeshDetail::kLight},  // 90
+        {3.0f, -70.0f, 3840, 2160, MeshDetail::kFull},   // 135
+        {1.0f, -70.0f, 1080, 1920, MeshDetail::kLight},  // tall screen: 23
+        {1.0f, -10.5f, 1920, 1080, MeshDetail::kFull},   // at the eye
+    };
+    for (const auto& [size, z, width, height, detail] : cases) {
+        EXPECT_EQ(FishMeshDetail(size, z, width, height, -10.0), detail)
+            << size << " " << z << " " << width << "x" << height;
+    }
 }

@@ -99,10 +99,9 @@ AppSession::~AppSession() {
 
 pid_t AppSession::Start(const std::vector<std::string>& arguments,
                         const std::vector<std::string>& environment) {
-    std::vector<std::string> command{VELMAR_BINARY};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : command) argv.push_back(word.data());
+    std::vector<char*> argv{const_cast<char*>(VELMAR_BINARY)};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {

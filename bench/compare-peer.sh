@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Compares the frame rate of the real program with the full tank (200 fish),
+# with an empty tank (0 fish) and of xscreensaver's glschool with 200 fish, in
+# turns in one X server at 1920 x 1080 with no limit on the frame rate, as Mesa's
+# HUD counts them. Prints each run's median, the medians over the rounds and
+# the ratios full tank / peer and full tank / empty tank.
+# Usage: bench/compare-peer.sh [VELMAR_BINARY] [ROUNDS] [SECONDS_PER_RUN]
+# Needs Xvfb and xscreensaver-gl (scripts/install-deps.sh --bench).
+set -euo pipefail
+velmar=${1:-build/velmar}
+rounds=${2:-5}
+seconds=${3:-15}
+peer=/usr/libexec/xscreensaver/glschool
+# The first seconds (set-up, the school filling in) are not counted.
+settle=4
+[[ -x "$velmar" ]] || { echo "no program at $velmar (build it first)" >&2; exit 1; }
+[[ -x "$peer" ]] || { echo "no $peer (install xscreensaver-gl)" >&2; exit 1; }
+
+work=$(mktemp -d)
+server_pid=
+cleanup() {
+    [[ -n "$server_pid" ]] && kill "$server_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=:$((200 + RANDOM % 300))
+Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+server_pid=$!
+sleep 2
+
+# One settings folder per tank: the "Fish Number" section sets each species.
+for fish in 0 20; do
+    mkdir -p "$work/config$fish/velmar"
+    {
+        echo "[Fish Number]"
+        for species in 0 1 2 3 4 5 6 7 8 9; do echo "Fish$species=$fish"; done
+    } >"$work/config$fish/velmar/VelmarSet.ini"
+done
+
+# Runs a command for the set time; prints the median of the HUD's counts.
+median_fps() {
+    local config=$1
+    shift
+    local dump="$work/hud"
+    rm -rf "$dump" && mkdir -p "$dump"
+    DISPLAY=$display XDG_CONFIG_HOME=$config GALLIUM_HUD=fps GALLIUM_HUD_PERIOD=0.5 \
+        GALLIUM_HUD_DUMP_DIR=$dump "$@" >/dev/null 2>&1 &
+    local pid=$!
+    sleep "$seconds"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    python3 - "$dump/fps" "$settle" <<'PY'
+import statistics, sys
+values = [float(v) for v in open(sys.argv[1]).read().split()]
+print("%.1f" % statistics.median(values[int(float(sys.argv[2]) / 0.5):]))
+PY
+}
+
+full=() empty=() school=()
+for ((round = 1; round <= rounds; ++round)); do
+    full+=("$(median_fps "$work/config20" "$velmar" --max-fps 0)")
+    empty+=("$(median_fps "$work/config0" "$velmar" --max-fps 0)")
+    school+=("$(median_fps "$work" "$peer" -nfish 200 -delay 0 -root)")
+    echo "round $round: full tank ${full[-1]}, empty tank ${empty[-1]}, glschool ${school[-1]} fps"
+done
+
+python3 - "${full[*]}" "${empty[*]}" "${school[*]}" <<'PY'
+import statistics, sys
+full, empty, school = ([float(v) for v in arg.split()] for arg in sys.argv[1:4])
+f, e, s = statistics.median(full), statistics.median(empty), statistics.median(school)
+print("medians over %d rounds, frames per second at 1920 x 1080:" % len(full))
+print("  velmar, 200 fish (full tank)  %6.1f" % f)
+print("  velmar, 0 fish (empty tank)   %6.1f" % e)
+print("  glschool -nfish 200 (peer)    %6.1f" % s)
+print("full tank / peer        %.2f" % (f / s))
+print("full tank / empty tank  %.2f" % (f / e))
+PY

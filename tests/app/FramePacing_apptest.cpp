@@ -1,0 +1,122 @@
+// The frame timer's pacing seen from outside: Mesa's HUD counts the frames,
+// /proc counts the processor time.
+#include <gtest/gtest.h>
+
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/AppSession.h"
+#include "support/ScopedEnv.h"
+#include "support/ScreenCapture.h"
+#include "support/TempDir.h"
+
+namespace {
+constexpr int kStartTimeoutMs = 30000;
+
+// User and system time in seconds from a /proc stat file.
+double StatSeconds(const std::filesystem::path& stat) {
+    std::ifstream file(stat);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // Fields after the command name, which is in brackets and may hold spaces.
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::vector<std::string> values{std::istream_iterator<std::string>(fields), {}};
+    if (values.size() < 13) return 0.0;
+    return (std::stod(values[11]) + std::stod(values[12])) / sysconf(_SC_CLK_TCK);
+}
+
+// The processor time of the process so far, in seconds, without the media
+// engine's threads: the tune plays on whether the tank shows or not.
+double DrawingSeconds(pid_t pid) {
+    const std::filesystem::path process = "/proc/" + std::to_string(pid);
+    double seconds = StatSeconds(process / "stat");
+    for (const auto& task : std::filesystem::directory_iterator(process / "task")) {
+        std::ifstream comm(task.path() / "comm");
+        std::string name;
+        std::getline(comm, name);
+        if (name.rfind("mpv", 0) == 0) seconds -= StatSeconds(task.path() / "stat");
+    }
+    return seconds;
+}
+
+double ProcessorShareOver(pid_t pid, int seconds) {
+    const double before = DrawingSeconds(pid);
+    std::this_thread::sleep_for(std::chrono::seconds(seconds));
+    return (DrawingSeconds(pid) - before) / seconds;
+}
+
+// The HUD's frames-per-second samples, half a second each: the median of
+// `count` of them after the first `skip`, once they are there (a slow start
+// under the sanitizers may take a while); -1 when they never come.
+double MedianFps(const TempDir& dump, std::size_t skip, std::size_t count) {
+    std::vector<double> samples;
+    for (int waited = 0; waited < 60 && samples.size() < skip + count; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        std::ifstream file(dump.Path() / "fps");
+        samples.assign(std::istream_iterator<double>(file), {});
+    }
+    if (samples.size() < skip + count) return -1.0;
+    std::vector<double> counted(samples.begin() + static_cast<long>(skip),
+                                samples.begin() + static_cast<long>(skip + count));
+    std::sort(counted.begin(), counted.end());
+    return counted[counted.size() / 2];
+}
+
+struct HudRun {
+    TempDir dump;
+    ScopedEnv hud{"GALLIUM_HUD", "fps"};
+    ScopedEnv period{"GALLIUM_HUD_PERIOD", "0.5"};
+    ScopedEnv dir{"GALLIUM_HUD_DUMP_DIR", dump.Path().string()};
+};
+}  // namespace
+
+// A window nobody can see costs next to nothing: unmapped (as a window
+// manager does to minimise it) it draws no frames, and mapped again it goes on.
+TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
+    XServer server(640, 480);
+    AppSession app(server);
+    const pid_t pid = app.Start();
+    const auto window = app.WaitForWindow(kStartTimeoutMs);
+    ASSERT_TRUE(window) << app.Output();
+    // The set-up is done once the water shows.
+    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
+        const auto pixel = screen.At(2, 2);
+        return pixel[2] > pixel[0] + 40;
+    }));
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const double shown = ProcessorShareOver(pid, 2);
+    app.RunOnDisplay("xdotool windowunmap --sync " + *window);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const double hidden = ProcessorShareOver(pid, 3);
+    app.RunOnDisplay("xdotool windowmap --sync " + *window);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const double shownAgain = ProcessorShareOver(pid, 2);
+    // Under the sanitizers the dialogs' own timers take a few percent.
+    EXPECT_LT(hidden, 0.1) << "share of a processor while hidden; shown: " << shown;
+    EXPECT_LT(5.0 * hidden, shown) << "hidden: " << hidden;
+    EXPECT_GT(shownAgain, 4.0 * hidden) << "shown again: " << shownAgain;
+    EXPECT_TRUE(app.IsRunning(pid));
+}
+
+// Frames come no faster than the limit asked for on the command line: a limit
+// low enough to hold back even the sanitizers' build on a loaded machine.
+TEST(FramePacing, MaxFpsLimitsTheFrameRate) {
+    XServer server(640, 480);
+    AppSession app(server);
+    HudRun hud;
+    const pid_t pid = app.Start({"--max-fps", "2"});
+    ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
+    const double fps = MedianFps(hud.dump, 4, 8);
+    EXPECT_TRUE(app.IsRunning(pid));
+    EXPECT_GT(fps, 1.0);
+    EXPECT_LE(fps, 2.3);
+}

@@ -1,0 +1,101 @@
+// The drawing shortcuts must not change the picture: the same set-up and the
+// same frames drawn with and without them are compared pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "platform/Random.h"
+#include "render/AquariumScene.h"
+#include "render/SceneRenderer.h"
+#include "render/TankSetUp.h"
+#include "support/GlTestContext.h"
+#include "support/TempDir.h"
+
+namespace {
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+using Picture = std::vector<std::uint8_t>;
+
+Picture ReadPicture() {
+    Picture rgb(static_cast<std::size_t>(kWidth) * kHeight * 3);
+    glFinish();
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+// The program's set-up from the random stream's start, then the frames up to
+// each of `shots` (ascending), read back after each.
+std::vector<Picture> Draw(const AquariumSettings& settings, const DrawShortcuts& shortcuts,
+                          const std::vector<int>& shots) {
+    TempDir unpackDir;
+    ResetCrtRand();
+    AquariumScene scene;
+    SceneRenderer renderer(1.0);
+    const TankSetUpSources sources{{kWidth, kHeight},
+                                   unpackDir.Path().string() + "/",
+                                   [] { return true; },
+                                   [&settings] { return settings; }};
+    EXPECT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
+    scene.SetDrawShortcuts(shortcuts);
+    std::vector<Picture> pictures;
+    int drawn = 0;
+    for (int shot : shots) {
+        for (; drawn < shot; ++drawn) scene.RenderFrame(renderer);
+        pictures.push_back(ReadPicture());
+    }
+    return pictures;
+}
+
+// How many pixels differ by more than `tolerance` in some channel.
+int Differences(const Picture& a, const Picture& b, int tolerance) {
+    int count = 0;
+    for (std::size_t i = 0; i + 2 < a.size(); i += 3) {
+        bool differs = false;
+        for (std::size_t c = i; c < i + 3; ++c)
+            differs = differs || std::abs(a[c] - b[c]) > tolerance;
+        count += differs ? 1 : 0;
+    }
+    return count;
+}
+}  // namespace
+
+// Frame 1 still has fog, the help text shows until frame 100, the net from
+// frame 200; light reduction 19 is the dimmest that leaves the wall its own
+// picture.
+TEST(DrawShortcuts, HiddenBackdropAndWallFirstLeaveEveryPixelAsItWas) {
+    GlTestContext gl(kWidth, kHeight);
+    ASSERT_TRUE(gl.Ok());
+    const std::pair<int, std::vector<int>> cases[] = {{0, {1, 60, 205}}, {19, {2}}};
+    for (const auto& [lightReduction, shots] : cases) {
+        SCOPED_TRACE(lightReduction);
+        AquariumSettings settings;
+        settings.fishCounts.fill(4);
+        settings.lightReduction = lightReduction;
+        const auto plain = Draw(settings, {false, false, false}, shots);
+        const auto shortcut = Draw(settings, {true, true, false}, shots);
+        for (std::size_t shot = 0; shot < plain.size(); ++shot) {
+            EXPECT_EQ(Differences(plain[shot], shortcut[shot], 0), 0) << "shot " << shot;
+        }
+    }
+}
+
+// A fish 45 pixels long drawn from the light mesh moves its outline by a
+// pixel here and there and its shading a little (see docs/light-mesh.png):
+// per fish, at most 40 pixels differ by more than 10%.
+TEST(DrawShortcuts, LightMeshesChangeAFewPixelsOfEachFish) {
+    GlTestContext gl(kWidth, kHeight);
+    ASSERT_TRUE(gl.Ok());
+    AquariumSettings settings;
+    settings.fishCounts.fill(6);
+    // Every fish revealed, some turning.
+    const int frames = 80;
+    const auto full = Draw(settings, {true, true, false}, {frames});
+    const auto light = Draw(settings, {}, {frames});
+    EXPECT_LE(Differences(full[0], light[0], 25), 40 * 60);
+    EXPECT_GT(Differences(full[0], light[0], 0), 0) << "the fish were drawn from the light mesh";
+}
