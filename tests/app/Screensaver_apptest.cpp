@@ -45,17 +45,11 @@ class HostWindow {
     Window window_ = 0;
 };
 
-// The tank drawn at (x, y): neither the black of an empty screen nor grey.
-bool Drawn(const ScreenCapture& screen, int x, int y) {
-    const auto [r, g, b] = screen.At(x, y);
-    return !screen.IsBlack(x, y) && !(r == g && g == b);
-}
-
 bool TankDrawnIn(const XServer& server, int x, int y, int width, int height) {
     return WaitForScreen(
         server,
         [&](const ScreenCapture& screen) {
-            return Drawn(screen, x + 2, y + 2) && Drawn(screen, x + width - 3, y + height - 3);
+            return screen.IsDrawn(x + 2, y + 2) && screen.IsDrawn(x + width - 3, y + height - 3);
         },
         kStartTimeoutMs);
 }

@@ -14,12 +14,6 @@
 
 namespace {
 constexpr int kStartTimeoutMs = 30000;
-
-// Something drawn there: not black, not the toolkit's grey.
-bool Drawn(const ScreenCapture& screen, int x, int y) {
-    const auto pixel = screen.At(x, y);
-    return !screen.IsBlack(x, y) && !(pixel[0] == pixel[1] && pixel[1] == pixel[2]);
-}
 }  // namespace
 
 TEST(Startup, CoversTheScreenWithAnUndecoratedWindowShowingTheTank) {
@@ -50,8 +44,8 @@ TEST(Startup, CoversTheScreenWithAnUndecoratedWindowShowingTheTank) {
         return pixel[2] > pixel[0] + 40;
     };
     EXPECT_TRUE(WaitForScreen(server, [&](const ScreenCapture& screen) {
-        return water(screen, 2, 2) && water(screen, 1021, 2) && Drawn(screen, 2, 765) &&
-               Drawn(screen, 1021, 765);
+        return water(screen, 2, 2) && water(screen, 1021, 2) && screen.IsDrawn(2, 765) &&
+               screen.IsDrawn(1021, 765);
     })) << "see tank-at-start.png";
     SaveScreenshot(server.Display(), "tank-at-start.png");
     EXPECT_TRUE(app.IsRunning(pid));
@@ -88,7 +82,7 @@ TEST(Shutdown, ClosingThroughTheSystemTearsTheSceneDownOnce) {
     ASSERT_TRUE(window) << app.Output();
     // Close a running scene: once a frame is on screen the set-up is done.
     ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
-        return Drawn(screen, 2, 597) && Drawn(screen, 797, 597);
+        return screen.IsDrawn(2, 597) && screen.IsDrawn(797, 597);
     })) << "no frame drawn";
     app.CloseWindowThroughSystem(*window);
     EXPECT_EQ(app.WaitForExit(pid, 10000), 0);
@@ -103,7 +97,7 @@ TEST(Shutdown, TermAndInterruptSignalsEndARunningTankWithStatusZeroLeavingOnlyTh
         const pid_t pid = app.Start();
         ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
         ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
-            return Drawn(screen, 2, 597) && Drawn(screen, 797, 597);
+            return screen.IsDrawn(2, 597) && screen.IsDrawn(797, 597);
         })) << "no frame drawn";
         kill(pid, signal);
         EXPECT_EQ(app.WaitForExit(pid, 1000), 0) << app.Output();
