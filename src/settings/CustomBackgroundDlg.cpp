@@ -27,7 +27,10 @@ CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoade
       timer_(this) {
     AddControls();
     list_.Restore(ReadCustomImagesSettings(SettingsFile().Profile()));
+    // Only these controls change the boxes and the interval afterwards.
     interval_->ChangeValue(wxString::FromUTF8(list_.Interval()));
+    ownImage_->SetValue(list_.OwnImage());
+    modes_[list_.Mode()]->SetValue(true);
     Sync();
     Bind(wxEVT_TIMER, &CCustomBackgroundDlg::OnTimer, this);
     timer_.Start(CustomBackgroundList::kTickMs);
@@ -123,7 +126,5 @@ void CCustomBackgroundDlg::Sync() {
         if (rows_->GetItemText(row) != path) rows_->SetItemText(row, path);
         if (rows_->GetItemText(row, 1) != state) rows_->SetItem(row, 1, state);
     }
-    ownImage_->SetValue(list_.OwnImage());
-    modes_[list_.Mode()]->SetValue(true);
     pictureChanged_(list_.CustomBackgroundOn(), list_.CurrentTexture());
 }

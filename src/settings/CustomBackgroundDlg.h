@@ -38,8 +38,8 @@ class CCustomBackgroundDlg : public FileListDialog {
     void OnRowClicked(wxListEvent& event);
     void SaveList() override;
     int SelectedRow() const;
-    // Brings the list's rows and the boxes in line with the list, and hands
-    // the picture on.
+    // Brings the rows and their states in line with the list, and hands the
+    // picture on.
     void Sync();
 
     CustomBackgroundList list_;

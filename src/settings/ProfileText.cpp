@@ -76,22 +76,37 @@ std::optional<KeyLine> ParseKeyLine(const std::string& text, const Line& line) {
     return KeyLine{name, valueBegin, valueEnd};
 }
 
+// Calls `visit(lineIndex, keyLine)` for each key line of the first section
+// named `section`, in order, until it returns false. The section's header
+// line, or nothing when there is no such section.
+template <typename Visit>
+std::optional<std::size_t> VisitSection(const std::string& text, const std::vector<Line>& lines,
+                                        std::string_view section, Visit visit) {
+    std::optional<std::size_t> header;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        const std::string_view content(text.data() + line.begin, line.contentEnd - line.begin);
+        if (const auto name = SectionName(content)) {
+            if (header) break;
+            if (SameName(*name, section)) header = i;
+            continue;
+        }
+        if (!header) continue;
+        const auto keyLine = ParseKeyLine(text, line);
+        if (keyLine && !visit(i, *keyLine)) break;
+    }
+    return header;
+}
+
 // The first line of the key in the first matching section.
 std::optional<KeyLine> FindKey(const std::string& text, const std::vector<Line>& lines,
                                std::string_view section, std::string_view key) {
-    bool sectionFound = false;
-    for (const Line& line : lines) {
-        const std::string_view content(text.data() + line.begin, line.contentEnd - line.begin);
-        if (const auto name = SectionName(content)) {
-            if (sectionFound) break;
-            sectionFound = SameName(*name, section);
-            continue;
-        }
-        if (!sectionFound) continue;
-        const auto keyLine = ParseKeyLine(text, line);
-        if (keyLine && SameName(keyLine->name, key)) return keyLine;
-    }
-    return std::nullopt;
+    std::optional<KeyLine> found;
+    VisitSection(text, lines, section, [&](std::size_t, const KeyLine& keyLine) {
+        if (SameName(keyLine.name, key)) found = keyLine;
+        return !found;
+    });
+    return found;
 }
 
 // Blanks trimmed and ASCII letters in lower case: names that match have the same key.
@@ -135,21 +150,11 @@ void ProfileSection::Add(std::string_view key, std::string value) {
 
 ProfileSection ProfileText::ReadSection(std::string_view section, std::size_t maxLength) const {
     ProfileSection values;
-    bool inSection = false;
-    for (const Line& line : Lines()) {
-        const std::string_view content(text_.data() + line.begin, line.contentEnd - line.begin);
-        if (const auto name = SectionName(content)) {
-            if (inSection) break;
-            inSection = SameName(*name, section);
-            continue;
-        }
-        if (!inSection) continue;
-        if (const auto keyLine = ParseKeyLine(text_, line)) {
-            const std::size_t length = keyLine->valueEnd - keyLine->valueBegin;
-            values.Add(keyLine->name,
-                       text_.substr(keyLine->valueBegin, std::min(length, maxLength)));
-        }
-    }
+    VisitSection(text_, Lines(), section, [&](std::size_t, const KeyLine& keyLine) {
+        const std::size_t length = keyLine.valueEnd - keyLine.valueBegin;
+        values.Add(keyLine.name, text_.substr(keyLine.valueBegin, std::min(length, maxLength)));
+        return true;
+    });
     return values;
 }
 
@@ -174,25 +179,17 @@ void ProfileText::SetAll(std::string_view section,
 
     // One pass finds the section, its last key line and the first line of each name.
     const std::vector<Line>& lines = Lines();
-    bool sectionFound = false;
-    std::size_t insertAfterLine = 0;
+    std::optional<std::size_t> lastKeyLine;
     std::unordered_map<std::string, KeyLine> present;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
-        const std::string_view content(text_.data() + line.begin, line.contentEnd - line.begin);
-        if (const auto name = SectionName(content)) {
-            if (sectionFound) break;
-            sectionFound = SameName(*name, section);
-            insertAfterLine = i;
-            continue;
-        }
-        if (!sectionFound) continue;
-        if (const auto keyLine = ParseKeyLine(text_, line)) {
-            insertAfterLine = i;
-            const std::string name = KeyName(keyLine->name);
-            if (wantedAt.count(name) != 0) present.emplace(name, *keyLine);
-        }
-    }
+    const std::optional<std::size_t> header =
+        VisitSection(text_, lines, section, [&](std::size_t i, const KeyLine& keyLine) {
+            lastKeyLine = i;
+            const std::string name = KeyName(keyLine.name);
+            if (wantedAt.count(name) != 0) present.emplace(name, keyLine);
+            return true;
+        });
+    const bool sectionFound = header.has_value();
+    const std::size_t insertAfterLine = lastKeyLine.value_or(header.value_or(0));
 
     struct Edit {
         std::size_t begin;
