@@ -268,6 +268,10 @@ MpvTunePlayer::MpvTunePlayer(const MpvOptions& extraOptions) {
     MpvOptions options = BaseOptions();
     options.emplace_back("loop-file", "inf");
     handle_ = CreateHandle(options, extraOptions);
+    if (handle_ && !tune_.Register(handle_)) {
+        mpv_terminate_destroy(handle_);
+        handle_ = nullptr;
+    }
     // Each turn of the loop raises playback events that nobody reads here;
     // switched off, they cannot fill the queue between two calls.
     if (handle_) {
@@ -287,15 +291,8 @@ void MpvTunePlayer::StartLooping(const std::vector<std::uint8_t>& wav, int volum
     DrainEvents();
     double mpvVolume = std::clamp(volume, 0, 65535) * 100.0 / 65535.0;
     mpv_set_property_async(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
-    // hex:// carries any bytes, where memory:// would stop at the first zero.
-    static const char kDigits[] = "0123456789abcdef";
-    std::string url = "hex://";
-    url.reserve(url.size() + 2 * wav.size());
-    for (std::uint8_t byte : wav) {
-        url += kDigits[byte >> 4];
-        url += kDigits[byte & 0x0f];
-    }
-    const char* load[] = {"loadfile", url.c_str(), "replace", nullptr};
+    tune_.SetBytes(wav);
+    const char* load[] = {"loadfile", MpvMemoryStream::kUrl, "replace", nullptr};
     mpv_command_async(handle_, 0, load);
 }
 

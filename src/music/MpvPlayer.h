@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "music/MediaPlayer.h"
+#include "music/MpvMemoryStream.h"
 
 // libmpv's handle, named here so that this header needs none of mpv's.
 struct mpv_handle;
@@ -77,4 +78,5 @@ class MpvTunePlayer : public TunePlayer {
     void DrainEvents();
 
     mpv_handle* handle_ = nullptr;
+    MpvMemoryStream tune_;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -217,8 +218,12 @@ TEST(MpvTunePlayer, StartsAndStopsWithoutWaitingAndLeavesNoFile) {
             EXPECT_LT(MsSince(start), 50);
             EXPECT_TRUE(PollUntil([&] { return tune.IsLoaded(); }, milliseconds(2000)));
             if (round == 0) {
-                // Past the 1.5 s of the wave: still there, so it loops.
-                std::this_thread::sleep_for(milliseconds(1800));
+                // Past the 1.5 s of the wave: still there, so it loops; once
+                // started, playing it costs the process next to no processor time.
+                std::this_thread::sleep_for(milliseconds(500));
+                const std::clock_t cpuBefore = std::clock();
+                std::this_thread::sleep_for(milliseconds(1300));
+                EXPECT_LT(std::clock() - cpuBefore, CLOCKS_PER_SEC / 20);
                 EXPECT_TRUE(tune.IsLoaded());
             }
             start = Clock::now();
