@@ -3,8 +3,9 @@
 // each frame's time goes. Usage:
 //   velmar_bench [frames] [fish] [off]
 // where `off` names the drawing shortcuts to leave out, comma-separated, of
-// "backdrop" (skip the backdrop the wall hides), "wall" (the wall first) and
-// "mesh" (the light mesh for small fish).
+// "backdrop" (skip the backdrop the wall hides), "wall" (the wall first),
+// "mesh" (the light mesh for small fish) and "level" (the magnified wall's
+// picture sampled at its full-size level alone).
 // Needs an X display with GLX (run it under xvfb-run on a headless machine).
 #include <time.h>
 
@@ -101,10 +102,13 @@ class TimingPainter : public ScenePainter, public FishPainter {
         renderer_.EndSchoolSlot();
         slotWatch_.Stop(timings_.fishSlots);
     }
-    void DrawBackgroundSurface(const BackgroundSurface& surface,
-                               const CustomBackground& picture) override {
+    std::array<int, 2> WallPictureSize(const CustomBackground& picture) override {
+        return renderer_.WallPictureSize(picture);
+    }
+    void DrawBackgroundSurface(const BackgroundSurface& surface, const CustomBackground& picture,
+                               bool magnified) override {
         watch_.Start();
-        renderer_.DrawBackgroundSurface(surface, picture);
+        renderer_.DrawBackgroundSurface(surface, picture, magnified);
         watch_.Stop(timings_.background);
     }
     void BeginWallFirst() override {
@@ -217,6 +221,7 @@ int main(int argc, char** argv) {
     shortcuts.hiddenBackdrop = off.find("backdrop") == std::string::npos;
     shortcuts.wallFirst = off.find("wall") == std::string::npos;
     shortcuts.lightMeshes = off.find("mesh") == std::string::npos;
+    shortcuts.magnifiedWall = off.find("level") == std::string::npos;
     scene.SetDrawShortcuts(shortcuts);
     SceneRenderer renderer(1.0);
     const TankSetUpSources sources{{kScreenWidth, kScreenHeight},

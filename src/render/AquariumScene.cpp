@@ -7,6 +7,7 @@
 #include "render/FrameSetup.h"
 #include "render/ScenePainter.h"
 #include "render/WallCoverage.h"
+#include "render/WallMagnification.h"
 
 namespace {
 // Picked points and dropped food sit this far below the pointer's strip.
@@ -83,9 +84,10 @@ void AquariumScene::RenderFrame(ScenePainter& painter) {
                            LightSaturatesWhite(lightLevel);
 
     painter.BeginFrame(screenWidth_, screenHeight_, kCameraOffset);
+    const bool wallMagnified = wallShown && WallMagnified(painter);
     if (wallFirst) {
         painter.BeginWallFirst();
-        painter.DrawBackgroundSurface(backgroundSurface_, customBackground_);
+        painter.DrawBackgroundSurface(backgroundSurface_, customBackground_, wallMagnified);
         painter.EndWallFirst();
     }
     if (overlay_.NextFrame()) painter.DrawOverlay();
@@ -99,7 +101,7 @@ void AquariumScene::RenderFrame(ScenePainter& painter) {
     if (wallFirst) {
         painter.ResumeAfterWall();
     } else if (wallShown) {
-        painter.DrawBackgroundSurface(backgroundSurface_, customBackground_);
+        painter.DrawBackgroundSurface(backgroundSurface_, customBackground_, wallMagnified);
     }
     DrawCatchMarker(painter);
     DrawBubbles(painter);
@@ -146,6 +148,16 @@ MeshDetail AquariumScene::DetailOf(const Fish& fish) const {
 
 bool AquariumScene::WallShown() const {
     return settings_.background == 0 && settings_.showTerra != 0;
+}
+
+// GL magnifies below one texel per pixel; the margin keeps the driver's
+// approximate level arithmetic on the same side.
+bool AquariumScene::WallMagnified(ScenePainter& painter) const {
+    constexpr double kMostTexelsPerPixel = 0.9;
+    if (!shortcuts_.magnifiedWall) return false;
+    const auto [width, height] = painter.WallPictureSize(customBackground_);
+    return WallTexelsPerPixel(backgroundSurface_, screenWidth_, screenHeight_, EyeZ(kCameraOffset),
+                              width, height) < kMostTexelsPerPixel;
 }
 
 void AquariumScene::DrawCatchMarker(ScenePainter& painter) {

@@ -25,6 +25,7 @@ struct DrawShortcuts {
     bool hiddenBackdrop = true;
     bool wallFirst = true;
     bool lightMeshes = true;
+    bool magnifiedWall = true;
 };
 
 // The whole tank without GL or a window: the school, the food pellets, the
@@ -94,6 +95,7 @@ class AquariumScene {
     void DrawSchoolSlot(int slot, int species, ScenePainter& painter);
     MeshDetail DetailOf(const Fish& fish) const;
     bool WallShown() const;
+    bool WallMagnified(ScenePainter& painter) const;
     void DrawCatchMarker(ScenePainter& painter);
     void DrawBubbles(ScenePainter& painter);
     void DrawFoodPellets(ScenePainter& painter);

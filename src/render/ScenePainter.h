@@ -42,8 +42,13 @@ class ScenePainter {
     virtual void BeginSchoolSlot(const std::array<float, 3>& position, int species) = 0;
     virtual void DrawCaughtSphere(float radius) = 0;
     virtual void EndSchoolSlot() = 0;
+    // The width and height in texels of the picture the wall wears.
+    virtual std::array<int, 2> WallPictureSize(const CustomBackground& picture) = 0;
+    // Where the picture comes out magnified all over (`magnified`), the
+    // painter may sample its full-size level alone: the same pixels without
+    // choosing a mipmap level for each.
     virtual void DrawBackgroundSurface(const BackgroundSurface& surface,
-                                       const CustomBackground& picture) = 0;
+                                       const CustomBackground& picture, bool magnified) = 0;
     // A wall that covers the view and comes out of the light as its own
     // picture can be drawn first, before anything that stands in front of it,
     // without the depth test and the lighting. ResumeAfterWall, where the wall

@@ -39,6 +39,7 @@ SceneRenderer::~SceneRenderer() {
 void SceneRenderer::LoadTextures(const std::string& unpackDir) {
     LoadEmbeddedTexture(kBackgroundResourceId, unpackDir, "BackGround0", LoadTextureRGBA,
                         &backgroundTexture_);
+    NoteWallPictureSize(backgroundTexture_);
     for (int species = 0; species < static_cast<int>(speciesSkins_.size()); ++species) {
         LoadEmbeddedTexture(kFirstFishSkinResourceId + species, unpackDir,
                             "fish" + std::to_string(species), LoadTextureBMP,
@@ -51,8 +52,21 @@ void SceneRenderer::LoadTextures(const std::string& unpackDir) {
 
 GLuint SceneRenderer::LoadUserPicture(const std::string& path) {
     const GLuint texture = CreateUserPictureTexture(path);
-    if (texture != 0) userPictures_.push_back(texture);
+    if (texture != 0) {
+        userPictures_.push_back(texture);
+        NoteWallPictureSize(texture);
+    }
     return texture;
+}
+
+void SceneRenderer::NoteWallPictureSize(GLuint texture) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint width = 0;
+    GLint height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    wallPictureSizes_[texture] = {width, height};
+    glBindTexture(GL_TEXTURE_2D, 0);
 }
 
 // Binding a name that is not ours would make GL create an object for it; the
@@ -107,12 +121,26 @@ void SceneRenderer::EndSchoolSlot() {
     glPopMatrix();
 }
 
+GLuint SceneRenderer::WallPicture(const CustomBackground& picture) const {
+    return picture.on ? UserPicture(picture.texture) : backgroundTexture_;
+}
+
+std::array<int, 2> SceneRenderer::WallPictureSize(const CustomBackground& picture) {
+    const auto known = wallPictureSizes_.find(WallPicture(picture));
+    return known == wallPictureSizes_.end() ? std::array<int, 2>{0, 0} : known->second;
+}
+
+// Sampled at one level, llvmpipe skips working out a level for every pixel.
 void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface,
-                                          const CustomBackground& picture) {
-    glBindTexture(GL_TEXTURE_2D, picture.on ? UserPicture(picture.texture) : backgroundTexture_);
+                                          const CustomBackground& picture, bool magnified) {
+    glBindTexture(GL_TEXTURE_2D, WallPicture(picture));
+    GLint ownFilter = GL_LINEAR;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &ownFilter);
+    if (magnified) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glPushMatrix();
     DrawBackgroundSurfaceGl(surface);
     glPopMatrix();
+    if (magnified) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, ownFilter);
 }
 
 // Lit, the wall would come out white times its picture: the picture alone.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,9 @@ class SceneRenderer : public ScenePainter {
     void DrawCaughtSphere(float radius) override;
     void EndSchoolSlot() override;
     void SkipBackdrop() override;
-    void DrawBackgroundSurface(const BackgroundSurface& surface,
-                               const CustomBackground& picture) override;
+    std::array<int, 2> WallPictureSize(const CustomBackground& picture) override;
+    void DrawBackgroundSurface(const BackgroundSurface& surface, const CustomBackground& picture,
+                               bool magnified) override;
     void BeginWallFirst() override;
     void EndWallFirst() override;
     void ResumeAfterWall() override;
@@ -70,6 +72,8 @@ class SceneRenderer : public ScenePainter {
 
     // `texture` when it is one of the user's pictures, else 0.
     GLuint UserPicture(GLuint texture) const;
+    GLuint WallPicture(const CustomBackground& picture) const;
+    void NoteWallPictureSize(GLuint texture);
     // Enters selection mode with a pick matrix of the given size in pixels
     // around the pointer; EndPick leaves it and returns the hit records.
     void BeginPick(PointerPos pointer, double sizePx);
@@ -84,6 +88,7 @@ class SceneRenderer : public ScenePainter {
     std::array<GLuint, 10> speciesSkins_{};
     GLuint bubbleTexture_ = 0;
     std::vector<GLuint> userPictures_;
+    std::map<GLuint, std::array<int, 2>> wallPictureSizes_;
     DisplayListCache shapes_;
     GlFoodFlake flake_;
     GlFishPainter fishPainter_;

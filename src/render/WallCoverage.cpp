@@ -3,38 +3,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "render/FrameSetup.h"
-#include "tank/BackgroundSurface.h"
+#include "render/WallProjection.h"
 
 namespace {
 struct ScreenPoint {
     double x;
     double y;
-};
-
-// The strips as the grid of points they walk: strip u zigzags between grid
-// rows u and u + 1.
-class GridCollector : public SurfacePainter {
-  public:
-    void BeginStrip() override {
-        rows.resize(strip_ + 2);
-        index_ = 0;
-    }
-    void Vertex(double, double, const SurfacePoint& point) override {
-        const bool lowerRow = index_++ % 2 == 1;
-        if (lowerRow) {
-            rows[strip_ + 1].push_back(point);
-        } else if (strip_ == 0) {
-            rows[0].push_back(point);
-        }
-    }
-    void EndStrip() override { ++strip_; }
-
-    std::vector<std::vector<SurfacePoint>> rows;
-
-  private:
-    std::size_t strip_ = 0;
-    int index_ = 0;
 };
 
 double Cross(ScreenPoint o, ScreenPoint a, ScreenPoint b) {
@@ -81,26 +55,13 @@ bool Encloses(const std::vector<ScreenPoint>& polygon, ScreenPoint point) {
 
 bool WallCoversView(const BackgroundSurface& wall, int screenWidthPx, int screenHeightPx,
                     double eyeZ) {
-    GridCollector collector;
-    wall.DrawSurface(collector);
-    const std::vector<std::vector<SurfacePoint>>& rows = collector.rows;
-    if (rows.size() < 2 || rows[0].size() < 2) return false;
-    const std::size_t columns = rows[0].size();
-
-    const Frustum frustum = FrameFrustum(screenWidthPx, screenHeightPx);
+    const auto projected = ProjectWallGrid(wall, screenWidthPx, screenHeightPx, eyeZ);
+    if (!projected) return false;
+    const std::size_t columns = (*projected)[0].size();
     std::vector<std::vector<ScreenPoint>> grid;
-    for (const std::vector<SurfacePoint>& row : rows) {
-        if (row.size() != columns) return false;
+    for (const std::vector<ProjectedWallPoint>& row : *projected) {
         grid.emplace_back();
-        for (const SurfacePoint& point : row) {
-            const double depth = eyeZ - point.z;
-            if (depth <= frustum.zNear || depth >= frustum.zFar) return false;
-            const double nearX = point.x * frustum.zNear / depth;
-            const double nearY = point.y * frustum.zNear / depth;
-            grid.back().push_back(
-                {(2.0 * nearX - frustum.right - frustum.left) / (frustum.right - frustum.left),
-                 (2.0 * nearY - frustum.top - frustum.bottom) / (frustum.top - frustum.bottom)});
-        }
+        for (const ProjectedWallPoint& point : row) grid.back().push_back({point.ndcX, point.ndcY});
     }
 
     // A fold on screen could leave a hole inside the outline: every triangle

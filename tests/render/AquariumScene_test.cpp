@@ -27,7 +27,8 @@ class RecordingPainter : public ScenePainter,
     void DrawCaughtSphere(float) override { Note("sphere"); }
     void EndSchoolSlot() override {}
     void SkipBackdrop() override {}
-    void DrawBackgroundSurface(const BackgroundSurface&, const CustomBackground&) override {
+    std::array<int, 2> WallPictureSize(const CustomBackground&) override { return {1024, 512}; }
+    void DrawBackgroundSurface(const BackgroundSurface&, const CustomBackground&, bool) override {
         Note("surface");
     }
     void BeginWallFirst() override { Note("first"); }

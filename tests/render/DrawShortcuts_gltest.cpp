@@ -66,18 +66,18 @@ int Differences(const Picture& a, const Picture& b, int tolerance) {
 
 // Frame 1 still has fog, the help text shows until frame 100, the net from
 // frame 200; light reduction 19 is the dimmest that leaves the wall its own
-// picture.
-TEST(DrawShortcuts, HiddenBackdropAndWallFirstLeaveEveryPixelAsItWas) {
+// picture, at 40 the wall is drawn lit after the fish.
+TEST(DrawShortcuts, HiddenBackdropWallFirstAndOneLevelLeaveEveryPixelAsItWas) {
     GlTestContext gl(kWidth, kHeight);
     ASSERT_TRUE(gl.Ok());
-    const std::pair<int, std::vector<int>> cases[] = {{0, {1, 60, 205}}, {19, {2}}};
+    const std::pair<int, std::vector<int>> cases[] = {{0, {1, 60, 205}}, {19, {2}}, {40, {2}}};
     for (const auto& [lightReduction, shots] : cases) {
         SCOPED_TRACE(lightReduction);
         AquariumSettings settings;
         settings.fishCounts.fill(4);
         settings.lightReduction = lightReduction;
-        const auto plain = Draw(settings, {false, false, false}, shots);
-        const auto shortcut = Draw(settings, {true, true, false}, shots);
+        const auto plain = Draw(settings, {false, false, false, false}, shots);
+        const auto shortcut = Draw(settings, {true, true, false, true}, shots);
         for (std::size_t shot = 0; shot < plain.size(); ++shot) {
             EXPECT_EQ(Differences(plain[shot], shortcut[shot], 0), 0) << "shot " << shot;
         }
