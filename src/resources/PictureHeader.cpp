@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 // Bounds-checked reads of little- and big-endian fields; an offset past the
@@ -74,8 +75,9 @@ std::optional<PictureHeader> JpegHeader(const Bytes& bytes) {
         if (standalone) continue;
         const bool startOfFrame = *marker >= 0xC0 && *marker <= 0xCF && *marker != 0xC4 &&
                                   *marker != 0xC8 && *marker != 0xCC;
-        if (startOfFrame)
+        if (startOfFrame) {
             return Sized(PictureKind::kJpeg, bytes.Be(at + 5, 2), bytes.Be(at + 3, 2));
+        }
         if (*marker == 0xDA || *marker == 0xD9) return std::nullopt;
         const auto length = bytes.Be(at, 2);
         if (!length || *length < 2) return std::nullopt;
@@ -119,12 +121,15 @@ std::optional<PictureHeader> TiffHeader(const Bytes& bytes) {
         constexpr std::uint32_t kLong = 4;
         if (*type != kShort && *type != kLong) continue;
         const auto value = field(at + 8, *type == kShort ? 2 : 4);
-        if (*tag == 256) width = value;
-        if (*tag == 257) height = value;
+        for (auto [sizeTag, size] : {std::pair{256u, &width}, std::pair{257u, &height}}) {
+            if (*tag != sizeTag) continue;
+            // Which of two differing sizes the decoder keeps is its own affair.
+            if (*size && *size != value) return std::nullopt;
+            *size = value;
+        }
     }
     return Sized(PictureKind::kTiff, width, height);
 }
-
 }  // namespace
 
 std::optional<PictureHeader> ReadPictureHeader(const std::uint8_t* data, std::size_t size) {

@@ -48,6 +48,12 @@ TEST(PictureHeader, MusicTextAndCutOrZeroSizedHeadersAreNoPicture) {
     for (char byte : std::string("\x2E\0\0\x25tEXtdate", 12)) {
         pngTextClaimingAGigabyte.push_back(static_cast<std::uint8_t>(byte));
     }
+    std::vector<std::uint8_t> tiffWithTwoWidths = TiffDeclaring(8, 8);
+    tiffWithTwoWidths[9] = 3;  // a third entry, a second ImageWidth
+    Append(tiffWithTwoWidths, 256, 2, true);
+    Append(tiffWithTwoWidths, 4, 2, true);
+    Append(tiffWithTwoWidths, 1, 4, true);
+    Append(tiffWithTwoWidths, 60000, 4, true);
     const std::vector<std::uint8_t> lies[] = {
         Mp3Bytes(),
         BytesOf(std::string("\xFF\xFB\x90\x64", 4) + std::string(400, '\0')),
@@ -58,6 +64,7 @@ TEST(PictureHeader, MusicTextAndCutOrZeroSizedHeadersAreNoPicture) {
         PngDeclaring(0, 100),
         BmpDeclaring(-5, 5),
         BytesOf("P6\n8 8\n0\n"),
+        tiffWithTwoWidths,
         pngTextClaimingAGigabyte,
         BytesOf(std::string("GIF89a\x08\0\x08\0\0\0\0,\0\0\0\0\x08\0\x08\0\0\x02\x02L\x01\0;", 29)),
     };
