@@ -66,8 +66,15 @@ ListSection PlayList::Saved() const {
 
 void PlayList::Tick() {
     if (!Playing()) return;
-    if (player_.CanPlay() && player_.GetPosition() == player_.GetLength()) {
-        SelectNextTrack(0, false);
+    if (player_.CanPlay()) {
+        if (player_.GetPosition() == player_.GetLength()) {
+            SelectNextTrack(0, false);
+            StartPlayback();
+        }
+        return;
+    }
+    if (unplayableRow_ != kNoRow && unplayableInARow_ < static_cast<int>(rows_.size())) {
+        OpenRow((unplayableRow_ + 1) % static_cast<int>(rows_.size()));
         StartPlayback();
     }
 }
@@ -99,15 +106,25 @@ int PlayList::ChooseRow(int defaultIndex, bool useSelection) const {
 
 void PlayList::SelectNextTrack(int defaultIndex, bool useSelection) {
     if (rows_.empty()) return;
+    unplayableInARow_ = 0;
+    OpenRow(ChooseRow(defaultIndex, useSelection));
+}
+
+void PlayList::OpenRow(int row) {
     const int count = static_cast<int>(rows_.size());
     // A removed row may leave the index past the end; start the list again.
-    const int row = ChooseRow(defaultIndex, useSelection);
     currentIndex_ = row >= 0 && row < count ? row : 0;
     player_.Stop();
     player_.Close();
     player_.SetFile(rows_[currentIndex_]);
     player_.Open();
-    if (!player_.CanPlay()) StopPlayback();
+    if (player_.CanPlay()) {
+        unplayableRow_ = kNoRow;
+    } else {
+        unplayableRow_ = currentIndex_;
+        ++unplayableInARow_;
+        StopPlayback();
+    }
     player_.Seek(0);
     player_.SetVolume(volume_);
 }

@@ -56,7 +56,10 @@ class PlayList {
     void Restore(const ListSection& settings);
     ListSection Saved() const;
 
-    // Every 200 ms: at the end of a track the next one starts.
+    // Every 200 ms: at the end of a track the next one starts. While the track
+    // opened last cannot be played, the row after it is tried instead, one
+    // row a tick and each row once, so a list of only unplayable tracks comes
+    // to rest without the engine being asked again.
     void Tick();
 
     // Chooses a row by the mode (the selected row when there is one, else by
@@ -69,6 +72,8 @@ class PlayList {
   private:
     enum PlayState { kPlaying = 0, kNotStarted = 1, kStopped = 2 };
     int ChooseRow(int defaultIndex, bool useSelection) const;
+    // Opens `row` (row 0 when it is out of range) paused at 0.
+    void OpenRow(int row);
 
     MediaPlayer& player_;
     std::vector<std::string> rows_;
@@ -78,5 +83,8 @@ class PlayList {
     PlayState playState_ = kNotStarted;
     int currentIndex_ = kNoRow;
     int highlightedIndex_ = kNoRow;
+    // The row that could not be played last, and how many rows in a row could not.
+    int unplayableRow_ = kNoRow;
+    int unplayableInARow_ = 0;
     int volume_ = 1000;
 };

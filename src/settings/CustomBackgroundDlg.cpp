@@ -15,8 +15,7 @@ const wxColour kListBackground(207, 184, 130);
 const wxColour kRowText(0, 0, 255);
 constexpr char kPictureFilter[] =
     "(*.jpg;*.bmp;*.png)|*.jpg;*.bmp;*.png|"
-    "Other pictures (*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico)|"
-    "*.jpeg;*.gif;*.tif;*.tiff;*.tga;*.pcx;*.pnm;*.ico";
+    "Other pictures (*.jpeg;*.tif;*.tiff)|*.jpeg;*.tif;*.tiff";
 }  // namespace
 
 CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoader& loader,

@@ -5,8 +5,10 @@
 
 #include <wx/image.h>
 
+#include "resources/DeclaredPictures.h"
 #include "settings/SettingsTestFiles.h"
 #include "support/LiveDialogs.h"
+#include "support/MessageLog.h"
 #include "support/ScreenCapture.h"
 
 namespace {
@@ -32,6 +34,13 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
     TempDir pictures;
     const std::string red = (pictures.Path() / "red.png").string();
     const std::string blue = (pictures.Path() / "blue.png").string();
+    // Files that lie: a song named as a picture, and a picture of 3.6 billion
+    // pixels in 33 bytes. Each is refused with its message, before decoding.
+    const std::string song = (pictures.Path() / "song.jpg").string();
+    const std::string huge = (pictures.Path() / "huge.png").string();
+    WriteBytes(song, Mp3Bytes());
+    WriteBytes(huge, PngDeclaring(60000, 60000));
+    MessageLog messages;
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         tank.OnUiThread([&] {
@@ -46,13 +55,28 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
         LiveDialog dialog(tank, "Custom Background - Velmar Screensaver 1.0");
         ASSERT_TRUE(dialog.Shown());
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
-        for (const std::string& picture : {red, blue}) {
+        const auto messageCount = [&] {
+            std::size_t count = 0;
+            tank.OnUiThread([&] { count = messages.texts.size(); });
+            return count;
+        };
+        for (const std::string& picture : {red, song, huge, blue}) {
             const int before = dialog.FromList<int>(1015, rows);
+            const std::size_t told = messageCount();
             dialog.Click(1008);  // "Add Image"
             ASSERT_TRUE(ChooseFile(tank, "Add Image", picture));
-            ASSERT_TRUE(
-                PollUntil([&] { return dialog.FromList<int>(1015, rows) == before + 1; }, 15000));
+            ASSERT_TRUE(PollUntil(
+                [&] {
+                    return dialog.FromList<int>(1015, rows) == before + 1 || messageCount() > told;
+                },
+                15000));
         }
+        EXPECT_EQ(dialog.FromList<int>(1015, rows), 2);
+        tank.OnUiThread([&] {
+            EXPECT_EQ(messages.texts,
+                      (std::vector<std::string>{"(" + song + ")image loading error.",
+                                                "(" + huge + ")image loading error."}));
+        });
         dialog.Click(1019);  // the Interval field
         tank.RunOnDisplay("xdotool key ctrl+a type 1");
         dialog.Click(1024);  // "Repeat All"

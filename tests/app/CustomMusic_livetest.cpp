@@ -37,31 +37,47 @@ void WriteTone(const std::filesystem::path& path) {
 
 }  // namespace
 
-TEST(CustomMusicDialog, ATrackChosenInTheFileChooserPlaysAndTheListIsKeptOnHiding) {
+TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKeptOnHiding) {
     TempDir music;
+    // A text file named as a song, a track that vanishes while it plays, and one that stays.
+    const std::filesystem::path text = music.Path() / "notes.mp3";
+    const std::filesystem::path vanishing = music.Path() / "vanishing.wav";
     const std::filesystem::path track = music.Path() / "tone.wav";
+    WriteTextFile(text, "Dear diary,\nthis is not music.\n");
+    WriteTone(vanishing);
     WriteTone(track);
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         tank.ChooseFromMenu(100, 100, 6);  // "  Custom Music"
         LiveDialog dialog(tank, "Custom Music - Velmar Screensaver 1.0");
         ASSERT_TRUE(dialog.Shown());
-        dialog.Click(1017);  // "Add Music"
-        ASSERT_TRUE(ChooseFile(tank, "Add Music", track.string()));
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
-        ASSERT_TRUE(PollUntil([&] { return dialog.FromList<int>(1016, rows) == 1; }, 15000));
+        for (const std::filesystem::path& path : {text, vanishing, track}) {
+            const int before = dialog.FromList<int>(1016, rows);
+            dialog.Click(1017);  // "Add Music"
+            ASSERT_TRUE(ChooseFile(tank, "Add Music", path.string()));
+            ASSERT_TRUE(
+                PollUntil([&] { return dialog.FromList<int>(1016, rows) == before + 1; }, 15000));
+        }
 
+        dialog.Click(1024);  // "Repeat All"
         dialog.Click(1021);  // "Play"
         // The playing row turns green.
-        const auto playingRowGreen = [](wxListCtrl& list) {
-            return list.GetItemBackgroundColour(0) == wxColour(0, 255, 0);
+        const auto greenRow = [&](int row) {
+            return dialog.FromList<bool>(1016, [row](wxListCtrl& list) {
+                return list.GetItemBackgroundColour(row) == wxColour(0, 255, 0);
+            });
         };
-        EXPECT_TRUE(PollUntil([&] { return dialog.FromList<bool>(1016, playingRowGreen); }, 10000));
+        EXPECT_TRUE(PollUntil([&] { return greenRow(1); }, 10000)) << "the text is passed over";
+        std::filesystem::remove(vanishing);
+        EXPECT_TRUE(PollUntil([&] { return greenRow(2); }, 10000)) << "it played to its end";
+        EXPECT_TRUE(PollUntil([&] { return !greenRow(2); }, 10000));
+        EXPECT_TRUE(PollUntil([&] { return greenRow(2); }, 10000)) << "both others passed over";
 
         EXPECT_TRUE(dialog.Close());
         const std::string file = ReadTextFile(tank.SettingsPath());
-        EXPECT_NE(file.find("MusicSum=1"), std::string::npos) << file;
-        EXPECT_NE(file.find("MusicList0=" + track.string()), std::string::npos) << file;
+        EXPECT_NE(file.find("MusicSum=3"), std::string::npos) << file;
+        EXPECT_NE(file.find("MusicList1=" + vanishing.string()), std::string::npos) << file;
         EXPECT_NE(file.find("OwnMusic=1"), std::string::npos) << file;
     });
 }

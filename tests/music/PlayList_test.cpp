@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "music/MediaPlayer.h"
@@ -9,20 +10,21 @@
 #include "settings/ProfileText.h"
 
 namespace {
-// An engine whose tracks last 1000 ms; names containing "bad" cannot be played.
+// An engine whose tracks last 1000 ms; names containing "bad" cannot be
+// played, nor can files named in `gone` once they are opened again.
 class FakePlayer : public MediaPlayer {
   public:
     void SetFile(const std::string& path) override { file_ = path; }
     void Open() override {
         opened.push_back(file_);
         position_ = 0;
+        canPlay_ = !file_.empty() && file_.find("bad") == std::string::npos &&
+                   std::find(gone.begin(), gone.end(), file_) == gone.end();
     }
-    bool CanPlay() const override {
-        return !file_.empty() && file_.find("bad") == std::string::npos;
-    }
+    bool CanPlay() const override { return canPlay_; }
     void Play() override { playing = true; }
     void Stop() override { playing = false; }
-    void Close() override {}
+    void Close() override { canPlay_ = false; }
     void Seek(int positionMs) override { position_ = positionMs; }
     int GetPosition() const override { return position_; }
     int GetLength() const override { return CanPlay() ? 1000 : 0; }
@@ -31,10 +33,12 @@ class FakePlayer : public MediaPlayer {
 
     void PlayToTheEnd() { position_ = GetLength(); }
     std::vector<std::string> opened;
+    std::vector<std::string> gone;
     bool playing = false;
 
   private:
     std::string file_;
+    bool canPlay_ = false;
     int position_ = 0;
     int volume_ = 1000;
 };
@@ -86,13 +90,35 @@ TEST(PlayList, EachModeChoosesTheNextTrackAtTheEndOfOne) {
     EXPECT_EQ(single.HighlightedIndex(), 0);
 }
 
-TEST(PlayList, AnUnplayableTrackStandsStillOnItsRow) {
+TEST(PlayList, UnplayableTracksArePassedOverATickEachUntilEveryRowWasTriedOnce) {
+    using Rows = std::vector<std::string>;
     FakePlayer player;
-    PlayList list = ListOf(player, {"bad.mp3", "good.mp3"}, PlayList::kRepeatAll);
+    PlayList list = ListOf(player, {"a", "bad1", "bad2", "c"}, PlayList::kRepeatAll);
     list.Play();
-    EXPECT_TRUE(list.Playing());
-    EXPECT_EQ(TracksAfter(list, player, 3), (std::vector<std::string>{"bad.mp3"}));
+    EXPECT_EQ(TracksAfter(list, player, 1), (Rows{"a", "bad1"}));
     EXPECT_EQ(list.HighlightedIndex(), PlayList::kNoRow);
+    list.Tick();
+    list.Tick();
+    EXPECT_EQ(player.opened, (Rows{"a", "bad1", "bad2", "c"}));
+    EXPECT_EQ(list.HighlightedIndex(), 3);
+
+    // A track that vanished while it played cannot be opened again.
+    FakePlayer vanishing;
+    PlayList one = ListOf(vanishing, {"a", "b"}, PlayList::kRepeatOne);
+    one.Play();
+    vanishing.gone = {"a"};
+    EXPECT_EQ(TracksAfter(one, vanishing, 1), (Rows{"a", "a"}));
+    one.Tick();
+    EXPECT_EQ(vanishing.opened.back(), "b");
+    EXPECT_EQ(one.HighlightedIndex(), 1);
+
+    // With nothing playable the list comes to rest.
+    FakePlayer dead;
+    PlayList none = ListOf(dead, {"bad1", "bad2"}, PlayList::kRandom);
+    none.Play();
+    for (int tick = 0; tick < 10; ++tick) none.Tick();
+    EXPECT_EQ(dead.opened.size(), 2u);
+    EXPECT_TRUE(none.Playing()) << "it stands on the last one until the user acts";
 }
 
 TEST(PlayList, StopClearsTheSelectionAndOnOffOffStopsPlaying) {
