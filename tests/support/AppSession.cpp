@@ -99,7 +99,9 @@ AppSession::~AppSession() {
 
 pid_t AppSession::Start(const std::vector<std::string>& arguments,
                         const std::vector<std::string>& environment) {
-    std::vector<char*> argv{const_cast<char*>(VELMAR_BINARY)};
+    std::vector<char*> argv;
+    for (const std::string& word : launcher_) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(const_cast<char*>(VELMAR_BINARY));
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
@@ -116,7 +118,7 @@ pid_t AppSession::Start(const std::vector<std::string>& arguments,
         const std::string log = (root_.Path() / "velmar.log").string();
         std::freopen(log.c_str(), "a", stdout);
         std::freopen(log.c_str(), "a", stderr);
-        execv(VELMAR_BINARY, argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     started_.push_back(pid);
