@@ -7,7 +7,7 @@
 // Whole-file access for profile files. Reads and writes go through the whole
 // text; the editing itself is ProfileText's.
 
-// A settings file is a few kilobytes; ten thousand music paths fit in this
+// A settings file is a few kilobytes; a thousand of the longest paths fit in this
 // many bytes with room to spare. A larger file is not read, and no text this
 // large is written, so that every file written can be read back.
 inline constexpr std::size_t kMaxProfileBytes = 4u << 20;

@@ -77,7 +77,7 @@ TEST(HostileSettingsFile, StartsQuicklyNeverWaitsAndKeepsEveryByteOfWhatItFinds)
          [](const fs::path& f) {
              WriteTextFile(f, "[Custom Settings]\nOwnMusic=1\nMusicSum=100000\n" +
                                   Lines("MusicList", 100000, "a") +
-                                  "[Custom Images]\nOwnImage=1\nImageSum=100000\n" +
+                                  "[Custom Images]\nImageSum=100000\n" +
                                   Lines("ImageList", 100000, "p"));
          },
          false},

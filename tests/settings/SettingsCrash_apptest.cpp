@@ -27,7 +27,7 @@ constexpr int kRuns = 7;
 const char kFishDialog[] = "Fish Settings - Velmar Screensaver 1.0";
 const char kMusicDialog[] = "Custom Music - Velmar Screensaver 1.0";
 const char kBackgroundDialog[] = "Custom Background - Velmar Screensaver 1.0";
-// The menu opens here; its entries are 48 pixels high.
+// The menu opens here.
 constexpr int kMenuX = 100;
 constexpr int kMenuY = 100;
 
@@ -69,20 +69,12 @@ std::string WaitForWindowTitled(const AppSession& app, const std::string& title)
     return "";
 }
 
-void ChooseFromMenu(const AppSession& app, int entry) {
-    app.RunOnDisplay("xdotool mousemove " + std::to_string(kMenuX) + " " + std::to_string(kMenuY) +
-                     " click 3");
-    Sleep(400);
-    app.RunOnDisplay("xdotool mousemove " + std::to_string(kMenuX + 70) + " " +
-                     std::to_string(kMenuY + 48 * entry + 24) + " click 1");
-}
-
 // Shows the dialog from the menu, or hides it (which saves its list) when shown.
 void ToggleDialog(const AppSession& app, const XServer& server, const std::string& title,
                   int entry) {
     const std::string shown = FindWindow(app, title);
     if (shown.empty()) {
-        ChooseFromMenu(app, entry);
+        ChooseFromMenu(server, kMenuX, kMenuY, entry);
     } else {
         SendCloseRequest(server.Display(), shown);
     }
@@ -114,9 +106,10 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
         SCOPED_TRACE("run " + std::to_string(run));
         const pid_t pid = app.Start();
         ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
-        ChooseFromMenu(app, 5);
+        app.TakeKeyboard();
+        ChooseFromMenu(server, kMenuX, kMenuY, 5);
         const std::string fish = WaitForWindowTitled(app, kFishDialog);
-        ASSERT_FALSE(fish.empty());
+        ASSERT_FALSE(fish.empty()) << app.Output();
         // The start has cleared what the last kill left.
         EXPECT_EQ(LeftTemporaries(app.WorkDir()), std::vector<std::string>{});
 

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -13,6 +15,8 @@
 #include <thread>
 
 #include <X11/Xlib.h>
+
+#include "support/ScreenCapture.h"
 
 namespace {
 constexpr int kFocusTimeoutMs = 10000;
@@ -229,4 +233,17 @@ std::vector<std::string> AppSession::TraceLines() const {
     std::ifstream trace(root_.Path() / "trace.txt");
     for (std::string line; std::getline(trace, line);) lines.push_back(line);
     return lines;
+}
+
+void ChooseFromMenu(const XServer& server, int x, int y, int index) {
+    const auto menuShown = [x, y](const ScreenCapture& screen) {
+        return screen.At(x + 3, y + 2) == std::array<std::uint8_t, 3>{219, 216, 209};
+    };
+    const auto at = [](int px, int py) { return std::to_string(px) + " " + std::to_string(py); };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        OutputOnDisplay(server.Display(), "xdotool mousemove " + at(x, y) + " click 3");
+        if (WaitForScreen(server, menuShown, 5000)) break;
+    }
+    OutputOnDisplay(server.Display(), "xdotool mousemove " + at(x + 70, y + 48 * index + 24) +
+                                          " mousedown 1 sleep 0.3 mouseup 1");
 }

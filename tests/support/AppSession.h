@@ -87,3 +87,7 @@ void SendCloseRequest(const std::string& display, const std::string& windowId);
 
 // Runs a shell command against the display; returns what it printed.
 std::string OutputOnDisplay(const std::string& display, const std::string& command);
+
+// Opens the right-click menu at (x, y) and, once it shows (its icon column's
+// colour at its corner), clicks entry `index` as a person does.
+void ChooseFromMenu(const XServer& server, int x, int y, int index);
