@@ -170,7 +170,6 @@ TEST(SettingsAtStartup, AnUnwritableFolderKeepsTheFileToldOnceAndTheTankUsesWhat
         ChooseFromMenu(server, 100, 100, 5);
         const std::string dialog =
             WaitForVisibleWindow(app, "Fish Settings - Velmar Screensaver 1.0", 15000);
-        if (dialog.empty()) SaveScreenshot(server.Display(), "no-fish-dialog.png");
         ASSERT_FALSE(dialog.empty()) << app.Output();
         app.RunOnDisplay("xdotool mousemove --window " + dialog + " 350 45 click 1 key a");
         std::this_thread::sleep_for(std::chrono::milliseconds(2000));

@@ -17,13 +17,14 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTestFiles.h"
 #include "support/AppSession.h"
+#include "support/ScreenCapture.h"
 
 namespace {
 namespace fs = std::filesystem;
 using std::chrono::milliseconds;
 
 constexpr int kStartTimeoutMs = 30000;
-constexpr int kRuns = 7;
+constexpr int kRuns = 5;
 const char kFishDialog[] = "Fish Settings - Velmar Screensaver 1.0";
 const char kMusicDialog[] = "Custom Music - Velmar Screensaver 1.0";
 const char kBackgroundDialog[] = "Custom Background - Velmar Screensaver 1.0";
@@ -106,6 +107,10 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
         SCOPED_TRACE("run " + std::to_string(run));
         const pid_t pid = app.Start();
         ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
+        // The menu opens once the scene draws.
+        ASSERT_TRUE(WaitForScreen(
+            server, [](const ScreenCapture& screen) { return screen.IsDrawn(2, 765); },
+            kStartTimeoutMs));
         app.TakeKeyboard();
         ChooseFromMenu(server, kMenuX, kMenuY, 5);
         const std::string fish = WaitForWindowTitled(app, kFishDialog);
