@@ -54,9 +54,6 @@ std::string Describe(const fs::path& path) {
            std::to_string(info.st_mtim.tv_nsec);
 }
 
-std::string VisibleWindow(const AppSession& app, const std::string& title) {
-    return app.RunOnDisplay("xdotool search --onlyvisible --name '^" + title + "$'");
-}
 }  // namespace
 
 TEST(HostileSettingsFile, StartsQuicklyNeverWaitsAndKeepsEveryByteOfWhatItFinds) {
@@ -107,7 +104,7 @@ TEST(HostileSettingsFile, StartsQuicklyNeverWaitsAndKeepsEveryByteOfWhatItFinds)
         std::string shown;
         while (shown.empty() && std::chrono::steady_clock::now() - start <
                                     std::chrono::milliseconds(2 * kStartBoundMs)) {
-            shown = VisibleWindow(app, firstWindow);
+            shown = app.VisibleWindow(firstWindow);
         }
         const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start);
@@ -119,7 +116,7 @@ TEST(HostileSettingsFile, StartsQuicklyNeverWaitsAndKeepsEveryByteOfWhatItFinds)
             EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
                 return screen.IsDrawn(2, 597) && screen.IsDrawn(797, 597);
             }));
-            EXPECT_EQ(VisibleWindow(app, "Velmar"), "") << "nothing to tell";
+            EXPECT_EQ(app.VisibleWindow("Velmar"), "") << "nothing to tell";
         }
 
         if (hostile.refused) {

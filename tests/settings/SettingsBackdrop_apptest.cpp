@@ -94,21 +94,6 @@ std::map<std::string, std::string> FolderContents(const std::filesystem::path& f
     return contents;
 }
 
-std::string VisibleWindow(const AppSession& app, const std::string& title) {
-    const std::string found =
-        app.RunOnDisplay("xdotool search --onlyvisible --name '^" + title + "$'");
-    return found.substr(0, found.find('\n'));
-}
-
-std::string WaitForVisibleWindow(const AppSession& app, const std::string& title, int timeoutMs) {
-    for (int waited = 0; waited < timeoutMs; waited += 100) {
-        const std::string window = VisibleWindow(app, title);
-        if (!window.empty()) return window;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return "";
-}
-
 // Each way of refusing the save: how the folder is made so, and what it is called.
 struct Refusal {
     const char* name;
@@ -159,7 +144,7 @@ TEST(SettingsAtStartup, AnUnwritableFolderKeepsTheFileToldOnceAndTheTankUsesWhat
 
         const pid_t pid = app.Start();
         // The start's repairs cannot be saved.
-        const std::string message = WaitForVisibleWindow(app, "Velmar", kStartTimeoutMs);
+        const std::string message = app.WaitForVisibleWindow("Velmar", kStartTimeoutMs);
         ASSERT_FALSE(message.empty()) << app.Output();
         SaveScreenshot(server.Display(), "settings-not-saved-" + std::to_string(++shot) + ".png");
         SendCloseRequest(server.Display(), message);
@@ -169,11 +154,11 @@ TEST(SettingsAtStartup, AnUnwritableFolderKeepsTheFileToldOnceAndTheTankUsesWhat
         app.TakeKeyboard();
         ChooseFromMenu(server, 100, 100, 5);
         const std::string dialog =
-            WaitForVisibleWindow(app, "Fish Settings - Velmar Screensaver 1.0", 15000);
+            app.WaitForVisibleWindow("Fish Settings - Velmar Screensaver 1.0", 15000);
         ASSERT_FALSE(dialog.empty()) << app.Output();
         app.RunOnDisplay("xdotool mousemove --window " + dialog + " 350 45 click 1 key a");
         std::this_thread::sleep_for(std::chrono::milliseconds(2000));
-        EXPECT_EQ(VisibleWindow(app, "Velmar"), "") << "told only once";
+        EXPECT_EQ(app.VisibleWindow("Velmar"), "") << "told only once";
         EXPECT_EQ(FolderContents(app.WorkDir()), before);
         EXPECT_TRUE(app.IsRunning(pid));
     }

@@ -109,6 +109,8 @@ pid_t AppSession::Start(const std::vector<std::string>& arguments,
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    // Else the child's freopen writes out what the test printed a second time.
+    std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("DISPLAY", server_.Display().c_str(), 1);
@@ -162,12 +164,23 @@ std::string OutputOnDisplay(const std::string& display, const std::string& comma
     return output;
 }
 
-std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
+std::string AppSession::VisibleWindow(const std::string& title) const {
+    const std::string found = RunOnDisplay("xdotool search --onlyvisible --name '^" + title + "$'");
+    return found.substr(0, found.find('\n'));
+}
+
+std::string AppSession::WaitForVisibleWindow(const std::string& title, int timeoutMs) const {
     for (int waited = 0; waited <= timeoutMs; waited += 100) {
-        std::string id = RunOnDisplay("xdotool search --onlyvisible --name '^VelmarScr$'");
-        if (!id.empty()) return id.substr(0, id.find('\n'));
+        std::string window = VisibleWindow(title);
+        if (!window.empty()) return window;
         SleepMs(100);
     }
+    return "";
+}
+
+std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
+    const std::string window = WaitForVisibleWindow("VelmarScr", timeoutMs);
+    if (!window.empty()) return window;
     std::fprintf(stderr, "no window on %s; the program wrote:\n%s\nxdpyinfo: %s\n",
                  server_.Display().c_str(), Output().c_str(),
                  RunOnDisplay("xdpyinfo | head -2").c_str());

@@ -53,6 +53,10 @@ class AppSession {
 
     // Runs a shell command against this session's display; returns its output.
     std::string RunOnDisplay(const std::string& command) const;
+    // The first shown top-level window titled exactly `title`; empty when none.
+    std::string VisibleWindow(const std::string& title) const;
+    // Waits until such a window shows; empty when none came within `timeoutMs`.
+    std::string WaitForVisibleWindow(const std::string& title, int timeoutMs) const;
     // Waits until a top-level window titled "VelmarScr" exists; returns its id.
     std::optional<std::string> WaitForWindow(int timeoutMs) const;
     // Clicks into the program (there is no window manager to give it the
