@@ -107,8 +107,12 @@ class SaveDriver {
 
   private:
     bool Open(MenuEntry entry, const char* title, std::string& window) {
-        ChooseFromMenu(server_, kMenuX, kMenuY, entry);
-        window = app_.WaitForVisibleWindow(title, kWindowTimeoutMs);
+        window.clear();
+        // A busy machine may lose the first choice; a second one is made.
+        for (int attempt = 0; attempt < 2 && window.empty(); ++attempt) {
+            ChooseFromMenu(server_, kMenuX, kMenuY, entry);
+            window = app_.WaitForVisibleWindow(title, kWindowTimeoutMs);
+        }
         return !window.empty();
     }
     bool Close(const std::string& window) {
@@ -154,6 +158,7 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
     const std::string notes = "[Notes]\n" + std::string(1 << 20, ';') + "\n";
     WriteTextFile(file, StartingFile(music, images, notes));
     ResetCrtRand();
+    pid_t killed = 0;
     for (int run = 0; run < kRuns; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         const int fishBefore = FishCount(ReadTextFile(file));
@@ -165,8 +170,11 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
             server, [](const ScreenCapture& screen) { return screen.IsDrawn(2, 765); },
             kStartTimeoutMs))
             << app.Output();
-        EXPECT_EQ(LeftTemporaries(app.WorkDir()), std::vector<std::string>{})
-            << "the start clears what the last kill left";
+        // Unless another process took the killed one's id since: its file is then kept.
+        if (killed == 0 || kill(killed, 0) != 0) {
+            EXPECT_EQ(LeftTemporaries(app.WorkDir()), std::vector<std::string>{})
+                << "the start clears what the last kill left";
+        }
 
         const auto killAt = Clock::now() + milliseconds(CrtRand() % kLongestRunMs);
         SaveDriver driver(server, app);
@@ -176,6 +184,7 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
         }
         kill(pid, SIGKILL);
         app.WaitForExit(pid, 5000);
+        killed = pid;
 
         const std::string text = ReadTextFile(file);
         const ProfileText profile(text);
