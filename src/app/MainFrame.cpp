@@ -7,10 +7,10 @@
 #include "music/MpvPlayer.h"
 #include "music/MusicHandover.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateTempDir.h"
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
 #include "platform/TempPath.h"
-#include "platform/WorkDir.h"
 #include "render/AquariumScene.h"
 #include "render/AquariumView.h"
 #include "settings/CustomBackgroundDlg.h"
@@ -28,8 +28,12 @@ CMainFrame::CMainFrame()
     view_->OnFrameDrawn([this] { handover_->AfterFrame(); });
     musicPlayer_ = std::make_unique<MpvPlayer>();
     tunePlayer_ = std::make_unique<MpvTunePlayer>();
-    handover_ =
-        std::make_unique<MusicHandover>(*tunePlayer_, [] { return BuiltinTuneWav(GetWorkDir()); });
+    handover_ = std::make_unique<MusicHandover>(*tunePlayer_, [] {
+        // Unpacked where only this process looks: the settings folder may be
+        // read-only, and a failed unpack ends the program.
+        const PrivateTempDir unpackDir;
+        return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path()) : std::vector<std::uint8_t>();
+    });
 }
 
 // The view draws the scene until it goes, so it goes first.

@@ -1,11 +1,15 @@
 #include "platform/WxMessageBox.h"
 
 #include <wx/msgdlg.h>
+#include <wx/strconv.h>
 
 #include "platform/MessageBox.h"
 
 void InstallWxMessageBoxes() {
     SetMessageBoxPresenter([](const std::string& text, const std::string& caption) {
-        wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK);
+        // A path in another encoding shows its odd bytes as \ooo instead of
+        // emptying the whole text.
+        const wxMBConvUTF8 lenient(wxMBConvUTF8::MAP_INVALID_UTF8_TO_OCTAL);
+        wxMessageBox(wxString(text.c_str(), lenient), wxString(caption.c_str(), lenient), wxOK);
     });
 }

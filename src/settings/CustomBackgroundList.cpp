@@ -104,8 +104,11 @@ void CustomBackgroundList::Restore(const CustomImagesSettings& settings) {
     RemoveAll();
     ownImage_ = settings.list.ownOn;
     interval_ = settings.interval;
-    for (const std::string& path : settings.list.rows) {
-        if (AddBackgroundImage(path) == AddResult::kListFull) break;
+    // The dialog never saves more than kMaxImages rows, and each broken row is
+    // a message box: a longer hand-made list is not tried past one row more.
+    const std::vector<std::string>& rows = settings.list.rows;
+    for (std::size_t row = 0; row < rows.size() && row <= kMaxImages; ++row) {
+        if (AddBackgroundImage(rows[row]) == AddResult::kListFull) break;
     }
     mode_ = settings.list.Mode();
     if (!settings.list.rows.empty() && ownImage_) StartSwitching();

@@ -34,8 +34,10 @@ struct ListSection {
     }
 };
 
-// At most this many rows are read, however large "<Noun>Sum" is.
-inline constexpr int kMaxListRows = 10000;
+// At most this many rows are read, however large "<Noun>Sum" is: the music
+// dialog lists them all at start-up, and a list control takes seconds for
+// ten thousand.
+inline constexpr int kMaxListRows = 1000;
 
 // Flags count as set when their text reads as exactly 1. Rows whose key is
 // missing are skipped.

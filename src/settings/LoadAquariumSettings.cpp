@@ -8,6 +8,7 @@
 
 #include "platform/CrtAtoi.h"
 #include "platform/Random.h"
+#include "settings/ProfileFile.h"
 #include "settings/SettingsFile.h"
 
 namespace {
@@ -122,7 +123,9 @@ AquariumSettings ReadAndRepairSettings(ProfileText& profile) {
 }
 
 AquariumSettings LoadAquariumSettings() {
-    SettingsFile file;
+    const std::string path = SettingsFilePath();
+    RemoveStaleReplacements(path);
+    SettingsFile file(path);
     const AquariumSettings settings = ReadAndRepairSettings(file.Profile());
     file.Save();
     return settings;

@@ -1,19 +1,36 @@
 #include "settings/ProfileFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdint>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace {
-// A settings file is a few kilobytes; anything this large is not one of ours.
-constexpr std::uintmax_t kMaxProfileBytes = 16u << 20;
+namespace fs = std::filesystem;
+
+constexpr char kTemporaryMark[] = ".tmp-";
+constexpr auto kAbandonedAfter = std::chrono::minutes(10);
+
+// Closes the descriptor when it goes.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return fd_; }
+
+  private:
+    int fd_;
+};
 
 bool WriteAll(int fd, const std::string& text) {
     std::size_t written = 0;
@@ -26,12 +43,39 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+// Reads to the end, or fails once more than `limit` bytes come: the file may
+// grow after its size was looked at.
+std::optional<std::string> ReadAtMost(int fd, std::size_t limit, std::size_t expected) {
+    std::string text(expected + 1, '\0');
+    std::size_t filled = 0;
+    while (true) {
+        if (filled == text.size()) {
+            if (text.size() > limit) return std::nullopt;
+            text.resize(std::min(text.size() * 2, limit + 1));
+        }
+        const ssize_t n = ::read(fd, &text[filled], text.size() - filled);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        filled += static_cast<std::size_t>(n);
+    }
+    text.resize(filled);
+    return text;
+}
+
+// Where a replacement of `path` writes: beside the file a link leads to.
+fs::path ReplacedFile(const std::string& path) {
+    std::error_code error;
+    const fs::path target = fs::canonical(path, error);
+    return error ? fs::path(path) : target;
+}
+
 // Creates a file of our own next to `target`; -1 when the folder refuses.
-int CreateSiblingFile(const std::filesystem::path& target, std::filesystem::path& created) {
+int CreateSiblingFile(const fs::path& target, fs::path& created) {
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         created = target;
-        created += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+        created += kTemporaryMark + std::to_string(::getpid()) + "-" + std::to_string(serial++);
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -40,35 +84,52 @@ int CreateSiblingFile(const std::filesystem::path& target, std::filesystem::path
 
 // Makes the rename itself survive a crash; a folder that cannot be synced is no
 // reason to report the write as failed.
-void SyncFolder(const std::filesystem::path& folder) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+void SyncFolder(const fs::path& folder) {
+    const FileDescriptor fd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() >= 0) ::fsync(fd.Get());
+}
+
+// The process id in "NAME.tmp-PID-N", or nothing when `name` is not such a name.
+std::optional<pid_t> ReplacementOwner(const std::string& name, const std::string& fileName) {
+    const std::string prefix = fileName + kTemporaryMark;
+    if (name.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    const std::string rest = name.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    const auto digits = [](const std::string& s) {
+        return !s.empty() && s.size() <= 9 &&
+               s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (dash == std::string::npos || !digits(rest.substr(0, dash)) ||
+        !digits(rest.substr(dash + 1))) {
+        return std::nullopt;
+    }
+    return static_cast<pid_t>(std::stol(rest.substr(0, dash)));
+}
+
+bool ProcessRuns(pid_t pid) {
+    return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
 }
 }  // namespace
 
 std::optional<std::string> ReadProfileFile(const std::string& path) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) return std::string();
-    if (error || status.type() != std::filesystem::file_type::regular) return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error || size > kMaxProfileBytes) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return text;
+    // Opened before it is looked at, so that what is checked is what is read;
+    // without blocking, so that a pipe cannot hold the start up.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::string();
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    const auto size = static_cast<std::uintmax_t>(info.st_size);
+    if (size > kMaxProfileBytes) return std::nullopt;
+    return ReadAtMost(fd.Get(), kMaxProfileBytes, static_cast<std::size_t>(size));
 }
 
 bool ReplaceProfileFile(const std::string& path, const std::string& text) {
-    std::error_code error;
-    std::filesystem::path target = std::filesystem::canonical(path, error);
-    if (error) target = path;
-
-    std::filesystem::path temporary;
+    const fs::path target = ReplacedFile(path);
+    fs::path temporary;
     const int fd = CreateSiblingFile(target, temporary);
     if (fd < 0) return false;
     struct stat existing {};
@@ -82,4 +143,22 @@ bool ReplaceProfileFile(const std::string& path, const std::string& text) {
     }
     SyncFolder(target.parent_path());
     return true;
+}
+
+void RemoveStaleReplacements(const std::string& path) {
+    const fs::path target = ReplacedFile(path);
+    const std::string fileName = target.filename().string();
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::optional<pid_t> owner =
+            ReplacementOwner(entry->path().filename().string(), fileName);
+        std::error_code failed;
+        if (!owner || entry->is_symlink(failed) || !entry->is_regular_file(failed)) continue;
+        const auto written = entry->last_write_time(failed);
+        const bool abandoned = !failed && now - written > kAbandonedAfter;
+        if (abandoned || !ProcessRuns(*owner)) fs::remove(entry->path(), failed);
+    }
 }

@@ -8,6 +8,7 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 using Line = ProfileText::LineSpan;
+using Layout = ProfileText::Layout;
 
 struct KeyLine {
     std::string_view name;
@@ -40,18 +41,13 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::vector<Line> SplitLines(const std::string& text) {
-    std::vector<Line> lines;
-    std::size_t begin = text.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0 ? kUtf8Bom.size() : 0;
-    while (begin < text.size()) {
-        const std::size_t newline = text.find('\n', begin);
-        const std::size_t end = newline == std::string::npos ? text.size() : newline + 1;
-        std::size_t contentEnd = newline == std::string::npos ? text.size() : newline;
-        if (contentEnd > begin && text[contentEnd - 1] == '\r') --contentEnd;
-        lines.push_back({begin, contentEnd, end});
-        begin = end;
-    }
-    return lines;
+std::string_view Content(const std::string& text, const Line& line) {
+    return std::string_view(text.data() + line.begin, line.contentEnd - line.begin);
+}
+
+// Longer lines are no settings, whatever they hold.
+bool Readable(const Line& line) {
+    return line.contentEnd - line.begin <= ProfileText::kMaxLineLength;
 }
 
 std::optional<std::string_view> SectionName(std::string_view content) {
@@ -61,8 +57,27 @@ std::optional<std::string_view> SectionName(std::string_view content) {
     return content.substr(0, content.find(']'));
 }
 
+Layout SplitLines(const std::string& text) {
+    Layout layout;
+    std::size_t begin = text.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0 ? kUtf8Bom.size() : 0;
+    while (begin < text.size()) {
+        const std::size_t newline = text.find('\n', begin);
+        const std::size_t end = newline == std::string::npos ? text.size() : newline + 1;
+        std::size_t contentEnd = newline == std::string::npos ? text.size() : newline;
+        if (contentEnd > begin && text[contentEnd - 1] == '\r') --contentEnd;
+        const Line line{begin, contentEnd, end};
+        if (Readable(line) && SectionName(Content(text, line))) {
+            layout.headers.push_back(layout.lines.size());
+        }
+        layout.lines.push_back(line);
+        begin = end;
+    }
+    return layout;
+}
+
 std::optional<KeyLine> ParseKeyLine(const std::string& text, const Line& line) {
-    const std::string_view content(text.data() + line.begin, line.contentEnd - line.begin);
+    if (!Readable(line)) return std::nullopt;
+    const std::string_view content = Content(text, line);
     const std::string_view trimmed = Trim(content);
     if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#') return std::nullopt;
     const std::size_t equals = content.find('=');
@@ -80,29 +95,27 @@ std::optional<KeyLine> ParseKeyLine(const std::string& text, const Line& line) {
 // named `section`, in order, until it returns false. The section's header
 // line, or nothing when there is no such section.
 template <typename Visit>
-std::optional<std::size_t> VisitSection(const std::string& text, const std::vector<Line>& lines,
+std::optional<std::size_t> VisitSection(const std::string& text, const Layout& layout,
                                         std::string_view section, Visit visit) {
-    std::optional<std::size_t> header;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Line& line = lines[i];
-        const std::string_view content(text.data() + line.begin, line.contentEnd - line.begin);
-        if (const auto name = SectionName(content)) {
-            if (header) break;
-            if (SameName(*name, section)) header = i;
-            continue;
+    for (std::size_t h = 0; h < layout.headers.size(); ++h) {
+        const std::size_t header = layout.headers[h];
+        if (!SameName(*SectionName(Content(text, layout.lines[header])), section)) continue;
+        const std::size_t end =
+            h + 1 < layout.headers.size() ? layout.headers[h + 1] : layout.lines.size();
+        for (std::size_t i = header + 1; i < end; ++i) {
+            const auto keyLine = ParseKeyLine(text, layout.lines[i]);
+            if (keyLine && !visit(i, *keyLine)) break;
         }
-        if (!header) continue;
-        const auto keyLine = ParseKeyLine(text, line);
-        if (keyLine && !visit(i, *keyLine)) break;
+        return header;
     }
-    return header;
+    return std::nullopt;
 }
 
 // The first line of the key in the first matching section.
-std::optional<KeyLine> FindKey(const std::string& text, const std::vector<Line>& lines,
+std::optional<KeyLine> FindKey(const std::string& text, const Layout& layout,
                                std::string_view section, std::string_view key) {
     std::optional<KeyLine> found;
-    VisitSection(text, lines, section, [&](std::size_t, const KeyLine& keyLine) {
+    VisitSection(text, layout, section, [&](std::size_t, const KeyLine& keyLine) {
         if (SameName(keyLine.name, key)) found = keyLine;
         return !found;
     });
@@ -123,12 +136,12 @@ std::string_view LineEnd(const std::string& text) {
 }
 }  // namespace
 
-const std::vector<ProfileText::LineSpan>& ProfileText::Lines() const {
-    if (!linesCurrent_) {
-        lines_ = SplitLines(text_);
-        linesCurrent_ = true;
+const ProfileText::Layout& ProfileText::Lines() const {
+    if (!layoutCurrent_) {
+        layout_ = SplitLines(text_);
+        layoutCurrent_ = true;
     }
-    return lines_;
+    return layout_;
 }
 
 std::string ProfileText::Get(std::string_view section, std::string_view key,
@@ -178,11 +191,11 @@ void ProfileText::SetAll(std::string_view section,
     }
 
     // One pass finds the section, its last key line and the first line of each name.
-    const std::vector<Line>& lines = Lines();
+    const std::vector<Line>& lines = Lines().lines;
     std::optional<std::size_t> lastKeyLine;
     std::unordered_map<std::string, KeyLine> present;
     const std::optional<std::size_t> header =
-        VisitSection(text_, lines, section, [&](std::size_t i, const KeyLine& keyLine) {
+        VisitSection(text_, Lines(), section, [&](std::size_t i, const KeyLine& keyLine) {
             lastKeyLine = i;
             const std::string name = KeyName(keyLine.name);
             if (wantedAt.count(name) != 0) present.emplace(name, keyLine);
@@ -217,7 +230,7 @@ void ProfileText::SetAll(std::string_view section,
     }
     if (edits.empty() && addedLines.empty()) return;
     const bool hadLines = !lines.empty();
-    linesCurrent_ = false;
+    layoutCurrent_ = false;
     // From the back, so that each edit leaves the places of the ones before it.
     std::sort(edits.begin(), edits.end(),
               [](const Edit& a, const Edit& b) { return a.begin > b.begin; });

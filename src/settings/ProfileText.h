@@ -14,8 +14,9 @@
 //     surrounding blanks ignored; only the first matching section is searched
 //     and the first matching key in it wins.
 //   - A value is the text after the first '=', surrounding blanks trimmed.
-//   - Lines before the first section, lines without '=', and lines starting
-//     with ';' or '#' are never matched and are kept as they stand.
+//   - Lines before the first section, lines without '=', lines starting with
+//     ';' or '#', and lines longer than kMaxLineLength are never matched and
+//     are kept as they stand.
 // Both CRLF and LF line ends read; new lines take the text's own line end.
 // The keys of one section with their values, as ProfileText::ReadSection
 // found them: the first of a name wins, as for ProfileText::Get.
@@ -33,6 +34,8 @@ class ProfileText {
   public:
     // What the Windows functions return through their 128-byte buffer.
     static constexpr std::size_t kMaxValueLength = 127;
+    // The longest line read as a section or a key: a key and the longest path.
+    static constexpr std::size_t kMaxLineLength = 8192;
 
     ProfileText() = default;
     explicit ProfileText(std::string text) : text_(std::move(text)) {}
@@ -65,13 +68,19 @@ class ProfileText {
         std::size_t contentEnd;
         std::size_t end;
     };
+    // The text's lines, and the indexes of those that open sections.
+    struct Layout {
+        std::vector<LineSpan> lines;
+        std::vector<std::size_t> headers;
+    };
 
   private:
-    // The text's lines, split once and kept until the text changes: a start
-    // reads dozens of keys, and a hand-made file may have a million lines.
-    const std::vector<LineSpan>& Lines() const;
+    // Found once and kept until the text changes: a start reads dozens of
+    // keys, and a hand-made file may have a hundred thousand lines in sections
+    // of no interest.
+    const Layout& Lines() const;
 
     std::string text_;
-    mutable std::vector<LineSpan> lines_;
-    mutable bool linesCurrent_ = false;
+    mutable Layout layout_;
+    mutable bool layoutCurrent_ = false;
 };

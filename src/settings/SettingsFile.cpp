@@ -15,8 +15,9 @@ constexpr char kSettingsFileName[] = "VelmarSet.ini";
 void TellSettingsNotSaved(const std::string& path) {
     static std::set<std::string> told;
     if (!told.insert(path).second) return;
+    const std::string shown = std::filesystem::path(path).lexically_normal().string();
     ShowMessageBox(
-        "Velmar cannot save its settings in " + path + ", so changes last only until it ends.",
+        "Velmar cannot save its settings in " + shown + ", so changes last only until it ends.",
         "Velmar");
 }
 }  // namespace
@@ -39,7 +40,9 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {
 
 bool SettingsFile::Save() {
     if (profile_.Text() == original_) return true;
-    if (!readable_ || !ReplaceProfileFile(path_, profile_.Text())) {
+    // Text too large to be read back would cost every setting at the next start.
+    if (!readable_ || profile_.Text().size() > kMaxProfileBytes ||
+        !ReplaceProfileFile(path_, profile_.Text())) {
         TellSettingsNotSaved(path_);
         return false;
     }

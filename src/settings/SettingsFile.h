@@ -34,9 +34,9 @@ class SettingsFile {
     const ProfileText& Profile() const { return profile_; }
 
     // Writes the edits back when there are any. False when the file could not
-    // be replaced, or was unreadable and so is left alone; the edits then live
-    // only in this object, and the user is told once for each file. Callers
-    // carry on either way.
+    // be replaced, or was unreadable and so is left alone, or the text has grown
+    // too large to be read back; the edits then live only in this object, and
+    // the user is told once for each file. Callers carry on either way.
     bool Save();
 
   private:

@@ -190,4 +190,14 @@ TEST(CustomBackgroundList, TheSavedListComesBackAndAnOverlongOneIsCutWithOneMess
     EXPECT_EQ(back.interval, "12");
     EXPECT_EQ(back.list.rows.size(), 9u);
     EXPECT_EQ(back.list.rows.front(), "/p/1.png");
+
+    // A thousand broken rows tell of the first eleven only.
+    std::string broken = "[Custom Images]\nImageSum=1000\n";
+    for (int row = 0; row < 1000; ++row) {
+        broken += "ImageList" + std::to_string(row) + "=/p/broken.png\n";
+    }
+    messages.texts.clear();
+    list.Restore(ReadCustomImagesSettings(ProfileText(broken)));
+    EXPECT_EQ(messages.texts.size(), 11u);
+    EXPECT_TRUE(list.Rows().empty());
 }

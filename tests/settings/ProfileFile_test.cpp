@@ -1,8 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "settings/ProfileFile.h"
 #include "settings/SettingsFile.h"
@@ -12,13 +21,35 @@
 
 namespace fs = std::filesystem;
 
-TEST(ReadProfileFile, ReadsEveryByteAnAbsentFileAsEmptyAndAFolderAsUnreadable) {
+TEST(ReadProfileFile, ReadsEveryByteOfAFileAtMostTheCapAndRefusesAllElseWithoutWaiting) {
     TempDir temp;
-    const std::string binary("[A]\0x=1\n", 8);
-    WriteTextFile(temp.Path() / "a.ini", binary);
-    EXPECT_EQ(ReadProfileFile((temp.Path() / "a.ini").string()), binary);
-    EXPECT_EQ(ReadProfileFile((temp.Path() / "none.ini").string()), std::string());
-    EXPECT_EQ(ReadProfileFile(temp.Path().string()), std::nullopt);
+    const fs::path dir = temp.Path();
+    const std::string binary("[A]\0x=1\n\xff\xfe", 10);
+    WriteTextFile(dir / "a.ini", binary);
+    WriteTextFile(dir / "full.ini", "");
+    fs::resize_file(dir / "full.ini", kMaxProfileBytes);
+    WriteTextFile(dir / "over.ini", "");
+    fs::resize_file(dir / "over.ini", kMaxProfileBytes + 1);
+    ASSERT_EQ(mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zero.ini");
+    fs::create_symlink("/dev/urandom", dir / "urandom.ini");
+    fs::create_symlink("loop.ini", dir / "loop.ini");
+    // The path and what is read: the empty text where no file is, nothing
+    // where something that is no settings file is.
+    const std::pair<fs::path, std::optional<std::string>> cases[] = {
+        {dir / "a.ini", binary},
+        {dir / "none.ini", ""},
+        {dir / "a.ini" / "below.ini", ""},
+        {dir / "full.ini", std::string(kMaxProfileBytes, '\0')},
+        {dir / "over.ini", std::nullopt},
+        {dir, std::nullopt},
+        {dir / "fifo.ini", std::nullopt},
+        {dir / "zero.ini", std::nullopt},
+        {dir / "urandom.ini", std::nullopt},
+        {dir / "loop.ini", std::nullopt}};
+    for (const auto& [path, read] : cases) {
+        EXPECT_EQ(ReadProfileFile(path.string()), read) << path;
+    }
 }
 
 TEST(ReplaceProfileFile, ReplacesTheLinkTargetWholeKeepingItsModeOrFailsWithoutHarm) {
@@ -70,4 +101,51 @@ TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotR
               std::vector<std::string>{"Velmar cannot save its settings in " + path.string() +
                                        ", so changes last only until it ends."})
         << "told once";
+}
+
+TEST(SettingsFileSave, NeverWritesTextTooLargeToBeReadBack) {
+    TempDir temp;
+    const fs::path path = temp.Path() / "VelmarSet.ini";
+    WriteTextFile(path, "[A]\nx=1\n");
+    MessageLog messages;
+    SettingsFile file(path.string());
+    file.Set("A", "x", std::string(kMaxProfileBytes, 'p'));
+    EXPECT_FALSE(file.Save());
+    EXPECT_EQ(ReadTextFile(path), "[A]\nx=1\n");
+    EXPECT_EQ(messages.texts.size(), 1u);
+}
+
+TEST(RemoveStaleReplacements, RemovesOnlyTheFilesOfEndedOrLongAbandonedSaves) {
+    TempDir temp;
+    const fs::path path = temp.Path() / "VelmarSet.ini";
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string live = std::to_string(getpid());
+    const std::string dead = std::to_string(ended);
+    // The name, whether it goes, and whether it was last written long ago.
+    const std::tuple<std::string, bool, bool> cases[] = {
+        {"VelmarSet.ini.tmp-" + dead + "-0", true, false},
+        {"VelmarSet.ini.tmp-" + live + "-3", false, false},
+        {"VelmarSet.ini.tmp-" + live + "-4", true, true},
+        {"VelmarSet.ini.tmp-" + dead, false, true},
+        {"VelmarSet.ini.tmp-x-1", false, true},
+        {"VelmarSet.ini.tmp-" + dead + "-1.bak", false, true},
+        {"Other.ini.tmp-" + dead + "-0", false, true},
+        {"VelmarSet.ini", false, true}};
+    for (const auto& [name, goes, old] : cases) {
+        WriteTextFile(temp.Path() / name, "text");
+        if (old) {
+            fs::last_write_time(temp.Path() / name,
+                                fs::file_time_type::clock::now() - std::chrono::minutes(11));
+        }
+    }
+    fs::create_directory(temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-2"));
+    fs::create_symlink(path, temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-3"));
+    RemoveStaleReplacements(path.string());
+    for (const auto& [name, goes, old] : cases) {
+        EXPECT_EQ(fs::exists(temp.Path() / name), !goes) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-2")));
+    EXPECT_TRUE(fs::is_symlink(temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-3")));
 }

@@ -30,11 +30,19 @@ TEST(ProfileTextGet, MatchesTheFirstSectionAndKeyWithoutCaseTrimmedAndSkipsWhatI
     }
 }
 
-TEST(ProfileTextGet, ValuesAreCutTo127CharactersUnlessAskedForMore) {
+TEST(ProfileTextGet, ValuesAreCutTo127CharactersUnlessAskedForMoreAndOverlongLinesAreNoSettings) {
     const std::string longValue(300, 'v');
     const ProfileText profile("[A]\nlong=" + longValue + "\n");
     EXPECT_EQ(profile.Get("A", "long"), std::string(127, 'v'));
     EXPECT_EQ(profile.Get("A", "long", 1000), longValue);
+
+    const std::string overlong = "[A]\nx=" + std::string(ProfileText::kMaxLineLength, 'v') + "\n[" +
+                                 std::string(ProfileText::kMaxLineLength, 'B') + "]\ny=2\n";
+    ProfileText edited(overlong);
+    EXPECT_EQ(edited.Get("A", "x", 2 * ProfileText::kMaxLineLength), "");
+    EXPECT_EQ(edited.Get("A", "y"), "2") << "an overlong header opens no section";
+    edited.Set("A", "x", "1");
+    EXPECT_EQ(edited.Text(), overlong + "x=1\n");
 }
 
 TEST(ProfileTextSet, EditsOneValueOrAddsTheKeyOrSectionKeepingEveryOtherByteAndTheLineEnds) {

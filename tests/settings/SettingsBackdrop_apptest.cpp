@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+#include <climits>
+
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <string>
+#include <thread>
 
+#include "settings/SettingsTestFiles.h"
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"
 
@@ -72,4 +80,86 @@ TEST(SettingsAtStartup, GradientBackdropShowsTheTwoColoursFromTheFile) {
     EXPECT_LT(upper[0], lower[0]);
 
     EXPECT_TRUE(app.IsRunning(pid));
+}
+
+namespace {
+// The settings folder's files with their bytes, or the link's target.
+std::map<std::string, std::string> FolderContents(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        contents[entry.path().filename().string()] =
+            entry.is_symlink() ? "-> " + std::filesystem::read_symlink(entry.path()).string()
+                               : ReadTextFile(entry.path());
+    }
+    return contents;
+}
+
+// Each way of refusing the save: how the folder is made so, and what it is called.
+struct Refusal {
+    const char* name;
+    std::function<void(AppSession&, const std::filesystem::path& file)> prepare;
+};
+}  // namespace
+
+TEST(SettingsAtStartup, AnUnwritableFolderKeepsTheFileToldOnceAndTheTankUsesWhatItRead) {
+    namespace fs = std::filesystem;
+    const Refusal refusals[] = {
+        {"a folder the program may not write",
+         [](AppSession& app, const fs::path& file) {
+             if (geteuid() != 0) {
+                 fs::permissions(file.parent_path(), fs::perms(0555));
+                 return;
+             }
+             // Root writes anywhere: the program runs as nobody, in a folder of root's.
+             for (const fs::path& dir : {app.Root(), app.ConfigHome(), file.parent_path()})
+                 fs::permissions(dir, fs::perms(0755));
+             ASSERT_EQ(chown((app.Root() / "runtime").c_str(), 65534, 65534), 0);
+             app.SetLauncher({"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
+         }},
+        {"a folder that takes no new name",
+         [](AppSession&, const fs::path& file) {
+             // The file links to a name as long as a name may be, so no
+             // temporary file can be made beside it.
+             const std::string longest(NAME_MAX, 'v');
+             fs::rename(file, file.parent_path() / longest);
+             fs::create_symlink(longest, file);
+         }},
+        {"a full disk",
+         [](AppSession& app, const fs::path& file) {
+             // Past 2 MB every write fails as on a full disk; the artwork fits.
+             std::ofstream(file, std::ios::app) << "[Notes]\n" + std::string(3 << 20, ';') + "\n";
+             app.SetLauncher({"sh", "-c", "trap '' XFSZ; ulimit -f 2048; exec \"$@\"", "sh"});
+         }},
+    };
+    int shot = 0;
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        XServer server(800, 600);
+        AppSession app(server);
+        const fs::path file = app.WorkDir() / "VelmarSet.ini";
+        fs::create_directories(app.WorkDir());
+        std::ofstream(file) << kGradientSettings;
+        refusal.prepare(app, file);
+        const auto before = FolderContents(app.WorkDir());
+
+        const pid_t pid = app.Start();
+        // The start's repairs cannot be saved.
+        const std::string message = app.WaitForVisibleWindow("Velmar", kStartTimeoutMs);
+        ASSERT_FALSE(message.empty()) << app.Output();
+        SaveScreenshot(server.Display(), "settings-not-saved-" + std::to_string(++shot) + ".png");
+        SendCloseRequest(server.Display(), message);
+        EXPECT_TRUE(WaitForScreen(server, TopBlueBottomRed, 20000));
+
+        // Species 3 gains a fish in the Fish Settings dialog, saved within half a second.
+        app.TakeKeyboard();
+        ChooseFromMenu(server, 100, 100, 5);
+        const std::string dialog =
+            app.WaitForVisibleWindow("Fish Settings - Velmar Screensaver 1.0", 15000);
+        ASSERT_FALSE(dialog.empty()) << app.Output();
+        app.RunOnDisplay("xdotool mousemove --window " + dialog + " 350 45 click 1 key a");
+        std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+        EXPECT_EQ(app.VisibleWindow("Velmar"), "") << "told only once";
+        EXPECT_EQ(FolderContents(app.WorkDir()), before);
+        EXPECT_TRUE(app.IsRunning(pid));
+    }
 }

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -13,6 +15,8 @@
 #include <thread>
 
 #include <X11/Xlib.h>
+
+#include "support/ScreenCapture.h"
 
 namespace {
 constexpr int kFocusTimeoutMs = 10000;
@@ -99,10 +103,14 @@ AppSession::~AppSession() {
 
 pid_t AppSession::Start(const std::vector<std::string>& arguments,
                         const std::vector<std::string>& environment) {
-    std::vector<char*> argv{const_cast<char*>(VELMAR_BINARY)};
+    std::vector<char*> argv;
+    for (const std::string& word : launcher_) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(const_cast<char*>(VELMAR_BINARY));
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    // Else the child's freopen writes out what the test printed a second time.
+    std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("DISPLAY", server_.Display().c_str(), 1);
@@ -116,7 +124,7 @@ pid_t AppSession::Start(const std::vector<std::string>& arguments,
         const std::string log = (root_.Path() / "velmar.log").string();
         std::freopen(log.c_str(), "a", stdout);
         std::freopen(log.c_str(), "a", stderr);
-        execv(VELMAR_BINARY, argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     started_.push_back(pid);
@@ -156,12 +164,23 @@ std::string OutputOnDisplay(const std::string& display, const std::string& comma
     return output;
 }
 
-std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
+std::string AppSession::VisibleWindow(const std::string& title) const {
+    const std::string found = RunOnDisplay("xdotool search --onlyvisible --name '^" + title + "$'");
+    return found.substr(0, found.find('\n'));
+}
+
+std::string AppSession::WaitForVisibleWindow(const std::string& title, int timeoutMs) const {
     for (int waited = 0; waited <= timeoutMs; waited += 100) {
-        std::string id = RunOnDisplay("xdotool search --onlyvisible --name '^VelmarScr$'");
-        if (!id.empty()) return id.substr(0, id.find('\n'));
+        std::string window = VisibleWindow(title);
+        if (!window.empty()) return window;
         SleepMs(100);
     }
+    return "";
+}
+
+std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
+    const std::string window = WaitForVisibleWindow("VelmarScr", timeoutMs);
+    if (!window.empty()) return window;
     std::fprintf(stderr, "no window on %s; the program wrote:\n%s\nxdpyinfo: %s\n",
                  server_.Display().c_str(), Output().c_str(),
                  RunOnDisplay("xdpyinfo | head -2").c_str());
@@ -227,4 +246,17 @@ std::vector<std::string> AppSession::TraceLines() const {
     std::ifstream trace(root_.Path() / "trace.txt");
     for (std::string line; std::getline(trace, line);) lines.push_back(line);
     return lines;
+}
+
+void ChooseFromMenu(const XServer& server, int x, int y, int index) {
+    const auto menuShown = [x, y](const ScreenCapture& screen) {
+        return screen.At(x + 3, y + 2) == std::array<std::uint8_t, 3>{219, 216, 209};
+    };
+    const auto at = [](int px, int py) { return std::to_string(px) + " " + std::to_string(py); };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        OutputOnDisplay(server.Display(), "xdotool mousemove " + at(x, y) + " click 3");
+        if (WaitForScreen(server, menuShown, 5000)) break;
+    }
+    OutputOnDisplay(server.Display(), "xdotool mousemove " + at(x + 70, y + 48 * index + 24) +
+                                          " mousedown 1 sleep 0.3 mouseup 1");
 }

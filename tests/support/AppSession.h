@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TempDir.h"
@@ -42,6 +43,9 @@ class AppSession {
     // environment variables ("NAME=value"); returns its process id.
     pid_t Start(const std::vector<std::string>& arguments = {},
                 const std::vector<std::string>& environment = {});
+    // Later copies start through this command line, which runs the program
+    // named by its last word (for example "setpriv ... --" to run as someone else).
+    void SetLauncher(std::vector<std::string> launcher) { launcher_ = std::move(launcher); }
     // The exit status of that copy, or nothing when it is still running after
     // `timeoutMs` (or was ended by a signal).
     std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
@@ -49,6 +53,10 @@ class AppSession {
 
     // Runs a shell command against this session's display; returns its output.
     std::string RunOnDisplay(const std::string& command) const;
+    // The first shown top-level window titled exactly `title`; empty when none.
+    std::string VisibleWindow(const std::string& title) const;
+    // Waits until such a window shows; empty when none came within `timeoutMs`.
+    std::string WaitForVisibleWindow(const std::string& title, int timeoutMs) const;
     // Waits until a top-level window titled "VelmarScr" exists; returns its id.
     std::optional<std::string> WaitForWindow(int timeoutMs) const;
     // Clicks into the program (there is no window manager to give it the
@@ -61,6 +69,8 @@ class AppSession {
     // Asks the window to close as a window manager would (Alt+F4).
     void CloseWindowThroughSystem(const std::string& windowId) const;
 
+    // The folder that holds the home, the settings folder and the runtime folder.
+    const std::filesystem::path& Root() const { return root_.Path(); }
     const std::filesystem::path& ConfigHome() const { return configHome_; }
     std::filesystem::path WorkDir() const { return configHome_ / "velmar"; }
     std::vector<std::string> TraceLines() const;
@@ -72,6 +82,7 @@ class AppSession {
     TempDir root_;
     std::filesystem::path configHome_;
     std::vector<pid_t> started_;
+    std::vector<std::string> launcher_;
 };
 
 // Asks the window on the display to close, as a window manager does for its
@@ -80,3 +91,7 @@ void SendCloseRequest(const std::string& display, const std::string& windowId);
 
 // Runs a shell command against the display; returns what it printed.
 std::string OutputOnDisplay(const std::string& display, const std::string& command);
+
+// Opens the right-click menu at (x, y) and, once it shows (its icon column's
+// colour at its corner), clicks entry `index` as a person does.
+void ChooseFromMenu(const XServer& server, int x, int y, int index);

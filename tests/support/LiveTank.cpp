@@ -91,17 +91,8 @@ void LiveTank::Click(int x, int y) const {
                  " mousedown 1 sleep 0.3 mouseup 1");
 }
 
-// Clicks only once the menu shows: its icon column's colour at its corner.
 void LiveTank::ChooseFromMenu(int x, int y, int index) const {
-    const auto menuShown = [x, y](const ScreenCapture& screen) {
-        return screen.At(x + 3, y + 2) == std::array<std::uint8_t, 3>{219, 216, 209};
-    };
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        RunOnDisplay("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
-                     " click 3");
-        if (WaitForScreen(server_, menuShown, 5000)) break;
-    }
-    Click(x + 70, y + 48 * index + 24);
+    ::ChooseFromMenu(server_, x, y, index);
 }
 
 // The frame's frustum spans +-0.4 of the distance over the screen's height;
