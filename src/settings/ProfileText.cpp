@@ -225,7 +225,9 @@ void ProfileText::SetAll(std::string_view section,
     }
     if (!addedLines.empty() && sectionFound) {
         const Line& after = lines[insertAfterLine];
-        const std::string unterminated = after.end == after.contentEnd ? lineEnd : "";
+        // A last line may end without a newline, or in a carriage return alone.
+        const bool terminated = after.end > 0 && text_[after.end - 1] == '\n';
+        const std::string unterminated = terminated ? "" : lineEnd;
         edits.push_back({after.end, after.end, unterminated + addedLines});
     }
     if (edits.empty() && addedLines.empty()) return;

@@ -58,6 +58,7 @@ TEST(ProfileTextSet, EditsOneValueOrAddsTheKeyOrSectionKeepingEveryOtherByteAndT
         {"[A]\nx=1\n", "B", "y", "2", "[A]\nx=1\n\n[B]\ny=2\n"},
         {"[A]\r\nx=1", "B", "y", "2", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
         {"[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
+        {"[A]\nx=1\r", "A", "y", "2", "[A]\nx=1\r\ny=2\n"},
         {"[A]\nx=1\n", "A", "x", "", "[A]\nx=\n"},
         {"[A]\nx=\n", "A", "x", "2", "[A]\nx=2\n"},
         // A line break cannot inject lines of its own.
