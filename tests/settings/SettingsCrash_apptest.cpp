@@ -11,6 +11,7 @@
 
 #include "music/PlayList.h"
 #include "platform/Random.h"
+#include "resources/DeclaredPictures.h"
 #include "settings/CustomImagesSettings.h"
 #include "settings/ListSection.h"
 #include "settings/ProfileText.h"
@@ -151,8 +152,10 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
     XServer server(1024, 768);
     AppSession app(server);
     const fs::path file = app.WorkDir() / "VelmarSet.ini";
-    const fs::path picture = app.Root() / "reef.ppm";
-    WriteTextFile(picture, "P3\n1 1\n255\n0 0 255\n");
+    const fs::path picture = app.Root() / "reef.bmp";
+    std::vector<std::uint8_t> bluePixel = BmpDeclaring(1, 1);
+    bluePixel.insert(bluePixel.end(), {255, 0, 0, 0});
+    WriteBytes(picture.string(), bluePixel);
     const std::vector<std::string> music{"/music/first song.mp3", "/music/second.ogg"};
     const std::vector<std::string> images{picture.string()};
     const std::string notes = "[Notes]\n" + std::string(1 << 20, ';') + "\n";
