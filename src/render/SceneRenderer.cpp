@@ -55,6 +55,13 @@ GLuint SceneRenderer::LoadUserPicture(const std::string& path) {
     return texture;
 }
 
+void SceneRenderer::ReleaseUserPicture(GLuint texture) {
+    const auto found = std::find(userPictures_.begin(), userPictures_.end(), texture);
+    if (found == userPictures_.end()) return;
+    glDeleteTextures(1, &texture);
+    userPictures_.erase(found);
+}
+
 // Binding a name that is not ours would make GL create an object for it; the
 // default texture holds no picture just the same.
 GLuint SceneRenderer::UserPicture(GLuint texture) const {
