@@ -19,8 +19,8 @@
 #   - the display lists grew by more than the three wire shapes built on
 #     first use (the catch net, and the spheres round caught fish of the two
 #     zoomed sizes, which only some runs meet early),
-# or when the program ended or drew no frame for a minute, or the run was too
-# short to reach the first figures.
+# or when the program ended or drew no frame for a minute, most steps could not
+# be driven, or the run was too short to reach the first figures.
 #
 # Usage: tools/soak/soak.sh [VELMAR_BINARY] [SECONDS] [SAMPLES_FILE]
 # Settings: SOAK_RSS_MB, SOAK_WARMUP_S (default 30), SOAK_SAMPLE_S (default 5),
@@ -101,7 +101,7 @@ app_pid=$!
 
 alive() { kill -0 "$app_pid" 2>/dev/null; }
 # The id of the visible window with exactly this title; empty when there is none.
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+window_named() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n 1; }
 # Waits up to $2 seconds for the window titled $1; prints its id.
 wait_window() {
     local id
@@ -256,6 +256,20 @@ background_dialog() {
     ((took))
 }
 
+# Closes whatever a step that timed out on a slow machine left open, so the
+# next round starts from the bare tank.
+tidy_up() {
+    local id
+    for title in "Add Music" "Add Image" "Fish Settings - Velmar Screensaver 1.0" \
+        "Custom Music - Velmar Screensaver 1.0" "Custom Background - Velmar Screensaver 1.0"; do
+        id=$(window_named "$title")
+        [[ -n "$id" ]] || continue
+        echo "soak: closing \"$title\" left open" >&2
+        keys_to "$id" Escape
+        wait_gone "$title" 20 || true
+    done
+}
+
 # One sample, labelled $1: seconds since start, resident memory in kB, open
 # descriptors, the program's last report and the pictures added so far.
 sample() {
@@ -280,7 +294,7 @@ sample_loop() {
 checkpoint() {
     sleep 4
     for k in 1 2 3; do
-        sample checkpoint >/dev/null
+        sample checkpoint >/dev/null || fail "the program ended"
         sleep 1
     done
 }
@@ -299,10 +313,13 @@ sampler_pid=$!
 rounds=0
 warm=
 failed_steps=0
+steps=0
 while ((SECONDS - start < seconds)); do
+    tidy_up
     for step in switch_mode_and_click fish_dialog switch_mode_and_click music_dialog \
         switch_mode_and_click background_dialog; do
         $step || failed_steps=$((failed_steps + 1))
+        steps=$((steps + 1))
         alive || fail "the program ended during $step"
     done
     rounds=$((rounds + 1))
@@ -312,11 +329,13 @@ while ((SECONDS - start < seconds)); do
         checkpoint
     fi
 done
+tidy_up
 checkpoint
 kill "$sampler_pid" 2>/dev/null && wait "$sampler_pid" 2>/dev/null || true
 sampler_pid=
 
-echo "soak: $rounds rounds in $((SECONDS - start)) s, $failed_steps steps that did not go through"
+echo "soak: $rounds rounds in $((SECONDS - start)) s, $failed_steps of $steps steps did not go through"
+((failed_steps * 2 <= steps)) || fail "most steps did not go through: the program could not be driven"
 awk -v rss_bound_mb="$rss_bound_mb" '
     function field(name,  i) {
         for (i = 1; i <= NF; ++i) if (index($i, name "=") == 1) return substr($i, length(name) + 2) + 0
