@@ -24,7 +24,9 @@
 #
 # Usage: tools/soak/soak.sh [VELMAR_BINARY] [SECONDS] [SAMPLES_FILE]
 # Settings: SOAK_RSS_MB, SOAK_WARMUP_S (default 30), SOAK_SAMPLE_S (default 5),
-# SOAK_SCREEN (default 1920x1080).
+# SOAK_SCREEN (default 1920x1080), SOAK_STEPS (the steps of one round, from
+# modes, fish, music and background; default "modes fish modes music modes
+# background"), to find which step a growth comes from.
 # Needs Xvfb, xdotool, ImageMagick and lame (scripts/install-deps.sh --test).
 set -euo pipefail
 velmar=$(realpath "${1:-build/velmar}")
@@ -34,6 +36,7 @@ rss_bound_mb=${SOAK_RSS_MB:-16}
 warmup_s=${SOAK_WARMUP_S:-30}
 sample_s=${SOAK_SAMPLE_S:-5}
 screen=${SOAK_SCREEN:-1920x1080}
+read -r -a round_steps <<<"${SOAK_STEPS:-modes fish modes music modes background}"
 screen_w=${screen%x*}
 screen_h=${screen#*x}
 [[ -x "$velmar" ]] || { echo "soak: no program at $velmar (build it first)" >&2; exit 1; }
@@ -316,8 +319,12 @@ failed_steps=0
 steps=0
 while ((SECONDS - start < seconds)); do
     tidy_up
-    for step in switch_mode_and_click fish_dialog switch_mode_and_click music_dialog \
-        switch_mode_and_click background_dialog; do
+    for step in "${round_steps[@]}"; do
+        case $step in
+            modes) step=switch_mode_and_click ;;
+            fish | music | background) step=${step}_dialog ;;
+            *) fail "unknown step \"$step\" in SOAK_STEPS" ;;
+        esac
         $step || failed_steps=$((failed_steps + 1))
         steps=$((steps + 1))
         alive || fail "the program ended during $step"
