@@ -31,6 +31,7 @@ class RendererPictures : public PictureTextureLoader {
     unsigned LoadPicture(const std::string& path) override {
         return renderer_.LoadUserPicture(path);
     }
+    void ReleasePicture(unsigned texture) override { renderer_.ReleaseUserPicture(texture); }
 
   private:
     SceneRenderer& renderer_;

@@ -71,6 +71,15 @@ const MpvOptions& BaseOptions() {
         {"config", "no"},
         {"input-default-bindings", "no"},
         {"audio-fallback-to-null", "yes"},
+        // None of the engine's scripts and extras serve a player without a window.
+        {"load-scripts", "no"},
+        {"ytdl", "no"},
+        {"osc", "no"},
+        {"load-stats-overlay", "no"},
+        {"load-osd-console", "no"},
+        {"load-auto-profiles", "no"},
+        {"sub-auto", "no"},
+        {"audio-display", "no"},
     };
     return options;
 }

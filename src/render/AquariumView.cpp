@@ -15,6 +15,7 @@
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
 #include "render/AquariumScene.h"
+#include "render/GlObjectReport.h"
 #include "render/PixelFormat.h"
 #include "render/SceneRenderer.h"
 #include "render/SwapInterval.h"
@@ -94,6 +95,7 @@ void CAquariumView::InitGL() {
 void CAquariumView::SetUp() {
     if (!SetupPixelFormat()) return;
     renderer_ = std::make_unique<SceneRenderer>(GetContentScaleFactor());
+    glReport_ = GlObjectReport::FromEnvironment();
     // The artwork is unpacked where only this process looks and gone once
     // loaded, so the settings folder need not be writable.
     const PrivateTempDir unpackDir;
@@ -108,6 +110,7 @@ void CAquariumView::RenderFrame() {
     if (!setUpDone_ || !renderer_) return;
     context_->SetCurrent(*this);
     scene_.RenderFrame(*renderer_);
+    if (glReport_) glReport_->AfterFrame(NowMs());
     SwapBuffers();
 }
 
@@ -126,6 +129,12 @@ unsigned CAquariumView::LoadPicture(const std::string& path) {
     if (!setUpDone_ || !renderer_) return 0;
     context_->SetCurrent(*this);
     return renderer_->LoadUserPicture(path);
+}
+
+void CAquariumView::ReleasePicture(unsigned texture) {
+    if (!setUpDone_ || !renderer_) return;
+    context_->SetCurrent(*this);
+    renderer_->ReleaseUserPicture(texture);
 }
 
 bool CAquariumView::HandleCommand(int commandId) {

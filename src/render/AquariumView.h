@@ -12,6 +12,7 @@
 #include "settings/CustomBackgroundList.h"
 
 class AquariumScene;
+class GlObjectReport;
 class SceneRenderer;
 
 // The one child of the main frame: the GL context, the frame timer and its
@@ -46,6 +47,7 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
 
     // 0 before the set-up and after the scene is destroyed.
     unsigned LoadPicture(const std::string& path) override;
+    void ReleasePicture(unsigned texture) override;
 
     // Offered every command before the frame sees it. Returns true when taken.
     bool HandleCommand(int commandId);
@@ -78,6 +80,8 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     std::function<void()> afterFrame_;
     std::unique_ptr<wxGLContext> context_;
     std::unique_ptr<SceneRenderer> renderer_;
+    // Only when a long run asks for it (VELMAR_GL_REPORT_FILE).
+    std::unique_ptr<GlObjectReport> glReport_;
     wxTimer frameTimer_;
     int maxFps_ = -1;
     FramePacer pacer_{0.0, -1, false};

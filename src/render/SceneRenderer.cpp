@@ -69,6 +69,14 @@ void SceneRenderer::NoteWallPictureSize(GLuint texture) {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
+void SceneRenderer::ReleaseUserPicture(GLuint texture) {
+    const auto found = std::find(userPictures_.begin(), userPictures_.end(), texture);
+    if (found == userPictures_.end()) return;
+    glDeleteTextures(1, &texture);
+    userPictures_.erase(found);
+    wallPictureSizes_.erase(texture);
+}
+
 // Binding a name that is not ours would make GL create an object for it; the
 // default texture holds no picture just the same.
 GLuint SceneRenderer::UserPicture(GLuint texture) const {

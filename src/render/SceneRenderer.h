@@ -29,9 +29,11 @@ class SceneRenderer : public ScenePainter {
     // The background picture, the ten fish skins and the bubble, unpacked
     // through `unpackDir` (the work folder).
     void LoadTextures(const std::string& unpackDir);
-    // A texture of the user's picture, kept until the renderer goes; 0 when
-    // the file is no picture or too large.
+    // A texture of the user's picture, kept until it is released or the
+    // renderer goes; 0 when the file is no picture or too large.
     GLuint LoadUserPicture(const std::string& path);
+    // Frees a texture LoadUserPicture gave; any other name is left alone.
+    void ReleaseUserPicture(GLuint texture);
     // Exponential white fog; the first bubble pass turns it off for good.
     void SetUpFog();
 

@@ -31,13 +31,14 @@ void CustomBackgroundList::AddChosen(const std::vector<std::string>& paths) {
 
 void CustomBackgroundList::RemoveImage(int selectedRow) {
     if (selectedRow >= 0 && selectedRow < static_cast<int>(rows_.size())) {
+        loader_.ReleasePicture(rows_[selectedRow].texture);
         rows_.erase(rows_.begin() + selectedRow);
     }
-    // The removed texture stays allocated until the renderer goes.
     currentTexture_ = rows_.empty() ? 0 : PickBackground(0, true);
 }
 
 void CustomBackgroundList::RemoveAll() {
+    for (const Row& row : rows_) loader_.ReleasePicture(row.texture);
     rows_.clear();
     currentTexture_ = 0;
 }

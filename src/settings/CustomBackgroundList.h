@@ -12,6 +12,8 @@ class PictureTextureLoader {
   public:
     virtual ~PictureTextureLoader() = default;
     virtual unsigned LoadPicture(const std::string& path) = 0;
+    // Frees a texture LoadPicture gave once no row shows it any more.
+    virtual void ReleasePicture(unsigned /*texture*/) {}
 };
 
 // The user's own background pictures without a window: the rows of the Custom
@@ -48,7 +50,8 @@ class CustomBackgroundList {
     // the first refused for the limit the rest are not tried. The first row of
     // an empty list starts the switching while the box is on.
     void AddChosen(const std::vector<std::string>& paths);
-    // "Remove Image": deletes the row (none for kNoRow) and puts row 0 on show.
+    // "Remove Image": deletes the row and its texture (none for kNoRow) and
+    // puts row 0 on show.
     void RemoveImage(int selectedRow);
     void RemoveAll();
     // A click on a row puts it on show.

@@ -15,6 +15,9 @@ class FakeLoader : public PictureTextureLoader {
     unsigned LoadPicture(const std::string& path) override {
         return path.find("broken") == std::string::npos ? ++lastName_ : 0;
     }
+    void ReleasePicture(unsigned texture) override { released.push_back(texture); }
+
+    std::vector<unsigned> released;
 
   private:
     unsigned lastName_ = 0;
@@ -97,7 +100,8 @@ TEST(CustomBackgroundList, TheIntervalCountsWholeTicksAndTheFirstTickSwitchesAtO
     }
 }
 
-TEST(CustomBackgroundList, RemovingPutsRowZeroOnShowAndAnEmptyListShowsNothing) {
+TEST(CustomBackgroundList,
+     RemovingFreesTheRowsTexturesPutsRowZeroOnShowAndAnEmptyListShowsNothing) {
     FakeLoader loader;
     CustomBackgroundList list(loader);
     list.SetInterval("0");
@@ -106,12 +110,14 @@ TEST(CustomBackgroundList, RemovingPutsRowZeroOnShowAndAnEmptyListShowsNothing) 
     list.Tick();
     list.ClickRow(1);
     list.RemoveImage(1);
+    EXPECT_EQ(loader.released, std::vector<unsigned>{2}) << "B's texture, and only it";
     EXPECT_EQ(list.CurrentTexture(), list.Rows()[0].texture) << "the picture on show went";
     EXPECT_TRUE(list.Rows()[0].on);
     EXPECT_EQ(list.Rows().size(), 2u);
     list.ClickRow(1);
     list.RemoveImage(CustomBackgroundList::kNoRow);
     EXPECT_EQ(list.Rows().size(), 2u);
+    EXPECT_EQ(loader.released.size(), 1u);
     EXPECT_TRUE(list.Rows()[0].on) << "no row selected still puts row 0 on show";
     list.RemoveImage(0);
     list.RemoveImage(0);
@@ -120,6 +126,9 @@ TEST(CustomBackgroundList, RemovingPutsRowZeroOnShowAndAnEmptyListShowsNothing) 
     EXPECT_EQ(list.CurrentTexture(), CustomBackgroundList::kNoPicture)
         << "the box on with no picture: a texture that holds nothing";
     EXPECT_TRUE(list.CustomBackgroundOn());
+    list.AddChosen({"D", "E"});
+    list.RemoveAll();
+    EXPECT_EQ(loader.released, (std::vector<unsigned>{2, 1, 3, 4, 5}));
 }
 
 TEST(CustomBackgroundList, TheOwnImageBoxReachesTheSceneOnTheNextTick) {
