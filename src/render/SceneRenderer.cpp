@@ -143,8 +143,10 @@ void SceneRenderer::DrawBackgroundSurface(const BackgroundSurface& surface,
                                           const CustomBackground& picture, bool magnified) {
     glBindTexture(GL_TEXTURE_2D, WallPicture(picture));
     GLint ownFilter = GL_LINEAR;
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &ownFilter);
-    if (magnified) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    if (magnified) {
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &ownFilter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    }
     glPushMatrix();
     DrawBackgroundSurfaceGl(surface);
     glPopMatrix();
