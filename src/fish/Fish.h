@@ -2,10 +2,11 @@
 
 #include <array>
 
-// How finely a fish's mesh is emitted. The light mesh keeps every line of
-// every part and every other station (and the last), half the vertices: for a
-// fish a few dozen pixels long it looks the same.
-enum class MeshDetail { kFull, kLight };
+// How finely a fish's mesh is emitted. The light meshes keep every line of
+// every part and every other (light) or every fourth (lightest) station, and
+// the last: for a fish under a hundred or under fifty pixels long they look
+// the same as the full mesh.
+enum class MeshDetail { kFull, kLight, kLightest };
 
 class FishPainter;
 

@@ -11,6 +11,25 @@ struct Placed {
     float z;
 };
 
+// Which stations and lines of each part a mesh keeps: every `stations`-th
+// and every `lines`-th, and always the last of each.
+struct MeshStep {
+    int stations;
+    int lines;
+};
+
+constexpr MeshStep StepOf(MeshDetail detail) {
+    switch (detail) {
+        case MeshDetail::kLight:
+            return {2, 1};
+        case MeshDetail::kLightest:
+            return {4, 2};
+        case MeshDetail::kFull:
+            break;
+    }
+    return {1, 1};
+}
+
 constexpr int kFreeEdge = 1;
 constexpr int kTailFreeEdge = 0;
 
@@ -26,14 +45,15 @@ constexpr int NextStation(int j, int step, int m) {
 // the fish's size. Stations go by `stationStep`, the last one always included,
 // so that parts still meet where their end stations coincide.
 template <int K, int M, typename Aim, typename Place>
-void EmitStrips(Fish& fish, int stationStep, const FishMeshPoint (&part)[K][M], Aim aim,
+void EmitStrips(Fish& fish, MeshStep step, const FishMeshPoint (&part)[K][M], Aim aim,
                 Place place) {
     const float size = fish.size;
-    for (int k = 0; k + 1 < K; ++k) {
+    for (int k = 0; k + 1 < K; k = std::min(k + step.lines, K - 1)) {
+        const int next = std::min(k + step.lines, K - 1);
         fishVertexBatch.BeginStrip();
-        for (int j = 0; j < M; j = NextStation(j, stationStep, M)) {
+        for (int j = 0; j < M; j = NextStation(j, step.stations, M)) {
             aim(j);
-            for (int line = k; line <= k + 1; ++line) {
+            for (int line : {k, next}) {
                 const FishMeshPoint& p = part[line][j];
                 const Placed at = place(line, j, p.y * size, p.z * size);
                 fish.EmitVertex(p.x * size, at.y, at.z, p.nx, p.ny, p.nz, p.s, p.t);
@@ -49,7 +69,7 @@ void Yaw(Fish& fish, float degrees) {
     fish.SetRotation(degrees, 0.0f, 0.0f, 1.0f);
 }
 
-void EmitBody(Fish& fish, const FishPartArrays& a, int step) {
+void EmitBody(Fish& fish, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
         fish, step, kFishBody, [&](int j) { Yaw(fish, a.yaw[j]); },
         [&](int, int j, float y, float z) {
@@ -59,7 +79,7 @@ void EmitBody(Fish& fish, const FishPartArrays& a, int step) {
 
 // The jaws and eyes sway with the head; their mirrored copies reflect about the
 // swayed centre plane.
-void EmitUpperJaw(Fish& fish, const FishPartArrays& a, int step) {
+void EmitUpperJaw(Fish& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
     EmitStrips(fish, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
@@ -70,7 +90,7 @@ void EmitUpperJaw(Fish& fish, const FishPartArrays& a, int step) {
     });
 }
 
-void EmitLowerJaw(Fish& fish, const FishPartArrays& a, int step) {
+void EmitLowerJaw(Fish& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
     EmitStrips(fish, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
@@ -82,7 +102,7 @@ void EmitLowerJaw(Fish& fish, const FishPartArrays& a, int step) {
 }
 
 // Stations that share a root point share the yaw of the body station under it.
-void EmitDorsal(Fish& fish, const FishPartArrays& a, int step) {
+void EmitDorsal(Fish& fish, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
         fish, step, kFishDorsal, [&](int j) { Yaw(fish, a.yaw[6 + j / 2]); },
         [&](int line, int j, float y, float z) {
@@ -90,7 +110,7 @@ void EmitDorsal(Fish& fish, const FishPartArrays& a, int step) {
         });
 }
 
-void EmitPectoral(Fish& fish, const FishPartArrays& a, int step) {
+void EmitPectoral(Fish& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
     const auto flap = [&](int line, int j) { return line == kFreeEdge ? a.pectoralWave[j] : 0.0f; };
@@ -102,7 +122,7 @@ void EmitPectoral(Fish& fish, const FishPartArrays& a, int step) {
     });
 }
 
-void EmitPelvic(Fish& fish, const FishPartArrays& a, int step) {
+void EmitPelvic(Fish& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[5]);
     EmitStrips(fish, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{y + a.pelvicWave[j], z};
@@ -112,7 +132,7 @@ void EmitPelvic(Fish& fish, const FishPartArrays& a, int step) {
     });
 }
 
-void EmitAnal(Fish& fish, const FishPartArrays& a, int step) {
+void EmitAnal(Fish& fish, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
         fish, step, kFishAnal, [&](int j) { Yaw(fish, a.yaw[7 + j / 3]); },
         [&](int line, int j, float y, float z) {
@@ -120,7 +140,7 @@ void EmitAnal(Fish& fish, const FishPartArrays& a, int step) {
         });
 }
 
-void EmitTail(Fish& fish, const FishPartArrays& a, int step) {
+void EmitTail(Fish& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[17]);
     const float sway = a.bodyWave[15];
     EmitStrips(fish, step, kFishTail, AimNowhere, [&](int line, int j, float y, float z) {
@@ -128,7 +148,7 @@ void EmitTail(Fish& fish, const FishPartArrays& a, int step) {
     });
 }
 
-void EmitEyes(Fish& fish, const FishPartArrays& a, int step) {
+void EmitEyes(Fish& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
     EmitStrips(fish, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
@@ -141,7 +161,7 @@ void EmitEyes(Fish& fish, const FishPartArrays& a, int step) {
 }  // namespace
 
 void EmitFishParts(Fish& fish, const FishPartArrays& arrays, MeshDetail detail) {
-    const int step = detail == MeshDetail::kLight ? 2 : 1;
+    const MeshStep step = StepOf(detail);
     EmitBody(fish, arrays, step);
     EmitUpperJaw(fish, arrays, step);
     EmitLowerJaw(fish, arrays, step);
@@ -150,5 +170,7 @@ void EmitFishParts(Fish& fish, const FishPartArrays& arrays, MeshDetail detail) 
     EmitPelvic(fish, arrays, step);
     EmitAnal(fish, arrays, step);
     EmitTail(fish, arrays, step);
-    EmitEyes(fish, arrays, step);
+    // An eye is a few pixels across even on the smallest fish, and a polygon
+    // of fewer corners shows.
+    EmitEyes(fish, arrays, StepOf(MeshDetail::kFull));
 }

@@ -25,13 +25,15 @@ MeshDetail FishMeshDetail(float size, float z, int screenWidthPx, int screenHeig
     // Snout to the tail fin's tip, at size 1.
     constexpr double kMeshLength = 1.0;
     constexpr double kLightMeshBelowPx = 100.0;
+    constexpr double kLightestMeshBelowPx = 50.0;
     const Frustum frustum = FrameFrustum(screenWidthPx, screenHeightPx);
     const double depth = eyeZ - z;
     if (depth <= frustum.zNear) return MeshDetail::kFull;
     const double pixelsPerUnit =
         std::max(screenHeightPx, 1) * frustum.zNear / ((frustum.top - frustum.bottom) * depth);
-    return size * kMeshLength * pixelsPerUnit < kLightMeshBelowPx ? MeshDetail::kLight
-                                                                  : MeshDetail::kFull;
+    const double lengthPx = size * kMeshLength * pixelsPerUnit;
+    if (lengthPx < kLightestMeshBelowPx) return MeshDetail::kLightest;
+    return lengthPx < kLightMeshBelowPx ? MeshDetail::kLight : MeshDetail::kFull;
 }
 
 float LightLevel(int lightReduction) {

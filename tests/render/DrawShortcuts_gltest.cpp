@@ -84,9 +84,10 @@ TEST(DrawShortcuts, HiddenBackdropWallFirstAndOneLevelLeaveEveryPixelAsItWas) {
     }
 }
 
-// A fish 45 pixels long drawn from the light mesh moves its outline by a
-// pixel here and there and its shading a little (see docs/light-mesh.png):
-// per fish, at most 40 pixels differ by more than 10%.
+// Fish 45 to 90 pixels long drawn from the lighter meshes keep their outline
+// to a pixel here and there; most of the pixels that change are single texels
+// of the scaled skins sampled a little apart (see docs/light-mesh.png): per
+// fish, at most 70 pixels differ by more than 10%.
 TEST(DrawShortcuts, LightMeshesChangeAFewPixelsOfEachFish) {
     GlTestContext gl(kWidth, kHeight);
     ASSERT_TRUE(gl.Ok());
@@ -96,6 +97,6 @@ TEST(DrawShortcuts, LightMeshesChangeAFewPixelsOfEachFish) {
     const int frames = 80;
     const auto full = Draw(settings, {true, true, false}, {frames});
     const auto light = Draw(settings, {}, {frames});
-    EXPECT_LE(Differences(full[0], light[0], 25), 40 * 60);
+    EXPECT_LE(Differences(full[0], light[0], 25), 70 * 60);
     EXPECT_GT(Differences(full[0], light[0], 0), 0) << "the fish were drawn from the light mesh";
 }

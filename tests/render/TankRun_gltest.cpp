@@ -139,7 +139,7 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     EXPECT_EQ(afterSetUp, 2979108224u);
     EXPECT_EQ(afterFrames, 487279185u);
     EXPECT_EQ(tank, 8454368137797302112u);
-    EXPECT_EQ(picture, 4495345329969128707u);
+    EXPECT_EQ(picture, 8755477983787626856u);
     frame->Destroy();
     wxEntryCleanup();
 }
