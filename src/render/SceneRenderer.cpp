@@ -241,20 +241,23 @@ int SceneRenderer::EndPick() {
 int SceneRenderer::PickStrip(const PickGrid& grid, StripShape shape, PointerPos pointer) {
     const float halfWidth = shape == StripShape::kVertical ? 0.5f : 90.0f;
     const float halfHeight = shape == StripShape::kVertical ? 30.0f : 0.5f;
+    const GLfloat quad[] = {-halfWidth, -halfHeight, 1.0f, halfWidth,  -halfHeight, 1.0f,
+                            halfWidth,  halfHeight,  1.0f, -halfWidth, halfHeight,  1.0f};
     BeginPick(pointer, kStripPickSizePx);
+    // From an array, not between glBegin and glEnd: Mesa's selection mode keeps
+    // every buffer of immediate-mode vertices it fills, some 10 KB a frame.
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, quad);
     for (std::size_t k = 0; k < grid.points.size(); ++k) {
         const std::array<float, 3>& point = grid.points[k];
         glLoadName(static_cast<GLuint>(k));
         glPushMatrix();
         glTranslatef(point[0], point[1], point[2]);
-        glBegin(GL_QUADS);
-        glVertex3f(-halfWidth, -halfHeight, 1.0f);
-        glVertex3f(halfWidth, -halfHeight, 1.0f);
-        glVertex3f(halfWidth, halfHeight, 1.0f);
-        glVertex3f(-halfWidth, halfHeight, 1.0f);
-        glEnd();
+        glDrawArrays(GL_QUADS, 0, 4);
         glPopMatrix();
     }
+    glPopClientAttrib();
     const int hits = EndPick();
     // Each record: the name count (always 1 here), two depths, the name.
     int lowest = -1;
