@@ -1,5 +1,7 @@
 #include "app/AquariumApp.h"
 
+#include <wx/log.h>
+
 #include "app/MainFrame.h"
 #include "platform/AppProfile.h"
 #include "platform/ProcessExit.h"
@@ -10,6 +12,13 @@
 
 CAquariumApp::CAquariumApp(std::optional<int> maxFps) : maxFps_(maxFps) {}
 CAquariumApp::~CAquariumApp() = default;
+
+bool CAquariumApp::Initialize(int& argc, wxChar** argv) {
+    wxLog* const windowed = wxLog::SetActiveTarget(new wxLogStderr);
+    const bool started = wxApp::Initialize(argc, argv);
+    delete wxLog::SetActiveTarget(windowed);
+    return started;
+}
 
 bool CAquariumApp::OnInit() {
     firstGuard_ = std::make_unique<SingleInstanceGuard>("FirstMyProject_Velm");

@@ -16,6 +16,9 @@ class CAquariumApp : public wxApp {
     explicit CAquariumApp(std::optional<int> maxFps = std::nullopt);
     ~CAquariumApp() override;
 
+    // Without a display GTK cannot start, and no dialog could say so: the
+    // toolkit's complaint goes to standard error and the program ends.
+    bool Initialize(int& argc, wxChar** argv) override;
     bool OnInit() override;
 
   private:

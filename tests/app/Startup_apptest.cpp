@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,19 @@ TEST(Startup, ASecondCopyOpensNoWindowAndEndsWithStatusZero) {
         app.RunOnDisplay("xdotool search --onlyvisible --name '^VelmarScr$'");
     EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
     EXPECT_TRUE(app.IsRunning(first));
+}
+
+// A display that is not there: the toolkit's own words on standard error and a
+// failure status, not a crash in a message box that cannot open.
+TEST(Startup, WithoutADisplayItSaysSoAndEndsWithAFailure) {
+    XServer server(800, 600);
+    AppSession app(server);
+    const pid_t pid = app.Start({}, {"DISPLAY=:4095"});
+    const std::optional<int> status = app.WaitForExit(pid, kStartTimeoutMs);
+    ASSERT_TRUE(status) << "ended by a signal: " << app.Output();
+    EXPECT_NE(*status, 0);
+    EXPECT_NE(app.Output().find("is DISPLAY set properly?"), std::string::npos) << app.Output();
+    EXPECT_EQ(app.Output().find("assert"), std::string::npos) << app.Output();
 }
 
 TEST(Shutdown, EscapeEndsTheProgramWithStatusZeroWithoutTeardown) {
