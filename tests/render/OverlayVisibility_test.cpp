@@ -1,45 +1,41 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "render/OverlayVisibility.h"
 
 namespace {
-// Runs `frames` frames; returns how many of them drew the text.
-int DrawnFrames(OverlayVisibility& overlay, int frames) {
-    int drawn = 0;
-    for (int i = 0; i < frames; ++i) drawn += overlay.NextFrame() ? 1 : 0;
-    return drawn;
-}
+// F1, or a run of frames and how many of them must draw the text.
+struct Step {
+    int frames;  // 0 for F1
+    int drawn;
+};
+constexpr Step kF1{0, 0};
 }  // namespace
 
-TEST(OverlayVisibility, ShowsForTheFirstHundredFramesAndHidesInFrame101) {
-    OverlayVisibility overlay;
-    EXPECT_EQ(DrawnFrames(overlay, 100), 100);
-    EXPECT_TRUE(overlay.Shown());
-    EXPECT_FALSE(overlay.NextFrame());
-    EXPECT_FALSE(overlay.Shown());
-    EXPECT_EQ(DrawnFrames(overlay, 500), 0);
-}
-
-TEST(OverlayVisibility, F1AfterTheAutomaticHideShowsAnotherHundredFrames) {
-    OverlayVisibility overlay;
-    DrawnFrames(overlay, 101);
-    overlay.Toggle();
-    EXPECT_EQ(DrawnFrames(overlay, 101), 100);
-    EXPECT_FALSE(overlay.Shown());
-}
-
-TEST(OverlayVisibility, F1HideKeepsTheCountSoShowingAgainResumesIt) {
-    OverlayVisibility overlay;
-    DrawnFrames(overlay, 60);
-    overlay.Toggle();
-    EXPECT_EQ(DrawnFrames(overlay, 30), 0);
-    overlay.Toggle();
-    EXPECT_EQ(DrawnFrames(overlay, 200), 40);
-}
-
-TEST(OverlayVisibility, F1TwiceRestoresVisibility) {
-    OverlayVisibility overlay;
-    overlay.Toggle();
-    overlay.Toggle();
-    EXPECT_TRUE(overlay.Shown());
+// The text shows for a hundred frames, the automatic hide restarts the count
+// and F1's hide keeps it.
+TEST(OverlayVisibility, ShowsAHundredFramesAtATimeAndF1PausesTheCount) {
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"at start-up", {{100, 100}, {500, 0}}},
+        {"F1 after the automatic hide", {{101, 100}, kF1, {101, 100}, {50, 0}}},
+        {"F1 hides and shows again", {{60, 60}, kF1, {30, 0}, kF1, {200, 40}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        OverlayVisibility overlay;
+        for (const Step& step : c.steps) {
+            if (step.frames == 0) {
+                overlay.Toggle();
+                continue;
+            }
+            int drawn = 0;
+            for (int i = 0; i < step.frames; ++i) drawn += overlay.NextFrame() ? 1 : 0;
+            EXPECT_EQ(drawn, step.drawn);
+        }
+        EXPECT_FALSE(overlay.Shown());
+    }
 }
