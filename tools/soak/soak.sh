@@ -11,7 +11,10 @@
 # The figures compared are taken with every dialog closed and nothing driven
 # for a few seconds (three samples a second apart, their median): first once
 # the warm-up has passed and every dialog and file chooser has been used once
-# (their first use loads what is then kept), then at the end. The run fails,
+# (their first use loads what is then kept), then at the end. The warm-up is a
+# tenth of the run, at least 30 s: over the first few rounds malloc gives the
+# media engine's threads arenas of their own, each keeping some 10 MiB for the
+# next track, and then reuses them. The run fails,
 # with a message, when from the first to the last
 #   - the resident memory grew by more than SOAK_RSS_MB (default 16) MiB,
 #   - the open file descriptors grew at all,
@@ -23,17 +26,17 @@
 # be driven, or the run was too short to reach the first figures.
 #
 # Usage: tools/soak/soak.sh [VELMAR_BINARY] [SECONDS] [SAMPLES_FILE]
-# Settings: SOAK_RSS_MB, SOAK_WARMUP_S (default 30), SOAK_SAMPLE_S (default 5),
-# SOAK_SCREEN (default 1920x1080), SOAK_STEPS (the steps of one round, from
-# modes, fish, music and background; default "modes fish modes music modes
-# background"), to find which step a growth comes from.
+# Settings: SOAK_RSS_MB, SOAK_WARMUP_S (default a tenth of SECONDS, at least 30),
+# SOAK_SAMPLE_S (default 5), SOAK_SCREEN (default 1920x1080), SOAK_STEPS (the
+# steps of one round, from modes, fish, music and background; default "modes
+# fish modes music modes background"), to find which step a growth comes from.
 # Needs Xvfb, xdotool, ImageMagick and lame (scripts/install-deps.sh --test).
 set -euo pipefail
 velmar=$(realpath "${1:-build/velmar}")
 seconds=${2:-3600}
 samples=${3:-}
 rss_bound_mb=${SOAK_RSS_MB:-16}
-warmup_s=${SOAK_WARMUP_S:-30}
+warmup_s=${SOAK_WARMUP_S:-$((seconds / 10 > 30 ? seconds / 10 : 30))}
 sample_s=${SOAK_SAMPLE_S:-5}
 screen=${SOAK_SCREEN:-1920x1080}
 read -r -a round_steps <<<"${SOAK_STEPS:-modes fish modes music modes background}"
