@@ -41,34 +41,21 @@ TEST(Backdrop, GradientShowsTopColourAtTheTopAndBottomColourAtTheBottom) {
     }
 }
 
-TEST(Backdrop, SolidQuadAloneIsBlackAfterADefaultStart) {
+// Black after a start without settings; lit in full, and dimmed to GL's global
+// ambient light, a fifth, when light 1 is off at full reduction.
+TEST(Backdrop, SolidColourFollowsTheSettingAndTheLight) {
     GlTestContext gl(64, 36);
     ASSERT_TRUE(gl.Ok());
-    AquariumSettings settings;
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-    DrawBackdropFrame(gl, settings);
-    EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, 0, 0));
-}
-
-TEST(Backdrop, SolidColourIsLitAtFullLightAndDimmedToTheGlobalAmbientAtFullReduction) {
-    GlTestContext gl(64, 36);
-    ASSERT_TRUE(gl.Ok());
-    AquariumSettings settings;
-    settings.backColor = 0x00FF00;
-    DrawBackdropFrame(gl, settings);
-    EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, 255, 0));
-    settings.lightReduction = 100;
-    DrawBackdropFrame(gl, settings);
-    // Light 1 is off; only GL's global ambient light, a fifth, is left.
-    EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, 51, 0));
-}
-
-TEST(FrameCamera, TallScreenGrowsTheVerticalExtentOnly) {
-    GlTestContext gl(8, 8);
-    ASSERT_TRUE(gl.Ok());
-    ApplyFrameCamera(800, 1600, -5.0f);
-    GLdouble projection[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    EXPECT_NEAR(projection[0], 2.0 / 0.8, 1e-9);
-    EXPECT_NEAR(projection[5], 2.0 / 1.6, 1e-9);
+    const struct {
+        int backColor, lightReduction, green;
+    } cases[] = {{AquariumSettings{}.backColor, 0, 0}, {0x00FF00, 0, 255}, {0x00FF00, 100, 51}};
+    for (const auto& c : cases) {
+        AquariumSettings settings;
+        settings.backColor = c.backColor;
+        settings.lightReduction = c.lightReduction;
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        DrawBackdropFrame(gl, settings);
+        EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, c.green, 0))
+            << c.backColor << " at reduction " << c.lightReduction;
+    }
 }
