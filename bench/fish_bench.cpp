@@ -17,6 +17,7 @@
 #include <string>
 
 #include "fish/FishPainter.h"
+#include "platform/LargeBlocks.h"
 #include "platform/WorkDir.h"
 #include "render/AquariumScene.h"
 #include "render/FrameSetup.h"
@@ -208,6 +209,7 @@ void Report(const FrameTimings& t, double processCpuMs, int frames, int fish) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    ReturnLargeBlocksToTheSystem();
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
     const int fish = argc > 2 ? std::clamp(std::atoi(argv[2]), 0, kSchoolSlots) : kSchoolSlots;
     GlTestContext gl(kScreenWidth, kScreenHeight);

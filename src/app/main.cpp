@@ -7,12 +7,14 @@
 #include "app/AquariumApp.h"
 #include "app/CommandLine.h"
 #include "app/ScreensaverHost.h"
+#include "platform/LargeBlocks.h"
 #include "platform/TerminationSignals.h"
 #include "settings/SettingsFile.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CAquariumApp);
 
 int main(int argc, char** argv) {
+    ReturnLargeBlocksToTheSystem();
     const CommandLine options = ParseCommandLine(argc, argv);
     switch (options.action) {
         case CommandLine::Action::Help:

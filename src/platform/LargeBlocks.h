@@ -1,0 +1,5 @@
+#pragma once
+
+// Blocks of a few megabytes and more come straight from the system and go back
+// to it when freed. Call first thing in main, before any thread starts.
+void ReturnLargeBlocksToTheSystem();
