@@ -12,9 +12,8 @@
 # for a few seconds (three samples a second apart, their median): first once
 # the warm-up has passed and every dialog and file chooser has been used once
 # (their first use loads what is then kept), then at the end. The warm-up is a
-# tenth of the run, at least 30 s: over the first few rounds malloc gives the
-# media engine's threads arenas of their own, each keeping some 10 MiB for the
-# next track, and then reuses them. The run fails,
+# tenth of the run, at least 30 s, so that an hour's run is judged on what
+# happens once everything has been used a few times. The run fails,
 # with a message, when from the first to the last
 #   - the resident memory grew by more than SOAK_RSS_MB (default 16) MiB,
 #   - the open file descriptors grew at all,
