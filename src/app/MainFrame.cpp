@@ -42,15 +42,13 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::ShowAndStartScene() {
-    // Without a window manager "maximised" means nothing, so cover the display
-    // that shows the frame ourselves.
+    // Full screen the desktop's way, above its panels; where no window manager
+    // grants it, the frame already covers its display.
     SetSize(DisplayGeometryOf(this));
-    Maximize();
-    Show();
+    ShowFullScreen(true);
     if (!view_) return;
     view_->SetFocus();
-    view_->InitGL();
-    CreateDialogs();
+    view_->SetUpOnceShown([this] { CreateDialogs(); });
 }
 
 // The settings are read by now; the tune's volume comes with them.

@@ -24,7 +24,8 @@ class CMainFrame : public wxFrame {
     CMainFrame();
     ~CMainFrame() override;
 
-    // Shows the frame over the whole display and starts the scene in the view.
+    // Shows the frame full screen and starts the scene in the view once the
+    // window is on screen.
     void ShowAndStartScene();
 
     // Null when start-up found no temporary path: the frame then stays empty.

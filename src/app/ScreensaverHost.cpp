@@ -70,14 +70,8 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
 
     auto nextFrame = std::chrono::steady_clock::now();
     auto nextPictureTick = nextFrame;
-    int width = window.Width();
-    int height = window.Height();
     while (!TerminationRequested() && window.ProcessEvents()) {
-        if (window.Width() != width || window.Height() != height) {
-            width = window.Width();
-            height = window.Height();
-            scene.SetTankBounds(width, height);
-        }
+        scene.Resize(window.Width(), window.Height());
         const auto now = std::chrono::steady_clock::now();
         if (now >= nextPictureTick) {
             pictures.Tick();

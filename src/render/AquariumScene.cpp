@@ -37,8 +37,22 @@ void AquariumScene::PlaceScene(ScenePainter& painter) {
     PlaceBubbleEmitters(painter);
     PlaceFishSchool();
     PlaceCatchMarker(painter);
+    LayPickGrids();
+}
+
+void AquariumScene::Resize(int screenWidthPx, int screenHeightPx) {
+    if (screenWidthPx == screenWidth_ && screenHeightPx == screenHeight_) return;
+    SetTankBounds(screenWidthPx, screenHeightPx);
+    for (int e = 0; e < kBubbleEmitterCount; ++e) {
+        emitterPositions_[e] = BubbleEmitterPosition(tankBounds_, e);
+    }
+    LayPickGrids();
+}
+
+void AquariumScene::LayPickGrids() {
     pickGridX_ = BuildPickGridX(tankBounds_);
     pickGridY_ = BuildPickGridY(tankBounds_);
+    xLatched_ = yLatched_ = false;
 }
 
 void AquariumScene::PlaceBubbleEmitters(ScenePainter& painter) {

@@ -50,6 +50,9 @@ class AquariumScene {
     // the pick grids.
     void PlaceScene(ScenePainter& painter);
     void InitFoodPellets();
+    // The window's client area changed size after the set-up: the tank's
+    // bounds, the frame's shape, the bubble columns and the pick grids follow.
+    void Resize(int screenWidthPx, int screenHeightPx);
 
     // One frame: advances everything by one step and draws it with the painter.
     void RenderFrame(ScenePainter& painter);
@@ -91,6 +94,7 @@ class AquariumScene {
     void PlaceBubbleEmitters(ScenePainter& painter);
     void PlaceFishSchool();
     void PlaceCatchMarker(ScenePainter& painter);
+    void LayPickGrids();
     void DrawFishSchool(ScenePainter& painter);
     void DrawSchoolSlot(int slot, int species, ScenePainter& painter);
     MeshDetail DetailOf(const Fish& fish) const;

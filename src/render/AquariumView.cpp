@@ -13,7 +13,6 @@
 #include "platform/MessageBox.h"
 #include "platform/PrivateTempDir.h"
 #include "platform/ProcessExit.h"
-#include "platform/ScreenSize.h"
 #include "render/AquariumScene.h"
 #include "render/GlObjectReport.h"
 #include "render/PixelFormat.h"
@@ -53,6 +52,7 @@ CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpene
       input_(*this, scene) {
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
+    Bind(wxEVT_SIZE, &CAquariumView::OnSize, this);
     Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this);
     Bind(wxEVT_IDLE, &CAquariumView::OnIdle, this);
     Bind(wxEVT_KEY_DOWN, &CAquariumView::OnKeyDown, this);
@@ -69,7 +69,7 @@ bool CAquariumView::SetupPixelFormat() {
         return false;
     }
     context_ = std::make_unique<wxGLContext>(this);
-    if (!context_->IsOK() || !context_->SetCurrent(*this)) {
+    if (!context_->IsOK() || !MakeContextCurrent()) {
         context_.reset();
         ShowMessageBox("SetPixelFormat failed", kAppTitle);
         return false;
@@ -77,9 +77,18 @@ bool CAquariumView::SetupPixelFormat() {
     return true;
 }
 
+bool CAquariumView::MakeContextCurrent() {
+    return context_ && GetXWindow() != 0 && context_->SetCurrent(*this);
+}
+
+void CAquariumView::SetUpOnceShown(std::function<void()> afterSetUp) {
+    afterSetUp_ = std::move(afterSetUp);
+    setUpWanted_ = true;
+    // A window already on screen has had its first paint: ask for another.
+    Refresh(false);
+}
+
 void CAquariumView::InitGL() {
-    if (setUpStarted_) return;
-    setUpStarted_ = true;
     SetUp();
     // A message box shown during the set-up runs events of its own: until now
     // neither they nor the timer may draw a half-built tank. If the set-up
@@ -89,6 +98,7 @@ void CAquariumView::InitGL() {
     // software GL under a virtual X server does not, and the timer paces.
     const bool swapWaits = context_ && SetSwapInterval(maxFps_ == 0 ? 0 : 1) && maxFps_ != 0;
     pacer_ = FramePacer(RefreshHzOf(this), maxFps_, swapWaits);
+    if (afterSetUp_) afterSetUp_();
     frameTimer_.StartOnce(kFrameTimerPeriodMs);
 }
 
@@ -99,16 +109,18 @@ void CAquariumView::SetUp() {
     // The artwork is unpacked where only this process looks and gone once
     // loaded, so the settings folder need not be writable.
     const PrivateTempDir unpackDir;
-    const TankSetUpSources sources{ScreenSizeOf(this), unpackDir.Path(),
-                                   [&unpackDir] { return unpackDir.Ok(); }, LoadAquariumSettings};
+    const wxSize client = GetClientSize();
+    const TankSetUpSources sources{{client.GetWidth(), client.GetHeight()},
+                                   unpackDir.Path(),
+                                   [&unpackDir] { return unpackDir.Ok(); },
+                                   LoadAquariumSettings};
     if (SetUpTank(scene_, *renderer_, sources) == TankSetUpResult::kNoTempPath) {
         ShowMessageBox("Error Find TempPath.", "ERROR");
     }
 }
 
 void CAquariumView::RenderFrame() {
-    if (!setUpDone_ || !renderer_) return;
-    context_->SetCurrent(*this);
+    if (!setUpDone_ || !renderer_ || !MakeContextCurrent()) return;
     scene_.RenderFrame(*renderer_);
     if (glReport_) glReport_->AfterFrame(NowMs());
     SwapBuffers();
@@ -118,22 +130,21 @@ void CAquariumView::DestroyScene() {
     if (sceneDestroyed_) return;
     sceneDestroyed_ = true;
     TraceLifecycle("DestroyScene");
-    // The GL objects go while their context is still current.
-    if (context_) context_->SetCurrent(*this);
+    // The GL objects go while their context is still current; without a
+    // window to make it current on, the context takes them with it.
+    MakeContextCurrent();
     renderer_.reset();
     context_.reset();
     frameTimer_.Stop();
 }
 
 unsigned CAquariumView::LoadPicture(const std::string& path) {
-    if (!setUpDone_ || !renderer_) return 0;
-    context_->SetCurrent(*this);
+    if (!setUpDone_ || !renderer_ || !MakeContextCurrent()) return 0;
     return renderer_->LoadUserPicture(path);
 }
 
 void CAquariumView::ReleasePicture(unsigned texture) {
-    if (!setUpDone_ || !renderer_) return;
-    context_->SetCurrent(*this);
+    if (!setUpDone_ || !renderer_ || !MakeContextCurrent()) return;
     renderer_->ReleaseUserPicture(texture);
 }
 
@@ -163,11 +174,23 @@ bool CAquariumView::HandleCommand(int commandId) {
     }
 }
 
-// The frame replaces the viewport and the projection every time it draws, so
-// a resize needs nothing but the repaint it brings.
+// The first paint is the first sure sign that the window is mapped; the set-up
+// runs once this handler is done, outside the toolkit's drawing.
 void CAquariumView::OnPaint(wxPaintEvent&) {
     wxPaintDC paintDc(this);
+    if (setUpWanted_ && !setUpStarted_) {
+        setUpStarted_ = true;
+        CallAfter(&CAquariumView::InitGL);
+    }
     RenderFrame();
+}
+
+// The frame replaces the viewport and the projection every time it draws; the
+// tank follows the size the window manager grants, full screen or not.
+void CAquariumView::OnSize(wxSizeEvent& event) {
+    const wxSize client = GetClientSize();
+    if (setUpDone_) scene_.Resize(client.GetWidth(), client.GetHeight());
+    event.Skip();
 }
 
 void CAquariumView::OnEraseBackground(wxEraseEvent&) {}

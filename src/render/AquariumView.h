@@ -16,10 +16,11 @@ class GlObjectReport;
 class SceneRenderer;
 
 // The one child of the main frame: the GL context, the frame timer and its
-// pacing. It runs the tank's set-up once it is on screen and then draws a frame
-// of the scene on every tick, no faster than the display refreshes and not at
-// all while the window is minimised or hidden; input goes on to the scene. The
-// user's pictures become textures in its context.
+// pacing. It runs the tank's set-up once its window is on screen and then
+// draws a frame of the scene on every tick, no faster than the display
+// refreshes and not at all while the window is minimised or hidden; input goes
+// on to the scene, and the tank takes the shape of whatever client area the
+// window manager grants. The user's pictures become textures in its context.
 class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
   public:
     // Shows the dialog of command 1034, 1050 or 1052 and returns once it is
@@ -30,16 +31,18 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog);
     ~CAquariumView() override;
 
-    // The one-time set-up: context, renderer, then the tank (SetUpTank). Runs
-    // once, after the view is shown (a GL context can only be made current on a
-    // realised window); the frame timer starts when it is done, however it ends.
-    void InitGL();
+    // Asks for the one-time set-up (context, renderer, then the tank) as soon as
+    // the window is on screen: a GL context can only be made current on a
+    // mapped window, and a window manager maps it when it pleases. Then
+    // `afterSetUp` runs and the frame timer starts, however the set-up ended.
+    void SetUpOnceShown(std::function<void()> afterSetUp);
+    bool SetUpDone() const { return setUpDone_; }
 
     // At most this many frames a second: 0 for no limit, negative (the
-    // default) for the display's refresh rate. Takes effect at InitGL.
+    // default) for the display's refresh rate. Takes effect at the set-up.
     void SetMaxFps(int maxFps) { maxFps_ = maxFps; }
 
-    // Draws one complete frame and swaps the buffers; nothing before InitGL is done.
+    // Draws one complete frame and swaps the buffers; nothing before the set-up is done.
     void RenderFrame();
 
     // Frees the GL objects, the context and the timer; later calls do nothing.
@@ -64,11 +67,15 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
   private:
     CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog,
                   const std::optional<wxGLAttributes>& visual);
+    void InitGL();
     void SetUp();
     bool SetupPixelFormat();
+    // False when the window has no X window to draw on (not yet, or no longer).
+    bool MakeContextCurrent();
 
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
+    void OnSize(wxSizeEvent& event);
     void OnTimer(wxTimerEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OnKeyDown(wxKeyEvent& event);
@@ -78,6 +85,7 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     AquariumScene& scene_;
     DialogOpener openDialog_;
     std::function<void()> afterFrame_;
+    std::function<void()> afterSetUp_;
     std::unique_ptr<wxGLContext> context_;
     std::unique_ptr<SceneRenderer> renderer_;
     // Only when a long run asks for it (VELMAR_GL_REPORT_FILE).
@@ -86,6 +94,7 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     int maxFps_ = -1;
     FramePacer pacer_{0.0, -1, false};
     const bool pixelFormatFound_;
+    bool setUpWanted_ = false;
     bool setUpStarted_ = false;
     bool setUpDone_ = false;
     bool sceneDestroyed_ = false;

@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 #include <wx/app.h>
+#include <wx/utils.h>
 
 #include "app/MainFrame.h"
 #include "platform/Random.h"
@@ -121,14 +122,16 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     const ScreenSize screen = ScreenSizeOf(frame);
     ASSERT_EQ(screen.width, 1920) << "run under the test command's 1920 x 1080 screen";
     ASSERT_EQ(screen.height, 1080);
-    // Lay the window out before the set-up, and run no event loop after it, so
-    // no timer tick adds a frame of its own.
-    frame->SetSize(DisplayGeometryOf(frame));
-    frame->Show();
-    wxYield();
     frame->ShowAndStartScene();
     CAquariumView* view = frame->View();
     ASSERT_NE(view, nullptr);
+    // The set-up runs once the window is on screen. No event loop runs after
+    // it, so no timer tick adds a frame of its own.
+    for (int waitedMs = 0; waitedMs < 10000 && !view->SetUpDone(); waitedMs += 10) {
+        wxYield();
+        wxMilliSleep(10);
+    }
+    ASSERT_TRUE(view->SetUpDone());
     const unsigned afterSetUp = CrtRandState();
 
     for (int i = 0; i < kFrames; ++i) view->RenderFrame();
