@@ -10,7 +10,8 @@
 #include "platform/WxMessageBox.h"
 #include "render/AquariumView.h"
 
-CAquariumApp::CAquariumApp(std::optional<int> maxFps) : maxFps_(maxFps) {}
+CAquariumApp::CAquariumApp(std::optional<int> maxFps, bool& anotherCopyRuns)
+    : maxFps_(maxFps), anotherCopyRuns_(anotherCopyRuns) {}
 CAquariumApp::~CAquariumApp() = default;
 
 bool CAquariumApp::Initialize(int& argc, wxChar** argv) {
@@ -24,7 +25,10 @@ bool CAquariumApp::OnInit() {
     firstGuard_ = std::make_unique<SingleInstanceGuard>("FirstMyProject_Velm");
     if (firstGuard_->AlreadyHeldElsewhere()) ExitProcessNow(0);
     titleGuard_ = std::make_unique<SingleInstanceGuard>("VelmarScr");
-    if (titleGuard_->AlreadyHeldElsewhere()) return false;
+    if (titleGuard_->AlreadyHeldElsewhere()) {
+        anotherCopyRuns_ = true;
+        return false;
+    }
 
     // Polled on the UI thread, which also writes the settings: the end never
     // falls inside a write.

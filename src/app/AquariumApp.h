@@ -12,8 +12,10 @@ class SingleInstanceGuard;
 // Ends the program as Escape does once SIGTERM or SIGINT has arrived.
 class CAquariumApp : public wxApp {
   public:
-    // `maxFps` from the command line: 0 for no limit, nothing for the display's pace.
-    explicit CAquariumApp(std::optional<int> maxFps = std::nullopt);
+    // `maxFps` from the command line: 0 for no limit, nothing for the display's
+    // pace. `anotherCopyRuns` is set when start-up declines because a copy
+    // holds the second guard, which ends the program as quietly as the first.
+    CAquariumApp(std::optional<int> maxFps, bool& anotherCopyRuns);
     ~CAquariumApp() override;
 
     // Without a display GTK cannot start, and no dialog could say so: the
@@ -29,4 +31,5 @@ class CAquariumApp : public wxApp {
     std::unique_ptr<SingleInstanceGuard> titleGuard_;
     wxTimer terminationPoll_;
     std::optional<int> maxFps_;
+    bool& anotherCopyRuns_;
 };

@@ -9,9 +9,8 @@
 #include "app/ScreensaverHost.h"
 #include "platform/LargeBlocks.h"
 #include "platform/TerminationSignals.h"
+#include "platform/ToolkitAsserts.h"
 #include "settings/SettingsFile.h"
-
-wxIMPLEMENT_APP_NO_MAIN(CAquariumApp);
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksToTheSystem();
@@ -41,8 +40,11 @@ int main(int argc, char** argv) {
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
 
-    wxApp::SetInstance(new CAquariumApp(options.maxFps));
+    ReportToolkitAssertsOnStandardError();
+    bool anotherCopyRuns = false;
+    wxApp::SetInstance(new CAquariumApp(options.maxFps, anotherCopyRuns));
     // The options are ours: GTK must not read (or take out) any of them.
     int toolkitArgc = 1;
-    return wxEntry(toolkitArgc, argv);
+    const int status = wxEntry(toolkitArgc, argv);
+    return anotherCopyRuns ? 0 : status;
 }
