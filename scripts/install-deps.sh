@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmar needs to build, run and test, skipping
 # those already present. Uses sudo when not run as root. --test adds what the
-# tests need, --bench what the frame-rate comparison needs.
+# tests need, --desktops what the whole desktop matrix adds to them
+# (tests/desktop/desktop-matrix.sh), --bench what the frame-rate comparison needs.
 set -euo pipefail
 
 packages=(
@@ -9,9 +10,15 @@ packages=(
     libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libsoil-dev libftgl-dev
     libfontconfig-dev fonts-dejavu-core libmpv-dev
 )
-if [[ "${1:-}" == "--test" ]]; then
+if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
+    # The desktops the tests run the program on: window managers, a panel, a
+    # Wayland compositor with Xwayland, and the session bus some of them need.
+    packages+=(openbox xfwm4 tint2 weston xwayland dbus dbus-bin)
     packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame
                desktop-file-utils man-db groff-base)
+fi
+if [[ "${1:-}" == "--desktops" ]]; then
+    packages+=(metacity mutter)
 fi
 # bench/compare-peer.sh runs the program against xscreensaver's glschool.
 if [[ "${1:-}" == "--bench" ]]; then

@@ -6,6 +6,7 @@
 #include "music/CustomMusicDlg.h"
 #include "music/MpvPlayer.h"
 #include "music/MusicHandover.h"
+#include "platform/FullScreenSupport.h"
 #include "platform/MessageBox.h"
 #include "platform/PrivateTempDir.h"
 #include "platform/ProcessExit.h"
@@ -13,10 +14,12 @@
 #include "platform/TempPath.h"
 #include "render/AquariumScene.h"
 #include "render/AquariumView.h"
+#include "resources/AppIcon.h"
 #include "settings/CustomBackgroundDlg.h"
 
 CMainFrame::CMainFrame()
     : wxFrame(nullptr, wxID_ANY, "VelmarScr", wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
+    SetIcons(AppIconBundle());
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
     Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);
     if (!HasTempPath()) {
@@ -43,9 +46,13 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::ShowAndStartScene() {
     // Full screen the desktop's way, above its panels; where no window manager
-    // grants it, the frame already covers its display.
+    // grants it, the frame covers its display by itself.
     SetSize(DisplayGeometryOf(this));
-    ShowFullScreen(true);
+    if (WindowManagerGrantsFullScreen()) {
+        ShowFullScreen(true);
+    } else {
+        Show();
+    }
     if (!view_) return;
     view_->SetFocus();
     view_->SetUpOnceShown([this] { CreateDialogs(); });
@@ -90,4 +97,5 @@ void CMainFrame::ShowDialog(int commandId) {
         scene_->SetSpeciesCounts(counts);
     });
     dialog.ShowModal();
+    Raise();
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "interaction/CommandIds.h"
 #include "platform/PrivateTempDir.h"
 #include "platform/TerminationSignals.h"
 #include "render/AquariumScene.h"
@@ -61,8 +62,10 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
             return 1;
         }
     }
-    // The help text is for people at the keyboard, whose keys the screensaver does not get.
+    // The help text is for people at the keyboard, whose keys the screensaver
+    // does not get; nor has it a pointer for the net to follow.
     scene.ToggleOverlay();
+    scene.SetMode(kModeNoPointer);
 
     RendererPictures loader(renderer);
     CustomBackgroundList pictures(loader);

@@ -12,4 +12,7 @@ enum CommandId : int {
     kCommandCatch = 1047,
     kCommandCustomMusic = 1050,
     kCommandCustomBackground = 1052,
+    // No command: the mode of a tank nobody points at (the screensaver), in
+    // which no frame step follows a pointer: no net, no picks, nothing caught.
+    kModeNoPointer = 0,
 };

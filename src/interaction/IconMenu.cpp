@@ -1,10 +1,10 @@
 #include "interaction/IconMenu.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <wx/dcbuffer.h>
 #include <wx/dcclient.h>
-#include <wx/display.h>
 #include <wx/settings.h>
 
 #include "resources/MenuArtwork.h"
@@ -17,6 +17,13 @@ constexpr int kTextGap = 8;
 const wxColour kIconColumnColour(219, 216, 209);
 const wxColour kTextColumnColour(249, 248, 247);
 const wxColour kHighlightColour(177, 185, 207);
+
+// How far a held button may wander and still count as a click; the desktop's
+// own figure where it gives one.
+int DragThreshold(wxSystemMetric axis) {
+    constexpr int kFewestPixels = 4;
+    return std::max(kFewestPixels, wxSystemSettings::GetMetric(axis));
+}
 }  // namespace
 
 IconMenu::IconMenu(wxWindow* parent, std::function<void(int)> choose)
@@ -32,8 +39,8 @@ IconMenu::IconMenu(wxWindow* parent, std::function<void(int)> choose)
     Bind(wxEVT_PAINT, &IconMenu::OnPaint, this);
     Bind(wxEVT_MOTION, &IconMenu::OnMotion, this);
     Bind(wxEVT_LEAVE_WINDOW, &IconMenu::OnLeave, this);
-    Bind(wxEVT_LEFT_DOWN, &IconMenu::OnClick, this);
-    Bind(wxEVT_RIGHT_DOWN, &IconMenu::OnClick, this);
+    Bind(wxEVT_LEFT_UP, &IconMenu::OnRelease, this);
+    Bind(wxEVT_RIGHT_UP, &IconMenu::OnRelease, this);
 }
 
 wxFont IconMenu::FittingFont() {
@@ -53,13 +60,12 @@ wxFont IconMenu::FittingFont() {
     return font;
 }
 
-void IconMenu::OpenAt(const wxPoint& screenPoint) {
-    const int display = wxDisplay::GetFromPoint(screenPoint);
-    const wxRect area = wxDisplay(display == wxNOT_FOUND ? 0 : display).GetGeometry();
+void IconMenu::OpenAt(const wxPoint& screenPoint, const wxRect& area, bool pressedThere) {
     const auto [x, y] =
         PlacePopup(screenPoint.x, screenPoint.y,
                    {area.GetLeft(), area.GetTop(), area.GetWidth(), area.GetHeight()});
     highlighted_.reset();
+    openingPress_ = pressedThere ? std::optional<wxPoint>(screenPoint) : std::nullopt;
     Position(wxPoint(x, y), wxSize(0, 0));
     Show();
     Raise();
@@ -67,7 +73,28 @@ void IconMenu::OpenAt(const wxPoint& screenPoint) {
 
 void IconMenu::Close() {
     highlighted_.reset();
+    openingPress_.reset();
     Hide();
+}
+
+void IconMenu::HeldPointerAt(const wxPoint& screenPoint) {
+    const wxPoint at = ScreenToClient(screenPoint);
+    Highlight(PopupEntryAt(at.x, at.y));
+}
+
+// A plain right click releases the button where it opened the menu: that
+// release chooses nothing, or the menu would close as soon as it opened.
+void IconMenu::ReleasedAt(const wxPoint& screenPoint) {
+    if (openingPress_) {
+        const wxPoint moved = screenPoint - *openingPress_;
+        openingPress_.reset();
+        if (std::abs(moved.x) <= DragThreshold(wxSYS_DRAG_X) &&
+            std::abs(moved.y) <= DragThreshold(wxSYS_DRAG_Y)) {
+            return;
+        }
+    }
+    const wxPoint at = ScreenToClient(screenPoint);
+    if (const std::optional<int> entry = PopupEntryAt(at.x, at.y)) Choose(*entry);
 }
 
 bool IconMenu::HandleKey(int keyCode) {
@@ -139,8 +166,8 @@ void IconMenu::OnLeave(wxMouseEvent&) {
     Highlight(std::nullopt);
 }
 
-void IconMenu::OnClick(wxMouseEvent& event) {
-    if (const std::optional<int> entry = PopupEntryAt(event.GetX(), event.GetY())) Choose(*entry);
+void IconMenu::OnRelease(wxMouseEvent& event) {
+    ReleasedAt(ClientToScreen(event.GetPosition()));
 }
 
 void IconMenu::Highlight(std::optional<int> entry) {

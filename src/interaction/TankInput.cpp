@@ -13,6 +13,8 @@ TankInput::TankInput(wxWindow& window, AquariumScene& scene) : window_(window), 
     window_.Bind(wxEVT_LEFT_DCLICK, &TankInput::OnLeftDoubleClick, this);
     window_.Bind(wxEVT_MOTION, &TankInput::OnMouseMove, this);
     window_.Bind(wxEVT_RIGHT_DOWN, &TankInput::OnRightDown, this);
+    window_.Bind(wxEVT_RIGHT_UP, &TankInput::OnRightUp, this);
+    window_.Bind(wxEVT_KILL_FOCUS, &TankInput::OnKillFocus, this);
 }
 
 // The pointer in client pixels; the renderer scales it with the viewport.
@@ -34,27 +36,44 @@ void TankInput::OnLeftDoubleClick(wxMouseEvent& event) {
     UpdateCursor();
 }
 
+// The net holds still under an open menu. The right button held since it
+// opened the menu keeps the pointer here: the menu follows it.
 void TankInput::OnMouseMove(wxMouseEvent& event) {
     event.Skip();
+    if (MenuShown()) {
+        if (event.RightIsDown()) menu_->HeldPointerAt(window_.ClientToScreen(event.GetPosition()));
+        return;
+    }
     UpdateCursor();
     scene_.MouseMove({event.GetX(), event.GetY()});
 }
 
 void TankInput::OnRightDown(wxMouseEvent& event) {
     event.Skip();
-    if (CloseMenu()) return;
-    OpenMenuAt(window_.ClientToScreen(event.GetPosition()));
+    CloseMenu();
+    OpenMenuAt(window_.ClientToScreen(event.GetPosition()), true);
+}
+
+void TankInput::OnRightUp(wxMouseEvent& event) {
+    event.Skip();
+    if (MenuShown()) menu_->ReleasedAt(window_.ClientToScreen(event.GetPosition()));
+}
+
+// Another window, a dialog of ours or another program, has the keyboard now.
+void TankInput::OnKillFocus(wxFocusEvent& event) {
+    event.Skip();
+    CloseMenu();
 }
 
 bool TankInput::HandleMenuKey(const wxKeyEvent& event) {
     const int key = event.GetKeyCode();
     if (menu_ && menu_->HandleKey(key)) return true;
     if (key != WXK_MENU && !(key == WXK_F10 && event.GetModifiers() == wxMOD_SHIFT)) return false;
-    OpenMenuAt(wxGetMousePosition());
+    OpenMenuAt(wxGetMousePosition(), false);
     return true;
 }
 
-void TankInput::OpenMenuAt(const wxPoint& screenPoint) {
+void TankInput::OpenMenuAt(const wxPoint& screenPoint, bool pressedThere) {
     if (!menu_) {
         // The chosen entry takes the route of any menu command, through the frame.
         menu_ = new IconMenu(&window_, [this](int commandId) {
@@ -62,11 +81,16 @@ void TankInput::OpenMenuAt(const wxPoint& screenPoint) {
                 new wxCommandEvent(wxEVT_MENU, commandId));
         });
     }
-    menu_->OpenAt(screenPoint);
+    // The menu stays inside the tank, whatever part of the screen it was granted.
+    menu_->OpenAt(screenPoint, window_.GetScreenRect(), pressedThere);
+}
+
+bool TankInput::MenuShown() const {
+    return menu_ && menu_->IsShown();
 }
 
 bool TankInput::CloseMenu() {
-    if (!menu_ || !menu_->IsShown()) return false;
+    if (!MenuShown()) return false;
     menu_->Close();
     return true;
 }

@@ -12,8 +12,10 @@ class wxWindow;
 
 // The pointer and the menu keys over the tank's window: the left button and
 // motion go to the scene, the right button (or the Menu key, or Shift+F10)
-// opens the right-click menu, and the cursor follows the mode. A click while
-// the menu is open only closes it.
+// opens the right-click menu, and the cursor follows the mode. While the menu
+// is open the scene gets no pointer: a left press on the tank closes the menu,
+// a right press opens it again there, and the tank's losing the keyboard focus
+// (to a dialog, another program, Alt+Tab) closes it.
 class TankInput {
   public:
     // Binds the window's mouse events; both must outlive this object's use.
@@ -31,7 +33,10 @@ class TankInput {
     void OnLeftDoubleClick(wxMouseEvent& event);
     void OnMouseMove(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
-    void OpenMenuAt(const wxPoint& screenPoint);
+    void OnKillFocus(wxFocusEvent& event);
+    void OnRightUp(wxMouseEvent& event);
+    void OpenMenuAt(const wxPoint& screenPoint, bool pressedThere);
+    bool MenuShown() const;
     bool CloseMenu();
 
     wxWindow& window_;

@@ -26,3 +26,14 @@ std::optional<EmbeddedBlob> FindEmbeddedResource(ResourceType type, int id) {
     }
     return std::nullopt;
 }
+
+std::vector<EmbeddedBlob> EmbeddedResourcesOf(ResourceType type) {
+    std::vector<EmbeddedBlob> found;
+    for (std::int64_t i = 0; i < velmar_resource_count; ++i) {
+        const ResourceTableRow& row = velmar_resource_table[i];
+        if (row.type == static_cast<std::int64_t>(type)) {
+            found.push_back({row.data, static_cast<std::size_t>(row.size)});
+        }
+    }
+    return found;
+}

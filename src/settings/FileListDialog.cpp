@@ -63,7 +63,10 @@ void FileListDialog::OnCharHook(wxKeyEvent& event) {
     }
 }
 
+// The window behind takes the keyboard back, whatever the window manager (or
+// none) would give it to.
 void FileListDialog::HideAndSave() {
     Hide();
+    if (wxWindow* owner = GetParent()) owner->Raise();
     SaveList();
 }

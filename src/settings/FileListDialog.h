@@ -7,8 +7,8 @@
 
 // The frame of the Custom Music and Custom Background dialogs: modeless, made
 // hidden at start-up and kept for the whole run. Its close box and Escape hide
-// it and save its list; Enter does nothing. Files join the list from a file
-// chooser (several at once) or dropped from a file manager, as UTF-8 paths.
+// it, give the keyboard back to the tank and save its list; Enter does nothing. Files join the list
+// from a file chooser (several at once) or dropped from a file manager, as UTF-8 paths.
 class FileListDialog : public wxDialog {
   public:
     FileListDialog(wxWindow* parent, const wxString& title);

@@ -16,6 +16,7 @@ namespace {
 constexpr int kStartTimeoutMs = 30000;
 
 // A plain window of the test's own, as xscreensaver makes one for its hacks.
+// The screens run no window manager: xscreensaver's windows are its own.
 class HostWindow {
   public:
     HostWindow(const XServer& server, int x, int y, int width, int height)
@@ -70,7 +71,7 @@ void ExpectEndsOnSigterm(AppSession& app, pid_t pid) {
 }  // namespace
 
 TEST(ScreensaverMode, RootDrawsTheMovingTankWithNoWindowOfItsOwnAndNeverWritesTheSettings) {
-    XServer server(640, 480);
+    XServer server(640, 480, Desktop::kBare);
     AppSession app(server);
     const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
     // Incomplete on purpose: a normal start would write its repairs back.
@@ -88,7 +89,7 @@ TEST(ScreensaverMode, RootDrawsTheMovingTankWithNoWindowOfItsOwnAndNeverWritesTh
 }
 
 TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsTheProgram) {
-    XServer server(640, 480);
+    XServer server(640, 480, Desktop::kBare);
     AppSession app(server);
     HostWindow host(server, 100, 80, 200, 150);
     char hexId[32];
@@ -103,7 +104,7 @@ TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsThePro
 }
 
 TEST(ScreensaverMode, TwoScreensaversOfTheEnvironmentsWindowRunBesideANormalCopy) {
-    XServer server(640, 480);
+    XServer server(640, 480, Desktop::kBare);
     AppSession app(server);
     HostWindow preview(server, 10, 10, 160, 120);
     HostWindow full(server, 200, 10, 160, 120);

@@ -127,7 +127,8 @@ TEST(AquariumScene, CatchNetSpinsOnlyInCatchModeOnceEveryFishIsRevealed) {
     SceneRun run(WithFish({}));
     EXPECT_EQ(run.Frames(199), "first surface bubbles");
     EXPECT_EQ(run.Frames(1), "first surface net*2 bubbles");
-    for (int mode : {kCommandFeed, kCommandTouch, kCommandZoomIn, kCommandZoomOut}) {
+    for (int mode :
+         {kCommandFeed, kCommandTouch, kCommandZoomIn, kCommandZoomOut, kModeNoPointer}) {
         run.scene.SetMode(mode);
         EXPECT_EQ(run.Frames(1), "first surface bubbles") << mode;
     }
@@ -217,6 +218,12 @@ TEST(AquariumScenePicks, TheNetHeadsForThePickedPointEveryFrameInCatchMode) {
     run.painter.stripUnderPointerX = -1;
     run.Frames(1);
     EXPECT_EQ(run.scene.Marker().target[0], 0.0f);
+    // The window manager grants a narrower window: the strips span the new tank.
+    run.scene.Resize(1024, 768);
+    EXPECT_EQ(run.scene.Tank().xMin, -49.0f);
+    run.painter.stripUnderPointerX = 80;
+    run.Frames(1);
+    EXPECT_NEAR(run.scene.Marker().target[0], -49.0f + 80 * 0.990099f, 1.2f);
 }
 
 TEST(AquariumScenePicks, APressTestsTheSchoolUpToTheFishHitAndZoomsOrTouchesIt) {

@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include "support/ScreenCapture.h"
@@ -44,7 +45,7 @@ bool FocusIsWithin(Display* display, Window window) {
 }
 }  // namespace
 
-XServer::XServer(int width, int height) : width_(width), height_(height) {
+XServer::XServer(int width, int height, Desktop desktop) : width_(width), height_(height) {
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe");
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
@@ -72,6 +73,7 @@ XServer::XServer(int width, int height) : width_(width), height_(height) {
     for (int waited = 0; waited < 10000; waited += 50) {
         if (::Display* probe = XOpenDisplay(display_.c_str())) {
             XCloseDisplay(probe);
+            if (desktop == Desktop::kOpenbox) StartWindowManager();
             return;
         }
         SleepMs(50);
@@ -79,7 +81,41 @@ XServer::XServer(int width, int height) : width_(width), height_(height) {
     throw std::runtime_error("Xvfb on " + display_ + " accepts no connection");
 }
 
+void XServer::StartWindowManager() {
+    windowManagerPid_ = fork();
+    if (windowManagerPid_ == 0) {
+        setenv("DISPLAY", display_.c_str(), 1);
+        std::freopen("/dev/null", "w", stdout);
+        std::freopen("/dev/null", "w", stderr);
+        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // A window manager owns the screen once it names its check window on the root.
+    ::Display* display = XOpenDisplay(display_.c_str());
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    for (int waited = 0; waited < 10000; waited += 20) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* value = nullptr;
+        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &after, &value);
+        if (value) XFree(value);
+        if (count == 1) {
+            XCloseDisplay(display);
+            return;
+        }
+        SleepMs(20);
+    }
+    XCloseDisplay(display);
+    throw std::runtime_error("openbox did not take the screen of " + display_);
+}
+
 XServer::~XServer() {
+    if (windowManagerPid_ > 0) {
+        kill(windowManagerPid_, SIGTERM);
+        waitpid(windowManagerPid_, nullptr, 0);
+    }
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);

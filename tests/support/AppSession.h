@@ -10,11 +10,16 @@
 
 #include "support/TempDir.h"
 
+// What runs on a test's X server besides the program: a light window manager,
+// as every user has, or nothing at all (windows map at once, no focus rules).
+enum class Desktop { kOpenbox, kBare };
+
 // An X server of its own (Xvfb) for one whole-program test, so tests can run in
-// parallel and see only their own windows.
+// parallel and see only their own windows. With a window manager, the server
+// is handed out once the manager owns the screen.
 class XServer {
   public:
-    XServer(int width, int height);
+    XServer(int width, int height, Desktop desktop = Desktop::kOpenbox);
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -24,7 +29,10 @@ class XServer {
     int Height() const { return height_; }
 
   private:
+    void StartWindowManager();
+
     pid_t pid_ = -1;
+    pid_t windowManagerPid_ = -1;
     std::string display_;
     int width_;
     int height_;
@@ -59,8 +67,8 @@ class AppSession {
     std::string WaitForVisibleWindow(const std::string& title, int timeoutMs) const;
     // Waits until a top-level window titled "VelmarScr" exists; returns its id.
     std::optional<std::string> WaitForWindow(int timeoutMs) const;
-    // Clicks into the program (there is no window manager to give it the
-    // keyboard), waits until its window has the keyboard focus and types the key.
+    // Clicks into the program, waits until its window has the keyboard focus
+    // and types the key.
     void PressKey(const std::string& key) const;
     // Gives the program the keyboard with a click in the corner.
     void TakeKeyboard() const;
@@ -85,8 +93,8 @@ class AppSession {
     std::vector<std::string> launcher_;
 };
 
-// Asks the window on the display to close, as a window manager does for its
-// close button (there is none under a bare X server).
+// Asks the window on the display to close, as a window manager does for Alt+F4
+// or its close button.
 void SendCloseRequest(const std::string& display, const std::string& windowId);
 
 // Runs a shell command against the display; returns what it printed.

@@ -15,11 +15,13 @@ struct ScreenCapture {
     // Origin top left, as on screen.
     std::array<std::uint8_t, 3> At(int x, int y) const;
     bool IsBlack(int x, int y) const { return At(x, y) == std::array<std::uint8_t, 3>{0, 0, 0}; }
-    // Something drawn there: neither black nor a grey such as the toolkit's.
+    // Something drawn there: neither black, nor a grey, nor the toolkit's
+    // window background, which shows until the first frame.
     bool IsDrawn(int x, int y) const {
         const auto [r, g, b] = At(x, y);
-        return !IsBlack(x, y) && !(r == g && g == b);
+        return !IsBlack(x, y) && !(r == g && g == b) && At(x, y) != kToolkitBackground;
     }
+    static constexpr std::array<std::uint8_t, 3> kToolkitBackground{246, 245, 244};
     // How many pixels are not black.
     int LitPixelCount() const;
 };

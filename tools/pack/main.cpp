@@ -2,8 +2,8 @@
 // program as its resource table.
 //   velmar_pack OUT.S BLOB_DIR [TYPE:]ID=FILE...
 // Without a type, FILE is a resource of type "RCAD": it is scrambled to
-// BLOB_DIR/rcad_ID.bin and that blob is linked. With ICON:, CURSOR: or
-// BITMAP: it is linked as it is, in that type's own numbering. OUT.S lists (type, id,
+// BLOB_DIR/rcad_ID.bin and that blob is linked. With ICON:, CURSOR:, BITMAP:
+// or APPICON: it is linked as it is, in that type's own numbering. OUT.S lists (type, id,
 // address, size) rows for EmbeddedResourceTable.cpp.
 #include <cstdio>
 #include <fstream>
@@ -75,6 +75,8 @@ bool ParseKey(const std::string& key, ResourceType& type, long& id) {
             type = ResourceType::kCursor;
         } else if (name == "BITMAP") {
             type = ResourceType::kBitmap;
+        } else if (name == "APPICON") {
+            type = ResourceType::kAppIcon;
         } else if (name != "RCAD") {
             return false;
         }
@@ -92,7 +94,8 @@ bool ParseKey(const std::string& key, ResourceType& type, long& id) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s OUT.S BLOB_DIR [ICON:|CURSOR:|BITMAP:]ID=FILE...\n",
+        std::fprintf(stderr,
+                     "usage: %s OUT.S BLOB_DIR [ICON:|CURSOR:|BITMAP:|APPICON:]ID=FILE...\n",
                      argv[0]);
         return 2;
     }
@@ -103,8 +106,8 @@ int main(int argc, char** argv) {
         const std::size_t equals = arg.find('=');
         Entry entry{};
         if (equals == std::string::npos || !ParseKey(arg.substr(0, equals), entry.type, entry.id)) {
-            std::fprintf(stderr, "%s: expected [ICON:|CURSOR:|BITMAP:]ID=FILE, got %s\n", argv[0],
-                         argv[i]);
+            std::fprintf(stderr, "%s: expected [ICON:|CURSOR:|BITMAP:|APPICON:]ID=FILE, got %s\n",
+                         argv[0], argv[i]);
             return 2;
         }
         for (const Entry& other : entries) {
