@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <pwd.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -14,10 +12,6 @@
 #include "support/TempDir.h"
 
 namespace {
-std::string UserName() {
-    return getpwuid(getuid())->pw_name;
-}
-
 // A child process that takes the guard, says so through a pipe and waits to be killed.
 pid_t HoldInChild(const std::string& name) {
     int ready[2];
