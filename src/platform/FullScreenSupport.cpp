@@ -3,47 +3,39 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-namespace {
-// The window a running EWMH window manager names on the root, or None.
-Window SupportingWmCheck(Display* display) {
-    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* value = nullptr;
-    Window window = None;
-    if (XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &after, &value) == Success &&
-        value && count == 1) {
-        window = *reinterpret_cast<Window*>(value);
-    }
-    if (value) XFree(value);
-    return window;
-}
+#include <algorithm>
+#include <vector>
 
-bool ListsFullScreenState(Display* display) {
-    const Atom supported = XInternAtom(display, "_NET_SUPPORTED", False);
-    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
-    Atom type = None;
+namespace {
+// The items of a 32-bit property of the root window (windows, atoms); none
+// when it is not set.
+std::vector<unsigned long> RootProperty(Display* display, const char* name, Atom type) {
+    constexpr long kMostItems = 4096;
+    Atom actualType = None;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* value = nullptr;
-    bool listed = false;
-    if (XGetWindowProperty(display, DefaultRootWindow(display), supported, 0, 4096, False, XA_ATOM,
-                           &type, &format, &count, &after, &value) == Success &&
-        value) {
-        const Atom* atoms = reinterpret_cast<Atom*>(value);
-        for (unsigned long i = 0; i < count && !listed; ++i) listed = atoms[i] == fullScreen;
+    std::vector<unsigned long> items;
+    if (XGetWindowProperty(display, DefaultRootWindow(display), XInternAtom(display, name, False),
+                           0, kMostItems, False, type, &actualType, &format, &count, &after,
+                           &value) == Success &&
+        value && format == 32) {
+        // Xlib hands 32-bit items over as longs.
+        const auto* first = reinterpret_cast<const unsigned long*>(value);
+        items.assign(first, first + count);
     }
     if (value) XFree(value);
-    return listed;
+    return items;
 }
 }  // namespace
 
 bool WindowManagerGrantsFullScreen() {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return false;
-    const bool grants = SupportingWmCheck(display) != None && ListsFullScreenState(display);
+    const bool managerRuns = !RootProperty(display, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+    const std::vector<unsigned long> supported = RootProperty(display, "_NET_SUPPORTED", XA_ATOM);
+    const Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
     XCloseDisplay(display);
-    return grants;
+    return managerRuns &&
+           std::find(supported.begin(), supported.end(), fullScreen) != supported.end();
 }

@@ -98,3 +98,19 @@ TEST(PopupMenu, TheMenuKeysOpenItAtThePointerAndTheArrowsAndEnterChoose) {
     app.RunOnDisplay("xdotool key Return");
     EXPECT_EQ(app.WaitForExit(pid, 15000), 0) << app.Output();
 }
+
+// As desktop menus do: a right click elsewhere on the tank moves the menu
+// there, and a right press dragged to an entry chooses it where it is let go.
+TEST(PopupMenu, ARightClickElsewhereMovesItAndAPressDraggedToAnEntryChoosesIt) {
+    OpenMenu menu;
+    menu.Start();
+    menu.app.RunOnDisplay("xdotool mousemove 600 150 click 3");
+    EXPECT_TRUE(WaitForScreen(menu.server, [](const ScreenCapture& s) {
+        return s.At(603, 152) == kIconColumn && !MenuShown(s);
+    }));
+    menu.app.RunOnDisplay("xdotool mousemove " + At(kLeft, kTop) +
+                          " mousedown 3 sleep 0.3 mousemove " + At(kLeft + 70, kTop + 48 * 8 + 24) +
+                          " sleep 0.3 mouseup 3");
+    EXPECT_EQ(menu.app.WaitForExit(menu.pid, 15000), 0) << menu.app.Output();
+    EXPECT_EQ(menu.app.TraceLines(), std::vector<std::string>{"DestroyScene"});
+}

@@ -22,7 +22,7 @@ namespace {
 constexpr int kStartTimeoutMs = 30000;
 }  // namespace
 
-TEST(Startup, CoversTheScreenWithAnUndecoratedWindowShowingTheTank) {
+TEST(Startup, CoversTheScreenFullScreenWithAnUndecoratedWindowShowingTheTank) {
     XServer server(1024, 768);
     AppSession app(server);
     const pid_t pid = app.Start();
@@ -33,6 +33,11 @@ TEST(Startup, CoversTheScreenWithAnUndecoratedWindowShowingTheTank) {
     EXPECT_NE(geometry.find("Absolute upper-left Y:  0"), std::string::npos) << geometry;
     EXPECT_NE(geometry.find("Width: 1024"), std::string::npos) << geometry;
     EXPECT_NE(geometry.find("Height: 768"), std::string::npos) << geometry;
+    // Full screen by the window manager's grant, with the program's icon for task bars.
+    const std::string state = app.RunOnDisplay("xprop -id " + *window + " _NET_WM_STATE");
+    EXPECT_NE(state.find("_NET_WM_STATE_FULLSCREEN"), std::string::npos) << state;
+    const std::string icon = app.RunOnDisplay("xprop -id " + *window + " _NET_WM_ICON");
+    EXPECT_NE(icon.find("Icon (48 x 48)"), std::string::npos) << icon.substr(0, 200);
     // No decorations: flags, functions, then the decorations field, which must be 0.
     const std::string hints = app.RunOnDisplay("xprop -id " + *window + " _MOTIF_WM_HINTS");
     unsigned flags = 0, functions = 0, decorations = 1;
