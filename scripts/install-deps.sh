@@ -13,7 +13,7 @@ packages=(
 if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
     # The desktops the tests run the program on: window managers, a panel, a
     # Wayland compositor with Xwayland, and the session bus some of them need.
-    packages+=(openbox xfwm4 tint2 weston xwayland dbus dbus-bin)
+    packages+=(openbox xfwm4 tint2 weston xwayland dbus dbus-daemon)
     packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame
                desktop-file-utils man-db groff-base)
 fi
