@@ -7,8 +7,3 @@ wxRect DisplayGeometryOf(const wxWindow* window) {
     if (index == wxNOT_FOUND) index = 0;
     return wxDisplay(static_cast<unsigned>(index)).GetGeometry();
 }
-
-ScreenSize ScreenSizeOf(const wxWindow* window) {
-    const wxRect geometry = DisplayGeometryOf(window);
-    return {geometry.GetWidth(), geometry.GetHeight()};
-}

@@ -1,9 +1,10 @@
 #pragma once
 
+class wxRect;
 class wxWindow;
 
-class wxRect;
-
+// Pixels across and down: the client area the tank is drawn in, which is the
+// whole screen where the window manager grants full screen.
 struct ScreenSize {
     int width;
     int height;
@@ -12,6 +13,3 @@ struct ScreenSize {
 // Where, in pixels, the display that shows the window lies (the primary
 // display when the window is not on any yet).
 wxRect DisplayGeometryOf(const wxWindow* window);
-
-// Size in pixels of that display.
-ScreenSize ScreenSizeOf(const wxWindow* window);

@@ -119,7 +119,7 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     wxApp::SetInstance(new wxApp);
     ASSERT_TRUE(wxEntryStart(argc, argv));
     auto* frame = new CMainFrame();
-    const ScreenSize screen = ScreenSizeOf(frame);
+    const wxRect screen = DisplayGeometryOf(frame);
     ASSERT_EQ(screen.width, 1920) << "run under the test command's 1920 x 1080 screen";
     ASSERT_EQ(screen.height, 1080);
     frame->ShowAndStartScene();
