@@ -18,7 +18,8 @@ if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
                desktop-file-utils man-db groff-base)
 fi
 if [[ "${1:-}" == "--desktops" ]]; then
-    packages+=(metacity mutter)
+    # KWin brings much of the KDE desktop with it: some 680 packages.
+    packages+=(metacity mutter kwin-x11)
 fi
 # bench/compare-peer.sh runs the program against xscreensaver's glschool.
 if [[ "${1:-}" == "--bench" ]]; then

@@ -2,8 +2,8 @@
 # Tries the program as a new user meets it on the desktops people use, each on
 # a virtual screen of 1280 x 800 with a panel:
 #   tests/desktop/desktop-matrix.sh VELMAR [DESKTOP...]
-# DESKTOP is none (no window manager), openbox, xfwm4, metacity, mutter or
-# weston (a Wayland desktop, the program through Xwayland); default: all six.
+# DESKTOP is none (no window manager), openbox, xfwm4, metacity, mutter, kwin
+# or weston (a Wayland desktop, the program through Xwayland); default: all.
 # On each: the program starts full screen over the panel and draws the tank;
 # on the X desktops also the right-click menu opens and a click outside closes
 # it, the Custom Music dialog opens above the tank with the keyboard, Escape
@@ -17,7 +17,7 @@ set -uo pipefail
 velmar=$(realpath "$1")
 shift
 desktops=("$@")
-[[ ${#desktops[@]} -eq 0 ]] && desktops=(none openbox xfwm4 metacity mutter weston)
+[[ ${#desktops[@]} -eq 0 ]] && desktops=(none openbox xfwm4 metacity mutter kwin weston)
 shots=$(realpath "${DESKTOP_SHOTS:-.}")
 width=1280
 height=800
@@ -105,6 +105,7 @@ start_x_desktop() {
         xfwm4) dbus-run-session -- xfwm4 --compositor=off --sm-client-disable &>"$work/wm.log" & ;;
         metacity) dbus-run-session -- metacity --sm-disable &>"$work/wm.log" & ;;
         mutter) dbus-run-session -- mutter --x11 --replace --sm-disable &>"$work/wm.log" & ;;
+        kwin) dbus-run-session -- kwin_x11 --replace &>"$work/wm.log" & ;;
     esac
     pids+=($!)
     wait_until 200 wm_owns_screen || return 1
