@@ -55,7 +55,11 @@ void CMainFrame::ShowAndStartScene() {
     }
     if (!view_) return;
     view_->SetFocus();
-    view_->SetUpOnceShown([this] { CreateDialogs(); });
+    // A set-up that stopped early leaves the tank without its settings: no
+    // dialogs then, and so no music, which waits for the music dialog.
+    view_->SetUpOnceShown([this](bool complete) {
+        if (complete) CreateDialogs();
+    });
 }
 
 // The settings are read by now; the tune's volume comes with them.
@@ -93,9 +97,9 @@ void CMainFrame::ShowDialog(int commandId) {
     }
     if (commandId != kCommandAddDeleteFish) return;
     // Modal: the tank fills and empties behind it as the counts change.
-    CFishSettingsDlg dialog(this, [this](const std::array<int, kSpeciesCount>& counts) {
-        scene_->SetSpeciesCounts(counts);
-    });
+    CFishSettingsDlg dialog(
+        this, scene_->SpeciesCounts(),
+        [this](const std::array<int, kSpeciesCount>& counts) { scene_->SetSpeciesCounts(counts); });
     dialog.ShowModal();
     Raise();
 }

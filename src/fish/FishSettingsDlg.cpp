@@ -53,7 +53,8 @@ wxRect ToRect(const CellBox& box) {
 }
 }  // namespace
 
-CFishSettingsDlg::CFishSettingsDlg(wxWindow* parent, CountsSink applyCounts)
+CFishSettingsDlg::CFishSettingsDlg(wxWindow* parent, const std::array<int, kSpeciesCount>& swimming,
+                                   CountsSink applyCounts)
     : wxDialog(parent, wxID_ANY, "Fish Settings - Velmar Screensaver 1.0"),
       applyCounts_(std::move(applyCounts)),
       saveTimer_(this) {
@@ -67,7 +68,7 @@ CFishSettingsDlg::CFishSettingsDlg(wxWindow* parent, CountsSink applyCounts)
                                    static_cast<int>(kPanelHeight * scale_), wxIMAGE_QUALITY_HIGH);
     }
     AddControls();
-    model_.Load(SettingsFile().Profile());
+    model_.StartFrom(swimming);
     RefreshTotal();
     Bind(wxEVT_PAINT, &CFishSettingsDlg::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CFishSettingsDlg::OnLeftDown, this);

@@ -20,8 +20,10 @@ class CFishSettingsDlg : public wxDialog {
   public:
     using CountsSink = std::function<void(const std::array<int, kSpeciesCount>&)>;
 
-    // `applyCounts` puts the counts into the swimming school at every save.
-    CFishSettingsDlg(wxWindow* parent, CountsSink applyCounts);
+    // Starts from the counts the school swims with; `applyCounts` puts the
+    // counts into the school at every save, whether or not the file takes them.
+    CFishSettingsDlg(wxWindow* parent, const std::array<int, kSpeciesCount>& swimming,
+                     CountsSink applyCounts);
 
   private:
     void AddControls();

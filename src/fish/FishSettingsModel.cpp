@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "platform/CrtAtoi.h"
 #include "platform/Random.h"
 #include "settings/SettingsFile.h"
 
@@ -15,12 +14,6 @@ std::string KeyOf(int species) {
     return "Fish" + std::to_string(species);
 }
 }  // namespace
-
-void FishSettingsModel::Load(const ProfileText& profile) {
-    for (int species = 0; species < kSpeciesCount; ++species) {
-        counts_[species] = CrtAtoi(profile.Get(kFishNumberSection, KeyOf(species)));
-    }
-}
 
 void FishSettingsModel::Save(ProfileText& profile) const {
     for (int species = 0; species < kSpeciesCount; ++species) {

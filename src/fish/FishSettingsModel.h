@@ -36,9 +36,9 @@ class FishSettingsModel {
         return {Cell(species).left, Cell(species).top, 30, 20};
     }
 
-    // The counts as section "Fish Number" holds them, read like atoi: a missing
-    // or unreadable key counts 0.
-    void Load(const ProfileText& profile);
+    // Starts from the counts the tank swims with, which the settings file may
+    // not hold: it may be unreadable, or unable to take the last edits.
+    void StartFrom(const std::array<int, kSpeciesCount>& counts) { counts_ = counts; }
     // Writes every count, so a key that was missing gains its "0".
     void Save(ProfileText& profile) const;
 

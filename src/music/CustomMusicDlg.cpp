@@ -60,7 +60,10 @@ void CCustomMusicDlg::AddControls() {
     list_->SetBackgroundColour(kListBackground);
     list_->AppendColumn("Music List", wxLIST_FORMAT_CENTRE, 500);
     AcceptDroppedFiles(*list_);
-    list_->Bind(wxEVT_LIST_ITEM_SELECTED, &CCustomMusicDlg::OnRowClicked, this);
+    OnRowClicks(*list_, [this](int row) {
+        playList_.ClickRow(row);
+        Sync();
+    });
 
     addMusic_ = new wxButton(this, 1017, "Add Music", at(270, 44), size(38, 11));
     remove_ = new wxButton(this, 1018, "Remove", at(270, 57), size(38, 11));
@@ -122,13 +125,6 @@ void CCustomMusicDlg::OnRemove(wxCommandEvent&) {
     Sync();
 }
 
-void CCustomMusicDlg::OnRowClicked(wxListEvent& event) {
-    // Selecting rows from Sync must not play them.
-    if (static_cast<int>(event.GetIndex()) == playList_.SelectedRow()) return;
-    playList_.ClickRow(static_cast<int>(event.GetIndex()));
-    Sync();
-}
-
 void CCustomMusicDlg::SaveList() {
     SettingsFile file;
     const ListSection saved = playList_.Saved();
@@ -141,10 +137,12 @@ void CCustomMusicDlg::Sync() {
     const std::vector<std::string>& rows = playList_.Rows();
     if (list_->GetItemCount() != static_cast<int>(rows.size())) {
         list_->DeleteAllItems();
-        for (const std::string& row : rows) list_->InsertItem(list_->GetItemCount(), row);
+        for (const std::string& row : rows) {
+            list_->InsertItem(list_->GetItemCount(), wxString::FromUTF8(row));
+        }
     }
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-        list_->SetItemText(row, rows[row]);
+        list_->SetItemText(row, wxString::FromUTF8(rows[row]));
         list_->SetItemTextColour(row, kRowText);
         list_->SetItemBackgroundColour(
             row, row == playList_.HighlightedIndex() ? kPlayingRow : kRowBackground);

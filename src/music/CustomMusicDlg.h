@@ -13,7 +13,6 @@ class MusicHandover;
 class wxButton;
 class wxCheckBox;
 class wxListCtrl;
-class wxListEvent;
 class wxRadioButton;
 class wxSlider;
 
@@ -34,7 +33,6 @@ class CCustomMusicDlg : public FileListDialog {
     void Restore();
     void OnTimer(wxTimerEvent& event);
     void OnRemove(wxCommandEvent& event);
-    void OnRowClicked(wxListEvent& event);
     void SaveList() override;
     // Brings every control in line with the play list.
     void Sync();

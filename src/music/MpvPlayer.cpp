@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "music/MusicHandover.h"
+
 namespace {
 
 // How long Open waits for mpv to say whether it can play the file, and Seek
@@ -298,7 +300,7 @@ MpvTunePlayer::~MpvTunePlayer() {
 void MpvTunePlayer::StartLooping(const std::vector<std::uint8_t>& wav, int volume) {
     if (!handle_) return;
     DrainEvents();
-    double mpvVolume = std::clamp(volume, 0, 65535) * 100.0 / 65535.0;
+    double mpvVolume = EngineVolumeForLevel(volume);
     mpv_set_property_async(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
     tune_.SetBytes(wav);
     const char* load[] = {"loadfile", MpvMemoryStream::kUrl, "replace", nullptr};

@@ -56,9 +56,9 @@ class MpvPlayer : public MediaPlayer {
     int volume_ = 1000;
 };
 
-// The built-in tune on an mpv handle of its own. The wave bytes go to mpv as
-// hex:// data, so nothing is written to disk; both calls only queue requests
-// and return without waiting on the audio engine.
+// The built-in tune on an mpv handle of its own. The wave bytes reach mpv
+// through a stream served from memory, so nothing is written to disk; both
+// calls only queue requests and return without waiting on the audio engine.
 class MpvTunePlayer : public TunePlayer {
   public:
     explicit MpvTunePlayer(const MpvOptions& extraOptions = {});

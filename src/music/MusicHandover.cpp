@@ -1,6 +1,7 @@
 #include "music/MusicHandover.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "music/MediaPlayer.h"
 
@@ -19,4 +20,8 @@ void MusicHandover::AfterFrame() {
 
 int TuneVolume(int attenuation) {
     return 65535 - std::clamp(attenuation, 0, 65535);
+}
+
+double EngineVolumeForLevel(int level) {
+    return 100.0 * std::cbrt(std::clamp(level, 0, 65535) / 65535.0);
 }

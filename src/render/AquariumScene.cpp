@@ -38,6 +38,7 @@ void AquariumScene::PlaceScene(ScenePainter& painter) {
     PlaceFishSchool();
     PlaceCatchMarker(painter);
     LayPickGrids();
+    placed_ = true;
 }
 
 void AquariumScene::Resize(int screenWidthPx, int screenHeightPx) {
@@ -86,6 +87,10 @@ void AquariumScene::InitFoodPellets() {
 // whether the wall hides the backdrop; nothing else reads it.
 void AquariumScene::RenderFrame(ScenePainter& painter) {
     revealCount_ = NextRevealCount(revealCount_);
+    if (!placed_) {
+        RenderHelpTextOnly(painter);
+        return;
+    }
     const bool wallShown = WallShown();
     if (wallShown) backgroundSurface_.UpdateControlNet(tankBounds_, settings_.background);
     const bool wallCovers = wallShown && WallCoversView(backgroundSurface_, screenWidth_,
@@ -125,6 +130,14 @@ void AquariumScene::RenderFrame(ScenePainter& painter) {
     painter.EndFrame();
 }
 
+// A set-up that stopped early (no temporary folder) read no settings and
+// placed nothing: of the tank there is only the help text's font.
+void AquariumScene::RenderHelpTextOnly(ScenePainter& painter) {
+    painter.BeginFrame(screenWidth_, screenHeight_, kCameraOffset);
+    if (overlay_.NextFrame()) painter.DrawOverlay();
+    painter.EndFrame();
+}
+
 // Slot i joins the walk once revealCount reaches i, so after start-up the
 // school fills in one fish per frame.
 void AquariumScene::DrawFishSchool(ScenePainter& painter) {
@@ -133,7 +146,12 @@ void AquariumScene::DrawFishSchool(ScenePainter& painter) {
     for (int slot = 0; slot < walked; ++slot) {
         DrawSchoolSlot(slot, SpeciesOfSlot(ranges, slot), painter);
         Fish& fish = fish_[slot];
-        if (pointer_.mode == kCommandFeed) FeedSteer(fish, foodPellets_);
+        if (pointer_.mode == kCommandFeed) {
+            FeedSteer(fish, foodPellets_);
+        } else {
+            // Only Feed mode steers to the food: outside it no fish feeds.
+            fish.SetFeeding(false);
+        }
         FoodTest(fish, foodPellets_);
         if (pointer_.mode == kCommandCatch && revealCount_ >= kRevealLimit) {
             CatchTest(slot, fish, catchMarker_);
@@ -271,7 +289,8 @@ void AquariumScene::PickFish(ScenePainter& painter) {
     for (int slot = 0; slot < total; ++slot) {
         Fish& fish = fish_[slot];
         painter.BeginFishPick(pointer_.mousePos, fish.position);
-        fish.UpdateAndDraw(slot, painter.Fish(), DetailOf(fish));
+        // Picked as drawn in full, whatever detail the frame drew it in.
+        fish.UpdateAndDraw(slot, painter.Fish(), MeshDetail::kFull);
         if (!painter.EndFishPick()) continue;
         if (mode == kCommandTouch) {
             if (fish.InDeepBand()) fish.TurnHeading(0.0f, true, kTurnQuarter);

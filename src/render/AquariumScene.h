@@ -95,6 +95,7 @@ class AquariumScene {
     void PlaceFishSchool();
     void PlaceCatchMarker(ScenePainter& painter);
     void LayPickGrids();
+    void RenderHelpTextOnly(ScenePainter& painter);
     void DrawFishSchool(ScenePainter& painter);
     void DrawSchoolSlot(int slot, int species, ScenePainter& painter);
     MeshDetail DetailOf(const Fish& fish) const;
@@ -115,6 +116,7 @@ class AquariumScene {
     int screenWidth_ = 1680;
     int screenHeight_ = 1050;
     int revealCount_ = 0;
+    bool placed_ = false;
     OverlayVisibility overlay_;
     DrawShortcuts shortcuts_;
     PointerState pointer_;

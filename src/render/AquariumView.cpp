@@ -81,7 +81,7 @@ bool CAquariumView::MakeContextCurrent() {
     return context_ && GetXWindow() != 0 && context_->SetCurrent(*this);
 }
 
-void CAquariumView::SetUpOnceShown(std::function<void()> afterSetUp) {
+void CAquariumView::SetUpOnceShown(std::function<void(bool complete)> afterSetUp) {
     afterSetUp_ = std::move(afterSetUp);
     setUpWanted_ = true;
     // A window already on screen has had its first paint: ask for another.
@@ -89,7 +89,7 @@ void CAquariumView::SetUpOnceShown(std::function<void()> afterSetUp) {
 }
 
 void CAquariumView::InitGL() {
-    SetUp();
+    const bool complete = SetUp();
     // A message box shown during the set-up runs events of its own: until now
     // neither they nor the timer may draw a half-built tank. If the set-up
     // stopped early, frames still draw whatever it made.
@@ -98,12 +98,12 @@ void CAquariumView::InitGL() {
     // software GL under a virtual X server does not, and the timer paces.
     const bool swapWaits = context_ && SetSwapInterval(maxFps_ == 0 ? 0 : 1) && maxFps_ != 0;
     pacer_ = FramePacer(RefreshHzOf(this), maxFps_, swapWaits);
-    if (afterSetUp_) afterSetUp_();
+    if (afterSetUp_) afterSetUp_(complete);
     frameTimer_.StartOnce(kFrameTimerPeriodMs);
 }
 
-void CAquariumView::SetUp() {
-    if (!SetupPixelFormat()) return;
+bool CAquariumView::SetUp() {
+    if (!SetupPixelFormat()) return false;
     renderer_ = std::make_unique<SceneRenderer>(GetContentScaleFactor());
     glReport_ = GlObjectReport::FromEnvironment();
     // The artwork is unpacked where only this process looks and gone once
@@ -116,7 +116,9 @@ void CAquariumView::SetUp() {
                                    LoadAquariumSettings};
     if (SetUpTank(scene_, *renderer_, sources) == TankSetUpResult::kNoTempPath) {
         ShowMessageBox("Error Find TempPath.", "ERROR");
+        return false;
     }
+    return true;
 }
 
 void CAquariumView::RenderFrame() {

@@ -34,8 +34,9 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     // Asks for the one-time set-up (context, renderer, then the tank) as soon as
     // the window is on screen: a GL context can only be made current on a
     // mapped window, and a window manager maps it when it pleases. Then
-    // `afterSetUp` runs and the frame timer starts, however the set-up ended.
-    void SetUpOnceShown(std::function<void()> afterSetUp);
+    // `afterSetUp` learns whether the set-up ran to its end, and the frame
+    // timer starts, however it ended.
+    void SetUpOnceShown(std::function<void(bool complete)> afterSetUp);
     bool SetUpDone() const { return setUpDone_; }
 
     // At most this many frames a second: 0 for no limit, negative (the
@@ -68,7 +69,8 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog,
                   const std::optional<wxGLAttributes>& visual);
     void InitGL();
-    void SetUp();
+    // False when it stopped early: no pixel format, or no temporary folder.
+    bool SetUp();
     bool SetupPixelFormat();
     // False when the window has no X window to draw on (not yet, or no longer).
     bool MakeContextCurrent();
@@ -85,7 +87,7 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     AquariumScene& scene_;
     DialogOpener openDialog_;
     std::function<void()> afterFrame_;
-    std::function<void()> afterSetUp_;
+    std::function<void(bool complete)> afterSetUp_;
     std::unique_ptr<wxGLContext> context_;
     std::unique_ptr<SceneRenderer> renderer_;
     // Only when a long run asks for it (VELMAR_GL_REPORT_FILE).

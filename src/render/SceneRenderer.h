@@ -27,7 +27,7 @@ class SceneRenderer : public ScenePainter {
     SceneRenderer& operator=(const SceneRenderer&) = delete;
 
     // The background picture, the ten fish skins and the bubble, unpacked
-    // through `unpackDir` (the work folder).
+    // through `unpackDir` (a private temporary folder).
     void LoadTextures(const std::string& unpackDir);
     // A texture of the user's picture, kept until it is released or the
     // renderer goes; 0 when the file is no picture or too large.

@@ -13,7 +13,7 @@ class SceneRenderer;
 // hand in fixed ones.
 struct TankSetUpSources {
     ScreenSize screen;
-    std::string unpackDir;  // the work folder, where resources are unpacked
+    std::string unpackDir;  // a private temporary folder, where resources are unpacked
     std::function<bool()> hasTempPath;
     std::function<AquariumSettings()> loadSettings;
 };

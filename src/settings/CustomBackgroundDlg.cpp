@@ -56,7 +56,10 @@ void CCustomBackgroundDlg::AddControls() {
     rows_->AppendColumn("Backgrounds Directory", wxLIST_FORMAT_CENTRE, 430);
     rows_->AppendColumn("State", wxLIST_FORMAT_CENTRE, 50);
     AcceptDroppedFiles(*rows_);
-    rows_->Bind(wxEVT_LIST_ITEM_SELECTED, &CCustomBackgroundDlg::OnRowClicked, this);
+    OnRowClicks(*rows_, [this](int row) {
+        list_.ClickRow(row);
+        Sync();
+    });
 
     auto* addImage = new wxButton(this, 1008, "Add Image", at(7, 117), size(50, 11));
     auto* remove = new wxButton(this, 1011, "Remove Image", at(63, 117), size(51, 11));
@@ -96,11 +99,6 @@ void CCustomBackgroundDlg::OnTimer(wxTimerEvent&) {
     Sync();
 }
 
-void CCustomBackgroundDlg::OnRowClicked(wxListEvent& event) {
-    list_.ClickRow(static_cast<int>(event.GetIndex()));
-    Sync();
-}
-
 void CCustomBackgroundDlg::SaveList() {
     SettingsFile file;
     WriteCustomImagesSettings(list_.Saved(), file.Profile());
@@ -113,11 +111,13 @@ int CCustomBackgroundDlg::SelectedRow() const {
 
 void CCustomBackgroundDlg::Sync() {
     const std::vector<CustomBackgroundList::Row>& rows = list_.Rows();
-    if (rows_->GetItemCount() != static_cast<int>(rows.size())) {
-        rows_->DeleteAllItems();
-        for (const auto& row : rows) {
-            rows_->InsertItem(rows_->GetItemCount(), wxString::FromUTF8(row.path));
-        }
+    const int count = static_cast<int>(rows.size());
+    // Rows are added at the end: the ones there keep the user's selection, for
+    // "Remove Image".
+    if (rows_->GetItemCount() > count) rows_->DeleteAllItems();
+    while (rows_->GetItemCount() < count) {
+        rows_->InsertItem(rows_->GetItemCount(),
+                          wxString::FromUTF8(rows[rows_->GetItemCount()].path));
     }
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const wxString path = wxString::FromUTF8(rows[row].path);

@@ -11,7 +11,6 @@
 
 class wxCheckBox;
 class wxListCtrl;
-class wxListEvent;
 class wxRadioButton;
 class wxTextCtrl;
 
@@ -35,7 +34,6 @@ class CCustomBackgroundDlg : public FileListDialog {
   private:
     void AddControls();
     void OnTimer(wxTimerEvent& event);
-    void OnRowClicked(wxListEvent& event);
     void SaveList() override;
     int SelectedRow() const;
     // Brings the rows and their states in line with the list, and hands the

@@ -25,7 +25,8 @@ void CustomBackgroundList::AddChosen(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         const AddResult result = AddBackgroundImage(path);
         if (result == AddResult::kListFull) return;
-        if (result == AddResult::kAdded && rows_.size() == 1 && ownImage_) StartSwitching();
+        // Whatever became of the picture: a failed load stops the switching.
+        if (rows_.size() == 1 && ownImage_) StartSwitching();
     }
 }
 

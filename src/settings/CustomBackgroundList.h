@@ -47,8 +47,9 @@ class CustomBackgroundList {
     // message and stops the switching.
     AddResult AddBackgroundImage(const std::string& path);
     // The files chosen in "Add Image" or dropped on the list, in turn; after
-    // the first refused for the limit the rest are not tried. The first row of
-    // an empty list starts the switching while the box is on.
+    // the first refused for the limit the rest are not tried. While the box is
+    // on, each one tried that leaves the list with one row starts the
+    // switching, even one that failed to load.
     void AddChosen(const std::vector<std::string>& paths);
     // "Remove Image": deletes the row and its texture (none for kNoRow) and
     // puts row 0 on show.

@@ -2,6 +2,7 @@
 
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
+#include <wx/listctrl.h>
 
 #include "settings/FileFilter.h"
 
@@ -48,6 +49,23 @@ void FileListDialog::ChooseFiles(const wxString& title, const std::string& filte
 
 void FileListDialog::AcceptDroppedFiles(wxWindow& target) {
     target.SetDropTarget(new FileDropTarget(*this));
+}
+
+void FileListDialog::OnRowClicks(wxListCtrl& rows, std::function<void(int row)> clicked) {
+    // The rows are drawn in a window of their own inside the list, below its
+    // header, which is where the clicks land.
+    wxWindow* rowWindow = &rows;
+    for (wxWindow* child : rows.GetChildren()) {
+        if (child->GetClassInfo()->GetClassName() == wxString("wxListMainWindow"))
+            rowWindow = child;
+    }
+    rowWindow->Bind(wxEVT_LEFT_DOWN, [this, &rows, clicked](wxMouseEvent& event) {
+        event.Skip();
+        int flags = 0;
+        const long row = rows.HitTest(event.GetPosition(), flags);
+        // Once the list has selected the row itself.
+        if (row >= 0) CallAfter([clicked, row] { clicked(static_cast<int>(row)); });
+    });
 }
 
 void FileListDialog::OnCharHook(wxKeyEvent& event) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <wx/dialog.h>
+
+class wxListCtrl;
 
 // The frame of the Custom Music and Custom Background dialogs: modeless, made
 // hidden at start-up and kept for the whole run. Its close box and Escape hide
@@ -25,6 +28,10 @@ class FileListDialog : public wxDialog {
     void ChooseFiles(const wxString& title, const std::string& filter);
     // Files dropped on `target` are added.
     void AcceptDroppedFiles(wxWindow& target);
+    // Calls `clicked` with the row under every left click on `rows`, whether
+    // or not that row was selected already. Moving the selection with the keys
+    // calls nothing: only a click plays a track or shows a picture.
+    void OnRowClicks(wxListCtrl& rows, std::function<void(int row)> clicked);
 
   private:
     void OnCharHook(wxKeyEvent& event);

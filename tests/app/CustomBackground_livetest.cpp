@@ -61,6 +61,7 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
             return count;
         };
         for (const std::string& picture : {red, song, huge, blue}) {
+            if (picture == blue) dialog.ClickRow(1015, 0);
             const int before = dialog.FromList<int>(1015, rows);
             const std::size_t told = messageCount();
             dialog.Click(1008);  // "Add Image"
@@ -72,6 +73,13 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
                 15000));
         }
         EXPECT_EQ(dialog.FromList<int>(1015, rows), 2);
+        EXPECT_EQ(dialog.FromList<long>(1015,
+                                        [](wxListCtrl& list) {
+                                            return list.GetNextItem(-1, wxLIST_NEXT_ALL,
+                                                                    wxLIST_STATE_SELECTED);
+                                        }),
+                  0)
+            << "adding a picture keeps the row the user selected";
         tank.OnUiThread([&] {
             EXPECT_EQ(messages.texts,
                       (std::vector<std::string>{"(" + song + ")image loading error.",

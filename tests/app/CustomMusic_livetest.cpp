@@ -3,15 +3,16 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <thread>
 
 #include "settings/SettingsTestFiles.h"
 #include "support/LiveDialogs.h"
 
 namespace {
-// Two seconds of a quiet 440 Hz tone, 22050 Hz mono 16-bit.
-void WriteTone(const std::filesystem::path& path) {
+// Some seconds of a quiet 440 Hz tone, 22050 Hz mono 16-bit.
+void WriteTone(const std::filesystem::path& path, std::uint32_t seconds = 2) {
     const std::uint32_t rate = 22050;
-    const std::uint32_t samples = rate * 2;
+    const std::uint32_t samples = rate * seconds;
     std::ofstream out(path, std::ios::binary);
     const auto put = [&out](std::uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -73,6 +74,23 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
         EXPECT_TRUE(PollUntil([&] { return greenRow(2); }, 10000)) << "it played to its end";
         EXPECT_TRUE(PollUntil([&] { return !greenRow(2); }, 10000));
         EXPECT_TRUE(PollUntil([&] { return greenRow(2); }, 10000)) << "both others passed over";
+        // The keys move the selection and play nothing; a click plays, even
+        // on the row already selected.
+        WriteTone(vanishing, 20);
+        dialog.ClickRow(1016, 1);
+        EXPECT_TRUE(PollUntil([&] { return greenRow(1); }, 10000));
+        tank.RunOnDisplay("xdotool key Down");
+        EXPECT_TRUE(PollUntil(
+            [&] {
+                return dialog.FromList<long>(1016, [](wxListCtrl& list) {
+                    return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+                }) == 2;
+            },
+            5000));
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        EXPECT_TRUE(greenRow(1)) << "the keys played nothing";
+        dialog.ClickRow(1016, 2);
+        EXPECT_TRUE(PollUntil([&] { return greenRow(2); }, 10000));
 
         EXPECT_TRUE(dialog.Close());
         const std::string file = ReadTextFile(tank.SettingsPath());

@@ -7,9 +7,9 @@
 #include "settings/SettingsFile.h"
 
 namespace {
-FishSettingsModel WithCounts(const std::string& fishNumber) {
+FishSettingsModel WithCounts(const std::array<int, kSpeciesCount>& counts) {
     FishSettingsModel model;
-    model.Load(ProfileText("[Fish Number]\n" + fishNumber));
+    model.StartFrom(counts);
     return model;
 }
 }  // namespace
@@ -29,7 +29,7 @@ TEST(FishSettingsModel, AClickSelectsTheSpeciesUnderItAndNothingOffThePictures) 
 }
 
 TEST(FishSettingsModel, AddAndDeleteStayWithin0AndATankOf200) {
-    FishSettingsModel model = WithCounts("Fish0=190\nFish1=9\nFish2=0\n");
+    FishSettingsModel model = WithCounts({190, 9});
     EXPECT_FALSE(model.Add()) << "nothing selected";
     model.SelectAt(250, 45);  // species 2
     EXPECT_FALSE(model.Delete());
@@ -68,9 +68,7 @@ TEST(FishSettingsModel, RandomDealsAtMost199AndZeroFromTheSpeciesThatPassesIt) {
 }
 
 TEST(FishSettingsModel, ClearMissingKeysAndTheSchoolsShare) {
-    FishSettingsModel model = WithCounts("Fish0=3\nFish1=junk\nFish2=500\n");
-    EXPECT_EQ(model.Counts()[1], 0);
-    EXPECT_EQ(model.Counts()[4], 0) << "a missing key reads 0";
+    FishSettingsModel model = WithCounts({3, 0, 500});
     EXPECT_EQ(model.SchoolCounts()[2], 200);
     ProfileText profile("[Fish Number]\nFish0=3\n");
     model.Save(profile);

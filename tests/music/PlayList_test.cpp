@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "music/MediaPlayer.h"
@@ -203,4 +204,14 @@ TEST(MusicHandover, TheTuneWaitsForTheDialogStartsOnceAndIsSilencedByOwnMusic) {
     handover.SetCustomMusicActive(false);
     handover.AfterFrame();
     EXPECT_EQ(tune.starts, (std::vector<int>{0, 65535}));
+}
+
+// The wave-out volume the level stands for is linear in amplitude; the engine's
+// volume is cubic in it.
+TEST(MusicHandover, TheTunesAmplitudeIsLinearInItsLevel) {
+    const std::pair<int, double> levels[] = {{0, 1.0}, {32767, 0.5}, {65535, 0.0}};
+    for (const auto& [attenuation, amplitude] : levels) {
+        const double engineGain = std::pow(EngineVolumeForLevel(TuneVolume(attenuation)) / 100, 3);
+        EXPECT_NEAR(engineGain, amplitude, 0.01) << attenuation;
+    }
 }

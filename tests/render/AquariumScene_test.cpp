@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "fish/FishPainter.h"
+#include "fish/FishVertexBatch.h"
 #include "platform/Random.h"
 #include "render/AquariumScene.h"
+#include "render/FrameSetup.h"
 #include "render/ScenePainter.h"
 
 namespace {
@@ -43,9 +46,17 @@ class RecordingPainter : public ScenePainter,
     int PickStrip(const PickGrid&, StripShape shape, PointerPos) override {
         return shape == StripShape::kVertical ? stripUnderPointerX : stripUnderPointerY;
     }
-    void BeginFishPick(PointerPos, const std::array<float, 3>&) override { ++fishPicks; }
-    bool EndFishPick() override { return fishPicks - 1 == fishUnderPointer; }
-    void DrawMesh(float, float, const FishVertexBatch&) override {}
+    void BeginFishPick(PointerPos, const std::array<float, 3>&) override {
+        ++fishPicks;
+        picking = true;
+    }
+    bool EndFishPick() override {
+        picking = false;
+        return fishPicks - 1 == fishUnderPointer;
+    }
+    void DrawMesh(float, float, const FishVertexBatch& batch) override {
+        if (picking) pickedVertices = batch.vertices.size();
+    }
     void BindTexture() override {}
     void SetColour(std::uint8_t, std::uint8_t, std::uint8_t) override {}
     void Square(float, float, float, float) override {}
@@ -76,8 +87,10 @@ class RecordingPainter : public ScenePainter,
     int stripUnderPointerY = -1;
     int fishUnderPointer = -1;
     int fishPicks = 0;
+    std::size_t pickedVertices = 0;  // of the last fish drawn for a pick
 
   private:
+    bool picking = false;
     void Note(const std::string& call) { calls_.push_back(call); }
     std::vector<std::string> calls_;
 };
@@ -266,4 +279,36 @@ TEST(AquariumScenePicks, TouchSendsTheFishHitOffAtFullSpeed) {
     run.scene.LeftButtonUp();  // in Touch the release leaves the press to the pick
     run.Frames(1);
     EXPECT_FLOAT_EQ(run.scene.School()[2].speed, 0.3f);
+    // Picked as drawn in full, though at this size the frames draw it lighter.
+    Fish full = run.scene.School()[2];
+    full.UpdateAndDraw(0, run.painter.Fish(), MeshDetail::kFull);
+    EXPECT_EQ(run.painter.pickedVertices, fishVertexBatch.vertices.size());
+    EXPECT_NE(MeshDetail::kFull, FishMeshDetail(full.size, full.position[2], 1920, 1080, -10.0));
+}
+
+TEST(AquariumScene, FishFeedOnlyInFeedMode) {
+    SceneRun run(WithFish({20, 20, 20, 20, 20, 20, 20, 20, 20, 20}));
+    run.scene.SetMode(kCommandFeed);
+    const auto feeding = [&run] {
+        const auto& school = run.scene.School();
+        return std::count_if(school.begin(), school.end(), [](const Fish& f) { return f.feeding; });
+    };
+    for (int frame = 0; frame < 2000 && feeding() == 0; ++frame) run.Frames(1);
+    ASSERT_GT(feeding(), 0);
+    run.scene.SetMode(kCommandTouch);
+    run.Frames(1);
+    EXPECT_EQ(feeding(), 0);
+}
+
+// With no temporary folder the set-up stops before the settings: no wall, no
+// net, nothing but the help text for its hundred frames.
+TEST(AquariumScene, ASetUpThatStoppedEarlyDrawsOnlyTheHelpText) {
+    AquariumScene scene;
+    RecordingPainter painter;
+    scene.SetTankBounds(1920, 1080);
+    scene.BuildBackgroundSurface();
+    scene.RenderFrame(painter);
+    EXPECT_EQ(painter.Calls(), "overlay");
+    for (int frame = 0; frame < 250; ++frame) scene.RenderFrame(painter);
+    EXPECT_EQ(painter.Calls(), "");
 }

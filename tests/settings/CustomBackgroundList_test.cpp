@@ -160,13 +160,16 @@ TEST(CustomBackgroundList, FullListsAndBrokenPicturesAreRefusedWithTheirMessages
     EXPECT_TRUE(list.Rows().empty());
     EXPECT_FALSE(list.Switching()) << "a failed load stops the switching";
     EXPECT_TRUE(list.OwnImage()) << "and leaves the box alone";
+    list.AddChosen({"/p/a.png"});
+    EXPECT_TRUE(list.Switching()) << "the first row of the empty list started it";
+    list.AddChosen({"/p/broken.png"});
+    EXPECT_TRUE(list.Switching()) << "any add that leaves one row starts it again";
 
     messages.texts.clear();
     list.AddChosen(Paths(12, "/p/a.png"));
     EXPECT_EQ(list.Rows().size(), 10u);
     EXPECT_EQ(messages.texts, Paths{"The maximum number of background is: 10"})
         << "once, however many more were chosen";
-    EXPECT_TRUE(list.Switching()) << "the first row of the empty list started it";
 }
 
 TEST(CustomBackgroundList, TheSavedListComesBackAndAnOverlongOneIsCutWithOneMessage) {

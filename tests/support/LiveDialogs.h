@@ -65,6 +65,19 @@ class LiveDialog {
         tank_.Click(centre.x, centre.y);
     }
 
+    // Clicks row `row` of the list control with `id`, in its first column.
+    void ClickRow(int id, int row) {
+        wxPoint at;
+        tank_.OnUiThread([&] {
+            if (auto* list = dynamic_cast<wxListCtrl*>(Control(id))) {
+                wxRect box;
+                list->GetItemRect(row, box);
+                at = list->ClientToScreen(wxPoint(box.x + 20, box.y + box.height / 2));
+            }
+        });
+        tank_.Click(at.x, at.y);
+    }
+
     // Reads the list control with `id` on the interface thread.
     template <typename Result>
     Result FromList(int id, const std::function<Result(wxListCtrl&)>& read) {
