@@ -7,7 +7,6 @@
 #include "music/MpvPlayer.h"
 #include "music/MusicHandover.h"
 #include "platform/FullScreenSupport.h"
-#include "platform/MessageBox.h"
 #include "platform/PrivateTempDir.h"
 #include "platform/ProcessExit.h"
 #include "platform/ScreenSize.h"
@@ -23,7 +22,7 @@ CMainFrame::CMainFrame()
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
     Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);
     if (!HasTempPath()) {
-        ShowMessageBox("Error Find TempPath.", "ERROR");
+        ReportNoTempPath();
         return;
     }
     scene_ = std::make_unique<AquariumScene>();

@@ -81,7 +81,6 @@ struct FishPartArrays {
 class Fish {
   public:
     Fish();
-    virtual ~Fish() = default;
 
     // Swimming and steering. Speeds stay within [0.1, 0.3] world units per
     // frame, pitch within [-45, 45] and targetHeading within [-360, 360]

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "fish/Fish.h"
+#include "fish/SchoolLayout.h"
 #include "platform/Random.h"
 
 namespace {
@@ -120,6 +121,6 @@ void Fish::MoveOrHoldCaught() {
     caught = false;
     caughtFrames = 0;
     position[0] = CrtRand() % 2 == 0 ? -55.0f : 45.0f;
-    position[2] = -70.0f;
+    position[2] = kSchoolLayerZ;
     position[1] = static_cast<float>(CrtRand() % 30 - 15);
 }

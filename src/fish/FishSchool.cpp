@@ -32,6 +32,7 @@ float CaughtSphereRadius(float size) {
 void PlaceFish(Fish& fish, const TankBounds& tank) {
     const int x = CrtRand() % 100 - 50;
     const int y = CrtRand() % 30 - 15;
-    fish.position = {static_cast<float>(x), static_cast<float>(y), -70.0f};
-    fish.SetBounds(-50.0f, 50.0f, tank.yMax - 20.0f, tank.yMin + 6.0f, -70.0f, -70.0f);
+    fish.position = {static_cast<float>(x), static_cast<float>(y), kSchoolLayerZ};
+    fish.SetBounds(-50.0f, 50.0f, tank.yMax - 20.0f, tank.yMin + 6.0f, kSchoolLayerZ,
+                   kSchoolLayerZ);
 }

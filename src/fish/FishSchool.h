@@ -3,14 +3,12 @@
 #include <array>
 
 #include "fish/Fish.h"
+#include "fish/SchoolLayout.h"
 #include "render/TankBounds.h"
 
 // The school is the scene's fixed pool of fish records, the per-species counts
 // that label its slots and the species' skins. A fish's species follows from its
 // slot alone: species s owns the consecutive slots after those of species 0..s-1.
-
-constexpr int kSchoolSlots = 200;
-constexpr int kSpeciesCount = 10;
 
 // The slot range [start, end) of every species and the school total. Each count
 // is taken within [0, 200], so ranges never overlap and hand-edited counts

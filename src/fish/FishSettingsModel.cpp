@@ -7,7 +7,6 @@
 #include "settings/SettingsFile.h"
 
 namespace {
-constexpr int kMaxPerSpecies = 200;
 constexpr int kRandomDealLimit = 199;
 
 std::string KeyOf(int species) {
@@ -34,7 +33,7 @@ bool FishSettingsModel::Add() {
     if (selected_ == kNoSpecies || Total() >= kMaxTotal) return false;
     int& count = counts_[selected_];
     const int before = count;
-    count = std::min(count + 1, kMaxPerSpecies);
+    count = std::min(count + 1, kSchoolSlots);
     return count != before;
 }
 
@@ -81,7 +80,7 @@ std::string FishSettingsModel::TotalLabel() const {
 std::array<int, kSpeciesCount> FishSettingsModel::SchoolCounts() const {
     std::array<int, kSpeciesCount> school{};
     for (int species = 0; species < kSpeciesCount; ++species) {
-        school[species] = std::min(counts_[species], kMaxPerSpecies);
+        school[species] = std::min(counts_[species], kSchoolSlots);
     }
     return school;
 }

@@ -23,7 +23,7 @@ class FishSettingsModel {
     static constexpr int kCellWidth = 100;
     static constexpr int kCellHeight = 90;
     static constexpr int kCellOffset = 2;
-    static constexpr int kMaxTotal = 200;
+    static constexpr int kMaxTotal = kSchoolSlots;
     static constexpr int kNoSpecies = -1;
 
     // The picture of species i: 5 to a row, from (2, 2).

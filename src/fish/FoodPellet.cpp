@@ -1,5 +1,6 @@
 #include "fish/FoodPellet.h"
 
+#include "fish/SchoolLayout.h"
 #include "platform/Random.h"
 
 namespace {
@@ -20,7 +21,7 @@ double SignedRandom(double scale) {
 FoodPellet::FoodPellet() {
     anchor[0] = static_cast<float>(CrtRand() % 60 - 30);
     anchor[1] = static_cast<float>(CrtRand() % 30 - 15);
-    anchor[2] = -70.0f;
+    anchor[2] = kSchoolLayerZ;
     active = true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fish/SchoolLayout.h"
 #include "render/TankBounds.h"
 
 namespace {
@@ -16,7 +17,7 @@ PickGrid BuildPickGridX(const TankBounds& tank) {
     const int reach = static_cast<int>(std::ceil((tank.xMax - tank.xMin) / kXSpacing)) + 1;
     PickGrid grid;
     for (int k = 0; k < std::max(kMinXStrips, reach); ++k) {
-        grid.points.push_back({static_cast<float>(tank.xMin + k * kXSpacing), 0.0f, -70.0f});
+        grid.points.push_back({static_cast<float>(tank.xMin + k * kXSpacing), 0.0f, kSchoolLayerZ});
     }
     return grid;
 }
@@ -26,7 +27,7 @@ PickGrid BuildPickGridY(const TankBounds& tank) {
     PickGrid grid;
     grid.towardPlus = true;
     for (int k = 0; k < kYStrips; ++k) {
-        grid.points.push_back({0.0f, static_cast<float>(tank.yMin + k * spacing), -70.0f});
+        grid.points.push_back({0.0f, static_cast<float>(tank.yMin + k * spacing), kSchoolLayerZ});
     }
     return grid;
 }

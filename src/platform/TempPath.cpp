@@ -3,8 +3,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/MessageBox.h"
+
 bool HasTempPath() {
     std::error_code error;
     const std::filesystem::path path = std::filesystem::temp_directory_path(error);
     return !error && !path.empty();
+}
+
+void ReportNoTempPath() {
+    ShowMessageBox("Error Find TempPath.", "ERROR");
 }

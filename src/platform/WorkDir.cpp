@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/MessageBox.h"
+#include "platform/TempPath.h"
 
 std::filesystem::path WorkDirLocation() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -24,6 +24,6 @@ std::string GetWorkDir() {
         std::filesystem::create_directories(dir, error);
         if (!error && std::filesystem::is_directory(dir, error)) return dir.string() + "/";
     }
-    ShowMessageBox("Error Find TempPath.", "ERROR");
+    ReportNoTempPath();
     return "";
 }

@@ -12,7 +12,6 @@
 namespace {
 // Picked points and dropped food sit this far below the pointer's strip.
 constexpr float kPickDrop = 2.0f;
-constexpr float kSchoolLayerZ = -70.0f;
 }  // namespace
 
 void AquariumScene::SetTankBounds(int screenWidthPx, int screenHeightPx) {
@@ -76,7 +75,7 @@ void AquariumScene::PlaceFishSchool() {
 }
 
 void AquariumScene::PlaceCatchMarker(ScenePainter& painter) {
-    catchMarker_.Reset(0.0f, 0.0f, -70.0f, painter.CatchNet());
+    catchMarker_.Reset(0.0f, 0.0f, kSchoolLayerZ, painter.CatchNet());
 }
 
 void AquariumScene::InitFoodPellets() {

@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PrivateTempDir.h"
 #include "platform/ProcessExit.h"
+#include "platform/TempPath.h"
 #include "render/AquariumScene.h"
 #include "render/GlObjectReport.h"
 #include "render/PixelFormat.h"
@@ -115,7 +116,7 @@ bool CAquariumView::SetUp() {
                                    [&unpackDir] { return unpackDir.Ok(); },
                                    LoadAquariumSettings};
     if (SetUpTank(scene_, *renderer_, sources) == TankSetUpResult::kNoTempPath) {
-        ShowMessageBox("Error Find TempPath.", "ERROR");
+        ReportNoTempPath();
         return false;
     }
     return true;

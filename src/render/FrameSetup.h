@@ -3,11 +3,12 @@
 #include <cstdint>
 
 #include "fish/Fish.h"
+#include "fish/SchoolLayout.h"
 
 // Per-frame values the frame pipeline derives before it touches GL.
 
 // Frames drawn so far, capped at 200: the school fills in one fish per frame.
-constexpr int kRevealLimit = 200;
+constexpr int kRevealLimit = kSchoolSlots;
 int NextRevealCount(int revealCount);
 
 // How many school slots are walked this frame: slots below the total that the

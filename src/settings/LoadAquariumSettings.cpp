@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
+#include "fish/SchoolLayout.h"
 #include "platform/CrtAtoi.h"
 #include "platform/Random.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsFile.h"
 
 namespace {
-constexpr int kMaxFishPerSpecies = 200;
 constexpr int kRandomCountModulus = 20;
 
 struct ValidRange {
@@ -92,7 +92,7 @@ int ReadAndRepairFishCount(const std::string& text, const std::string& key, Repa
     }
     // A negative count would make the species' slot ranges overlap or run
     // backwards; in memory it counts as none, the file keeps its text.
-    return std::clamp(count, 0, kMaxFishPerSpecies);
+    return std::clamp(count, 0, kSchoolSlots);
 }
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "fish/SchoolLayout.h"
+
 // Draws the net for CatchMarker; the GL layer implements it.
 class CatchMarkerPainter {
   public:
@@ -21,10 +23,8 @@ struct CatchSlot {
 // per fish index (all clear when built).
 class CatchMarker {
   public:
-    static constexpr int kSlotCount = 200;
+    static constexpr int kSlotCount = kSchoolSlots;
     static constexpr float kStepLength = 1.5f;
-
-    virtual ~CatchMarker() = default;
 
     // Puts the marker at (x, y, z) with nowhere to go, and draws it there.
     void Reset(float x, float y, float z, CatchMarkerPainter& painter);

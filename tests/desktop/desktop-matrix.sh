@@ -134,9 +134,9 @@ start_weston() {
 try_desktop() {
     echo "== $desktop"
     local home="$work/$desktop"
-    mkdir -p "$home/config" "$home/runtime"
+    mkdir -p "$home/config" "$home/runtime" "$home/tmp"
     chmod 700 "$home/runtime"
-    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime TMPDIR=$home/tmp
     export ASAN_OPTIONS=detect_leaks=0
     unset WAYLAND_DISPLAY
     if [[ $desktop == weston ]]; then start_weston; else start_x_desktop; fi ||

@@ -113,7 +113,8 @@ TEST(SettingsAtStartup, AnUnwritableFolderKeepsTheFileToldOnceAndTheTankUsesWhat
              // Root writes anywhere: the program runs as nobody, in a folder of root's.
              for (const fs::path& dir : {app.Root(), app.ConfigHome(), file.parent_path()})
                  fs::permissions(dir, fs::perms(0755));
-             ASSERT_EQ(chown((app.Root() / "runtime").c_str(), 65534, 65534), 0);
+             for (const char* own : {"runtime", "tmp"})
+                 ASSERT_EQ(chown((app.Root() / own).c_str(), 65534, 65534), 0);
              app.SetLauncher({"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
          }},
         {"a folder that takes no new name",

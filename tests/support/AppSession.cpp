@@ -126,6 +126,7 @@ AppSession::AppSession(const XServer& server)
     : server_(server), configHome_(root_.Path() / "config") {
     std::filesystem::create_directories(configHome_);
     std::filesystem::create_directories(root_.Path() / "runtime");
+    std::filesystem::create_directories(root_.Path() / "tmp");
 }
 
 AppSession::~AppSession() {
@@ -153,6 +154,8 @@ pid_t AppSession::Start(const std::vector<std::string>& arguments,
         setenv("HOME", root_.Path().c_str(), 1);
         setenv("XDG_CONFIG_HOME", configHome_.c_str(), 1);
         setenv("XDG_RUNTIME_DIR", (root_.Path() / "runtime").c_str(), 1);
+        // What a copy the test kills leaves in its temporary folder goes with the test's.
+        setenv("TMPDIR", (root_.Path() / "tmp").c_str(), 1);
         setenv("VELMAR_TRACE_FILE", (root_.Path() / "trace.txt").c_str(), 1);
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
         unsetenv("GDK_BACKEND");

@@ -39,7 +39,7 @@ class XServer {
 };
 
 // The real velmar binary run on an X server, with a private home, settings
-// folder and runtime folder, and a lifecycle trace file.
+// folder, runtime folder and temporary folder, and a lifecycle trace file.
 class AppSession {
   public:
     explicit AppSession(const XServer& server);

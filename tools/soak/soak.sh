@@ -64,7 +64,7 @@ fail() {
 }
 
 # A private home and settings folder; the "Fish Number" section sets each species.
-mkdir -p "$work/home" "$work/config/velmar" "$work/runtime" "$work/media"
+mkdir -p "$work/home" "$work/config/velmar" "$work/runtime" "$work/tmp" "$work/media"
 chmod 700 "$work/runtime"
 {
     echo "[Fish Number]"
@@ -100,7 +100,7 @@ done
 export DISPLAY=":$(head -n 1 "$work/display")"
 
 report="$work/gl-report"
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp" \
     VELMAR_GL_REPORT_FILE="$report" "$velmar" >"$work/app.log" 2>&1 &
 app_pid=$!
 
