@@ -107,9 +107,9 @@ class Fish {
     void UpdateDirectionFlags();
 
     // One frame of the fish: animate, steer, emit its mesh into fishVertexBatch
-    // and hand it to the painter, move, refresh the extent. `species` is
-    // accepted and not used; the caller has put on the skin.
-    void UpdateAndDraw(int species, FishPainter& painter, MeshDetail detail = MeshDetail::kFull);
+    // and hand it to the painter, move, refresh the extent. The caller has put
+    // on the skin of the fish's species.
+    void UpdateAndDraw(FishPainter& painter, MeshDetail detail = MeshDetail::kFull);
 
     // Body animation. ComputePartArrays fills the arrays in this order (lower
     // jaw, upper jaw with the mouth toggle, body yaw stepper, then the waves);

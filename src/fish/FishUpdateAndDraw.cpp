@@ -4,7 +4,7 @@
 #include "fish/FishVertexBatch.h"
 
 // The caller has moved to the fish's place and put on its skin.
-void Fish::UpdateAndDraw(int /*species*/, FishPainter& painter, MeshDetail detail) {
+void Fish::UpdateAndDraw(FishPainter& painter, MeshDetail detail) {
     FishPartArrays arrays;
     ComputePartArrays(arrays);
     AdvanceShownPitch();

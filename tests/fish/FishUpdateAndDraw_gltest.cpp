@@ -30,7 +30,7 @@ TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     glPushMatrix();
     glTranslatef(fish.position[0], fish.position[1], fish.position[2]);
     const std::array<float, 16> before = ModelView();
-    fish.UpdateAndDraw(0, renderer.Fish());
+    fish.UpdateAndDraw(renderer.Fish());
     EXPECT_EQ(ModelView(), before);
     glPopMatrix();
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));

@@ -87,7 +87,7 @@ TEST(FishPicking, AFishIsHitWhereItSwimsAndMissedElsewhereOnAnyPixelScale) {
                                            std::pair{PointerOver(-10.0f, -5.0f), false}}) {
             const std::array<float, 3> position = fish.position;
             renderer.BeginFishPick(pointer, position);
-            fish.UpdateAndDraw(0, renderer.Fish());
+            fish.UpdateAndDraw(renderer.Fish());
             EXPECT_EQ(renderer.EndFishPick(), hit)
                 << scale << ": " << pointer.x << ", " << pointer.y;
             EXPECT_EQ(CurrentStacks(), before);
