@@ -95,6 +95,8 @@ void CAquariumView::InitGL() {
     // neither they nor the timer may draw a half-built tank. If the set-up
     // stopped early, frames still draw whatever it made.
     setUpDone_ = true;
+    // The window manager may have resized the window while such a box stood.
+    FollowClientSize();
     // Where the driver waits for the refresh at each swap the timer need not;
     // software GL under a virtual X server does not, and the timer paces.
     const bool swapWaits = context_ && SetSwapInterval(maxFps_ == 0 ? 0 : 1) && maxFps_ != 0;
@@ -191,9 +193,13 @@ void CAquariumView::OnPaint(wxPaintEvent&) {
 // The frame replaces the viewport and the projection every time it draws; the
 // tank follows the size the window manager grants, full screen or not.
 void CAquariumView::OnSize(wxSizeEvent& event) {
-    const wxSize client = GetClientSize();
-    if (setUpDone_) scene_.Resize(client.GetWidth(), client.GetHeight());
+    if (setUpDone_) FollowClientSize();
     event.Skip();
+}
+
+void CAquariumView::FollowClientSize() {
+    const wxSize client = GetClientSize();
+    scene_.Resize(client.GetWidth(), client.GetHeight());
 }
 
 void CAquariumView::OnEraseBackground(wxEraseEvent&) {}

@@ -78,6 +78,8 @@ class CAquariumView : public wxGLCanvas, public PictureTextureLoader {
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
     void OnSize(wxSizeEvent& event);
+    // The tank takes the shape of the client area the window has now.
+    void FollowClientSize();
     void OnTimer(wxTimerEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OnKeyDown(wxKeyEvent& event);
