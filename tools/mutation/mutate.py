@@ -91,8 +91,9 @@ def judge(build_dir):
     targets = ["--target", "velmar_unit_tests", "--target", "velmar_gl_tests"]
     if run(["cmake", "--build", str(build_dir), "-j2"] + targets, ROOT) != 0:
         return "stillborn"
-    tests = run(["ctest", "-j2", "-LE", "app|fuzz|build", "--stop-on-failure", "--timeout", "120"],
-                build_dir)
+    # Only the unit and GL tests: the whole-program tests are left unbuilt.
+    tests = run(["ctest", "-j2", "-LE", "app|fuzz|build", "-E", "NOT_BUILT", "--stop-on-failure",
+                 "--timeout", "120"], build_dir)
     return "killed" if tests != 0 else "survived"
 
 
