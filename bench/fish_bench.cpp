@@ -226,10 +226,8 @@ int main(int argc, char** argv) {
     shortcuts.magnifiedWall = off.find("level") == std::string::npos;
     scene.SetDrawShortcuts(shortcuts);
     SceneRenderer renderer(1.0);
-    const TankSetUpSources sources{{kScreenWidth, kScreenHeight},
-                                   GetWorkDir(),
-                                   [] { return true; },
-                                   [fish] { return BenchSettings(fish); }};
+    const TankSetUpSources sources{
+        {kScreenWidth, kScreenHeight}, GetWorkDir(), [] { return true; }, BenchSettings(fish)};
     SetUpTank(scene, renderer, sources);
 
     FrameTimings timings;

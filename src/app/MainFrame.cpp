@@ -5,7 +5,7 @@
 #include "music/BuiltinTune.h"
 #include "music/CustomMusicDlg.h"
 #include "music/MpvPlayer.h"
-#include "music/MusicHandover.h"
+#include "platform/AppProfile.h"
 #include "platform/FullScreenSupport.h"
 #include "platform/PrivateTempDir.h"
 #include "platform/ProcessExit.h"
@@ -26,16 +26,11 @@ CMainFrame::CMainFrame()
         return;
     }
     scene_ = std::make_unique<AquariumScene>();
-    view_ = new CAquariumView(this, *scene_, [this](int commandId) { ShowDialog(commandId); });
-    view_->OnFrameDrawn([this] { handover_->AfterFrame(); });
+    settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
+    view_ = new CAquariumView(this, *scene_);
     musicPlayer_ = std::make_unique<MpvPlayer>();
     tunePlayer_ = std::make_unique<MpvTunePlayer>();
-    handover_ = std::make_unique<MusicHandover>(*tunePlayer_, [] {
-        // Unpacked where only this process looks: the settings folder may be
-        // read-only, and a failed unpack ends the program.
-        const PrivateTempDir unpackDir;
-        return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path()) : std::vector<std::uint8_t>();
-    });
+    Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
 }
 
 // The view draws the scene until it goes, so it goes first.
@@ -55,26 +50,50 @@ void CMainFrame::ShowAndStartScene() {
     if (!view_) return;
     view_->SetFocus();
     // A set-up that stopped early leaves the tank without its settings: no
-    // dialogs then, and so no music, which waits for the music dialog.
-    view_->SetUpOnceShown([this](bool complete) {
-        if (complete) CreateDialogs();
+    // session then, so no music and no dialogs.
+    view_->SetUpOnceShown(settings_.tank, [this](bool complete) {
+        if (complete) StartSession();
     });
 }
 
-// The settings are read by now; the tune's volume comes with them.
-void CMainFrame::CreateDialogs() {
-    handover_->SetTuneAttenuation(scene_->Settings().volume);
-    musicDialog_ = new CCustomMusicDlg(this, *musicPlayer_, *handover_);
-    backgroundDialog_ = new CCustomBackgroundDlg(this, *view_, [this](bool on, unsigned texture) {
-        scene_->SetCustomBackground({on, texture});
-    });
+void CMainFrame::StartSession() {
+    SessionMusic music{*musicPlayer_, *tunePlayer_,
+                       [] {
+                           // Unpacked where only this process looks: the
+                           // settings folder may be read-only.
+                           const PrivateTempDir unpackDir;
+                           return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path())
+                                                 : std::vector<std::uint8_t>();
+                       },
+                       GetAppProfileInt("Settings", "Volume", 1000)};
+    TankSession& session = view_->Runner().StartSession(settings_, std::move(music));
+    musicDialog_ = new CCustomMusicDlg(this, session);
+    backgroundDialog_ = new CCustomBackgroundDlg(this, session);
 }
 
-bool CMainFrame::TryBefore(wxEvent& event) {
-    if (view_ && event.GetEventType() == wxEVT_MENU && view_->HandleCommand(event.GetId())) {
-        return true;
+// Every command chosen becomes the scene's mode; the dialogs' commands leave
+// the user in Catch mode once the dialog is shown.
+void CMainFrame::OnCommand(wxCommandEvent& event) {
+    const int commandId = event.GetId();
+    scene_->SetMode(commandId);
+    switch (commandId) {
+        case kCommandExit:
+            view_->DestroyScene();
+            ExitProcessNow(0);
+        case kCommandAddDeleteFish:
+            ShowFishSettings();
+            break;
+        case kCommandCustomMusic:
+            if (musicDialog_) musicDialog_->ShowCentred();
+            break;
+        case kCommandCustomBackground:
+            if (backgroundDialog_) backgroundDialog_->ShowCentred();
+            break;
+        default:
+            return;
     }
-    return wxFrame::TryBefore(event);
+    scene_->SetMode(kCommandCatch);
+    view_->UpdateCursor();
 }
 
 // An open menu takes Escape for itself.
@@ -89,13 +108,7 @@ void CMainFrame::OnSetFocus(wxFocusEvent& event) {
     event.Skip();
 }
 
-void CMainFrame::ShowDialog(int commandId) {
-    if (commandId == kCommandCustomMusic && musicDialog_) musicDialog_->ShowCentred();
-    if (commandId == kCommandCustomBackground && backgroundDialog_) {
-        backgroundDialog_->ShowCentred();
-    }
-    if (commandId != kCommandAddDeleteFish) return;
-    // Modal: the tank fills and empties behind it as the counts change.
+void CMainFrame::ShowFishSettings() {
     CFishSettingsDlg dialog(
         this, scene_->SpeciesCounts(),
         [this](const std::array<int, kSpeciesCount>& counts) { scene_->SetSpeciesCounts(counts); });

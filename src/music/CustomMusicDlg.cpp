@@ -7,14 +7,12 @@
 #include <wx/slider.h>
 #include <wx/statbox.h>
 
-#include "music/MediaPlayer.h"
-#include "music/MusicHandover.h"
-#include "platform/AppProfile.h"
+#include "music/PlayList.h"
 #include "platform/MessageBox.h"
-#include "settings/SettingsFile.h"
+#include "session/TankSession.h"
+#include "settings/StartupSettings.h"
 
 namespace {
-constexpr int kTimerPeriodMs = 200;
 const wxColour kListBackground(207, 184, 130);
 const wxColour kRowBackground(196, 184, 130);
 const wxColour kPlayingRow(0, 255, 0);
@@ -24,18 +22,16 @@ constexpr char kMusicFilter[] =
     "Other audio (*.ogg;*.flac;*.opus;*.m4a)|*.ogg;*.flac;*.opus;*.m4a";
 }  // namespace
 
-CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, MediaPlayer& player, MusicHandover& handover)
+CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, TankSession& session)
     : FileListDialog(parent, "Custom Music - Velmar Screensaver 1.0"),
-      playList_(player),
-      handover_(handover),
-      timer_(this) {
+      playList_(*session.Music()),
+      shownHighlight_(playList_.HighlightedIndex()) {
     AddControls();
-    player.SetFile("");
-    player.Open();
-    playList_.SetVolume(GetAppProfileInt("Settings", "Volume", 1000));
-    Restore();
-    Bind(wxEVT_TIMER, &CCustomMusicDlg::OnTimer, this);
-    timer_.Start(kTimerPeriodMs);
+    volume_->SetValue(playList_.Volume());
+    Sync();
+    session.AfterEachTick([this] {
+        if (playList_.HighlightedIndex() != shownHighlight_) Sync();
+    });
 }
 
 void CCustomMusicDlg::AddControls() {
@@ -97,24 +93,11 @@ void CCustomMusicDlg::AddControls() {
     SetClientSize(size(317, 151));
 }
 
-void CCustomMusicDlg::Restore() {
-    playList_.Restore(ReadListSection(SettingsFile().Profile(), kCustomMusicKeys));
-    volume_->SetValue(playList_.Volume());
-    Sync();
-}
-
 void CCustomMusicDlg::AddFiles(const std::vector<std::string>& paths) {
     // Rows change only while nothing plays, as the disabled buttons say.
     if (playList_.Playing()) return;
     for (const std::string& path : paths) playList_.AddRow(path);
     Sync();
-}
-
-void CCustomMusicDlg::OnTimer(wxTimerEvent&) {
-    handover_.SetCustomMusicActive(ownMusic_->GetValue());
-    const int highlighted = playList_.HighlightedIndex();
-    playList_.Tick();
-    if (playList_.HighlightedIndex() != highlighted) Sync();
 }
 
 void CCustomMusicDlg::OnRemove(wxCommandEvent&) {
@@ -126,14 +109,11 @@ void CCustomMusicDlg::OnRemove(wxCommandEvent&) {
 }
 
 void CCustomMusicDlg::SaveList() {
-    SettingsFile file;
-    const ListSection saved = playList_.Saved();
-    WriteListFlags(saved, file.Profile(), kCustomMusicKeys);
-    WriteListRows(saved, file.Profile(), kCustomMusicKeys);
-    file.Save();
+    SaveCustomMusic(playList_.Saved());
 }
 
 void CCustomMusicDlg::Sync() {
+    shownHighlight_ = playList_.HighlightedIndex();
     const std::vector<std::string>& rows = playList_.Rows();
     if (list_->GetItemCount() != static_cast<int>(rows.size())) {
         list_->DeleteAllItems();

@@ -4,12 +4,8 @@
 #include <vector>
 
 #include "settings/ListSection.h"
-#include "settings/SettingsFile.h"
 
 class MediaPlayer;
-
-// Section "Custom Settings" of the settings file.
-inline constexpr ListSectionKeys kCustomMusicKeys{kCustomSettingsSection, "Music"};
 
 // The user's own music without a window: the rows of the list, the selected
 // row, the "On/Off" box, the play mode, and the engine's track choice and

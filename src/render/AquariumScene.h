@@ -69,6 +69,7 @@ class AquariumScene {
     void MouseMove(PointerPos to) { pointer_.MouseMove(to); }
     const PointerState& Pointer() const { return pointer_; }
     void ToggleOverlay() { overlay_.Toggle(); }
+    void HideOverlay() { overlay_.Hide(); }
     bool OverlayShown() const { return overlay_.Shown(); }
 
     const TankBounds& Tank() const { return tankBounds_; }

@@ -8,19 +8,12 @@
 #include <wx/display.h>
 #include <wx/toplevel.h>
 
-#include "interaction/CommandIds.h"
-#include "platform/LifecycleTrace.h"
+#include "diagnostics/Diagnostics.h"
 #include "platform/MessageBox.h"
-#include "platform/PrivateTempDir.h"
-#include "platform/ProcessExit.h"
 #include "platform/TempPath.h"
 #include "render/AquariumScene.h"
-#include "render/GlObjectReport.h"
 #include "render/PixelFormat.h"
-#include "render/SceneRenderer.h"
 #include "render/SwapInterval.h"
-#include "render/TankSetUp.h"
-#include "settings/LoadAquariumSettings.h"
 
 namespace {
 const char* const kAppTitle = "VelmarScr";
@@ -39,22 +32,24 @@ double RefreshHzOf(const wxWindow* window) {
 }
 }  // namespace
 
-CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog)
-    : CAquariumView(parent, scene, std::move(openDialog), ChooseSceneVisual()) {}
+CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene)
+    : CAquariumView(parent, scene, ChooseSceneVisual()) {}
 
-CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene, DialogOpener openDialog,
+CAquariumView::CAquariumView(wxWindow* parent, AquariumScene& scene,
                              const std::optional<wxGLAttributes>& visual)
     : wxGLCanvas(parent, visual ? *visual : DefaultVisual(), wxID_ANY, wxDefaultPosition,
                  wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       scene_(scene),
-      openDialog_(std::move(openDialog)),
+      runner_(scene, *this),
       frameTimer_(this),
+      sessionTimer_(this),
       pixelFormatFound_(visual.has_value()),
       input_(*this, scene) {
     Bind(wxEVT_PAINT, &CAquariumView::OnPaint, this);
     Bind(wxEVT_ERASE_BACKGROUND, &CAquariumView::OnEraseBackground, this);
-    Bind(wxEVT_SIZE, &CAquariumView::OnSize, this);
-    Bind(wxEVT_TIMER, &CAquariumView::OnTimer, this);
+    Bind(wxEVT_TIMER, &CAquariumView::OnFrameTimer, this, frameTimer_.GetId());
+    Bind(
+        wxEVT_TIMER, [this](wxTimerEvent&) { runner_.TickSession(); }, sessionTimer_.GetId());
     Bind(wxEVT_IDLE, &CAquariumView::OnIdle, this);
     Bind(wxEVT_KEY_DOWN, &CAquariumView::OnKeyDown, this);
 }
@@ -70,7 +65,7 @@ bool CAquariumView::SetupPixelFormat() {
         return false;
     }
     context_ = std::make_unique<wxGLContext>(this);
-    if (!context_->IsOK() || !MakeContextCurrent()) {
+    if (!context_->IsOK() || !MakeCurrent()) {
         context_.reset();
         ShowMessageBox("SetPixelFormat failed", kAppTitle);
         return false;
@@ -78,11 +73,18 @@ bool CAquariumView::SetupPixelFormat() {
     return true;
 }
 
-bool CAquariumView::MakeContextCurrent() {
+bool CAquariumView::MakeCurrent() {
     return context_ && GetXWindow() != 0 && context_->SetCurrent(*this);
 }
 
-void CAquariumView::SetUpOnceShown(std::function<void(bool complete)> afterSetUp) {
+ScreenSize CAquariumView::PixelSize() const {
+    const wxSize client = GetClientSize();
+    return {client.GetWidth(), client.GetHeight()};
+}
+
+void CAquariumView::SetUpOnceShown(const AquariumSettings& settings,
+                                   std::function<void(bool complete)> afterSetUp) {
+    settings_ = settings;
     afterSetUp_ = std::move(afterSetUp);
     setUpWanted_ = true;
     // A window already on screen has had its first paint: ask for another.
@@ -95,88 +97,38 @@ void CAquariumView::InitGL() {
     // neither they nor the timer may draw a half-built tank. If the set-up
     // stopped early, frames still draw whatever it made.
     setUpDone_ = true;
-    // The window manager may have resized the window while such a box stood.
-    FollowClientSize();
     // Where the driver waits for the refresh at each swap the timer need not;
     // software GL under a virtual X server does not, and the timer paces.
     const bool swapWaits = context_ && SetSwapInterval(maxFps_ == 0 ? 0 : 1) && maxFps_ != 0;
-    pacer_ = FramePacer(RefreshHzOf(this), maxFps_, swapWaits);
+    runner_.StartPacing(RefreshHzOf(this), maxFps_, swapWaits);
     if (afterSetUp_) afterSetUp_(complete);
     frameTimer_.StartOnce(kFrameTimerPeriodMs);
+    sessionTimer_.Start(TankSession::kTickMs);
 }
 
 bool CAquariumView::SetUp() {
     if (!SetupPixelFormat()) return false;
-    renderer_ = std::make_unique<SceneRenderer>(GetContentScaleFactor());
-    glReport_ = GlObjectReport::FromEnvironment();
-    // The artwork is unpacked where only this process looks and gone once
-    // loaded, so the settings folder need not be writable.
-    const PrivateTempDir unpackDir;
-    const wxSize client = GetClientSize();
-    const TankSetUpSources sources{{client.GetWidth(), client.GetHeight()},
-                                   unpackDir.Path(),
-                                   [&unpackDir] { return unpackDir.Ok(); },
-                                   LoadAquariumSettings};
-    if (SetUpTank(scene_, *renderer_, sources) == TankSetUpResult::kNoTempPath) {
+    if (auto report = GlObjectReport::FromEnvironment()) {
+        runner_.AfterEachFrame([report = std::shared_ptr<GlObjectReport>(std::move(report))](
+                                   double nowMs) { report->AfterFrame(nowMs); });
+    }
+    if (runner_.SetUp(settings_, GetContentScaleFactor()) == TankSetUpResult::kNoTempPath) {
         ReportNoTempPath();
         return false;
     }
     return true;
 }
 
-void CAquariumView::RenderFrame() {
-    if (!setUpDone_ || !renderer_ || !MakeContextCurrent()) return;
-    scene_.RenderFrame(*renderer_);
-    if (glReport_) glReport_->AfterFrame(NowMs());
-    SwapBuffers();
-}
-
 void CAquariumView::DestroyScene() {
     if (sceneDestroyed_) return;
     sceneDestroyed_ = true;
-    TraceLifecycle("DestroyScene");
+    NoteLifecycle("DestroyScene");
     // The GL objects go while their context is still current; without a
     // window to make it current on, the context takes them with it.
-    MakeContextCurrent();
-    renderer_.reset();
+    runner_.Release();
     context_.reset();
     frameTimer_.Stop();
-}
-
-unsigned CAquariumView::LoadPicture(const std::string& path) {
-    if (!setUpDone_ || !renderer_ || !MakeContextCurrent()) return 0;
-    return renderer_->LoadUserPicture(path);
-}
-
-void CAquariumView::ReleasePicture(unsigned texture) {
-    if (!setUpDone_ || !renderer_ || !MakeContextCurrent()) return;
-    renderer_->ReleaseUserPicture(texture);
-}
-
-bool CAquariumView::HandleCommand(int commandId) {
-    scene_.SetMode(commandId);
-    switch (commandId) {
-        case kCommandExit:
-            DestroyScene();
-            ExitProcessNow(0);
-        // The frames go on meanwhile, in the dialog's mode; once it has been
-        // shown the user is back in Catch mode.
-        case kCommandAddDeleteFish:
-        case kCommandCustomMusic:
-        case kCommandCustomBackground:
-            if (openDialog_) openDialog_(commandId);
-            scene_.SetMode(kCommandCatch);
-            input_.UpdateCursor();
-            return true;
-        case kCommandTouch:
-        case kCommandFeed:
-        case kCommandZoomIn:
-        case kCommandZoomOut:
-        case kCommandCatch:
-            return true;
-        default:
-            return false;
-    }
+    sessionTimer_.Stop();
 }
 
 // The first paint is the first sure sign that the window is mapped; the set-up
@@ -187,22 +139,8 @@ void CAquariumView::OnPaint(wxPaintEvent&) {
         setUpStarted_ = true;
         CallAfter(&CAquariumView::InitGL);
     }
-    RenderFrame();
+    if (setUpDone_) runner_.DrawFrame(NowMs());
 }
-
-// The frame replaces the viewport and the projection every time it draws; the
-// tank follows the size the window manager grants, full screen or not.
-void CAquariumView::OnSize(wxSizeEvent& event) {
-    if (setUpDone_) FollowClientSize();
-    event.Skip();
-}
-
-void CAquariumView::FollowClientSize() {
-    const wxSize client = GetClientSize();
-    scene_.Resize(client.GetWidth(), client.GetHeight());
-}
-
-void CAquariumView::OnEraseBackground(wxEraseEvent&) {}
 
 bool CAquariumView::Drawable() const {
     const wxTopLevelWindow* frame =
@@ -212,11 +150,8 @@ bool CAquariumView::Drawable() const {
 
 // A minimised or hidden window gets no frames; the tank stands still and goes
 // on from where it was once the window is back.
-void CAquariumView::OnTimer(wxTimerEvent&) {
-    if (!Drawable()) return;
-    pacer_.FrameStarted(NowMs());
-    RenderFrame();
-    if (afterFrame_) afterFrame_();
+void CAquariumView::OnFrameTimer(wxTimerEvent&) {
+    if (Drawable()) runner_.DrawFrame(NowMs());
 }
 
 // The frame timer is re-armed only once the event queue has drained: a frame
@@ -227,7 +162,7 @@ void CAquariumView::OnTimer(wxTimerEvent&) {
 // event that re-arms it.
 void CAquariumView::OnIdle(wxIdleEvent& event) {
     if (setUpDone_ && !sceneDestroyed_ && !frameTimer_.IsRunning() && Drawable()) {
-        const double delayMs = pacer_.DelayMs(NowMs());
+        const double delayMs = runner_.DelayMs(NowMs());
         frameTimer_.StartOnce(std::max(kFrameTimerPeriodMs, static_cast<int>(std::ceil(delayMs))));
     }
     event.Skip();

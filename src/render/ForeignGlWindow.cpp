@@ -81,7 +81,7 @@ bool ForeignGlWindow::ProcessEvents() {
     return !windowFailed;
 }
 
-void ForeignGlWindow::SwapBuffers() {
+void ForeignGlWindow::ShowFrame() {
     glXSwapBuffers(native_->display, native_->window);
     // Errors come back with the next round trip; one per frame is cheap.
     XSync(native_->display, False);

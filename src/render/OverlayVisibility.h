@@ -10,6 +10,7 @@ class OverlayVisibility {
     // Called once per frame before drawing; true when the text is drawn this frame.
     bool NextFrame();
     void Toggle() { showOverlay_ = !showOverlay_; }
+    void Hide() { showOverlay_ = false; }
     bool Shown() const { return showOverlay_; }
 
   private:

@@ -9,7 +9,7 @@ TankSetUpResult SetUpTank(AquariumScene& scene, SceneRenderer& renderer,
     scene.BuildBackgroundSurface();
     if (!sources.hasTempPath()) return TankSetUpResult::kNoTempPath;
     renderer.LoadTextures(sources.unpackDir);
-    scene.ApplySettings(sources.loadSettings());
+    scene.ApplySettings(sources.settings);
     scene.PlaceScene(renderer);
     scene.InitFoodPellets();
     renderer.SetUpFog();

@@ -9,13 +9,13 @@
 class AquariumScene;
 class SceneRenderer;
 
-// What the tank's set-up reads from the machine; the benchmark and the tests
-// hand in fixed ones.
+// What the tank's set-up takes from the machine and the settings file; the
+// benchmark and the tests hand in fixed ones.
 struct TankSetUpSources {
     ScreenSize screen;
     std::string unpackDir;  // a private temporary folder, where resources are unpacked
     std::function<bool()> hasTempPath;
-    std::function<AquariumSettings()> loadSettings;
+    AquariumSettings settings;
 };
 
 enum class TankSetUpResult { kComplete, kNoTempPath };

@@ -8,7 +8,8 @@
 #include <wx/textctrl.h>
 #include <wx/valtext.h>
 
-#include "settings/SettingsFile.h"
+#include "session/TankSession.h"
+#include "settings/StartupSettings.h"
 
 namespace {
 const wxColour kListBackground(207, 184, 130);
@@ -18,21 +19,16 @@ constexpr char kPictureFilter[] =
     "Other pictures (*.jpeg;*.tif;*.tiff)|*.jpeg;*.tif;*.tiff";
 }  // namespace
 
-CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, PictureTextureLoader& loader,
-                                           PictureChanged pictureChanged)
+CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, TankSession& session)
     : FileListDialog(parent, "Custom Background - Velmar Screensaver 1.0"),
-      list_(loader),
-      pictureChanged_(std::move(pictureChanged)),
-      timer_(this) {
+      list_(session.Pictures()) {
     AddControls();
-    list_.Restore(ReadCustomImagesSettings(SettingsFile().Profile()));
     // Only these controls change the boxes and the interval afterwards.
     interval_->ChangeValue(wxString::FromUTF8(list_.Interval()));
     ownImage_->SetValue(list_.OwnImage());
     modes_[list_.Mode()]->SetValue(true);
     Sync();
-    Bind(wxEVT_TIMER, &CCustomBackgroundDlg::OnTimer, this);
-    timer_.Start(CustomBackgroundList::kTickMs);
+    session.AfterEachTick([this] { Sync(); });
 }
 
 void CCustomBackgroundDlg::AddControls() {
@@ -94,15 +90,8 @@ void CCustomBackgroundDlg::AddFiles(const std::vector<std::string>& paths) {
     Sync();
 }
 
-void CCustomBackgroundDlg::OnTimer(wxTimerEvent&) {
-    list_.Tick();
-    Sync();
-}
-
 void CCustomBackgroundDlg::SaveList() {
-    SettingsFile file;
-    WriteCustomImagesSettings(list_.Saved(), file.Profile());
-    file.Save();
+    SaveCustomImages(list_.Saved());
 }
 
 int CCustomBackgroundDlg::SelectedRow() const {
@@ -125,5 +114,4 @@ void CCustomBackgroundDlg::Sync() {
         if (rows_->GetItemText(row) != path) rows_->SetItemText(row, path);
         if (rows_->GetItemText(row, 1) != state) rows_->SetItem(row, 1, state);
     }
-    pictureChanged_(list_.CustomBackgroundOn(), list_.CurrentTexture());
 }

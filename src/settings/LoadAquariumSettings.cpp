@@ -9,7 +9,6 @@
 #include "fish/SchoolLayout.h"
 #include "platform/CrtAtoi.h"
 #include "platform/Random.h"
-#include "settings/ProfileFile.h"
 #include "settings/SettingsFile.h"
 
 namespace {
@@ -119,14 +118,5 @@ AquariumSettings ReadAndRepairSettings(ProfileText& profile) {
         settings.fishCounts[species] = ReadAndRepairFishCount(counts.Get(key), key, countRepairs);
     }
     profile.SetAll(kFishNumberSection, countRepairs);
-    return settings;
-}
-
-AquariumSettings LoadAquariumSettings() {
-    const std::string path = SettingsFilePath();
-    RemoveStaleReplacements(path);
-    SettingsFile file(path);
-    const AquariumSettings settings = ReadAndRepairSettings(file.Profile());
-    file.Save();
     return settings;
 }

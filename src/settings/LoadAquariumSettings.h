@@ -8,8 +8,3 @@
 // profile and returns the record. Draws one CrtRand() per absent fish count,
 // species 0 to 9 in order. Counts end up in 0..200.
 AquariumSettings ReadAndRepairSettings(ProfileText& profile);
-
-// The start-up load: removes what saves killed midway left, reads the settings
-// file, writes the repairs back and returns the record. A file that cannot be written changes
-// nothing in memory.
-AquariumSettings LoadAquariumSettings();

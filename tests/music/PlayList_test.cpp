@@ -9,6 +9,7 @@
 #include "music/PlayList.h"
 #include "platform/Random.h"
 #include "settings/ProfileText.h"
+#include "settings/StartupSettings.h"
 
 namespace {
 // An engine whose tracks last 1000 ms; names containing "bad" cannot be

@@ -36,10 +36,8 @@ std::vector<Picture> Draw(const AquariumSettings& settings, const DrawShortcuts&
     ResetCrtRand();
     AquariumScene scene;
     SceneRenderer renderer(1.0);
-    const TankSetUpSources sources{{kWidth, kHeight},
-                                   unpackDir.Path().string() + "/",
-                                   [] { return true; },
-                                   [&settings] { return settings; }};
+    const TankSetUpSources sources{
+        {kWidth, kHeight}, unpackDir.Path().string() + "/", [] { return true; }, settings};
     EXPECT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
     scene.SetDrawShortcuts(shortcuts);
     std::vector<Picture> pictures;

@@ -37,7 +37,7 @@ TEST(SceneRenderer, FramesReserveNoFurtherGlNamesAndTeardownFreesThemAll) {
         const TankSetUpSources sources{{gl.Width(), gl.Height()},
                                        unpackDir.Path().string() + "/",
                                        [] { return true; },
-                                       [&settings] { return settings; }};
+                                       settings};
         ASSERT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
         const std::string picture = unpackDir.Path() / "own.bmp";
         WriteBytes(picture, MakeBitmap(8, 8, 24, Bytes(RowBytes(24, 8) * 8, 200)));

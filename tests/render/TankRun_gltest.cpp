@@ -134,7 +134,7 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     ASSERT_TRUE(view->SetUpDone());
     const unsigned afterSetUp = CrtRandState();
 
-    for (int i = 0; i < kFrames; ++i) view->RenderFrame();
+    for (int i = 0; i < kFrames; ++i) view->Runner().DrawFrame(0.0);
 
     const unsigned afterFrames = CrtRandState();
     const std::uint64_t tank = DigestOfTank(TankProbe::Of(*view));

@@ -13,6 +13,7 @@
 #include "settings/AquariumSettings.h"
 #include "settings/LoadAquariumSettings.h"
 #include "settings/SettingsTestFiles.h"
+#include "settings/StartupSettings.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -74,7 +75,7 @@ class SettingsLoad : public ::testing::Test {
     fs::path SettingsPath() const { return Folder() / "VelmarSet.ini"; }
     std::string LoadFrom(const std::string& text) {
         WriteTextFile(SettingsPath(), text);
-        loaded_ = LoadAquariumSettings();
+        loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
         return ReadTextFile(SettingsPath());
     }
 
@@ -96,13 +97,13 @@ TEST_F(SettingsLoad, NoEmptyOrGarbageFileGainsEveryKeyInOrderAndASecondStartKeep
         Restart();
         fs::remove(SettingsPath());
         if (before) WriteTextFile(SettingsPath(), *before);
-        loaded_ = LoadAquariumSettings();
+        loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
         const std::string first = ReadTextFile(SettingsPath());
         EXPECT_EQ(first, kept + kCompleteSection + kFirstRandomFishSection);
         ExpectStartWithoutFile(loaded_);
 
         // "32767.5" reads back as 32767 and no count is drawn again.
-        loaded_ = LoadAquariumSettings();
+        loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
         EXPECT_EQ(ReadTextFile(SettingsPath()), first);
         ExpectStartWithoutFile(loaded_);
     }
@@ -169,7 +170,7 @@ TEST_F(SettingsLoad, ForeignSectionsCommentsSpacingAndCrlfSurviveByteForByte) {
 
 TEST_F(SettingsLoad, AFolderAtTheSettingsPathIsLeftAloneAndTheRecordIsAStartWithoutFile) {
     fs::create_directories(SettingsPath());
-    loaded_ = LoadAquariumSettings();
+    loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
     ExpectStartWithoutFile(loaded_);
     EXPECT_TRUE(fs::is_directory(SettingsPath()) && fs::is_empty(SettingsPath()));
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
@@ -183,7 +184,7 @@ TEST_F(SettingsLoad, AFolderThatRefusesTheReplacementKeepsTheFileAndUsesWhatItSa
     const std::string longestName(NAME_MAX, 'v');
     WriteTextFile(Folder() / longestName, text);
     fs::create_symlink(longestName, SettingsPath());
-    loaded_ = LoadAquariumSettings();
+    loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
     EXPECT_TRUE(fs::is_symlink(SettingsPath()));
     EXPECT_EQ(ReadTextFile(Folder() / longestName), text);
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 2);

@@ -17,6 +17,7 @@
 #include "settings/ProfileText.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTestFiles.h"
+#include "settings/StartupSettings.h"
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"
 

@@ -6,7 +6,8 @@
 # adds, shows and removes pictures in Custom Background, over and over. Every
 # few seconds it prints the resident memory and open file descriptors (from
 # /proc) and the frames, GL textures and display lists the program reports
-# itself (VELMAR_GL_REPORT_FILE).
+# itself (VELMAR_GL_REPORT_FILE): give it the instrumented twin,
+# build/velmar-instrumented, which a build with the tests or the benchmark makes.
 #
 # The figures compared are taken with every dialog closed and nothing driven
 # for a few seconds (three samples a second apart, their median): first once
@@ -31,7 +32,7 @@
 # fish modes music modes background"), to find which step a growth comes from.
 # Needs Xvfb, xdotool, ImageMagick and lame (scripts/install-deps.sh --test).
 set -euo pipefail
-velmar=$(realpath "${1:-build/velmar}")
+velmar=$(realpath "${1:-build/velmar-instrumented}")
 seconds=${2:-3600}
 samples=${3:-}
 rss_bound_mb=${SOAK_RSS_MB:-16}

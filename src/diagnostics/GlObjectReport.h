@@ -1,17 +1,12 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 // A line a second of the frames drawn and the texture and display-list objects
-// alive in the current GL context, appended to the file named by
-// VELMAR_GL_REPORT_FILE, for long runs that watch for leaks. Without that
-// variable no report is made and the frames pay nothing.
+// alive in the current GL context, appended to a file, for long runs that
+// watch for leaks.
 class GlObjectReport {
   public:
-    // Null unless VELMAR_GL_REPORT_FILE names a file.
-    static std::unique_ptr<GlObjectReport> FromEnvironment();
-
     explicit GlObjectReport(std::string path) : path_(std::move(path)) {}
 
     // After each frame, with its context still current; `nowMs` on a steady clock.

@@ -1,7 +1,6 @@
-#include "render/GlObjectReport.h"
+#include "diagnostics/GlObjectReport.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 #include <GL/gl.h>
 
@@ -24,12 +23,6 @@ long CountAlive(IsObject isObject, unsigned& highest) {
     return alive;
 }
 }  // namespace
-
-std::unique_ptr<GlObjectReport> GlObjectReport::FromEnvironment() {
-    const char* path = std::getenv("VELMAR_GL_REPORT_FILE");
-    if (!path || !*path) return nullptr;
-    return std::make_unique<GlObjectReport>(path);
-}
 
 void GlObjectReport::AfterFrame(double nowMs) {
     ++frames_;

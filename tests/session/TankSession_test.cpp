@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "music/PlayList.h"
+#include "session/TankSession.h"
+#include "support/FakeMedia.h"
+
+namespace {
+StartupSettings TwoPicturesAndTwoTracks() {
+    StartupSettings settings;
+    settings.pictures.list.rows = {"/p/a.png", "/p/b.png"};
+    settings.pictures.list.ownOn = true;
+    settings.pictures.list.SetMode(ListSection::kRepeatAll);
+    settings.pictures.interval = "1";
+    settings.music.rows = {"/m/a.mp3", "/m/b.mp3"};
+    settings.music.ownOn = true;
+    settings.music.SetMode(ListSection::kRepeatAll);
+    settings.tank.volume = 1000;
+    return settings;
+}
+
+unsigned ShownAfterTicks(TankSession& session, int ticks) {
+    for (int tick = 0; tick < ticks; ++tick) session.Tick();
+    const CustomBackgroundList& pictures = session.Pictures();
+    return pictures.CustomBackgroundOn() ? pictures.CurrentTexture() : 0;
+}
+}  // namespace
+
+// No dialog exists here: the ticks alone switch the pictures every second,
+// carry the play list from track to track, and keep the tune silent while the
+// user's music is on.
+TEST(TankSession, TicksSwitchThePicturesAdvanceThePlayListAndHandOverTheTune) {
+    FakeLoader loader;
+    FakePlayer player;
+    FakeTune tune;
+    TankSession session(
+        loader, TwoPicturesAndTwoTracks(),
+        SessionMusic{player, tune, [] { return std::vector<std::uint8_t>(); }, 700});
+    int ticksHeard = 0;
+    session.AfterEachTick([&] { ++ticksHeard; });
+
+    EXPECT_EQ(ShownAfterTicks(session, 1), 2u);
+    EXPECT_EQ(ShownAfterTicks(session, 4), 2u);
+    EXPECT_EQ(ShownAfterTicks(session, 1), 1u);
+    EXPECT_EQ(ShownAfterTicks(session, 5), 2u);
+    EXPECT_EQ(ticksHeard, 11);
+
+    ASSERT_NE(session.Music(), nullptr);
+    EXPECT_TRUE(session.Music()->Playing());
+    EXPECT_EQ(player.Volume(), 700);
+    player.PlayToTheEnd();
+    session.Tick();
+    EXPECT_EQ(player.opened.back(), "/m/b.mp3");
+    EXPECT_EQ(session.Music()->HighlightedIndex(), 1);
+
+    session.AfterFrame();
+    EXPECT_TRUE(tune.starts.empty());
+    session.Music()->SetOwnMusic(false);
+    session.AfterFrame();
+    EXPECT_TRUE(tune.starts.empty()) << "the hand-over hears of the box at the next tick";
+    session.Tick();
+    session.AfterFrame();
+    EXPECT_EQ(tune.starts, std::vector<int>{65535 - 1000});
+}
+
+TEST(TankSession, WithoutMusicThePicturesStillTakeTurns) {
+    FakeLoader loader;
+    TankSession session(loader, TwoPicturesAndTwoTracks(), std::nullopt);
+    EXPECT_EQ(session.Music(), nullptr);
+    EXPECT_EQ(ShownAfterTicks(session, 1), 2u);
+    EXPECT_EQ(ShownAfterTicks(session, 5), 1u);
+    session.AfterFrame();
+}
