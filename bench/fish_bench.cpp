@@ -16,13 +16,13 @@
 #include <initializer_list>
 #include <string>
 
-#include "fish/FishPainter.h"
-#include "platform/LargeBlocks.h"
-#include "platform/WorkDir.h"
-#include "render/AquariumScene.h"
-#include "render/FrameSetup.h"
-#include "render/SceneRenderer.h"
-#include "render/TankSetUp.h"
+#include "core/fish/FishPainter.h"
+#include "core/scene/AquariumScene.h"
+#include "core/scene/FrameSetup.h"
+#include "gl/SceneRenderer.h"
+#include "gl/TankSetUp.h"
+#include "platform/posix/LargeBlocks.h"
+#include "platform/posix/WorkDir.h"
 #include "support/GlTestContext.h"
 
 namespace {

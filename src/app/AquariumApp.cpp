@@ -2,13 +2,13 @@
 
 #include <wx/log.h>
 
-#include "app/MainFrame.h"
-#include "platform/AppProfile.h"
-#include "platform/ProcessExit.h"
-#include "platform/SingleInstanceGuard.h"
-#include "platform/TerminationSignals.h"
-#include "platform/WxMessageBox.h"
-#include "render/AquariumView.h"
+#include "platform/posix/ProcessExit.h"
+#include "platform/posix/SingleInstanceGuard.h"
+#include "platform/posix/TerminationSignals.h"
+#include "platform/wx/AppProfile.h"
+#include "platform/wx/WxMessageBox.h"
+#include "ui/AquariumView.h"
+#include "ui/MainFrame.h"
 
 CAquariumApp::CAquariumApp(std::optional<int> maxFps, bool& anotherCopyRuns)
     : maxFps_(maxFps), anotherCopyRuns_(anotherCopyRuns) {}

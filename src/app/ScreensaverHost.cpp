@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <thread>
 
-#include "interaction/CommandIds.h"
-#include "platform/TerminationSignals.h"
-#include "render/AquariumScene.h"
-#include "render/ForeignGlWindow.h"
-#include "render/TankRunner.h"
-#include "settings/StartupSettings.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/scene/AquariumScene.h"
+#include "core/settings/StartupSettings.h"
+#include "gl/ForeignGlWindow.h"
+#include "gl/TankRunner.h"
+#include "platform/posix/TerminationSignals.h"
 
 namespace {
 double NowMs() {

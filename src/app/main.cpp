@@ -5,12 +5,12 @@
 #include <wx/app.h>
 
 #include "app/AquariumApp.h"
-#include "app/CommandLine.h"
 #include "app/ScreensaverHost.h"
-#include "platform/LargeBlocks.h"
-#include "platform/TerminationSignals.h"
-#include "platform/ToolkitAsserts.h"
-#include "settings/SettingsFile.h"
+#include "core/CommandLine.h"
+#include "core/settings/SettingsFile.h"
+#include "platform/posix/LargeBlocks.h"
+#include "platform/posix/TerminationSignals.h"
+#include "platform/wx/ToolkitAsserts.h"
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksToTheSystem();

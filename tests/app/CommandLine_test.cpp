@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandLine.h"
+#include "core/CommandLine.h"
 
 namespace {
 using Action = CommandLine::Action;

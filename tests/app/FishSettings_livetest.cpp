@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "fish/FishSchool.h"
-#include "interaction/CommandIds.h"
-#include "render/AquariumScene.h"
+#include "core/fish/FishSchool.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/scene/AquariumScene.h"
 #include "settings/SettingsTestFiles.h"
 #include "support/LiveTank.h"
 #include "support/ScreenCapture.h"

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <optional>
 
-#include "interaction/CommandIds.h"
-#include "render/AquariumScene.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/scene/AquariumScene.h"
 #include "support/LiveTank.h"
 #include "support/ScreenCapture.h"
 

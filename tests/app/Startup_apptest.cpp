@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/SingleInstanceGuard.h"
+#include "platform/posix/SingleInstanceGuard.h"
 #include "support/AppSession.h"
 #include "support/ScopedEnv.h"
 #include "support/ScreenCapture.h"

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "fish/FishAnimation.h"
+#include "core/fish/FishAnimation.h"
 
 namespace {
 // A fish swimming straight at `heading`, just given a new target.

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "fish/Fish.h"
+#include "core/fish/Fish.h"
 #include "fish/FishFrame.h"
-#include "platform/Random.h"
+#include "platform/posix/Random.h"
 
 // The release draws the side, then the height.
 TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {

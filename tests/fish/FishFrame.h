@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "fish/Fish.h"
-#include "fish/FishAnimation.h"
+#include "core/fish/Fish.h"
+#include "core/fish/FishAnimation.h"
 
 // A fish swimming level at `heading` and speed 0.2 in the school's box
 // (x -50..50, y -14..15, z pinned at -70).

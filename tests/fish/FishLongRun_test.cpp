@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "core/fish/FishSchool.h"
+#include "core/tank/TankBounds.h"
 #include "fish/FishFrame.h"
-#include "fish/FishSchool.h"
-#include "platform/Random.h"
-#include "render/TankBounds.h"
+#include "platform/posix/Random.h"
 
 namespace {
 // How far outside its box the steering lets a fish go. y is clamped at every

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <vector>
 
-#include "fish/Fish.h"
-#include "fish/FishMeshData.h"
-#include "fish/FishPartEmission.h"
-#include "fish/FishVertexBatch.h"
-#include "fish/SkinLayout.h"
+#include "core/fish/Fish.h"
+#include "core/fish/FishMeshData.h"
+#include "core/fish/FishPartEmission.h"
+#include "core/fish/FishVertexBatch.h"
+#include "core/fish/SkinLayout.h"
 
 namespace {
 struct Vec3 {

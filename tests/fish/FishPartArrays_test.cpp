@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "fish/FishAnimation.h"
-#include "fish/FishPartEmission.h"
-#include "fish/FishVertexBatch.h"
-#include "platform/Random.h"
+#include "core/fish/FishAnimation.h"
+#include "core/fish/FishPartEmission.h"
+#include "core/fish/FishVertexBatch.h"
+#include "platform/posix/Random.h"
 
 TEST(FishWaves, PelvicAndTailRootStationsNeverFlap) {
     Fish fish;

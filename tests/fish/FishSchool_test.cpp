@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "fish/FishSchool.h"
-#include "render/FrameSetup.h"
+#include "core/fish/FishSchool.h"
+#include "core/scene/FrameSetup.h"
 
 // Each species owns consecutive slots in species order; negative counts own
 // none, and counts adding past the school's 200 slots are cut at the last one.

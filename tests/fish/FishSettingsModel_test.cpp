@@ -2,9 +2,10 @@
 
 #include <numeric>
 
-#include "fish/FishSettingsModel.h"
-#include "platform/Random.h"
-#include "settings/SettingsFile.h"
+#include "core/fish/FishSettingsModel.h"
+#include "core/settings/ReadAquariumSettings.h"
+#include "core/settings/SettingsFile.h"
+#include "platform/posix/Random.h"
 
 namespace {
 FishSettingsModel WithCounts(const std::array<int, kSpeciesCount>& counts) {
@@ -71,7 +72,7 @@ TEST(FishSettingsModel, ClearMissingKeysAndTheSchoolsShare) {
     FishSettingsModel model = WithCounts({3, 0, 500});
     EXPECT_EQ(model.SchoolCounts()[2], 200);
     ProfileText profile("[Fish Number]\nFish0=3\n");
-    model.Save(profile);
+    WriteFishCounts(model.Counts(), profile);
     EXPECT_EQ(profile.Get(kFishNumberSection, "Fish4"), "0") << "and is written at the first save";
     model.Clear();
     EXPECT_EQ(model.TotalLabel(), "Total: 0/200");

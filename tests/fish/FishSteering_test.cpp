@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "fish/Fish.h"
+#include "core/fish/Fish.h"
 #include "fish/FishFrame.h"
-#include "platform/Random.h"
+#include "platform/posix/Random.h"
 
 namespace {
 // The value the stream gives after `skip` draws, leaving the stream reset.

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "fish/Fish.h"
+#include "core/fish/Fish.h"
 #include "fish/FishFrame.h"
-#include "render/FrameCamera.h"
-#include "render/SceneRenderer.h"
+#include "gl/FrameCamera.h"
+#include "gl/SceneRenderer.h"
 #include "support/GlTestContext.h"
 
 namespace {

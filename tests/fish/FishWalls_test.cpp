@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "fish/Fish.h"
+#include "core/fish/Fish.h"
 #include "fish/FishFrame.h"
-#include "platform/Random.h"
+#include "platform/posix/Random.h"
 
 namespace {
 // Moves the fish's layer bounds well clear, so the layer's own slowing and

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fish/FoodPellet.h"
+#include "core/fish/FoodPellet.h"
 
 namespace {
 class CountingPelletPainter : public PelletPainter {

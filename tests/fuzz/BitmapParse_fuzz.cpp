@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "resources/BitmapFile.h"
-#include "resources/TextureImages.h"
+#include "core/resources/BitmapFile.h"
+#include "core/resources/TextureImages.h"
 
 namespace {
 void Require(bool condition) {

@@ -15,7 +15,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "settings/ProfileText.h"
+#include "core/settings/ProfileText.h"
 
 namespace {
 void Require(bool condition) {

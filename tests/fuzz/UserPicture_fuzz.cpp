@@ -10,8 +10,8 @@
 
 #include <wx/init.h>
 
-#include "resources/PictureHeader.h"
-#include "resources/UserPicturePixels.h"
+#include "core/resources/PictureHeader.h"
+#include "gl/UserPicturePixels.h"
 
 namespace {
 void Require(bool condition) {

@@ -2,8 +2,8 @@
 
 #include <tuple>
 
+#include "core/interaction/FeedSteering.h"
 #include "fish/FishFrame.h"
-#include "interaction/FeedSteering.h"
 
 namespace {
 // A fish at (0, 0, -70) whose head lies at `head`.

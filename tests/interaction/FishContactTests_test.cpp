@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/interaction/FishContactTests.h"
+#include "core/tank/CatchMarker.h"
 #include "fish/FishFrame.h"
-#include "interaction/FishContactTests.h"
-#include "tank/CatchMarker.h"
 
 namespace {
 std::array<FoodPellet, kFoodPelletCount> OnePelletAt(const std::array<float, 3>& point) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "interaction/PickGrid.h"
-#include "render/TankBounds.h"
+#include "core/interaction/PickGrid.h"
+#include "core/tank/TankBounds.h"
 
 TEST(PickGrid, StripsSpanTheTankAndTheXStripsReachAcrossAWideOne) {
     const TankBounds narrow = TankBoundsForScreen(1024, 768);  // x -49..49, y -25..25

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "interaction/CommandIds.h"
-#include "interaction/PopupMenuLayout.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/interaction/PopupMenuLayout.h"
 
 TEST(PopupMenuLayout, NineEntriesOf140By48InMenuOrder) {
     const std::tuple<int, int, std::optional<int>> points[] = {
@@ -15,8 +15,8 @@ TEST(PopupMenuLayout, NineEntriesOf140By48InMenuOrder) {
         {10, -1, std::nullopt},
     };
     for (const auto& [x, y, entry] : points) EXPECT_EQ(PopupEntryAt(x, y), entry) << x << ", " << y;
-    EXPECT_STREQ(PopupEntries()[1].text, "  Feed Fish");
-    EXPECT_EQ(PopupEntries()[8].commandId, kCommandExit);
+    EXPECT_STREQ(kMenuCommands[1].text, "  Feed Fish");
+    EXPECT_EQ(kMenuCommands[8].commandId, kCommandExit);
 }
 
 TEST(PopupMenuLayout, OpensAtTheClickAndFlipsToStayOnScreen) {

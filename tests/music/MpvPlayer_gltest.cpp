@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "music/MpvPlayer.h"
+#include "media/MpvPlayer.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <vector>
 
-#include "music/MediaPlayer.h"
-#include "music/MusicHandover.h"
-#include "music/PlayList.h"
-#include "platform/Random.h"
-#include "settings/ProfileText.h"
-#include "settings/StartupSettings.h"
+#include "core/music/MediaPlayer.h"
+#include "core/music/MusicHandover.h"
+#include "core/music/PlayList.h"
+#include "core/settings/ProfileText.h"
+#include "core/settings/StartupSettings.h"
+#include "platform/posix/Random.h"
 
 namespace {
 // An engine whose tracks last 1000 ms; names containing "bad" cannot be

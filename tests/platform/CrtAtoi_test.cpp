@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "platform/CrtAtoi.h"
+#include "platform/posix/CrtAtoi.h"
 
 TEST(CrtAtoi, ReadsBlanksSignAndDigitsUpToTheFirstOtherCharacterElseZero) {
     EXPECT_EQ(CrtAtoi("42"), 42);

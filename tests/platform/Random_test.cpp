@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/Random.h"
+#include "platform/posix/Random.h"
 
 TEST(CrtRand, FollowsTheWindowsRuntimeSequenceFromStateOneWithinFifteenBits) {
     ResetCrtRand();

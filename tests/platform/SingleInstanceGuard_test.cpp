@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/SingleInstanceGuard.h"
+#include "platform/posix/SingleInstanceGuard.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 

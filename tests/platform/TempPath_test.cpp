@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TempPath.h"
+#include "platform/posix/TempPath.h"
 #include "support/ScopedEnv.h"
 
 TEST(HasTempPath, FalseWhenTheNamedTemporaryFolderDoesNotExist) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/MessageBox.h"
-#include "platform/WorkDir.h"
+#include "platform/posix/MessageBox.h"
+#include "platform/posix/WorkDir.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "fish/FishPainter.h"
-#include "fish/FishVertexBatch.h"
-#include "platform/Random.h"
-#include "render/AquariumScene.h"
-#include "render/FrameSetup.h"
-#include "render/ScenePainter.h"
+#include "core/fish/FishPainter.h"
+#include "core/fish/FishVertexBatch.h"
+#include "core/scene/AquariumScene.h"
+#include "core/scene/FrameSetup.h"
+#include "core/scene/ScenePainter.h"
+#include "platform/posix/Random.h"
 
 namespace {
 // Writes down what the scene asks to draw, a word a call; repeats of the same

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "render/Backdrop.h"
-#include "render/FrameCamera.h"
-#include "render/FrameSetup.h"
-#include "render/GlSceneState.h"
-#include "render/TankBounds.h"
-#include "settings/AquariumSettings.h"
+#include "core/scene/FrameSetup.h"
+#include "core/settings/AquariumSettings.h"
+#include "core/tank/TankBounds.h"
+#include "gl/Backdrop.h"
+#include "gl/FrameCamera.h"
+#include "gl/GlSceneState.h"
 #include "support/GlTestContext.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Random.h"
-#include "render/AquariumScene.h"
-#include "render/SceneRenderer.h"
-#include "render/TankSetUp.h"
+#include "core/scene/AquariumScene.h"
+#include "gl/SceneRenderer.h"
+#include "gl/TankSetUp.h"
+#include "platform/posix/Random.h"
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
 

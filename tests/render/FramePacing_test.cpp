@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "render/FramePacing.h"
+#include "core/scene/FramePacing.h"
 
 TEST(FramePacer, PacesToTheRefreshOrALowerLimitUnlessTheSwapWaitsOrThereIsNoLimit) {
     const std::tuple<double, int, bool, double> cases[] = {

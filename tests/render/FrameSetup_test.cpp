@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "render/FrameSetup.h"
+#include "core/scene/FrameSetup.h"
 
 TEST(WalkedFishCount, NeverPassesThe200Records) {
     EXPECT_EQ(WalkedFishCount(2000, 200), 200);

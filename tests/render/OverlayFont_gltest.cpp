@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "render/DisplayListCache.h"
-#include "render/OverlayFont.h"
+#include "gl/DisplayListCache.h"
+#include "gl/OverlayFont.h"
 #include "support/GlTestContext.h"
 
 namespace {

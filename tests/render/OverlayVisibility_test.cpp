@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "render/OverlayVisibility.h"
+#include "core/scene/OverlayVisibility.h"
 
 namespace {
 // F1, or a run of frames and how many of them must draw the text.

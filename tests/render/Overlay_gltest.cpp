@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "render/FrameCamera.h"
-#include "render/Overlay.h"
-#include "render/OverlayFont.h"
+#include "gl/FrameCamera.h"
+#include "gl/Overlay.h"
+#include "gl/OverlayFont.h"
 #include "support/GlTestContext.h"
 
 namespace {

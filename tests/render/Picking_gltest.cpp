@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "core/interaction/PickGrid.h"
+#include "core/scene/AquariumScene.h"
+#include "core/tank/TankBounds.h"
 #include "fish/FishFrame.h"
-#include "interaction/PickGrid.h"
-#include "render/AquariumScene.h"
-#include "render/SceneRenderer.h"
-#include "render/TankBounds.h"
+#include "gl/SceneRenderer.h"
 #include "support/GlTestContext.h"
 
 namespace {

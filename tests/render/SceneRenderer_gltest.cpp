@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "render/AquariumScene.h"
-#include "render/SceneRenderer.h"
-#include "render/TankSetUp.h"
+#include "core/scene/AquariumScene.h"
+#include "core/settings/CustomBackgroundList.h"
+#include "gl/SceneRenderer.h"
+#include "gl/TankSetUp.h"
 #include "resources/BitmapBytes.h"
-#include "settings/CustomBackgroundList.h"
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/TankBounds.h"
+#include "core/tank/TankBounds.h"
 
 namespace {
 void ExpectBox(const TankBounds& box, float xMin, float xMax) {

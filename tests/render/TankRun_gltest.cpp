@@ -11,14 +11,14 @@
 #include <wx/app.h>
 #include <wx/utils.h>
 
-#include "app/MainFrame.h"
-#include "platform/Random.h"
-#include "platform/ScreenSize.h"
-#include "render/AquariumView.h"
+#include "platform/posix/Random.h"
+#include "platform/wx/ScreenSize.h"
 #include "settings/SettingsTestFiles.h"
 #include "support/ScopedEnv.h"
 #include "support/TankProbe.h"
 #include "support/TempDir.h"
+#include "ui/AquariumView.h"
+#include "ui/MainFrame.h"
 
 namespace {
 constexpr int kFrames = 240;

@@ -2,10 +2,10 @@
 
 #include <tuple>
 
-#include "render/FrameSetup.h"
-#include "render/TankBounds.h"
-#include "render/WallCoverage.h"
-#include "tank/BackgroundSurface.h"
+#include "core/scene/FrameSetup.h"
+#include "core/scene/WallCoverage.h"
+#include "core/tank/BackgroundSurface.h"
+#include "core/tank/TankBounds.h"
 
 // Over a whole sway there and back, the wall fills the view on the screens the
 // tank is laid out for and leaves the sides or the top open on a screen wider

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <tuple>
 
-#include "render/FrameSetup.h"
-#include "render/TankBounds.h"
-#include "render/WallMagnification.h"
-#include "tank/BackgroundSurface.h"
+#include "core/scene/FrameSetup.h"
+#include "core/scene/WallMagnification.h"
+#include "core/tank/BackgroundSurface.h"
+#include "core/tank/TankBounds.h"
 
 // Over a whole sway, the built-in 1024 x 512 picture is magnified all over a
 // full-HD screen and not on a small one; a picture four times larger is not

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/resources/BitmapFile.h"
 #include "resources/BitmapBytes.h"
-#include "resources/BitmapFile.h"
 
 namespace {
 std::optional<BitmapImage> Parse(const Bytes& bytes, PixelDataStart start) {

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "core/interaction/MenuCommands.h"
+#include "core/resources/BitmapFile.h"
+#include "core/resources/EmbeddedResourceTable.h"
+#include "core/resources/EmbeddedResources.h"
+#include "core/resources/ResourceIds.h"
+#include "core/resources/UnpackedFiles.h"
+#include "core/resources/UnpackedResource.h"
 #include "resources/BitmapBytes.h"
-#include "resources/BitmapFile.h"
-#include "resources/EmbeddedResourceTable.h"
-#include "resources/EmbeddedResources.h"
-#include "resources/ResourceIds.h"
-#include "resources/UnpackedFiles.h"
-#include "resources/UnpackedResource.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -77,15 +78,15 @@ TEST_F(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
 TEST(MenuArt, EveryIconCursorAndPanelIsAPngOfItsOwnType) {
     const auto background = FindEmbeddedResource(kBackgroundResourceId);
     ASSERT_TRUE(background);
+    const auto icons = MenuIconIds();
+    const auto cursors = ModeCursorIds();
     const struct {
         ResourceType type;
         std::vector<int> ids;
         int width, height, colourType;  // 6: red, green, blue and alpha; 2: opaque
     } kinds[] = {
-        {ResourceType::kIcon, std::vector<int>(std::begin(kMenuIconIds), std::end(kMenuIconIds)),
-         32, 32, 6},
-        {ResourceType::kCursor,
-         std::vector<int>(std::begin(kModeCursorIds), std::end(kModeCursorIds)), 32, 32, 6},
+        {ResourceType::kIcon, std::vector<int>(icons.begin(), icons.end()), 32, 32, 6},
+        {ResourceType::kCursor, std::vector<int>(cursors.begin(), cursors.end()), 32, 32, 6},
         {ResourceType::kBitmap, {kFishSettingsPanelBitmapId}, 500, 512, 2}};
     for (const auto& kind : kinds) {
         for (int id : kind.ids) {

@@ -3,10 +3,11 @@
 #include <wx/app.h>
 #include <wx/mstream.h>
 
-#include "resources/DialogArtwork.h"
-#include "resources/EmbeddedResourceTable.h"
-#include "resources/MenuArtwork.h"
-#include "resources/ResourceIds.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/resources/EmbeddedResourceTable.h"
+#include "core/resources/ResourceIds.h"
+#include "ui/DialogArtwork.h"
+#include "ui/MenuArtwork.h"
 
 namespace {
 // Cursors are made through GTK, which needs a display and wx set up on it.
@@ -48,8 +49,8 @@ void ExpectArtwork(const wxImage& image, int id) {
 }  // namespace
 
 TEST_F(MenuArtwork, EveryIconAndCursorDecodesWithAlphaAndMakesACursor) {
-    for (int id : kMenuIconIds) ExpectArtwork(MenuIconImage(id), id);
-    for (int id : kModeCursorIds) {
+    for (int id : MenuIconIds()) ExpectArtwork(MenuIconImage(id), id);
+    for (int id : ModeCursorIds()) {
         ExpectArtwork(CursorImage(id), id);
         EXPECT_TRUE(ModeCursor(id).IsOk()) << id;
     }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/resources/PictureHeader.h"
 #include "resources/DeclaredPictures.h"
-#include "resources/PictureHeader.h"
 
 namespace {
 std::optional<PictureHeader> Read(const std::vector<std::uint8_t>& bytes) {

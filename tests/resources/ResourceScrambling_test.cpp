@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "core/resources/ResourceScrambling.h"
+#include "core/resources/UnpackedFiles.h"
 #include "resources/BitmapBytes.h"
-#include "resources/ResourceScrambling.h"
-#include "resources/UnpackedFiles.h"
 #include "support/TempDir.h"
 
 TEST(Scrambling, FiftyOneBytesUseKeyEntriesOneToFortyNineThenZeroThenOne) {

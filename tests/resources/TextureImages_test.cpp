@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/resources/TextureImages.h"
 #include "resources/BitmapBytes.h"
-#include "resources/TextureImages.h"
 
 namespace {
 BitmapImage Parsed(const Bytes& bytes) {

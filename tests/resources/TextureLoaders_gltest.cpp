@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/resources/ResourceIds.h"
+#include "gl/EmbeddedTexture.h"
+#include "gl/TextureLoaders.h"
 #include "resources/BitmapBytes.h"
-#include "resources/EmbeddedTexture.h"
-#include "resources/ResourceIds.h"
-#include "resources/TextureLoaders.h"
 #include "support/GlTestContext.h"
 #include "support/TempDir.h"
 

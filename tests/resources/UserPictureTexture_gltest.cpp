@@ -12,10 +12,10 @@
 
 #include <wx/image.h>
 
+#include "core/resources/PictureHeader.h"
+#include "core/settings/CustomBackgroundList.h"
+#include "gl/UserPictureTexture.h"
 #include "resources/DeclaredPictures.h"
-#include "resources/PictureHeader.h"
-#include "resources/UserPictureTexture.h"
-#include "settings/CustomBackgroundList.h"
 #include "support/GlTestContext.h"
 #include "support/MessageLog.h"
 #include "support/TempDir.h"

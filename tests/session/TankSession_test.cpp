@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "music/PlayList.h"
-#include "session/TankSession.h"
+#include "core/music/PlayList.h"
+#include "core/session/TankSession.h"
 #include "support/FakeMedia.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Random.h"
-#include "settings/CustomBackgroundList.h"
-#include "settings/ProfileText.h"
+#include "core/settings/CustomBackgroundList.h"
+#include "core/settings/ProfileText.h"
+#include "platform/posix/Random.h"
 #include "support/MessageLog.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/FileFilter.h"
+#include "core/settings/FileFilter.h"
 
 TEST(FileFilter, EveryPatternIsAlsoOfferedInUpperCaseAndLabelsStay) {
     const struct {

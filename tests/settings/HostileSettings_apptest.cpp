@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/Random.h"
+#include "platform/posix/Random.h"
 #include "settings/SettingsTestFiles.h"
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"

@@ -9,11 +9,11 @@
 #include <tuple>
 #include <utility>
 
-#include "platform/Random.h"
-#include "settings/AquariumSettings.h"
-#include "settings/LoadAquariumSettings.h"
+#include "core/settings/AquariumSettings.h"
+#include "core/settings/ReadAquariumSettings.h"
+#include "core/settings/StartupSettings.h"
+#include "platform/posix/Random.h"
 #include "settings/SettingsTestFiles.h"
-#include "settings/StartupSettings.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/ProfileFile.h"
-#include "settings/SettingsFile.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsFile.h"
 #include "settings/SettingsTestFiles.h"
 #include "support/MessageLog.h"
 #include "support/TempDir.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <tuple>
 
-#include "settings/ProfileText.h"
+#include "core/settings/ProfileText.h"
 
 TEST(ProfileTextGet, MatchesTheFirstSectionAndKeyWithoutCaseTrimmedAndSkipsWhatIsNoKey) {
     const char spaced[] = "[Aquarium Settings]\n  show water \t=  7 \t\nQIPAONUM=100\n";

@@ -9,15 +9,15 @@
 #include <thread>
 #include <vector>
 
-#include "music/PlayList.h"
-#include "platform/Random.h"
+#include "core/music/PlayList.h"
+#include "core/settings/CustomImagesSettings.h"
+#include "core/settings/ListSection.h"
+#include "core/settings/ProfileText.h"
+#include "core/settings/SettingsFile.h"
+#include "core/settings/StartupSettings.h"
+#include "platform/posix/Random.h"
 #include "resources/DeclaredPictures.h"
-#include "settings/CustomImagesSettings.h"
-#include "settings/ListSection.h"
-#include "settings/ProfileText.h"
-#include "settings/SettingsFile.h"
 #include "settings/SettingsTestFiles.h"
-#include "settings/StartupSettings.h"
 #include "support/AppSession.h"
 #include "support/ScreenCapture.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "music/MediaPlayer.h"
-#include "settings/CustomBackgroundList.h"
+#include "core/music/MediaPlayer.h"
+#include "core/settings/CustomBackgroundList.h"
 
 // An engine whose tracks last 1000 ms; names containing "bad" cannot be
 // played, nor can files named in `gone` once they are opened again.

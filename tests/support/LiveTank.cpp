@@ -8,11 +8,11 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 
-#include "app/MainFrame.h"
-#include "render/AquariumScene.h"
-#include "render/AquariumView.h"
+#include "core/scene/AquariumScene.h"
 #include "settings/SettingsTestFiles.h"
 #include "support/ScreenCapture.h"
+#include "ui/AquariumView.h"
+#include "ui/MainFrame.h"
 
 LiveTank::LiveTank(int width, int height, const std::string& settings) : server_(width, height) {
     WriteTextFile(home_.Path() / "velmar" / "VelmarSet.ini", settings);

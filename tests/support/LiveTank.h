@@ -5,7 +5,7 @@
 #include <future>
 #include <string>
 
-#include "interaction/PointerState.h"
+#include "core/interaction/PointerState.h"
 #include "support/AppSession.h"
 #include "support/TempDir.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/MessageBox.h"
+#include "platform/posix/MessageBox.h"
 
 // Collects the texts of the message boxes shown while it lives.
 class MessageLog {

@@ -1,7 +1,7 @@
 #include "support/TankProbe.h"
 
-#include "render/AquariumScene.h"
-#include "render/AquariumView.h"
+#include "core/scene/AquariumScene.h"
+#include "ui/AquariumView.h"
 
 TankProbe TankProbe::Of(const CAquariumView& view) {
     const AquariumScene& scene = view.Scene();

@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "fish/Fish.h"
-#include "fish/FoodPellet.h"
-#include "tank/BackgroundSurface.h"
-#include "tank/BubbleEmitter.h"
-#include "tank/CatchMarker.h"
+#include "core/fish/Fish.h"
+#include "core/fish/FoodPellet.h"
+#include "core/tank/BackgroundSurface.h"
+#include "core/tank/BubbleEmitter.h"
+#include "core/tank/CatchMarker.h"
 
 class CAquariumView;
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "render/TankBounds.h"
-#include "tank/BackgroundSurface.h"
+#include "core/tank/BackgroundSurface.h"
+#include "core/tank/TankBounds.h"
 
 namespace {
 void ExpectSamePoint(const SurfacePoint& actual, const SurfacePoint& expected) {

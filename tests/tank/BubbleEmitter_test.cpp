@@ -3,8 +3,8 @@
 #include <climits>
 #include <vector>
 
-#include "tank/BubbleColumns.h"
-#include "tank/BubbleEmitter.h"
+#include "core/tank/BubbleColumns.h"
+#include "core/tank/BubbleEmitter.h"
 
 namespace {
 class CountingBubblePainter : public BubblePainter {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tank/CatchMarker.h"
+#include "core/tank/CatchMarker.h"
 
 namespace {
 class RecordingMarkerPainter : public CatchMarkerPainter {

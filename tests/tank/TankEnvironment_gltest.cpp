@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "fish/FoodPelletGl.h"
-#include "render/FrameCamera.h"
-#include "render/GlSceneState.h"
-#include "render/TankBounds.h"
+#include "core/tank/BackgroundSurface.h"
+#include "core/tank/TankBounds.h"
+#include "gl/BackgroundSurfaceGl.h"
+#include "gl/FoodPelletGl.h"
+#include "gl/FrameCamera.h"
+#include "gl/GlSceneState.h"
 #include "support/GlTestContext.h"
-#include "tank/BackgroundSurface.h"
-#include "tank/BackgroundSurfaceGl.h"
 
 namespace {
 const TankBounds kTank = TankBoundsForScreen(1920, 1080);

@@ -5,7 +5,7 @@
 
 #include "art/Painters.h"
 #include "art/Shapes.h"
-#include "fish/SkinLayout.h"
+#include "core/fish/SkinLayout.h"
 
 namespace {
 constexpr int kMargin = 8;

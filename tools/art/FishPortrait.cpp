@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "art/Painters.h"
-#include "fish/Fish.h"
-#include "fish/FishPartEmission.h"
-#include "fish/FishVertexBatch.h"
+#include "core/fish/Fish.h"
+#include "core/fish/FishPartEmission.h"
+#include "core/fish/FishVertexBatch.h"
 
 namespace {
 constexpr int kSupersample = 4;  // per side: 16 samples a pixel smooth the edges

@@ -6,7 +6,7 @@
 #include "art/Noise.h"
 #include "art/Painters.h"
 #include "art/Shapes.h"
-#include "fish/SkinLayout.h"
+#include "core/fish/SkinLayout.h"
 
 namespace {
 constexpr float kPi = 3.14159265f;

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "art/MenuArt.h"
-#include "resources/ResourceIds.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/resources/ResourceIds.h"
 
 namespace {
 constexpr int kMargin = 8;
@@ -54,13 +55,13 @@ void MarkHotSpot(Canvas& sheet, int x, int y) {
 }  // namespace
 
 Canvas PaintMenuSheet() {
-    const int width = kMargin + static_cast<int>(std::size(kModeCursorIds)) * kCursorStep;
+    const int width = kMargin + static_cast<int>(kModeCursorCount) * kCursorStep;
     const int iconsHeight = kZoom * 32 + 10 + 6 + 36 + 4 + 28 + 2 * kMargin;
     const int cursorsHeight = 8 + kZoom * 32 + 10 + 6 + 8 + 44 + 2 * kMargin;
     Canvas sheet(width, iconsHeight + cursorsHeight, kSheet);
 
     int x = kMargin;
-    for (int id : kMenuIconIds) {
+    for (int id : MenuIconIds()) {
         const RgbaCanvas icon = PaintMenuIcon(id);
         const RgbaCanvas small = Shrink(icon, 24, 24);
         int y = kMargin;
@@ -79,7 +80,7 @@ Canvas PaintMenuSheet() {
     }
 
     x = kMargin;
-    for (int id : kModeCursorIds) {
+    for (int id : ModeCursorIds()) {
         const RgbaCanvas cursor = PaintModeCursor(id);
         int y = iconsHeight + 8;
         FillRect(sheet, x + 8, y, kZoom * 32, kZoom * 32, kWater);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "art/Canvas.h"
-#include "fish/FishSchool.h"  // kSpeciesCount: one skin each
+#include "core/fish/FishSchool.h"  // kSpeciesCount: one skin each
 
 // Each painter makes one asset from scratch; the same build always paints the
 // same pixels.

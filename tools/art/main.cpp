@@ -12,7 +12,8 @@
 #include "art/ImageFiles.h"
 #include "art/MenuArt.h"
 #include "art/Painters.h"
-#include "resources/ResourceIds.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/resources/ResourceIds.h"
 
 namespace {
 bool WriteAssets(const std::string& dir) {
@@ -27,10 +28,10 @@ bool WriteAssets(const std::string& dir) {
     ok = WritePng(PaintFishSettingsPanel(),
                   dir + "/bitmap" + std::to_string(kFishSettingsPanelBitmapId) + ".png") &&
          ok;
-    for (int id : kMenuIconIds) {
+    for (int id : MenuIconIds()) {
         ok = WritePng(PaintMenuIcon(id), dir + "/icon" + std::to_string(id) + ".png") && ok;
     }
-    for (int id : kModeCursorIds) {
+    for (int id : ModeCursorIds()) {
         ok = WritePng(PaintModeCursor(id), dir + "/cursor" + std::to_string(id) + ".png") && ok;
     }
     return ok;

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/EmbeddedResourceTable.h"
-#include "resources/ResourceScrambling.h"
+#include "core/resources/EmbeddedResourceTable.h"
+#include "core/resources/ResourceScrambling.h"
 
 namespace {
 struct Entry {

@@ -1,0 +1,20 @@
+#include "core/fish/Fish.h"
+#include "core/fish/FishPainter.h"
+#include "core/fish/FishPartEmission.h"
+#include "core/fish/FishVertexBatch.h"
+
+// The caller has moved to the fish's place and put on its skin.
+void Fish::UpdateAndDraw(FishPainter& painter, MeshDetail detail) {
+    FishPartArrays arrays;
+    ComputePartArrays(arrays);
+    AdvanceShownPitch();
+    // The mesh is tilted as the fish stood before this frame's whim.
+    const float drawnPitch = shownPitch;
+    const float drawnHeading = heading;
+    RandomWhim();
+    fishVertexBatch.Clear();
+    EmitFishParts(*this, arrays, detail);
+    painter.DrawMesh(drawnPitch, drawnHeading, fishVertexBatch);
+    MoveOrHoldCaught();
+    UpdateExtent();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/interaction/MenuCommands.h"
+
+// The pointer in client pixels, y downwards.
+struct PointerPos {
+    int x = 0;
+    int y = 0;
+};
+
+// The interaction mode and what the left button has asked of the next frames.
+// A press is stored here and acted on by the frame that follows.
+struct PointerState {
+    int mode = kCommandCatch;  // the command id that chose it
+    PointerPos mousePos;
+    bool buttonDown = false;   // a press waits for the fish pick
+    bool feedRequest = false;  // a press in Feed mode waits to drop a pellet
+    // Raised by a press in Catch mode and never cleared, so the net follows
+    // the pointer from the first frame on.
+    bool catchRequest = true;
+
+    void LeftButtonDown(PointerPos at);
+    // In Catch and Touch the fish pick lowers the button instead, so every
+    // press reaches it.
+    void LeftButtonUp();
+    void MouseMove(PointerPos to) { mousePos = to; }
+};

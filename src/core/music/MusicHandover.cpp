@@ -1,0 +1,27 @@
+#include "core/music/MusicHandover.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/music/MediaPlayer.h"
+
+void MusicHandover::AfterFrame() {
+    if (customMusicActive_) {
+        builtinMusicRestartPending_ = true;
+        // Stopping is asked of the engine only when there is something to stop.
+        if (tuneStarted_) tune_.Stop();
+        tuneStarted_ = false;
+    } else if (builtinMusicRestartPending_) {
+        tune_.StartLooping(tuneWav_(), TuneVolume(attenuation_));
+        tuneStarted_ = true;
+        builtinMusicRestartPending_ = false;
+    }
+}
+
+int TuneVolume(int attenuation) {
+    return 65535 - std::clamp(attenuation, 0, 65535);
+}
+
+double EngineVolumeForLevel(int level) {
+    return 100.0 * std::cbrt(std::clamp(level, 0, 65535) / 65535.0);
+}

@@ -1,9 +1,0 @@
-#include "platform/ProcessExit.h"
-
-#include <cstdio>
-#include <cstdlib>
-
-void ExitProcessNow(int status) {
-    std::fflush(nullptr);
-    std::_Exit(status);
-}

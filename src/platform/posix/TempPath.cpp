@@ -1,0 +1,16 @@
+#include "platform/posix/TempPath.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/posix/MessageBox.h"
+
+bool HasTempPath() {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::temp_directory_path(error);
+    return !error && !path.empty();
+}
+
+void ReportNoTempPath() {
+    ShowMessageBox("Error Find TempPath.", "ERROR");
+}

@@ -1,0 +1,117 @@
+#include "ui/MainFrame.h"
+
+#include "core/interaction/MenuCommands.h"
+#include "core/music/BuiltinTune.h"
+#include "core/scene/AquariumScene.h"
+#include "media/MpvPlayer.h"
+#include "platform/posix/PrivateTempDir.h"
+#include "platform/posix/ProcessExit.h"
+#include "platform/posix/TempPath.h"
+#include "platform/wx/AppProfile.h"
+#include "platform/wx/ScreenSize.h"
+#include "platform/x11/FullScreenSupport.h"
+#include "ui/AppIcon.h"
+#include "ui/AquariumView.h"
+#include "ui/CustomBackgroundDlg.h"
+#include "ui/CustomMusicDlg.h"
+#include "ui/FishSettingsDlg.h"
+
+CMainFrame::CMainFrame()
+    : wxFrame(nullptr, wxID_ANY, "VelmarScr", wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
+    SetIcons(AppIconBundle());
+    Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
+    Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);
+    if (!HasTempPath()) {
+        ReportNoTempPath();
+        return;
+    }
+    scene_ = std::make_unique<AquariumScene>();
+    settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
+    view_ = new CAquariumView(this, *scene_);
+    musicPlayer_ = std::make_unique<MpvPlayer>();
+    tunePlayer_ = std::make_unique<MpvTunePlayer>();
+    Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
+}
+
+// The view draws the scene until it goes, so it goes first.
+CMainFrame::~CMainFrame() {
+    DestroyChildren();
+}
+
+void CMainFrame::ShowAndStartScene() {
+    // Full screen the desktop's way, above its panels; where no window manager
+    // grants it, the frame covers its display by itself.
+    SetSize(DisplayGeometryOf(this));
+    if (WindowManagerGrantsFullScreen()) {
+        ShowFullScreen(true);
+    } else {
+        Show();
+    }
+    if (!view_) return;
+    view_->SetFocus();
+    // A set-up that stopped early leaves the tank without its settings: no
+    // session then, so no music and no dialogs.
+    view_->SetUpOnceShown(settings_.tank, [this](bool complete) {
+        if (complete) StartSession();
+    });
+}
+
+void CMainFrame::StartSession() {
+    SessionMusic music{*musicPlayer_, *tunePlayer_,
+                       [] {
+                           // Unpacked where only this process looks: the
+                           // settings folder may be read-only.
+                           const PrivateTempDir unpackDir;
+                           return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path())
+                                                 : std::vector<std::uint8_t>();
+                       },
+                       GetAppProfileInt("Settings", "Volume", 1000)};
+    TankSession& session = view_->Runner().StartSession(settings_, std::move(music));
+    musicDialog_ = new CCustomMusicDlg(this, session);
+    backgroundDialog_ = new CCustomBackgroundDlg(this, session);
+}
+
+// Every command chosen becomes the scene's mode; the dialogs' commands leave
+// the user in Catch mode once the dialog is shown.
+void CMainFrame::OnCommand(wxCommandEvent& event) {
+    const int commandId = event.GetId();
+    scene_->SetMode(commandId);
+    switch (commandId) {
+        case kCommandExit:
+            view_->DestroyScene();
+            ExitProcessNow(0);
+        case kCommandAddDeleteFish:
+            ShowFishSettings();
+            break;
+        case kCommandCustomMusic:
+            if (musicDialog_) musicDialog_->ShowCentred();
+            break;
+        case kCommandCustomBackground:
+            if (backgroundDialog_) backgroundDialog_->ShowCentred();
+            break;
+        default:
+            return;
+    }
+    scene_->SetMode(kCommandCatch);
+    view_->UpdateCursor();
+}
+
+// An open menu takes Escape for itself.
+void CMainFrame::OnCharHook(wxKeyEvent& event) {
+    if (view_ && view_->HandleMenuKey(event)) return;
+    if (event.GetKeyCode() == WXK_ESCAPE) ExitProcessNow(0);
+    event.Skip();
+}
+
+void CMainFrame::OnSetFocus(wxFocusEvent& event) {
+    if (view_) view_->SetFocus();
+    event.Skip();
+}
+
+void CMainFrame::ShowFishSettings() {
+    CFishSettingsDlg dialog(
+        this, scene_->SpeciesCounts(),
+        [this](const std::array<int, kSpeciesCount>& counts) { scene_->SetSpeciesCounts(counts); });
+    dialog.ShowModal();
+    Raise();
+}
