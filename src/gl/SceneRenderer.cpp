@@ -6,7 +6,7 @@
 #include <GL/glu.h>
 
 #include "core/fish/FishVertexBatch.h"
-#include "core/resources/ResourceIds.h"
+#include "core/resources/ResourceTable.h"
 #include "gl/Backdrop.h"
 #include "gl/BackgroundSurfaceGl.h"
 #include "gl/EmbeddedTexture.h"
@@ -37,16 +37,13 @@ SceneRenderer::~SceneRenderer() {
 }
 
 void SceneRenderer::LoadTextures(const std::string& unpackDir) {
-    LoadEmbeddedTexture(kBackgroundResourceId, unpackDir, "BackGround0", LoadTextureRGBA,
-                        &backgroundTexture_);
+    LoadEmbeddedTexture(kBackgroundPicture, unpackDir, &backgroundTexture_);
     NoteWallPictureSize(backgroundTexture_);
     for (int species = 0; species < static_cast<int>(speciesSkins_.size()); ++species) {
-        LoadEmbeddedTexture(kFirstFishSkinResourceId + species, unpackDir,
-                            "fish" + std::to_string(species), LoadTextureBMP,
-                            &speciesSkins_[species]);
+        LoadEmbeddedTexture(kFishSkinPictures[species], unpackDir, &speciesSkins_[species]);
     }
     // The three columns share one bubble picture.
-    LoadEmbeddedTexture(kBubbleResourceId, unpackDir, "Particle1", LoadTextureBMP, &bubbleTexture_);
+    LoadEmbeddedTexture(kBubblePicture, unpackDir, &bubbleTexture_);
     bubblePainter_.SetTexture(bubbleTexture_);
 }
 

@@ -1,8 +1,8 @@
 #include "ui/DialogArtwork.h"
 
-#include "core/resources/ResourceIds.h"
+#include "core/resources/ResourceTable.h"
 #include "ui/EmbeddedPng.h"
 
 wxImage FishSettingsPanelImage() {
-    return DecodeEmbeddedPng(ResourceType::kBitmap, kFishSettingsPanelBitmapId);
+    return DecodeEmbeddedPng(ResourceType::kBitmap, kFishSettingsPanelId);
 }

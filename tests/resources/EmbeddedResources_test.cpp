@@ -10,7 +10,7 @@
 #include "core/resources/BitmapFile.h"
 #include "core/resources/EmbeddedResourceTable.h"
 #include "core/resources/EmbeddedResources.h"
-#include "core/resources/ResourceIds.h"
+#include "core/resources/ResourceTable.h"
 #include "core/resources/UnpackedFiles.h"
 #include "core/resources/UnpackedResource.h"
 #include "resources/BitmapBytes.h"
@@ -35,7 +35,7 @@ class Unpacking : public testing::Test {
 
 // Every picture is unpacked and loaded by the texture loaders' GL tests; the tune here.
 TEST_F(Unpacking, MusicUnpacksToAShortMonoSixteenBitWaveFile) {
-    ASSERT_TRUE(ExtractResource(kMusicResourceId, dir_, "Music"));
+    ASSERT_TRUE(ExtractResource(kTune.id, dir_, "Music"));
     const Bytes wav = ReadBytes(dir_ + "Music.wav");
     ASSERT_GT(wav.size(), 44u);
     EXPECT_EQ(std::memcmp(wav.data(), "RIFF", 4), 0);
@@ -49,8 +49,8 @@ TEST_F(Unpacking, MusicUnpacksToAShortMonoSixteenBitWaveFile) {
 
 TEST_F(Unpacking, ASecondUnpackUnderOneNameLeavesExactlyTheNewBytes) {
     ASSERT_TRUE(ExtractResource(10000, dir_, "reused"));
-    ASSERT_TRUE(ExtractResource(kBubbleResourceId, dir_, "reused"));
-    const auto blob = FindEmbeddedResource(kBubbleResourceId);
+    ASSERT_TRUE(ExtractResource(kBubblePicture.id, dir_, "reused"));
+    const auto blob = FindEmbeddedResource(kBubblePicture.id);
     const Bytes scrambled = ReadBytes(ScrambledCopyPath(dir_, "reused"));
     EXPECT_EQ(scrambled, Bytes(blob->data, blob->data + blob->size));
     const auto image = ReadBitmapFile(PlainCopyPath(dir_, "reused"), PixelDataStart::kAfterHeaders);
@@ -60,7 +60,7 @@ TEST_F(Unpacking, ASecondUnpackUnderOneNameLeavesExactlyTheNewBytes) {
 
 TEST_F(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
     bool readable = false;
-    UseUnpackedResource(kFoodPelletResourceId, dir_, "fish17", [&](const std::string& path) {
+    UseUnpackedResource(kFoodPelletPicture.id, dir_, "fish17", [&](const std::string& path) {
         EXPECT_EQ(path, dir_ + "fish17.bmp");
         readable = ReadBitmapFile(path, PixelDataStart::kAfterHeaders).has_value();
     });
@@ -76,7 +76,7 @@ TEST_F(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
 // The menu and dialog art is linked plain, in numberings of its own: cursor 154
 // is not the background picture. Decoding is checked by MenuArtwork_gltest.cpp.
 TEST(MenuArt, EveryIconCursorAndPanelIsAPngOfItsOwnType) {
-    const auto background = FindEmbeddedResource(kBackgroundResourceId);
+    const auto background = FindEmbeddedResource(kBackgroundPicture.id);
     ASSERT_TRUE(background);
     const auto icons = MenuIconIds();
     const auto cursors = ModeCursorIds();
@@ -87,7 +87,7 @@ TEST(MenuArt, EveryIconCursorAndPanelIsAPngOfItsOwnType) {
     } kinds[] = {
         {ResourceType::kIcon, std::vector<int>(icons.begin(), icons.end()), 32, 32, 6},
         {ResourceType::kCursor, std::vector<int>(cursors.begin(), cursors.end()), 32, 32, 6},
-        {ResourceType::kBitmap, {kFishSettingsPanelBitmapId}, 500, 512, 2}};
+        {ResourceType::kBitmap, {kFishSettingsPanelId}, 500, 512, 2}};
     for (const auto& kind : kinds) {
         for (int id : kind.ids) {
             const auto blob = FindEmbeddedResource(kind.type, id);
@@ -102,6 +102,6 @@ TEST(MenuArt, EveryIconCursorAndPanelIsAPngOfItsOwnType) {
             EXPECT_NE(blob->data, background->data) << id;
         }
     }
-    EXPECT_FALSE(FindEmbeddedResource(ResourceType::kIcon, kBackgroundResourceId));
-    EXPECT_FALSE(FindEmbeddedResource(ResourceType::kCursor, kMusicResourceId));
+    EXPECT_FALSE(FindEmbeddedResource(ResourceType::kIcon, kBackgroundPicture.id));
+    EXPECT_FALSE(FindEmbeddedResource(ResourceType::kCursor, kTune.id));
 }

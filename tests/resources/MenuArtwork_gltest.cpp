@@ -5,7 +5,7 @@
 
 #include "core/interaction/MenuCommands.h"
 #include "core/resources/EmbeddedResourceTable.h"
-#include "core/resources/ResourceIds.h"
+#include "core/resources/ResourceTable.h"
 #include "ui/DialogArtwork.h"
 #include "ui/MenuArtwork.h"
 
@@ -56,6 +56,6 @@ TEST_F(MenuArtwork, EveryIconAndCursorDecodesWithAlphaAndMakesACursor) {
     }
     EXPECT_EQ(FishSettingsPanelImage().GetSize(), wxSize(500, 512));
     // Missing art: no icon, and the standard arrow.
-    EXPECT_FALSE(MenuIconImage(kBackgroundResourceId).IsOk());
-    EXPECT_TRUE(ModeCursor(kMusicResourceId).IsOk());
+    EXPECT_FALSE(MenuIconImage(kBackgroundPicture.id).IsOk());
+    EXPECT_TRUE(ModeCursor(kTune.id).IsOk());
 }

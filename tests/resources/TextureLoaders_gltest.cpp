@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/resources/ResourceIds.h"
+#include "core/resources/ResourceTable.h"
 #include "gl/EmbeddedTexture.h"
 #include "gl/TextureLoaders.h"
 #include "resources/BitmapBytes.h"
@@ -13,6 +13,7 @@
 #include "support/TempDir.h"
 
 namespace {
+using Loader = void (*)(const std::string& path, GLuint* texture);
 // Width and height of level 0 of the bound texture.
 std::pair<GLint, GLint> BoundTextureSize() {
     std::pair<GLint, GLint> size{-1, -1};
@@ -37,7 +38,7 @@ class TextureLoading : public testing::Test {
 
     // Writes `bytes` as a file, loads it with `loader`, and leaves the new
     // texture bound.
-    GLuint Load(TextureLoader loader, const Bytes& bytes) {
+    GLuint Load(Loader loader, const Bytes& bytes) {
         const std::string path = (temp_.Path() / "picture.bmp").string();
         WriteBytes(path, bytes);
         GLuint texture = 0;
@@ -99,7 +100,7 @@ TEST_F(TextureLoading, BlackIsTransparentAndNearBlackOpaqueInTheRgbaLoader) {
 
 TEST_F(TextureLoading, MalformedOrMissingBitmapsGiveATextureWithoutAnImage) {
     for (const MalformedBitmap& bad : MalformedBitmaps()) {
-        for (TextureLoader loader : {LoadTextureBMP, LoadTextureRGBA}) {
+        for (Loader loader : {LoadTextureBMP, LoadTextureRGBA}) {
             EXPECT_NE(Load(loader, bad.bytes), 0u) << bad.what;
             EXPECT_EQ(BoundTextureSize().first, 0) << bad.what;
         }
@@ -120,27 +121,20 @@ TEST_F(TextureLoading, MalformedOrMissingBitmapsGiveATextureWithoutAnImage) {
 TEST_F(TextureLoading, EveryEmbeddedPictureLoadsTheRightWayUp) {
     const std::string dir = temp_.Path().string() + "/";
     struct Picture {
-        int id;
-        std::string name;
-        TextureLoader loader;
+        UnpackedAsset asset;
         int width, height;
     };
     std::vector<Picture> pictures = {
-        {kBackgroundResourceId, "BackGround0", LoadTextureRGBA, 1024, 512},
-        {kBubbleResourceId, "Particle1", LoadTextureBMP, 32, 32},
-        {kFoodPelletResourceId, "fish17", LoadTextureBMP, 64, 64}};
-    for (int species = 0; species < 10; ++species) {
-        pictures.push_back({kFirstFishSkinResourceId + species, "fish" + std::to_string(species),
-                            LoadTextureBMP, 128, 64});
-    }
+        {kBackgroundPicture, 1024, 512}, {kBubblePicture, 32, 32}, {kFoodPelletPicture, 64, 64}};
+    for (const UnpackedAsset& skin : kFishSkinPictures) pictures.push_back({skin, 128, 64});
     std::vector<std::vector<std::uint8_t>> texels;
     for (const Picture& picture : pictures) {
         GLuint texture = 0;
-        LoadEmbeddedTexture(picture.id, dir, picture.name, picture.loader, &texture);
-        ASSERT_NE(texture, 0u) << picture.name;
+        LoadEmbeddedTexture(picture.asset, dir, &texture);
+        ASSERT_NE(texture, 0u) << picture.asset.name;
         glBindTexture(GL_TEXTURE_2D, texture);
         ASSERT_EQ(BoundTextureSize(), std::make_pair(picture.width, picture.height))
-            << picture.name;
+            << picture.asset.name;
         texels.push_back(BoundTexels());
     }
     // t = 0 is the background's sandy floor, t = 1 the water under the surface.

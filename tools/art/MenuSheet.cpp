@@ -7,7 +7,7 @@
 
 #include "art/MenuArt.h"
 #include "core/interaction/MenuCommands.h"
-#include "core/resources/ResourceIds.h"
+#include "core/resources/ResourceTable.h"
 
 namespace {
 constexpr int kMargin = 8;

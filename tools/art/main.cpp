@@ -1,8 +1,8 @@
 // velmar_paint: paints the aquarium's artwork.
-//   velmar_paint --assets DIR          writes every picture the program embeds into DIR
+//   velmar_paint --assets DIR          writes every picture the program embeds into DIR,
+//                                      the program's icon among them
 //   velmar_paint --contact-sheet FILE  writes a PNG of all the artwork to look at
 //   velmar_paint --menu-sheet FILE     writes a PNG of the menu icons and cursors
-//   velmar_paint --app-icons DIR       writes the desktop icon as DIR/velmar-SIZE.png
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,35 +12,39 @@
 #include "art/ImageFiles.h"
 #include "art/MenuArt.h"
 #include "art/Painters.h"
-#include "core/interaction/MenuCommands.h"
-#include "core/resources/ResourceIds.h"
+#include "core/resources/ResourceTable.h"
 
 namespace {
-bool WriteAssets(const std::string& dir) {
-    bool ok = WriteBitmap24(PaintBackground(), dir + "/BackGround0.bmp");
-    ok = WriteBitmap24(PaintBubble(), dir + "/Particle1.bmp") && ok;
-    ok = WriteBitmap24(PaintFoodPellet(), dir + "/fish17.bmp") && ok;
-    for (int species = 0; species < kSpeciesCount; ++species) {
-        ok = WriteBitmap24(PaintFishSkin(species),
-                           dir + "/fish" + std::to_string(species) + ".bmp") &&
-             ok;
+// The tune is the synthesiser's to write.
+bool WriteAsset(const PackedResource& resource, const std::string& path) {
+    const int id = resource.id;
+    switch (resource.type) {
+        case ResourceType::kRcad:
+            if (id == kBackgroundPicture.id) return WriteBitmap24(PaintBackground(), path);
+            if (id == kBubblePicture.id) return WriteBitmap24(PaintBubble(), path);
+            if (id == kFoodPelletPicture.id) return WriteBitmap24(PaintFoodPellet(), path);
+            for (int species = 0; species < kSpeciesCount; ++species) {
+                if (id == kFishSkinPictures[species].id) {
+                    return WriteBitmap24(PaintFishSkin(species), path);
+                }
+            }
+            return id == kTune.id;
+        case ResourceType::kIcon:
+            return WritePng(PaintMenuIcon(id), path);
+        case ResourceType::kCursor:
+            return WritePng(PaintModeCursor(id), path);
+        case ResourceType::kBitmap:
+            return WritePng(PaintFishSettingsPanel(), path);
+        case ResourceType::kAppIcon:
+            return WritePng(PaintAppIcon(id), path);
     }
-    ok = WritePng(PaintFishSettingsPanel(),
-                  dir + "/bitmap" + std::to_string(kFishSettingsPanelBitmapId) + ".png") &&
-         ok;
-    for (int id : MenuIconIds()) {
-        ok = WritePng(PaintMenuIcon(id), dir + "/icon" + std::to_string(id) + ".png") && ok;
-    }
-    for (int id : ModeCursorIds()) {
-        ok = WritePng(PaintModeCursor(id), dir + "/cursor" + std::to_string(id) + ".png") && ok;
-    }
-    return ok;
+    return false;
 }
 
-bool WriteAppIcons(const std::string& dir) {
+bool WriteAssets(const std::string& dir) {
     bool ok = true;
-    for (int size : kAppIconSizes) {
-        ok = WritePng(PaintAppIcon(size), dir + "/velmar-" + std::to_string(size) + ".png") && ok;
+    for (const PackedResource& resource : PackedResources()) {
+        ok = WriteAsset(resource, dir + "/" + resource.assetFile) && ok;
     }
     return ok;
 }
@@ -49,15 +53,13 @@ bool WriteAppIcons(const std::string& dir) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--assets") == 0) {
         if (WriteAssets(argv[2])) return 0;
-    } else if (argc == 3 && std::strcmp(argv[1], "--app-icons") == 0) {
-        if (WriteAppIcons(argv[2])) return 0;
     } else if (argc == 3 && std::strcmp(argv[1], "--contact-sheet") == 0) {
         if (WritePng(PaintContactSheet(), argv[2])) return 0;
     } else if (argc == 3 && std::strcmp(argv[1], "--menu-sheet") == 0) {
         if (WritePng(PaintMenuSheet(), argv[2])) return 0;
     } else {
         std::fprintf(stderr,
-                     "usage: %s --assets DIR | --app-icons DIR | --contact-sheet FILE.png | "
+                     "usage: %s --assets DIR | --contact-sheet FILE.png | "
                      "--menu-sheet FILE.png\n",
                      argv[0]);
         return 2;

@@ -1,10 +1,11 @@
 // velmar_pack: writes the assembler file that links the assets into the
 // program as its resource table.
-//   velmar_pack OUT.S BLOB_DIR [TYPE:]ID=FILE...
-// Without a type, FILE is a resource of type "RCAD": it is scrambled to
-// BLOB_DIR/rcad_ID.bin and that blob is linked. With ICON:, CURSOR:, BITMAP:
-// or APPICON: it is linked as it is, in that type's own numbering. OUT.S lists (type, id,
-// address, size) rows for EmbeddedResourceTable.cpp.
+//   velmar_pack OUT.S BLOB_DIR ASSET_DIR
+// Packs every resource of ResourceTable.h from its file in ASSET_DIR. A
+// resource of type "RCAD" is scrambled to BLOB_DIR/rcad_ID.bin and that blob
+// is linked; the others are linked as they are, each type in its own
+// numbering. OUT.S lists (type, id, address, size) rows for
+// EmbeddedResourceTable.cpp.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 
 #include "core/resources/EmbeddedResourceTable.h"
 #include "core/resources/ResourceScrambling.h"
+#include "core/resources/ResourceTable.h"
 
 namespace {
 struct Entry {
@@ -35,10 +37,11 @@ bool ScrambleInto(const std::string& from, const std::string& to) {
 }
 
 std::string Label(const Entry& e) {
-    const char* prefix = e.type == ResourceType::kIcon     ? ".Licon_"
-                         : e.type == ResourceType::kCursor ? ".Lcursor_"
-                         : e.type == ResourceType::kBitmap ? ".Lbitmap_"
-                                                           : ".Lrcad_";
+    const char* prefix = e.type == ResourceType::kIcon      ? ".Licon_"
+                         : e.type == ResourceType::kCursor  ? ".Lcursor_"
+                         : e.type == ResourceType::kBitmap  ? ".Lbitmap_"
+                         : e.type == ResourceType::kAppIcon ? ".Lappicon_"
+                                                            : ".Lrcad_";
     return prefix + std::to_string(e.id);
 }
 
@@ -63,73 +66,29 @@ std::string Assembler(const std::vector<Entry>& entries) {
     return s;
 }
 
-// "ICON:137" -> icon 137; "154" -> RCAD 154. False for an unknown type.
-bool ParseKey(const std::string& key, ResourceType& type, long& id) {
-    const std::size_t colon = key.find(':');
-    type = ResourceType::kRcad;
-    if (colon != std::string::npos) {
-        const std::string name = key.substr(0, colon);
-        if (name == "ICON") {
-            type = ResourceType::kIcon;
-        } else if (name == "CURSOR") {
-            type = ResourceType::kCursor;
-        } else if (name == "BITMAP") {
-            type = ResourceType::kBitmap;
-        } else if (name == "APPICON") {
-            type = ResourceType::kAppIcon;
-        } else if (name != "RCAD") {
-            return false;
-        }
-    }
-    const std::string number = colon == std::string::npos ? key : key.substr(colon + 1);
-    std::size_t used = 0;
-    try {
-        id = std::stol(number, &used);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return used == number.size();
-}
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr,
-                     "usage: %s OUT.S BLOB_DIR [ICON:|CURSOR:|BITMAP:|APPICON:]ID=FILE...\n",
-                     argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s OUT.S BLOB_DIR ASSET_DIR\n", argv[0]);
         return 2;
     }
     const std::string blobDir = argv[2];
+    const std::string assetDir = argv[3];
     std::vector<Entry> entries;
-    for (int i = 3; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const std::size_t equals = arg.find('=');
-        Entry entry{};
-        if (equals == std::string::npos || !ParseKey(arg.substr(0, equals), entry.type, entry.id)) {
-            std::fprintf(stderr, "%s: expected [ICON:|CURSOR:|BITMAP:|APPICON:]ID=FILE, got %s\n",
-                         argv[0], argv[i]);
-            return 2;
-        }
-        for (const Entry& other : entries) {
-            if (other.type == entry.type && other.id == entry.id) {
-                std::fprintf(stderr, "%s: %s packed twice\n", argv[0], argv[i]);
-                return 2;
-            }
-        }
-        const std::string file = arg.substr(equals + 1);
+    for (const PackedResource& resource : PackedResources()) {
+        const std::string file = assetDir + "/" + resource.assetFile;
+        Entry entry{resource.type, resource.id, file};
         if (entry.type == ResourceType::kRcad) {
             entry.blobPath = blobDir + "/rcad_" + std::to_string(entry.id) + ".bin";
             if (!ScrambleInto(file, entry.blobPath)) {
-                std::fprintf(stderr, "%s: cannot pack %s\n", argv[0], argv[i]);
+                std::fprintf(stderr, "%s: cannot pack %s\n", argv[0], file.c_str());
                 return 1;
             }
-        } else {
+        } else if (!std::ifstream(file, std::ios::binary)) {
             // Linked plain: only the scrambled pictures are unpacked to files.
-            if (!std::ifstream(file, std::ios::binary)) {
-                std::fprintf(stderr, "%s: cannot pack %s\n", argv[0], argv[i]);
-                return 1;
-            }
-            entry.blobPath = file;
+            std::fprintf(stderr, "%s: cannot pack %s\n", argv[0], file.c_str());
+            return 1;
         }
         entries.push_back(entry);
     }
