@@ -142,11 +142,11 @@ TEST(FishMesh, NormalsLieOnTheLitSideOfTheirQuads) {
     }
 }
 
-std::vector<FishVertex> Emitted(MeshDetail detail, const FishPartArrays& arrays) {
+FishVertexBatch Emitted(MeshDetail detail, const FishPartArrays& arrays) {
     Fish fish;
-    fishVertexBatch.Clear();
-    EmitFishParts(fish, arrays, detail);
-    return fishVertexBatch.vertices;
+    FishVertexBatch mesh;
+    EmitFishParts(fish, arrays, mesh, detail);
+    return mesh;
 }
 
 bool SameVertex(const FishVertex& a, const FishVertex& b) {
@@ -163,9 +163,10 @@ TEST(FishPartEmission, LighterMeshesKeepEveryStripsEndsFromTheFullMesh) {
     FishPartArrays arrays;
     arrays.bodyWave.fill(0.02f);
     arrays.yaw.fill(30.0f);
-    const std::vector<FishVertex> full = Emitted(MeshDetail::kFull, arrays);
+    const FishVertexBatch fullMesh = Emitted(MeshDetail::kFull, arrays);
+    const std::vector<FishVertex>& full = fullMesh.vertices;
     std::vector<FishVertex> fullEnds;
-    for (const FishStrip& strip : fishVertexBatch.strips) {
+    for (const FishStrip& strip : fullMesh.strips) {
         for (int i : {0, 1, strip.count - 2, strip.count - 1})
             fullEnds.push_back(full[strip.first + i]);
     }
@@ -175,12 +176,13 @@ TEST(FishPartEmission, LighterMeshesKeepEveryStripsEndsFromTheFullMesh) {
     };
     for (const auto& [detail, vertices, quads, strips] : cases) {
         SCOPED_TRACE(vertices);
-        const std::vector<FishVertex> emitted = Emitted(detail, arrays);
+        const FishVertexBatch mesh = Emitted(detail, arrays);
+        const std::vector<FishVertex>& emitted = mesh.vertices;
         EXPECT_EQ(emitted.size(), vertices);
-        EXPECT_EQ(fishVertexBatch.strips.size(), strips);
+        EXPECT_EQ(mesh.strips.size(), strips);
         for (const FishVertex& v : emitted) ASSERT_TRUE(within(v, full));
         int next = 0;
-        for (const FishStrip& strip : fishVertexBatch.strips) {
+        for (const FishStrip& strip : mesh.strips) {
             EXPECT_EQ(strip.first, next);
             next += strip.count;
             for (int i : {0, 1, strip.count - 2, strip.count - 1})
@@ -189,9 +191,8 @@ TEST(FishPartEmission, LighterMeshesKeepEveryStripsEndsFromTheFullMesh) {
         }
         // Vertex pairs less one per strip make the quads, each strip's first
         // being its vertices 0, 1, 3, 2.
-        ASSERT_EQ(fishVertexBatch.quadIndices.size(), 4u * quads);
-        EXPECT_EQ(std::vector<int>(fishVertexBatch.quadIndices.begin(),
-                                   fishVertexBatch.quadIndices.begin() + 4),
+        ASSERT_EQ(mesh.quadIndices.size(), 4u * quads);
+        EXPECT_EQ(std::vector<int>(mesh.quadIndices.begin(), mesh.quadIndices.begin() + 4),
                   (std::vector<int>{0, 1, 3, 2}));
     }
 }
@@ -203,9 +204,9 @@ TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot)
     arrays.yaw.fill(90.0f);
     arrays.bodyWave.fill(0.02f);
     arrays.pelvicWave.fill(0.01f);
-    fishVertexBatch.Clear();
-    EmitFishParts(fish, arrays);
-    const auto& v = fishVertexBatch.vertices;
+    FishVertexBatch mesh;
+    EmitFishParts(fish, arrays, mesh);
+    const auto& v = mesh.vertices;
     // The first body vertex: station 0 on the dorsal ridge, swayed in y, then
     // turned a quarter about z: (x, y) -> (-y, x).
     const FishMeshPoint& p = kFishBody[0][0];

@@ -93,15 +93,15 @@ TEST(FishSize, SizeFourDoublesEveryOffsetAndAmplitudeOfSizeTwo) {
     expectDoubled(smallArrays.upperJaw, largeArrays.upperJaw);
     EXPECT_EQ(smallArrays.yaw, largeArrays.yaw);
 
-    fishVertexBatch.Clear();
-    EmitFishParts(small, smallArrays);
-    const std::vector<FishVertex> smallVertices = fishVertexBatch.vertices;
-    fishVertexBatch.Clear();
-    EmitFishParts(large, largeArrays);
-    ASSERT_EQ(fishVertexBatch.vertices.size(), smallVertices.size());
+    FishVertexBatch smallMesh;
+    EmitFishParts(small, smallArrays, smallMesh);
+    const std::vector<FishVertex>& smallVertices = smallMesh.vertices;
+    FishVertexBatch largeMesh;
+    EmitFishParts(large, largeArrays, largeMesh);
+    ASSERT_EQ(largeMesh.vertices.size(), smallVertices.size());
     for (size_t i = 0; i < smallVertices.size(); ++i) {
         const FishVertex& a = smallVertices[i];
-        const FishVertex& b = fishVertexBatch.vertices[i];
+        const FishVertex& b = largeMesh.vertices[i];
         ASSERT_NEAR(b.x, 2.0f * a.x, 1e-5f) << i;
         ASSERT_NEAR(b.y, 2.0f * a.y, 1e-5f) << i;
         ASSERT_NEAR(b.z, 2.0f * a.z, 1e-5f) << i;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/fish/Fish.h"
+#include "core/fish/FishVertexBatch.h"
 #include "fish/FishFrame.h"
 #include "gl/FrameCamera.h"
 #include "gl/SceneRenderer.h"
@@ -30,7 +31,8 @@ TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     glPushMatrix();
     glTranslatef(fish.position[0], fish.position[1], fish.position[2]);
     const std::array<float, 16> before = ModelView();
-    fish.UpdateAndDraw(renderer.Fish());
+    FishVertexBatch mesh;
+    fish.UpdateAndDraw(renderer.Fish(), mesh);
     EXPECT_EQ(ModelView(), before);
     glPopMatrix();
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));

@@ -281,8 +281,9 @@ TEST(AquariumScenePicks, TouchSendsTheFishHitOffAtFullSpeed) {
     EXPECT_FLOAT_EQ(run.scene.School()[2].speed, 0.3f);
     // Picked as drawn in full, though at this size the frames draw it lighter.
     Fish full = run.scene.School()[2];
-    full.UpdateAndDraw(run.painter.Fish(), MeshDetail::kFull);
-    EXPECT_EQ(run.painter.pickedVertices, fishVertexBatch.vertices.size());
+    FishVertexBatch mesh;
+    full.UpdateAndDraw(run.painter.Fish(), mesh, MeshDetail::kFull);
+    EXPECT_EQ(run.painter.pickedVertices, mesh.vertices.size());
     EXPECT_NE(MeshDetail::kFull, FishMeshDetail(full.size, full.position[2], 1920, 1080, -10.0));
 }
 

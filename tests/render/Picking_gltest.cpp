@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/fish/FishVertexBatch.h"
 #include "core/interaction/PickGrid.h"
 #include "core/scene/AquariumScene.h"
 #include "core/tank/TankBounds.h"
@@ -82,12 +83,13 @@ TEST(FishPicking, AFishIsHitWhereItSwimsAndMissedElsewhereOnAnyPixelScale) {
         renderer.BeginFrame(kWidth, kHeight, AquariumScene::kCameraOffset);
         Fish fish = SwimmingFish(10.0f, 5.0f, 0.0f);
         fish.size = 4.0f;
+        FishVertexBatch mesh;
         const GlStacks before = CurrentStacks();
         for (const auto& [pointer, hit] : {std::pair{PointerOver(10.0f, 5.0f), true},
                                            std::pair{PointerOver(-10.0f, -5.0f), false}}) {
             const std::array<float, 3> position = fish.position;
             renderer.BeginFishPick(pointer, position);
-            fish.UpdateAndDraw(renderer.Fish());
+            fish.UpdateAndDraw(renderer.Fish(), mesh);
             EXPECT_EQ(renderer.EndFishPick(), hit)
                 << scale << ": " << pointer.x << ", " << pointer.y;
             EXPECT_EQ(CurrentStacks(), before);

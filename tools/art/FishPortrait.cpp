@@ -126,11 +126,10 @@ RgbaCanvas PaintFishPortrait(int species, int width, int height) {
     // The fish at rest: no waves, no yaw, jaws closed.
     Fish fish;
     fish.size = kFishSize;
-    fishVertexBatch.Clear();
-    EmitFishParts(fish, FishPartArrays{});
-    const std::vector<FishVertex> vertices = fishVertexBatch.vertices;
-    const std::vector<std::uint16_t> quads = fishVertexBatch.quadIndices;
-    fishVertexBatch.Clear();
+    FishVertexBatch mesh;
+    EmitFishParts(fish, FishPartArrays{}, mesh);
+    const std::vector<FishVertex>& vertices = mesh.vertices;
+    const std::vector<std::uint16_t>& quads = mesh.quadIndices;
 
     // The mesh is modelled with z up and its one modelled flank facing -y,
     // which the tank turns towards the viewer: look from -y, snout (-x) left.

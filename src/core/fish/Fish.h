@@ -9,6 +9,8 @@
 enum class MeshDetail { kFull, kLight, kLightest };
 
 class FishPainter;
+struct FishVertex;
+struct FishVertexBatch;
 
 // A wave oscillator of one animated mesh part: advances its phase every third
 // frame and fills a per-station array with a travelling sine wave.
@@ -106,18 +108,20 @@ class Fish {
     // Move does so before it moves.
     void UpdateDirectionFlags();
 
-    // One frame of the fish: animate, steer, emit its mesh into fishVertexBatch
-    // and hand it to the painter, move, refresh the extent. The caller has put
-    // on the skin of the fish's species.
-    void UpdateAndDraw(FishPainter& painter, MeshDetail detail = MeshDetail::kFull);
+    // One frame of the fish: animate, steer, emit its mesh into `mesh` and
+    // hand it to the painter, move, refresh the extent. The caller has put on
+    // the skin of the fish's species.
+    void UpdateAndDraw(FishPainter& painter, FishVertexBatch& mesh,
+                       MeshDetail detail = MeshDetail::kFull);
 
     // Body animation. ComputePartArrays fills the arrays in this order (lower
     // jaw, upper jaw with the mouth toggle, body yaw stepper, then the waves);
     // EmitFishParts emits the nine parts with them.
     void ComputePartArrays(FishPartArrays& arrays);
     void SetRotation(float angleDegrees, float ax, float ay, float az);
-    void EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s,
-                    float t) const;
+    // The vertex turned by the rotation; normals stay as modelled.
+    FishVertex Turned(float x, float y, float z, float nx, float ny, float nz, float s,
+                      float t) const;
 
     std::array<float, 16> rotation{};
     float size = 2.0f;

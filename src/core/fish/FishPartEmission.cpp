@@ -45,21 +45,21 @@ constexpr int NextStation(int j, int step, int m) {
 // the fish's size. Stations go by `stationStep`, the last one always included,
 // so that parts still meet where their end stations coincide.
 template <int K, int M, typename Aim, typename Place>
-void EmitStrips(Fish& fish, MeshStep step, const FishMeshPoint (&part)[K][M], Aim aim,
-                Place place) {
+void EmitStrips(Fish& fish, FishVertexBatch& mesh, MeshStep step, const FishMeshPoint (&part)[K][M],
+                Aim aim, Place place) {
     const float size = fish.size;
     for (int k = 0; k + 1 < K; k = std::min(k + step.lines, K - 1)) {
         const int next = std::min(k + step.lines, K - 1);
-        fishVertexBatch.BeginStrip();
+        mesh.BeginStrip();
         for (int j = 0; j < M; j = NextStation(j, step.stations, M)) {
             aim(j);
             for (int line : {k, next}) {
                 const FishMeshPoint& p = part[line][j];
                 const Placed at = place(line, j, p.y * size, p.z * size);
-                fish.EmitVertex(p.x * size, at.y, at.z, p.nx, p.ny, p.nz, p.s, p.t);
+                mesh.Add(fish.Turned(p.x * size, at.y, at.z, p.nx, p.ny, p.nz, p.s, p.t));
             }
         }
-        fishVertexBatch.EndStrip();
+        mesh.EndStrip();
     }
 }
 
@@ -69,9 +69,9 @@ void Yaw(Fish& fish, float degrees) {
     fish.SetRotation(degrees, 0.0f, 0.0f, 1.0f);
 }
 
-void EmitBody(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitBody(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
-        fish, step, kFishBody, [&](int j) { Yaw(fish, a.yaw[j]); },
+        fish, mesh, step, kFishBody, [&](int j) { Yaw(fish, a.yaw[j]); },
         [&](int, int j, float y, float z) {
             return Placed{y + a.bodyWave[j], z};
         });
@@ -79,98 +79,99 @@ void EmitBody(Fish& fish, const FishPartArrays& a, MeshStep step) {
 
 // The jaws and eyes sway with the head; their mirrored copies reflect about the
 // swayed centre plane.
-void EmitUpperJaw(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitUpperJaw(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
-    EmitStrips(fish, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{y + sway, z + a.upperJaw[j]};
     });
-    EmitStrips(fish, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{sway - y, z + a.upperJaw[j]};
     });
 }
 
-void EmitLowerJaw(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitLowerJaw(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
-    EmitStrips(fish, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{y + sway, z - a.lowerJaw[j]};
     });
-    EmitStrips(fish, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{sway - y, z - a.lowerJaw[j]};
     });
 }
 
 // Stations that share a root point share the yaw of the body station under it.
-void EmitDorsal(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitDorsal(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
-        fish, step, kFishDorsal, [&](int j) { Yaw(fish, a.yaw[6 + j / 2]); },
+        fish, mesh, step, kFishDorsal, [&](int j) { Yaw(fish, a.yaw[6 + j / 2]); },
         [&](int line, int j, float y, float z) {
             return Placed{line == kFreeEdge ? y + a.dorsalWave[j] : y, z};
         });
 }
 
-void EmitPectoral(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitPectoral(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
     const auto flap = [&](int line, int j) { return line == kFreeEdge ? a.pectoralWave[j] : 0.0f; };
-    EmitStrips(fish, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
         return Placed{y + sway + flap(line, j), z};
     });
-    EmitStrips(fish, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
         return Placed{sway - (y + flap(line, j)), z};
     });
 }
 
-void EmitPelvic(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitPelvic(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[5]);
-    EmitStrips(fish, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{y + a.pelvicWave[j], z};
     });
-    EmitStrips(fish, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{-(y + a.pelvicWave[j]), z};
     });
 }
 
-void EmitAnal(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitAnal(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
-        fish, step, kFishAnal, [&](int j) { Yaw(fish, a.yaw[7 + j / 3]); },
+        fish, mesh, step, kFishAnal, [&](int j) { Yaw(fish, a.yaw[7 + j / 3]); },
         [&](int line, int j, float y, float z) {
             return Placed{line == kFreeEdge ? y + a.analWave[j] : y, z};
         });
 }
 
-void EmitTail(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitTail(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[17]);
     const float sway = a.bodyWave[15];
-    EmitStrips(fish, step, kFishTail, AimNowhere, [&](int line, int j, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishTail, AimNowhere, [&](int line, int j, float y, float z) {
         return Placed{y + sway + (line == kTailFreeEdge ? a.tailWave[j] : 0.0f), z};
     });
 }
 
-void EmitEyes(Fish& fish, const FishPartArrays& a, MeshStep step) {
+void EmitEyes(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
-    EmitStrips(fish, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
         return Placed{y + sway, z};
     });
-    EmitStrips(fish, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
+    EmitStrips(fish, mesh, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
         return Placed{sway - y, z};
     });
 }
 }  // namespace
 
-void EmitFishParts(Fish& fish, const FishPartArrays& arrays, MeshDetail detail) {
+void EmitFishParts(Fish& fish, const FishPartArrays& arrays, FishVertexBatch& mesh,
+                   MeshDetail detail) {
     const MeshStep step = StepOf(detail);
-    EmitBody(fish, arrays, step);
-    EmitUpperJaw(fish, arrays, step);
-    EmitLowerJaw(fish, arrays, step);
-    EmitDorsal(fish, arrays, step);
-    EmitPectoral(fish, arrays, step);
-    EmitPelvic(fish, arrays, step);
-    EmitAnal(fish, arrays, step);
-    EmitTail(fish, arrays, step);
+    EmitBody(fish, mesh, arrays, step);
+    EmitUpperJaw(fish, mesh, arrays, step);
+    EmitLowerJaw(fish, mesh, arrays, step);
+    EmitDorsal(fish, mesh, arrays, step);
+    EmitPectoral(fish, mesh, arrays, step);
+    EmitPelvic(fish, mesh, arrays, step);
+    EmitAnal(fish, mesh, arrays, step);
+    EmitTail(fish, mesh, arrays, step);
     // An eye is a few pixels across even on the smallest fish, and a polygon
     // of fewer corners shows.
-    EmitEyes(fish, arrays, StepOf(MeshDetail::kFull));
+    EmitEyes(fish, mesh, arrays, StepOf(MeshDetail::kFull));
 }

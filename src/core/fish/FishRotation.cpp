@@ -33,11 +33,15 @@ void Fish::SetRotation(float angleDegrees, float ax, float ay, float az) {
     rotation[10] = z * z * k + c;
 }
 
-// Normals stay as modelled: only the position turns.
-void Fish::EmitVertex(float x, float y, float z, float nx, float ny, float nz, float s,
-                      float t) const {
+FishVertex Fish::Turned(float x, float y, float z, float nx, float ny, float nz, float s,
+                        float t) const {
     const auto& m = rotation;
-    fishVertexBatch.Add({s, t, nx, ny, nz, m[0] * x + m[4] * y + m[8] * z + m[12],
-                         m[1] * x + m[5] * y + m[9] * z + m[13],
-                         m[2] * x + m[6] * y + m[10] * z + m[14]});
+    return {s,
+            t,
+            nx,
+            ny,
+            nz,
+            m[0] * x + m[4] * y + m[8] * z + m[12],
+            m[1] * x + m[5] * y + m[9] * z + m[13],
+            m[2] * x + m[6] * y + m[10] * z + m[14]};
 }

@@ -4,7 +4,7 @@
 #include "core/fish/FishVertexBatch.h"
 
 // The caller has moved to the fish's place and put on its skin.
-void Fish::UpdateAndDraw(FishPainter& painter, MeshDetail detail) {
+void Fish::UpdateAndDraw(FishPainter& painter, FishVertexBatch& mesh, MeshDetail detail) {
     FishPartArrays arrays;
     ComputePartArrays(arrays);
     AdvanceShownPitch();
@@ -12,9 +12,9 @@ void Fish::UpdateAndDraw(FishPainter& painter, MeshDetail detail) {
     const float drawnPitch = shownPitch;
     const float drawnHeading = heading;
     RandomWhim();
-    fishVertexBatch.Clear();
-    EmitFishParts(*this, arrays, detail);
-    painter.DrawMesh(drawnPitch, drawnHeading, fishVertexBatch);
+    mesh.Clear();
+    EmitFishParts(*this, arrays, mesh, detail);
+    painter.DrawMesh(drawnPitch, drawnHeading, mesh);
     MoveOrHoldCaught();
     UpdateExtent();
 }

@@ -1,7 +1,5 @@
 #include "core/fish/FishVertexBatch.h"
 
-FishVertexBatch fishVertexBatch;
-
 void FishVertexBatch::Clear() {
     vertices.clear();
     strips.clear();

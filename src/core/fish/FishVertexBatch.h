@@ -17,9 +17,10 @@ struct FishStrip {
 };
 
 // The vertices of the fish being drawn, in emission order, grouped in quad
-// strips. Fish::EmitVertex appends to the one batch below between BeginStrip and
-// EndStrip, as immediate mode would between glBegin and glEnd; Fish::UpdateAndDraw
-// clears it, fills it and hands it to the painter in one go. Used by the UI thread only.
+// strips. EmitFishParts appends to it between BeginStrip and EndStrip, as
+// immediate mode would between glBegin and glEnd; Fish::UpdateAndDraw clears
+// it, fills it and hands it to the painter in one go. Whoever draws the school
+// keeps one and lends it to each fish in turn.
 struct FishVertexBatch {
     std::vector<FishVertex> vertices;
     std::vector<FishStrip> strips;
@@ -33,5 +34,3 @@ struct FishVertexBatch {
     // Closes the strip opened by BeginStrip.
     void EndStrip();
 };
-
-extern FishVertexBatch fishVertexBatch;

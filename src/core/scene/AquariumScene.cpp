@@ -161,7 +161,7 @@ void AquariumScene::DrawFishSchool(ScenePainter& painter) {
 void AquariumScene::DrawSchoolSlot(int slot, int species, ScenePainter& painter) {
     Fish& fish = fish_[slot];
     painter.BeginSchoolSlot(fish.position, species);
-    fish.UpdateAndDraw(painter.Fish(), DetailOf(fish));
+    fish.UpdateAndDraw(painter.Fish(), fishMesh_, DetailOf(fish));
     if (fish.caught) {
         const float radius = CaughtSphereRadius(fish.size);
         if (radius > 0.0f) painter.DrawCaughtSphere(radius);
@@ -289,7 +289,7 @@ void AquariumScene::PickFish(ScenePainter& painter) {
         Fish& fish = fish_[slot];
         painter.BeginFishPick(pointer_.mousePos, fish.position);
         // Picked as drawn in full, whatever detail the frame drew it in.
-        fish.UpdateAndDraw(painter.Fish(), MeshDetail::kFull);
+        fish.UpdateAndDraw(painter.Fish(), fishMesh_, MeshDetail::kFull);
         if (!painter.EndFishPick()) continue;
         if (mode == kCommandTouch) {
             if (fish.InDeepBand()) fish.TurnHeading(0.0f, true, kTurnQuarter);

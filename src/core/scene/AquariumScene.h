@@ -4,6 +4,7 @@
 
 #include "core/fish/Fish.h"
 #include "core/fish/FishSchool.h"
+#include "core/fish/FishVertexBatch.h"
 #include "core/fish/FoodPellet.h"
 #include "core/interaction/MenuCommands.h"
 #include "core/interaction/PickGrid.h"
@@ -123,6 +124,8 @@ class AquariumScene {
     PointerState pointer_;
     CustomBackground customBackground_;
 
+    // Lent to each fish in turn for the vertices of its mesh.
+    FishVertexBatch fishMesh_;
     // Each fish, then each pellet, draws from the random stream as it is built.
     std::array<Fish, kSchoolSlots> fish_;
     std::array<FoodPellet, kFoodPelletCount> foodPellets_;
