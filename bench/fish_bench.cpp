@@ -18,7 +18,7 @@
 
 #include "core/fish/FishPainter.h"
 #include "core/scene/AquariumScene.h"
-#include "core/scene/FrameSetup.h"
+#include "core/scene/Reveal.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
 #include "platform/posix/LargeBlocks.h"

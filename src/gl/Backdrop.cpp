@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/SettingsColours.h"
 #include "core/settings/AquariumSettings.h"
 #include "core/tank/TankBounds.h"
 

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
 
 void ApplyFrameCamera(int screenWidthPx, int screenHeightPx, float cameraOffset) {
     const Frustum frustum = FrameFrustum(screenWidthPx, screenHeightPx);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/fish/FishSchool.h"
-#include "core/scene/FrameSetup.h"
+#include "core/scene/Reveal.h"
 
 // Each species owns consecutive slots in species order; negative counts own
 // none, and counts adding past the school's 200 slots are cut at the last one.

@@ -7,7 +7,7 @@
 #include "core/fish/FishPainter.h"
 #include "core/fish/FishVertexBatch.h"
 #include "core/scene/AquariumScene.h"
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
 #include "core/scene/ScenePainter.h"
 #include "platform/posix/Random.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/SettingsColours.h"
 #include "core/settings/AquariumSettings.h"
 #include "core/tank/TankBounds.h"
 #include "gl/Backdrop.h"

@@ -2,7 +2,9 @@
 
 #include <tuple>
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
+#include "core/scene/Reveal.h"
+#include "core/scene/SettingsColours.h"
 
 TEST(WalkedFishCount, NeverPassesThe200Records) {
     EXPECT_EQ(WalkedFishCount(2000, 200), 200);

@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
 #include "core/scene/WallCoverage.h"
 #include "core/tank/BackgroundSurface.h"
 #include "core/tank/TankBounds.h"

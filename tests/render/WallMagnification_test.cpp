@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
 #include "core/scene/WallMagnification.h"
 #include "core/tank/BackgroundSurface.h"
 #include "core/tank/TankBounds.h"

@@ -4,8 +4,10 @@
 
 #include "core/interaction/FeedSteering.h"
 #include "core/interaction/FishContactTests.h"
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
+#include "core/scene/Reveal.h"
 #include "core/scene/ScenePainter.h"
+#include "core/scene/SettingsColours.h"
 #include "core/scene/WallCoverage.h"
 #include "core/scene/WallMagnification.h"
 

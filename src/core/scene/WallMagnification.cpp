@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
 #include "core/scene/WallProjection.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "core/scene/WallProjection.h"
 
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
 
 namespace {
 class GridCollector : public SurfacePainter {

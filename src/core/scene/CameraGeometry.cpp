@@ -1,14 +1,6 @@
-#include "core/scene/FrameSetup.h"
+#include "core/scene/CameraGeometry.h"
 
 #include <algorithm>
-
-int NextRevealCount(int revealCount) {
-    return std::min(revealCount + 1, kRevealLimit);
-}
-
-int WalkedFishCount(int schoolTotal, int revealCount) {
-    return std::max(0, std::min({schoolTotal, revealCount + 1, kRevealLimit}));
-}
 
 Frustum FrameFrustum(int screenWidthPx, int screenHeightPx) {
     const double w = std::max(screenWidthPx, 1);
@@ -34,14 +26,4 @@ MeshDetail FishMeshDetail(float size, float z, int screenWidthPx, int screenHeig
     const double lengthPx = size * kMeshLength * pixelsPerUnit;
     if (lengthPx < kLightestMeshBelowPx) return MeshDetail::kLightest;
     return lengthPx < kLightMeshBelowPx ? MeshDetail::kLight : MeshDetail::kFull;
-}
-
-float LightLevel(int lightReduction) {
-    return static_cast<float>(100 - lightReduction) * 0.01f;
-}
-
-Rgb8 ColorRefToRgb(int colorRef) {
-    const auto bits = static_cast<unsigned>(colorRef);
-    return {static_cast<std::uint8_t>(bits & 0xFF), static_cast<std::uint8_t>((bits >> 8) & 0xFF),
-            static_cast<std::uint8_t>((bits >> 16) & 0xFF)};
 }
