@@ -3,7 +3,7 @@
 #include "art/Canvas.h"
 
 // The popup menu's icons and the mode cursors, 32 x 32 with alpha, by the
-// resource ids of resources/ResourceIds.h.
+// ids of the menu table, core/interaction/MenuCommands.h.
 constexpr int kMenuArtSize = 32;
 
 // Menu icon `id`; fully transparent for an id that has no icon.

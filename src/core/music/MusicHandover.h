@@ -9,7 +9,7 @@ class TunePlayer;
 // Keeps the built-in tune and the user's own music apart. After every frame:
 // while the user's music is on the tune is silenced and marked to start again;
 // once it is off the tune starts, once. Both flags start raised, so the tune
-// waits for the Custom Music dialog's first word.
+// waits for the session's first tick.
 class MusicHandover {
   public:
     // `tuneWav` gives the tune's wave file when it is to start.
