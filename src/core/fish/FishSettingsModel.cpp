@@ -64,7 +64,7 @@ int FishSettingsModel::Total() const {
 }
 
 std::string FishSettingsModel::TotalLabel() const {
-    return "Total: " + std::to_string(Total()) + "/200";
+    return "Total: " + std::to_string(Total()) + "/" + std::to_string(kSchoolSlots);
 }
 
 std::array<int, kSpeciesCount> FishSettingsModel::SchoolCounts() const {
