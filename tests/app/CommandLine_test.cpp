@@ -63,30 +63,15 @@ TEST(CommandLine, ReadsTheModesAndThePaceAndRefusesEverythingElse) {
 }
 
 TEST(CommandLine, WindowIdsAreDecimalOrHexNonZeroAndFitInThirtyTwoBits) {
-    const struct {
-        const char* text;
-        std::optional<unsigned long> id;
-    } cases[] = {
-        {"12", 12ul},
-        {"0x2E00001", 0x2E00001ul},
-        {"0XfF", 255ul},
-        {"4294967295", 0xFFFFFFFFul},
-        {"0xFFFFFFFF", 0xFFFFFFFFul},
-        {"017", 17ul},
-        {"4294967296", {}},
-        {"0x100000000", {}},
-        {"0", {}},
-        {"0x0", {}},
-        {"0x", {}},
-        {"", {}},
-        {"-5", {}},
-        {"+5", {}},
-        {" 5", {}},
-        {"5 ", {}},
-        {"12abc", {}},
-        {"0x-1", {}},
+    const std::pair<const char*, unsigned long> ids[] = {
+        {"12", 12},          {"0x2E00001", 0x2E00001}, {"0XfF", 255},
+        {"4294967295", ~0u}, {"0xFFFFFFFF", ~0u},      {"017", 17},
     };
-    for (const auto& c : cases) EXPECT_EQ(ParseWindowId(c.text), c.id) << '"' << c.text << '"';
+    for (const auto& [text, id] : ids) EXPECT_EQ(ParseWindowId(text), id) << text;
+    for (const char* text : {"4294967296", "0x100000000", "0", "0x0", "0x", "", "-5", "+5", " 5",
+                             "5 ", "12abc", "0x-1"}) {
+        EXPECT_EQ(ParseWindowId(text), std::nullopt) << '"' << text << '"';
+    }
 }
 
 TEST(CommandLine, UsageNamesEveryOptionTheKeysAndTheSettingsFile) {

@@ -16,17 +16,11 @@
 #include <vector>
 
 #include "support/AppSession.h"
-#include "support/ScopedEnv.h"
-#include "support/ScreenCapture.h"
-#include "support/TempDir.h"
 
 namespace {
-constexpr int kStartTimeoutMs = 30000;
-
 // User and system time in seconds from a /proc stat file.
 double StatSeconds(const std::filesystem::path& stat) {
-    std::ifstream file(stat);
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text = ReadFile(stat);
     // Fields after the command name, which is in brackets and may hold spaces.
     std::istringstream fields(text.substr(text.rfind(')') + 2));
     std::vector<std::string> values{std::istream_iterator<std::string>(fields), {}};
@@ -40,10 +34,8 @@ double DrawingSeconds(pid_t pid) {
     const std::filesystem::path process = "/proc/" + std::to_string(pid);
     double seconds = StatSeconds(process / "stat");
     for (const auto& task : std::filesystem::directory_iterator(process / "task")) {
-        std::ifstream comm(task.path() / "comm");
-        std::string name;
-        std::getline(comm, name);
-        if (name.rfind("mpv", 0) == 0) seconds -= StatSeconds(task.path() / "stat");
+        if (ReadFile(task.path() / "comm").rfind("mpv", 0) == 0)
+            seconds -= StatSeconds(task.path() / "stat");
     }
     return seconds;
 }
@@ -59,12 +51,14 @@ double ProcessorShareOver(pid_t pid, int seconds) {
 // under the sanitizers may take a while); -1 when they never come.
 double MedianFps(const TempDir& dump, std::size_t skip, std::size_t count) {
     std::vector<double> samples;
-    for (int waited = 0; waited < 60 && samples.size() < skip + count; ++waited) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        std::ifstream file(dump.Path() / "fps");
-        samples.assign(std::istream_iterator<double>(file), {});
-    }
-    if (samples.size() < skip + count) return -1.0;
+    const bool came = PollUntil(
+        [&] {
+            std::ifstream file(dump.Path() / "fps");
+            samples.assign(std::istream_iterator<double>(file), {});
+            return samples.size() >= skip + count;
+        },
+        30000, 500);
+    if (!came) return -1.0;
     std::vector<double> counted(samples.begin() + static_cast<long>(skip),
                                 samples.begin() + static_cast<long>(skip + count));
     std::sort(counted.begin(), counted.end());
@@ -85,7 +79,7 @@ TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
     XServer server(640, 480);
     AppSession app(server);
     const pid_t pid = app.Start();
-    const auto window = app.WaitForWindow(kStartTimeoutMs);
+    const auto window = app.WaitForWindow();
     ASSERT_TRUE(window) << app.Output();
     // The set-up is done once the water shows.
     ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
@@ -94,10 +88,10 @@ TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
     }));
     std::this_thread::sleep_for(std::chrono::seconds(1));
     const double shown = ProcessorShareOver(pid, 2);
-    app.RunOnDisplay("xdotool windowminimize --sync " + *window);
+    server.Run("xdotool windowminimize --sync " + *window);
     std::this_thread::sleep_for(std::chrono::seconds(1));
     const double hidden = ProcessorShareOver(pid, 3);
-    app.RunOnDisplay("xdotool windowactivate --sync " + *window);
+    server.Run("xdotool windowactivate --sync " + *window);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const double shownAgain = ProcessorShareOver(pid, 2);
     // Under the sanitizers the dialogs' own timers take a few percent.
@@ -114,7 +108,7 @@ TEST(FramePacing, MaxFpsLimitsTheFrameRate) {
     AppSession app(server);
     HudRun hud;
     const pid_t pid = app.Start({"--max-fps", "2"});
-    ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
+    ASSERT_TRUE(app.WaitForWindow()) << app.Output();
     const double fps = MedianFps(hud.dump, 4, 8);
     EXPECT_TRUE(app.IsRunning(pid));
     EXPECT_GT(fps, 1.0);

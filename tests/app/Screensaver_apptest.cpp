@@ -8,21 +8,17 @@
 #include <string>
 #include <thread>
 
-#include "settings/SettingsTestFiles.h"
 #include "support/AppSession.h"
-#include "support/ScreenCapture.h"
 
 namespace {
-constexpr int kStartTimeoutMs = 30000;
-
 // A plain window of the test's own, as xscreensaver makes one for its hacks.
 // The screens run no window manager: xscreensaver's windows are its own.
 class HostWindow {
   public:
     HostWindow(const XServer& server, int x, int y, int width, int height)
-        : display_(XOpenDisplay(server.Display().c_str())) {
-        window_ = XCreateSimpleWindow(display_, DefaultRootWindow(display_), x, y, width, height, 0,
-                                      0, 0);
+        : display_(XOpenDisplay(server.Display().c_str())),
+          window_(XCreateSimpleWindow(display_, DefaultRootWindow(display_), x, y, width, height, 0,
+                                      0, 0)) {
         XMapWindow(display_, window_);
         XSync(display_, False);
     }
@@ -43,7 +39,7 @@ class HostWindow {
 
   private:
     Display* display_;
-    Window window_ = 0;
+    Window window_;
 };
 
 bool TankDrawnIn(const XServer& server, int x, int y, int width, int height) {
@@ -52,13 +48,7 @@ bool TankDrawnIn(const XServer& server, int x, int y, int width, int height) {
         [&](const ScreenCapture& screen) {
             return screen.IsDrawn(x + 2, y + 2) && screen.IsDrawn(x + width - 3, y + height - 3);
         },
-        kStartTimeoutMs);
-}
-
-std::size_t FilesIn(const std::filesystem::path& folder) {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
-    return count;
+        30000);
 }
 
 // SIGTERM ends a screensaver at once, with status 0.
@@ -75,17 +65,18 @@ TEST(ScreensaverMode, RootDrawsTheMovingTankWithNoWindowOfItsOwnAndNeverWritesTh
     AppSession app(server);
     const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
     // Incomplete on purpose: a normal start would write its repairs back.
-    WriteTextFile(settings, "[Aquarium Settings]\r\nBUBBLE=9\r\n");
+    WriteFile(settings, "[Aquarium Settings]\r\nBUBBLE=9\r\n");
     const pid_t pid = app.Start({"-root"});
     ASSERT_TRUE(TankDrawnIn(server, 0, 0, 640, 480)) << app.Output();
-    const ScreenCapture first = CaptureScreen(server.Display(), 640, 480);
+    const ScreenCapture first = CaptureScreen(server);
     EXPECT_TRUE(WaitForScreen(
         server, [&](const ScreenCapture& now) { return now.rgb != first.rgb; }, 5000))
         << "the fish swim";
-    EXPECT_NE(app.RunOnDisplay("xwininfo -root -children").find("0 children"), std::string::npos);
+    EXPECT_NE(server.Run("xwininfo -root -children").find("0 children"), std::string::npos);
     ExpectEndsOnSigterm(app, pid);
-    EXPECT_EQ(ReadTextFile(settings), "[Aquarium Settings]\r\nBUBBLE=9\r\n");
-    EXPECT_EQ(FilesIn(app.WorkDir()), 1u) << "nothing unpacked is left behind";
+    EXPECT_EQ(ReadFile(settings), "[Aquarium Settings]\r\nBUBBLE=9\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(app.WorkDir()), {}), 1)
+        << "nothing unpacked is left behind";
 }
 
 TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsTheProgram) {
@@ -96,7 +87,7 @@ TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsThePro
     std::snprintf(hexId, sizeof hexId, "0x%lx", host.Id());
     const pid_t pid = app.Start({"-window-id", hexId});
     ASSERT_TRUE(TankDrawnIn(server, 100, 80, 200, 150)) << app.Output();
-    EXPECT_TRUE(CaptureScreen(server.Display(), 640, 480).IsBlack(50, 50)) << "only inside";
+    EXPECT_TRUE(CaptureScreen(server).IsBlack(50, 50)) << "only inside";
     host.Resize(400, 300);
     EXPECT_TRUE(TankDrawnIn(server, 100, 80, 400, 300)) << "it follows the window's size";
     host.Destroy();
@@ -113,7 +104,7 @@ TEST(ScreensaverMode, TwoScreensaversOfTheEnvironmentsWindowRunBesideANormalCopy
     ASSERT_TRUE(TankDrawnIn(server, 10, 10, 160, 120)) << app.Output();
     ASSERT_TRUE(TankDrawnIn(server, 200, 10, 160, 120)) << app.Output();
     const pid_t normal = app.Start();
-    ASSERT_TRUE(app.WaitForWindow(kStartTimeoutMs)) << app.Output();
+    ASSERT_TRUE(app.WaitForWindow()) << app.Output();
     std::this_thread::sleep_for(std::chrono::seconds(1));
     for (const pid_t pid : {first, second, normal}) EXPECT_TRUE(app.IsRunning(pid));
     ExpectEndsOnSigterm(app, first);

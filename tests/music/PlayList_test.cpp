@@ -10,51 +10,9 @@
 #include "core/settings/ProfileText.h"
 #include "core/settings/StartupSettings.h"
 #include "platform/posix/Random.h"
+#include "support/FakeMedia.h"
 
 namespace {
-// An engine whose tracks last 1000 ms; names containing "bad" cannot be
-// played, nor can files named in `gone` once they are opened again.
-class FakePlayer : public MediaPlayer {
-  public:
-    void SetFile(const std::string& path) override { file_ = path; }
-    void Open() override {
-        opened.push_back(file_);
-        position_ = 0;
-        canPlay_ = !file_.empty() && file_.find("bad") == std::string::npos &&
-                   std::find(gone.begin(), gone.end(), file_) == gone.end();
-    }
-    bool CanPlay() const override { return canPlay_; }
-    void Play() override { playing = true; }
-    void Stop() override { playing = false; }
-    void Close() override { canPlay_ = false; }
-    void Seek(int positionMs) override { position_ = positionMs; }
-    int GetPosition() const override { return position_; }
-    int GetLength() const override { return CanPlay() ? 1000 : 0; }
-    void SetVolume(int volume) override { volume_ = std::clamp(volume, 0, 1000); }
-    int Volume() const override { return volume_; }
-
-    void PlayToTheEnd() { position_ = GetLength(); }
-    std::vector<std::string> opened;
-    std::vector<std::string> gone;
-    bool playing = false;
-
-  private:
-    std::string file_;
-    bool canPlay_ = false;
-    int position_ = 0;
-    int volume_ = 1000;
-};
-
-class FakeTune : public TunePlayer {
-  public:
-    void StartLooping(const std::vector<std::uint8_t>&, int volume) override {
-        starts.push_back(volume);
-    }
-    void Stop() override { ++stops; }
-    std::vector<int> starts;
-    int stops = 0;
-};
-
 PlayList ListOf(FakePlayer& player, std::vector<std::string> rows, PlayList::PlayMode mode) {
     PlayList list(player);
     for (const std::string& row : rows) list.AddRow(row);

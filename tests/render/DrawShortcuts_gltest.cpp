@@ -12,7 +12,7 @@
 #include "gl/TankSetUp.h"
 #include "platform/posix/Random.h"
 #include "support/GlTestContext.h"
-#include "support/TempDir.h"
+#include "support/TestSupport.h"
 
 namespace {
 constexpr int kWidth = 1920;

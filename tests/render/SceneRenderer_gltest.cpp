@@ -1,14 +1,48 @@
 #include <gtest/gtest.h>
 
+#include "core/fish/FishVertexBatch.h"
+#include "core/interaction/PickGrid.h"
 #include "core/scene/AquariumScene.h"
 #include "core/settings/CustomBackgroundList.h"
+#include "core/tank/TankBounds.h"
+#include "fish/FishFrame.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
-#include "resources/BitmapBytes.h"
+#include "resources/PictureBytes.h"
 #include "support/GlTestContext.h"
-#include "support/TempDir.h"
 
 namespace {
+constexpr int kWidth = 320;
+constexpr int kHeight = 180;
+
+struct GlStacks {
+    GLint modelView = 0;
+    GLint projection = 0;
+    GLint renderMode = 0;
+    GLint matrixMode = 0;
+    bool operator==(const GlStacks& other) const {
+        return modelView == other.modelView && projection == other.projection &&
+               renderMode == other.renderMode && matrixMode == other.matrixMode;
+    }
+};
+
+GlStacks CurrentStacks() {
+    GlStacks stacks;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &stacks.modelView);
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &stacks.projection);
+    glGetIntegerv(GL_RENDER_MODE, &stacks.renderMode);
+    glGetIntegerv(GL_MATRIX_MODE, &stacks.matrixMode);
+    return stacks;
+}
+
+// The client pixel (y downwards) over the point (x, y) `depth` units in front
+// of the eye, which the picks see through a 45 degree view.
+PointerPos PointerOver(float x, float y, float depth = 60.0f) {
+    const float unitsPerPixel = 2.0f * depth * 0.41421356f / kHeight;
+    return {static_cast<int>(kWidth / 2 + x / unitsPerPixel),
+            static_cast<int>(kHeight / 2 - y / unitsPerPixel)};
+}
+
 // How many of the first `upTo` names `isName` reports taken.
 int CountNames(GLboolean (*isName)(GLuint), GLuint upTo) {
     int taken = 0;
@@ -21,6 +55,62 @@ struct GlNames {
     int textures = CountNames(glIsTexture, 400);
 };
 }  // namespace
+
+TEST(StripPicking, FindsTheLowestStripUnderThePointerAndRestoresTheState) {
+    GlTestContext gl(kWidth, kHeight);
+    ASSERT_TRUE(gl.Ok());
+    SceneRenderer renderer(1.0);
+    renderer.BeginFrame(kWidth, kHeight, AquariumScene::kCameraOffset);
+    const TankBounds tank = TankBoundsForScreen(kWidth, kHeight);
+    const PickGrid x = BuildPickGridX(tank);
+    const PickGrid y = BuildPickGridY(tank);
+    const GlStacks before = CurrentStacks();
+    // The strips stand a unit in front of the fish layer.
+    constexpr float kStripDepth = 59.0f;
+    // Half the 15-pixel square, in units, plus half a strip.
+    constexpr float kReach = 7.5f * 2.0f * kStripDepth * 0.41421356f / kHeight + 0.5f;
+    for (float at : {-20.0f, 0.0f, 15.0f}) {
+        const PointerPos pointer = PointerOver(at, -at / 2.0f, kStripDepth);
+        const int stripX = renderer.PickStrip(x, StripShape::kVertical, pointer);
+        const int stripY = renderer.PickStrip(y, StripShape::kHorizontal, pointer);
+        ASSERT_GE(stripX, 0);
+        ASSERT_GE(stripY, 0);
+        // The lowest strip touching the square lies at its left (lower) edge.
+        EXPECT_NEAR(x.points[stripX][0], at - kReach + 0.5f, 0.6f) << at;
+        EXPECT_NEAR(y.points[stripY][1], -at / 2.0f - kReach + 0.5f, 0.6f) << at;
+        EXPECT_EQ(CurrentStacks(), before);
+    }
+    PickGrid outOfSight;
+    outOfSight.points = {{100.0f, 0.0f, -70.0f}};
+    EXPECT_EQ(renderer.PickStrip(outOfSight, StripShape::kVertical, PointerOver(0, 0)), -1);
+    EXPECT_EQ(CurrentStacks(), before);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// On a HiDPI screen the pointer comes in window units and the viewport is in
+// pixels: the pick must scale one to the other.
+TEST(FishPicking, AFishIsHitWhereItSwimsAndMissedElsewhereOnAnyPixelScale) {
+    for (int scale : {1, 2}) {
+        GlTestContext gl(kWidth * scale, kHeight * scale);
+        ASSERT_TRUE(gl.Ok());
+        SceneRenderer renderer(scale);
+        renderer.BeginFrame(kWidth, kHeight, AquariumScene::kCameraOffset);
+        Fish fish = SwimmingFish(10.0f, 5.0f, 0.0f);
+        fish.size = 4.0f;
+        FishVertexBatch mesh;
+        const GlStacks before = CurrentStacks();
+        for (const auto& [pointer, hit] : {std::pair{PointerOver(10.0f, 5.0f), true},
+                                           std::pair{PointerOver(-10.0f, -5.0f), false}}) {
+            const std::array<float, 3> position = fish.position;
+            renderer.BeginFishPick(pointer, position);
+            fish.UpdateAndDraw(renderer.Fish(), mesh);
+            EXPECT_EQ(renderer.EndFishPick(), hit)
+                << scale << ": " << pointer.x << ", " << pointer.y;
+            EXPECT_EQ(CurrentStacks(), before);
+        }
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+}
 
 // Hours of screensaver running must not pile up display lists or textures, and
 // a renderer that goes leaves none behind.
@@ -40,7 +130,7 @@ TEST(SceneRenderer, FramesReserveNoFurtherGlNamesAndTeardownFreesThemAll) {
                                        settings};
         ASSERT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
         const std::string picture = unpackDir.Path() / "own.bmp";
-        WriteBytes(picture, MakeBitmap(8, 8, 24, Bytes(RowBytes(24, 8) * 8, 200)));
+        WriteFile(picture, MakeBitmap(8, 8, 24, Bytes(RowBytes(24, 8) * 8, 200)));
         const GLuint ownPicture = renderer.LoadUserPicture(picture);
         ASSERT_NE(ownPicture, 0u);
         // By then the net has caught fish and made its wire sphere.

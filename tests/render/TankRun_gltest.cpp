@@ -13,10 +13,8 @@
 
 #include "platform/posix/Random.h"
 #include "platform/wx/ScreenSize.h"
-#include "settings/SettingsTestFiles.h"
-#include "support/ScopedEnv.h"
 #include "support/TankProbe.h"
-#include "support/TempDir.h"
+#include "support/TestSupport.h"
 #include "ui/AquariumView.h"
 #include "ui/MainFrame.h"
 
@@ -110,7 +108,7 @@ std::uint64_t DigestOfPicture(int width, int height) {
 TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     TempDir home;
     ScopedEnv config("XDG_CONFIG_HOME", home.Path().string());
-    WriteTextFile(home.Path() / "velmar" / "VelmarSet.ini", kSettings);
+    WriteFile(home.Path() / "velmar" / "VelmarSet.ini", kSettings);
     ResetCrtRand();
 
     int argc = 1;

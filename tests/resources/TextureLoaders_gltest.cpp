@@ -8,9 +8,9 @@
 #include "core/resources/ResourceTable.h"
 #include "gl/EmbeddedTexture.h"
 #include "gl/TextureLoaders.h"
-#include "resources/BitmapBytes.h"
+#include "resources/PictureBytes.h"
 #include "support/GlTestContext.h"
-#include "support/TempDir.h"
+#include "support/TestSupport.h"
 
 namespace {
 using Loader = void (*)(const std::string& path, GLuint* texture);
@@ -39,10 +39,9 @@ class TextureLoading : public testing::Test {
     // Writes `bytes` as a file, loads it with `loader`, and leaves the new
     // texture bound.
     GLuint Load(Loader loader, const Bytes& bytes) {
-        const std::string path = (temp_.Path() / "picture.bmp").string();
-        WriteBytes(path, bytes);
+        WriteFile(temp_.Path() / "picture.bmp", bytes);
         GLuint texture = 0;
-        loader(path, &texture);
+        loader((temp_.Path() / "picture.bmp").string(), &texture);
         return texture;
     }
 
@@ -51,38 +50,32 @@ class TextureLoading : public testing::Test {
 };
 }  // namespace
 
-TEST_F(TextureLoading, SkinSizedImageIsUploadedUnchanged) {
+// A picture keeps a power-of-two size and is rescaled to one otherwise, capped
+// at 512. Stored blue-green-red, it reads back red-green-blue; an odd width's
+// padded rows must not shift the colour.
+TEST_F(TextureLoading, BitmapsKeepTheirColoursAtPowerOfTwoSizesCappedAt512) {
     Bytes pixels(RowBytes(24, 128) * 64);
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i % 251);
     EXPECT_NE(Load(LoadTextureBMP, MakeBitmap(128, 64, 24, pixels)), 0u);
     ASSERT_EQ(BoundTextureSize(), std::make_pair(128, 64));
     const std::vector<std::uint8_t> texels = BoundTexels();
     for (int pixel : {0, 1, 777, 128 * 64 - 1}) {
-        // Stored blue-green-red, read back red-green-blue.
-        EXPECT_EQ(texels[pixel * 4 + 0], pixels[pixel * 3 + 2]) << pixel;
-        EXPECT_EQ(texels[pixel * 4 + 1], pixels[pixel * 3 + 1]) << pixel;
-        EXPECT_EQ(texels[pixel * 4 + 2], pixels[pixel * 3 + 0]) << pixel;
+        EXPECT_EQ(Bytes(texels.begin() + pixel * 4, texels.begin() + pixel * 4 + 3),
+                  (Bytes{pixels[pixel * 3 + 2], pixels[pixel * 3 + 1], pixels[pixel * 3]}))
+            << pixel;
     }
-}
-
-TEST_F(TextureLoading, OddSizesAreRescaledToPowersOfTwoCappedAt512) {
-    // The odd width also has padded rows, which must not shift the colour.
-    const struct {
-        int width, height;
-        std::pair<GLint, GLint> texture;
-    } cases[] = {{100, 100, {128, 128}}, {1024, 512, {512, 512}}, {3, 5, {4, 8}}};
-    for (const auto& c : cases) {
-        Load(LoadTextureBMP, MakeBitmap(c.width, c.height, 24));
-        EXPECT_EQ(BoundTextureSize(), c.texture) << c.width;
+    for (const auto& [width, height, texture] :
+         {std::tuple{100, 100, std::pair{128, 128}}, {1024, 512, {512, 512}}, {3, 5, {4, 8}}}) {
+        Load(LoadTextureBMP, MakeBitmap(width, height, 24));
+        EXPECT_EQ(BoundTextureSize(), texture) << width;
         const std::vector<std::uint8_t> texels = BoundTexels();
         for (std::size_t i = 0; i < texels.size(); i += 4) ASSERT_NEAR(texels[i], 0x40, 1) << i;
     }
     // 32 bits keep their alpha.
     const Bytes deep = {10, 20, 30, 40, 10, 20, 30, 40, 10, 20, 30, 40, 10, 20, 30, 40};
     Load(LoadTextureBMP, MakeBitmap(2, 2, 32, deep));
-    const std::vector<std::uint8_t> texels = BoundTexels();
-    EXPECT_EQ((std::vector<std::uint8_t>(texels.begin(), texels.begin() + 4)),
-              (std::vector<std::uint8_t>{30, 20, 10, 40}));
+    const Bytes alpha = BoundTexels();
+    EXPECT_EQ(Bytes(alpha.begin(), alpha.begin() + 4), (Bytes{30, 20, 10, 40}));
 }
 
 TEST_F(TextureLoading, BlackIsTransparentAndNearBlackOpaqueInTheRgbaLoader) {
@@ -99,16 +92,15 @@ TEST_F(TextureLoading, BlackIsTransparentAndNearBlackOpaqueInTheRgbaLoader) {
 }
 
 TEST_F(TextureLoading, MalformedOrMissingBitmapsGiveATextureWithoutAnImage) {
-    for (const MalformedBitmap& bad : MalformedBitmaps()) {
+    for (const auto& [what, bytes] : MalformedBitmaps()) {
         for (Loader loader : {LoadTextureBMP, LoadTextureRGBA}) {
-            EXPECT_NE(Load(loader, bad.bytes), 0u) << bad.what;
-            EXPECT_EQ(BoundTextureSize().first, 0) << bad.what;
+            EXPECT_NE(Load(loader, bytes), 0u) << what;
+            EXPECT_EQ(BoundTextureSize().first, 0) << what;
         }
     }
     // Well-formed, but not what the RGBA loader reads.
-    Bytes offsetOutside = MakeBitmap(4, 4, 24);
-    PokeU32(offsetOutside, kPixelOffsetAt, 0x7FFFFFFF);
-    for (const Bytes& bytes : {MakeBitmap(4, 4, 8, {}, Bytes(8, 0)), offsetOutside}) {
+    for (const Bytes& bytes : {MakeBitmap(4, 4, 8, {}, Bytes(8, 0)),
+                               Poked(MakeBitmap(4, 4, 24), kPixelOffsetAt, 0x7FFFFFFF)}) {
         EXPECT_NE(Load(LoadTextureRGBA, bytes), 0u);
         EXPECT_EQ(BoundTextureSize().first, 0);
     }

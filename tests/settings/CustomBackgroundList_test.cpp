@@ -1,35 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/settings/CustomBackgroundList.h"
 #include "core/settings/ProfileText.h"
 #include "platform/posix/Random.h"
-#include "support/MessageLog.h"
+#include "support/FakeMedia.h"
+#include "support/TestSupport.h"
 
 namespace {
-// Texture names 1, 2, 3, ... in load order; paths with "broken" in them fail.
-class FakeLoader : public PictureTextureLoader {
-  public:
-    unsigned LoadPicture(const std::string& path) override {
-        return path.find("broken") == std::string::npos ? ++lastName_ : 0;
-    }
-    void ReleasePicture(unsigned texture) override { released.push_back(texture); }
-
-    std::vector<unsigned> released;
-
-  private:
-    unsigned lastName_ = 0;
-};
-
-// The paths on show after each of `ticks` ticks.
-std::vector<std::string> ShownOverTicks(CustomBackgroundList& list, int ticks) {
-    std::vector<std::string> shown;
+// The paths on show after each of `ticks` ticks, one after the other.
+std::string ShownOverTicks(CustomBackgroundList& list, int ticks) {
+    std::string shown;
     for (int tick = 0; tick < ticks; ++tick) {
         list.Tick();
         for (const auto& row : list.Rows()) {
-            if (row.on && row.texture == list.CurrentTexture()) shown.push_back(row.path);
+            if (row.on && row.texture == list.CurrentTexture()) shown += row.path;
         }
     }
     return shown;
@@ -38,65 +26,47 @@ std::vector<std::string> ShownOverTicks(CustomBackgroundList& list, int ticks) {
 using Paths = std::vector<std::string>;
 }  // namespace
 
+// Mode, the row clicked after the first switch, and the pictures shown; random
+// follows the C runtime's stream from its start: 41, 18467, 6334, 26500.
 TEST(CustomBackgroundList, EachPlayModeShowsThePicturesInItsOrder) {
-    struct Case {
-        const char* name;
-        CustomBackgroundList::PlayMode mode;
-        int clickedRow;  // clicked after the first switch, or kNoRow
-        Paths expected;
-    };
-    const Case cases[] = {
-        {"repeat all from no picture",
-         ListSection::kRepeatAll,
-         CustomBackgroundList::kNoRow,
-         {"B", "C", "A", "B"}},
-        {"repeat one", ListSection::kRepeatOne, CustomBackgroundList::kNoRow, {"A", "A", "A", "A"}},
-        {"repeat one after a click", ListSection::kRepeatOne, 2, {"A", "C", "C", "C"}},
-        // The C runtime's stream from its start: 41, 18467, 6334, 26500.
-        {"random", ListSection::kRandom, CustomBackgroundList::kNoRow, {"C", "C", "B", "B"}},
-    };
-    for (const Case& test : cases) {
+    const std::tuple<CustomBackgroundList::PlayMode, int, std::string> cases[] = {
+        {ListSection::kRepeatAll, CustomBackgroundList::kNoRow, "BCAB"},
+        {ListSection::kRepeatOne, CustomBackgroundList::kNoRow, "AAAA"},
+        {ListSection::kRepeatOne, 2, "ACCC"},
+        {ListSection::kRandom, CustomBackgroundList::kNoRow, "CCBB"}};
+    for (const auto& [mode, clicked, expected] : cases) {
         ResetCrtRand();
         FakeLoader loader;
         CustomBackgroundList list(loader);
         list.SetInterval("0");
-        list.SetMode(test.mode);
+        list.SetMode(mode);
         list.AddChosen({"A", "B", "C"});
         list.SetOwnImage(true);
-        Paths shown = ShownOverTicks(list, 1);
-        if (test.clickedRow != CustomBackgroundList::kNoRow) list.ClickRow(test.clickedRow);
-        const Paths later = ShownOverTicks(list, 3);
-        shown.insert(shown.end(), later.begin(), later.end());
-        EXPECT_EQ(shown, test.expected) << test.name;
+        const std::string first = ShownOverTicks(list, 1);
+        if (clicked != CustomBackgroundList::kNoRow) list.ClickRow(clicked);
+        EXPECT_EQ(first + ShownOverTicks(list, 3), expected) << mode << " " << clicked;
     }
 }
 
+// Ticks 1, 11 and 21 switch at an interval of 2; millions of milliseconds must
+// not wrap round.
 TEST(CustomBackgroundList, TheIntervalCountsWholeTicksAndTheFirstTickSwitchesAtOnce) {
-    struct Case {
-        std::string interval;
-        int ticks;
-        int switches;
-    };
-    const Case cases[] = {
-        {"2", 21, 3},  // ticks 1, 11 and 21
-        {"0", 5, 5},  {"", 5, 5},
-        {"5", 30, 2}, {"4000000", 100, 1},  // millions of milliseconds must not wrap round
-    };
-    for (const Case& test : cases) {
+    const std::tuple<std::string, int, int> cases[] = {
+        {"2", 21, 3}, {"0", 5, 5}, {"", 5, 5}, {"5", 30, 2}, {"4000000", 100, 1}};
+    for (const auto& [interval, ticks, switches] : cases) {
         FakeLoader loader;
         CustomBackgroundList list(loader);
         list.SetMode(ListSection::kRepeatAll);
-        list.SetInterval(test.interval);
+        list.SetInterval(interval);
         list.AddChosen({"A", "B"});
         list.SetOwnImage(true);
-        int switches = 0;
-        unsigned shown = list.CurrentTexture();
-        for (int tick = 0; tick < test.ticks; ++tick) {
+        int switched = 0;
+        for (int tick = 0; tick < ticks; ++tick) {
+            const unsigned shown = list.CurrentTexture();
             list.Tick();
-            if (list.CurrentTexture() != shown) ++switches;
-            shown = list.CurrentTexture();
+            switched += list.CurrentTexture() != shown ? 1 : 0;
         }
-        EXPECT_EQ(switches, test.switches) << "interval \"" << test.interval << "\"";
+        EXPECT_EQ(switched, switches) << "interval \"" << interval << "\"";
     }
 }
 

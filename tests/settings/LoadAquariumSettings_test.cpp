@@ -13,9 +13,7 @@
 #include "core/settings/ReadAquariumSettings.h"
 #include "core/settings/StartupSettings.h"
 #include "platform/posix/Random.h"
-#include "settings/SettingsTestFiles.h"
-#include "support/ScopedEnv.h"
-#include "support/TempDir.h"
+#include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
 
@@ -74,9 +72,9 @@ class SettingsLoad : public ::testing::Test {
     fs::path Folder() const { return temp_.Path() / "velmar"; }
     fs::path SettingsPath() const { return Folder() / "VelmarSet.ini"; }
     std::string LoadFrom(const std::string& text) {
-        WriteTextFile(SettingsPath(), text);
+        WriteFile(SettingsPath(), text);
         loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
-        return ReadTextFile(SettingsPath());
+        return ReadFile(SettingsPath());
     }
 
     AquariumSettings loaded_;
@@ -96,15 +94,15 @@ TEST_F(SettingsLoad, NoEmptyOrGarbageFileGainsEveryKeyInOrderAndASecondStartKeep
         SCOPED_TRACE(before.value_or("no file"));
         Restart();
         fs::remove(SettingsPath());
-        if (before) WriteTextFile(SettingsPath(), *before);
+        if (before) WriteFile(SettingsPath(), *before);
         loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
-        const std::string first = ReadTextFile(SettingsPath());
+        const std::string first = ReadFile(SettingsPath());
         EXPECT_EQ(first, kept + kCompleteSection + kFirstRandomFishSection);
         ExpectStartWithoutFile(loaded_);
 
         // "32767.5" reads back as 32767 and no count is drawn again.
         loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
-        EXPECT_EQ(ReadTextFile(SettingsPath()), first);
+        EXPECT_EQ(ReadFile(SettingsPath()), first);
         ExpectStartWithoutFile(loaded_);
     }
 }
@@ -182,11 +180,11 @@ TEST_F(SettingsLoad, AFolderThatRefusesTheReplacementKeepsTheFileAndUsesWhatItSa
     // read-only folder, that refusal holds for root too.
     const std::string text = Edited(kCompleteFile, {{"Show Water=0", "Show Water=1"}});
     const std::string longestName(NAME_MAX, 'v');
-    WriteTextFile(Folder() / longestName, text);
+    WriteFile(Folder() / longestName, text);
     fs::create_symlink(longestName, SettingsPath());
     loaded_ = LoadStartupSettings(SettingsRepairs::kWrittenBack).tank;
     EXPECT_TRUE(fs::is_symlink(SettingsPath()));
-    EXPECT_EQ(ReadTextFile(Folder() / longestName), text);
+    EXPECT_EQ(ReadFile(Folder() / longestName), text);
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 2);
     EXPECT_EQ(loaded_.showWater, 0);
     EXPECT_EQ(loaded_.fishCounts[0], 1);

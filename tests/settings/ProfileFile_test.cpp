@@ -15,9 +15,7 @@
 
 #include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsFile.h"
-#include "settings/SettingsTestFiles.h"
-#include "support/MessageLog.h"
-#include "support/TempDir.h"
+#include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
 
@@ -25,43 +23,34 @@ TEST(ReadProfileFile, ReadsEveryByteOfAFileAtMostTheCapAndRefusesAllElseWithoutW
     TempDir temp;
     const fs::path dir = temp.Path();
     const std::string binary("[A]\0x=1\n\xff\xfe", 10);
-    WriteTextFile(dir / "a.ini", binary);
-    WriteTextFile(dir / "full.ini", "");
+    WriteFile(dir / "a.ini", binary);
+    WriteFile(dir / "full.ini", "");
     fs::resize_file(dir / "full.ini", kMaxProfileBytes);
-    WriteTextFile(dir / "over.ini", "");
+    WriteFile(dir / "over.ini", "");
     fs::resize_file(dir / "over.ini", kMaxProfileBytes + 1);
     ASSERT_EQ(mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", dir / "zero.ini");
     fs::create_symlink("/dev/urandom", dir / "urandom.ini");
     fs::create_symlink("loop.ini", dir / "loop.ini");
-    // The path and what is read: the empty text where no file is, nothing
-    // where something that is no settings file is.
-    const std::pair<fs::path, std::optional<std::string>> cases[] = {
-        {dir / "a.ini", binary},
-        {dir / "none.ini", ""},
-        {dir / "a.ini" / "below.ini", ""},
-        {dir / "full.ini", std::string(kMaxProfileBytes, '\0')},
-        {dir / "over.ini", std::nullopt},
-        {dir, std::nullopt},
-        {dir / "fifo.ini", std::nullopt},
-        {dir / "zero.ini", std::nullopt},
-        {dir / "urandom.ini", std::nullopt},
-        {dir / "loop.ini", std::nullopt}};
-    for (const auto& [path, read] : cases) {
-        EXPECT_EQ(ReadProfileFile(path.string()), read) << path;
-    }
+    EXPECT_EQ(ReadProfileFile((dir / "a.ini").string()), binary);
+    EXPECT_EQ(ReadProfileFile((dir / "full.ini").string()), std::string(kMaxProfileBytes, '\0'));
+    // The empty text where no file is, nothing where something that is no settings file is.
+    for (const char* name : {"none.ini", "a.ini/below.ini"})
+        EXPECT_EQ(ReadProfileFile((dir / name).string()), "") << name;
+    for (const char* name : {"over.ini", "", "fifo.ini", "zero.ini", "urandom.ini", "loop.ini"})
+        EXPECT_EQ(ReadProfileFile((dir / name).string()), std::nullopt) << name;
 }
 
 TEST(ReplaceProfileFile, ReplacesTheLinkTargetWholeKeepingItsModeOrFailsWithoutHarm) {
     TempDir temp;
     const fs::path file = temp.Path() / "a.ini";
     const fs::path link = temp.Path() / "link.ini";
-    WriteTextFile(file, "old text that is longer than the new one\n");
+    WriteFile(file, "old text that is longer than the new one\n");
     fs::permissions(file, fs::perms(0640));
     fs::create_symlink(file, link);
     ASSERT_TRUE(ReplaceProfileFile(link.string(), "new\n"));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadTextFile(file), "new\n");
+    EXPECT_EQ(ReadFile(file), "new\n");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 2);
 
@@ -76,7 +65,7 @@ TEST(ReplaceProfileFile, ReplacesTheLinkTargetWholeKeepingItsModeOrFailsWithoutH
 TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotRead) {
     TempDir temp;
     const fs::path path = temp.Path() / "VelmarSet.ini";
-    WriteTextFile(path, "[A]\nx=1\n");
+    WriteFile(path, "[A]\nx=1\n");
     const ino_t before = InodeOf(path);
     SettingsFile unchanged(path.string());
     unchanged.Set("A", "x", "1");
@@ -85,7 +74,7 @@ TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotR
     SettingsFile changed(path.string());
     changed.Set("A", "x", "2");
     EXPECT_TRUE(changed.Save());
-    EXPECT_EQ(ReadTextFile(path), "[A]\nx=2\n");
+    EXPECT_EQ(ReadFile(path), "[A]\nx=2\n");
 
     fs::remove(path);
     fs::create_directory(path);
@@ -106,12 +95,12 @@ TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotR
 TEST(SettingsFileSave, NeverWritesTextTooLargeToBeReadBack) {
     TempDir temp;
     const fs::path path = temp.Path() / "VelmarSet.ini";
-    WriteTextFile(path, "[A]\nx=1\n");
+    WriteFile(path, "[A]\nx=1\n");
     MessageLog messages;
     SettingsFile file(path.string());
     file.Set("A", "x", std::string(kMaxProfileBytes, 'p'));
     EXPECT_FALSE(file.Save());
-    EXPECT_EQ(ReadTextFile(path), "[A]\nx=1\n");
+    EXPECT_EQ(ReadFile(path), "[A]\nx=1\n");
     EXPECT_EQ(messages.texts.size(), 1u);
 }
 
@@ -134,7 +123,7 @@ TEST(RemoveStaleReplacements, RemovesOnlyTheFilesOfEndedOrLongAbandonedSaves) {
         {"Other.ini.tmp-" + dead + "-0", false, true},
         {"VelmarSet.ini", false, true}};
     for (const auto& [name, goes, old] : cases) {
-        WriteTextFile(temp.Path() / name, "text");
+        WriteFile(temp.Path() / name, "text");
         if (old) {
             fs::last_write_time(temp.Path() / name,
                                 fs::file_time_type::clock::now() - std::chrono::minutes(11));

@@ -3,6 +3,7 @@
 #include <string>
 #include <tuple>
 
+#include "core/settings/FileFilter.h"
 #include "core/settings/ProfileText.h"
 
 TEST(ProfileTextGet, MatchesTheFirstSectionAndKeyWithoutCaseTrimmedAndSkipsWhatIsNoKey) {
@@ -69,4 +70,16 @@ TEST(ProfileTextSet, EditsOneValueOrAddsTheKeyOrSectionKeepingEveryOtherByteAndT
         EXPECT_EQ(profile.Text(), after) << before;
         EXPECT_EQ(profile.Get(section, key), value.substr(0, value.find('\n')));
     }
+}
+
+TEST(FileFilter, EveryPatternIsAlsoOfferedInUpperCaseAndLabelsStay) {
+    const struct {
+        const char* filter;
+        const char* expected;
+    } cases[] = {
+        {"(*.jpg;*.bmp)|*.jpg;*.bmp", "(*.jpg;*.bmp)|*.jpg;*.JPG;*.bmp;*.BMP"},
+        {"a|*.mp3|b (*.ogg)|*.ogg", "a|*.mp3;*.MP3|b (*.ogg)|*.ogg;*.OGG"},
+        {"all|*", "all|*"},
+    };
+    for (const auto& test : cases) EXPECT_EQ(WithUpperCasePatterns(test.filter), test.expected);
 }

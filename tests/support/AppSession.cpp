@@ -5,27 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <chrono>
-#include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
-#include <thread>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include "support/ScreenCapture.h"
-
 namespace {
-constexpr int kFocusTimeoutMs = 10000;
-
-void SleepMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 // The keyboard focus is on the window or on a window inside it.
 bool FocusIsWithin(Display* display, Window window) {
     Window focus = None;
@@ -42,6 +28,10 @@ bool FocusIsWithin(Display* display, Window window) {
         focus = parent;
     }
     return false;
+}
+
+std::string At(int x, int y) {
+    return " " + std::to_string(x) + " " + std::to_string(y);
 }
 }  // namespace
 
@@ -70,15 +60,15 @@ XServer::XServer(int width, int height, Desktop desktop) : width_(width), height
     if (number.empty()) throw std::runtime_error("Xvfb did not start");
     display_ = ":" + number;
     // Only hand the display out once a client can really connect to it.
-    for (int waited = 0; waited < 10000; waited += 50) {
-        if (::Display* probe = XOpenDisplay(display_.c_str())) {
-            XCloseDisplay(probe);
-            if (desktop == Desktop::kOpenbox) StartWindowManager();
-            return;
-        }
-        SleepMs(50);
-    }
-    throw std::runtime_error("Xvfb on " + display_ + " accepts no connection");
+    const bool open = PollUntil(
+        [this] {
+            ::Display* probe = XOpenDisplay(display_.c_str());
+            if (probe) XCloseDisplay(probe);
+            return probe != nullptr;
+        },
+        10000, 50);
+    if (!open) throw std::runtime_error("Xvfb on " + display_ + " accepts no connection");
+    if (desktop == Desktop::kOpenbox) StartWindowManager();
 }
 
 void XServer::StartWindowManager() {
@@ -93,40 +83,122 @@ void XServer::StartWindowManager() {
     // A window manager owns the screen once it names its check window on the root.
     ::Display* display = XOpenDisplay(display_.c_str());
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    for (int waited = 0; waited < 10000; waited += 20) {
-        Atom type = None;
-        int format = 0;
-        unsigned long count = 0, after = 0;
-        unsigned char* value = nullptr;
-        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                           &type, &format, &count, &after, &value);
-        if (value) XFree(value);
-        if (count == 1) {
-            XCloseDisplay(display);
-            return;
-        }
-        SleepMs(20);
-    }
+    const bool owned = PollUntil(
+        [&] {
+            Atom type = None;
+            int format = 0;
+            unsigned long count = 0, after = 0;
+            unsigned char* value = nullptr;
+            XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                               &type, &format, &count, &after, &value);
+            if (value) XFree(value);
+            return count == 1;
+        },
+        10000);
     XCloseDisplay(display);
-    throw std::runtime_error("openbox did not take the screen of " + display_);
+    if (!owned) throw std::runtime_error("openbox did not take the screen of " + display_);
 }
 
 XServer::~XServer() {
-    if (windowManagerPid_ > 0) {
-        kill(windowManagerPid_, SIGTERM);
-        waitpid(windowManagerPid_, nullptr, 0);
+    for (const pid_t pid : {windowManagerPid_, pid_}) {
+        if (pid <= 0) continue;
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
     }
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
+}
+
+std::string XServer::Run(const std::string& command) const {
+    const std::string full = "DISPLAY=" + display_ + " " + command + " 2>/dev/null";
+    std::string output;
+    if (std::FILE* pipe = popen(full.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+        pclose(pipe);
     }
+    return output;
+}
+
+std::string XServer::WaitForWindow(const std::string& title, int timeoutMs) const {
+    std::string found;
+    PollUntil(
+        [&] {
+            found = Run("xdotool search --onlyvisible --name '^" + title + "$'");
+            return !found.empty();
+        },
+        timeoutMs, 100);
+    return found.substr(0, found.find('\n'));
+}
+
+void XServer::Close(const std::string& windowId) const {
+    ::Display* display = XOpenDisplay(display_.c_str());
+    if (!display) return;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = std::stoul(windowId);
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+}
+
+void XServer::ChooseFromMenu(int x, int y, int index) const {
+    // The menu shows once its icon column's colour is at its corner.
+    const auto menuShown = [x, y](const ScreenCapture& screen) {
+        return screen.At(x + 3, y + 2) == std::array<std::uint8_t, 3>{219, 216, 209};
+    };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Run("xdotool mousemove" + At(x, y) + " click 3");
+        if (WaitForScreen(*this, menuShown, 5000)) break;
+    }
+    Run("xdotool mousemove" + At(x + 70, y + 48 * index + 24) + " mousedown 1 sleep 0.3 mouseup 1");
+}
+
+std::array<std::uint8_t, 3> ScreenCapture::At(int x, int y) const {
+    const std::size_t offset = (static_cast<std::size_t>(y) * width + x) * 3;
+    return {rgb[offset], rgb[offset + 1], rgb[offset + 2]};
+}
+
+bool ScreenCapture::IsDrawn(int x, int y) const {
+    const auto [r, g, b] = At(x, y);
+    return !(r == g && g == b) && At(x, y) != std::array<std::uint8_t, 3>{246, 245, 244};
+}
+
+ScreenCapture CaptureScreen(const XServer& server) {
+    ScreenCapture capture;
+    const std::string command =
+        "import -display " + server.Display() + " -window root -depth 8 rgb:-";
+    if (std::FILE* pipe = popen(command.c_str(), "r")) {
+        capture.rgb.resize(static_cast<std::size_t>(server.Width()) * server.Height() * 3);
+        const std::size_t got = std::fread(capture.rgb.data(), 1, capture.rgb.size(), pipe);
+        pclose(pipe);
+        if (got == capture.rgb.size()) {
+            capture.width = server.Width();
+            capture.height = server.Height();
+        }
+    }
+    return capture;
+}
+
+bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenCapture&)>& holds,
+                   int timeoutMs) {
+    return PollUntil(
+        [&] {
+            const ScreenCapture screen = CaptureScreen(server);
+            return screen.width > 0 && holds(screen);
+        },
+        timeoutMs, 100);
+}
+
+void SaveScreenshot(const XServer& server, const std::string& fileName) {
+    server.Run("import -display " + server.Display() + " -window root " + fileName);
 }
 
 AppSession::AppSession(const XServer& server)
     : server_(server), configHome_(root_.Path() / "config") {
-    std::filesystem::create_directories(configHome_);
-    std::filesystem::create_directories(root_.Path() / "runtime");
-    std::filesystem::create_directories(root_.Path() / "tmp");
+    for (const char* folder : {"config", "runtime", "tmp"})
+        std::filesystem::create_directories(root_.Path() / folder);
 }
 
 AppSession::~AppSession() {
@@ -171,113 +243,42 @@ pid_t AppSession::Start(const std::vector<std::string>& arguments,
 }
 
 std::optional<int> AppSession::WaitForExit(pid_t pid, int timeoutMs) {
-    for (int waited = 0; waited <= timeoutMs; waited += 20) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid) {
-            started_.erase(std::remove(started_.begin(), started_.end(), pid), started_.end());
-            if (WIFEXITED(status)) return WEXITSTATUS(status);
-            return std::nullopt;
-        }
-        SleepMs(20);
+    int status = 0;
+    if (!PollUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeoutMs)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    started_.erase(std::remove(started_.begin(), started_.end(), pid), started_.end());
+    return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
 }
 
 bool AppSession::IsRunning(pid_t pid) {
     return waitpid(pid, nullptr, WNOHANG) == 0;
 }
 
-std::string AppSession::RunOnDisplay(const std::string& command) const {
-    return OutputOnDisplay(server_.Display(), command);
-}
-
-std::string OutputOnDisplay(const std::string& display, const std::string& command) {
-    const std::string full = "DISPLAY=" + display + " " + command + " 2>/dev/null";
-    std::string output;
-    if (std::FILE* pipe = popen(full.c_str(), "r")) {
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-        pclose(pipe);
-    }
-    return output;
-}
-
-std::string AppSession::VisibleWindow(const std::string& title) const {
-    const std::string found = RunOnDisplay("xdotool search --onlyvisible --name '^" + title + "$'");
-    return found.substr(0, found.find('\n'));
-}
-
-std::string AppSession::WaitForVisibleWindow(const std::string& title, int timeoutMs) const {
-    for (int waited = 0; waited <= timeoutMs; waited += 100) {
-        std::string window = VisibleWindow(title);
-        if (!window.empty()) return window;
-        SleepMs(100);
-    }
-    return "";
-}
-
 std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
-    const std::string window = WaitForVisibleWindow("VelmarScr", timeoutMs);
+    const std::string window = server_.WaitForWindow("VelmarScr", timeoutMs);
     if (!window.empty()) return window;
     std::fprintf(stderr, "no window on %s; the program wrote:\n%s\nxdpyinfo: %s\n",
                  server_.Display().c_str(), Output().c_str(),
-                 RunOnDisplay("xdpyinfo | head -2").c_str());
+                 server_.Run("xdpyinfo | head -2").c_str());
     return std::nullopt;
 }
 
-void AppSession::CloseWindowThroughSystem(const std::string& windowId) const {
-    SendCloseRequest(server_.Display(), windowId);
-}
-
-void SendCloseRequest(const std::string& displayName, const std::string& windowId) {
-    // What a window manager sends for Alt+F4 or the close button.
-    Display* display = XOpenDisplay(displayName.c_str());
-    if (!display) return;
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = std::stoul(windowId);
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
-    XCloseDisplay(display);
-}
-
 void AppSession::TakeKeyboard() const {
-    RunOnDisplay("xdotool mousemove 10 10 click 1");
-    const std::optional<std::string> window = WaitForWindow(kFocusTimeoutMs);
-    if (!window || !WaitForFocus(*window, kFocusTimeoutMs)) {
+    server_.Run("xdotool mousemove 10 10 click 1");
+    const std::optional<std::string> window = WaitForWindow(10000);
+    Display* display = XOpenDisplay(server_.Display().c_str());
+    // A window that goes while we look must not end the test program.
+    const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const bool focused =
+        window && display &&
+        PollUntil([&] { return FocusIsWithin(display, std::stoul(*window)); }, 10000);
+    XSetErrorHandler(previousHandler);
+    if (display) XCloseDisplay(display);
+    if (!focused) {
         std::fprintf(stderr, "the window on %s never took the keyboard\n",
                      server_.Display().c_str());
     }
-}
-
-void AppSession::PressKey(const std::string& key) const {
-    TakeKeyboard();
-    RunOnDisplay("xdotool key " + key);
-}
-
-bool AppSession::WaitForFocus(const std::string& windowId, int timeoutMs) const {
-    Display* display = XOpenDisplay(server_.Display().c_str());
-    if (!display) return false;
-    // A window that goes while we look must not end the test program.
-    const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    bool focused = false;
-    for (int waited = 0; waited <= timeoutMs; waited += 20) {
-        focused = FocusIsWithin(display, std::stoul(windowId));
-        if (focused) break;
-        SleepMs(20);
-    }
-    XSetErrorHandler(previousHandler);
-    XCloseDisplay(display);
-    return focused;
-}
-
-std::string AppSession::Output() const {
-    std::ifstream log(root_.Path() / "velmar.log");
-    return std::string(std::istreambuf_iterator<char>(log), {});
 }
 
 std::vector<std::string> AppSession::TraceLines() const {
@@ -285,17 +286,4 @@ std::vector<std::string> AppSession::TraceLines() const {
     std::ifstream trace(root_.Path() / "trace.txt");
     for (std::string line; std::getline(trace, line);) lines.push_back(line);
     return lines;
-}
-
-void ChooseFromMenu(const XServer& server, int x, int y, int index) {
-    const auto menuShown = [x, y](const ScreenCapture& screen) {
-        return screen.At(x + 3, y + 2) == std::array<std::uint8_t, 3>{219, 216, 209};
-    };
-    const auto at = [](int px, int py) { return std::to_string(px) + " " + std::to_string(py); };
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        OutputOnDisplay(server.Display(), "xdotool mousemove " + at(x, y) + " click 3");
-        if (WaitForScreen(server, menuShown, 5000)) break;
-    }
-    OutputOnDisplay(server.Display(), "xdotool mousemove " + at(x + 70, y + 48 * index + 24) +
-                                          " mousedown 1 sleep 0.3 mouseup 1");
 }

@@ -2,13 +2,16 @@
 
 #include <sys/types.h>
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "support/TempDir.h"
+#include "support/TestSupport.h"
 
 // What runs on a test's X server besides the program: a light window manager,
 // as every user has, or nothing at all (windows map at once, no focus rules).
@@ -28,6 +31,17 @@ class XServer {
     int Width() const { return width_; }
     int Height() const { return height_; }
 
+    // Runs a shell command (xdotool, xprop, ...) against the display; returns its output.
+    std::string Run(const std::string& command) const;
+    // The first shown top-level window titled exactly `title`; empty when none
+    // came within `timeoutMs`.
+    std::string WaitForWindow(const std::string& title, int timeoutMs = 15000) const;
+    // Asks the window to close, as a window manager does for Alt+F4.
+    void Close(const std::string& windowId) const;
+    // Opens the right-click menu at (x, y) and, once it shows, clicks entry
+    // `index` as a person does.
+    void ChooseFromMenu(int x, int y, int index) const;
+
   private:
     void StartWindowManager();
 
@@ -37,6 +51,26 @@ class XServer {
     int width_;
     int height_;
 };
+
+// The whole screen as 8-bit RGB, origin top left.
+struct ScreenCapture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+
+    std::array<std::uint8_t, 3> At(int x, int y) const;
+    bool IsBlack(int x, int y) const { return At(x, y) == std::array<std::uint8_t, 3>{0, 0, 0}; }
+    // Something drawn there: neither black, nor a grey, nor the toolkit's
+    // window background, which shows until the first frame.
+    bool IsDrawn(int x, int y) const;
+};
+
+ScreenCapture CaptureScreen(const XServer& server);
+// Captures the screen until `holds` is true (true) or the time is up (false).
+bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenCapture&)>& holds,
+                   int timeoutMs = 15000);
+// Keeps a PNG of the screen next to the test binary, for a person to look at.
+void SaveScreenshot(const XServer& server, const std::string& fileName);
 
 // The real velmar binary run on an X server, with a private home, settings
 // folder, runtime folder and temporary folder, and a lifecycle trace file.
@@ -52,30 +86,17 @@ class AppSession {
     pid_t Start(const std::vector<std::string>& arguments = {},
                 const std::vector<std::string>& environment = {});
     // Later copies start through this command line, which runs the program
-    // named by its last word (for example "setpriv ... --" to run as someone else).
+    // named by its last word (for example "sh -c ... sh").
     void SetLauncher(std::vector<std::string> launcher) { launcher_ = std::move(launcher); }
     // The exit status of that copy, or nothing when it is still running after
     // `timeoutMs` (or was ended by a signal).
     std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
     bool IsRunning(pid_t pid);
 
-    // Runs a shell command against this session's display; returns its output.
-    std::string RunOnDisplay(const std::string& command) const;
-    // The first shown top-level window titled exactly `title`; empty when none.
-    std::string VisibleWindow(const std::string& title) const;
-    // Waits until such a window shows; empty when none came within `timeoutMs`.
-    std::string WaitForVisibleWindow(const std::string& title, int timeoutMs) const;
-    // Waits until a top-level window titled "VelmarScr" exists; returns its id.
-    std::optional<std::string> WaitForWindow(int timeoutMs) const;
-    // Clicks into the program, waits until its window has the keyboard focus
-    // and types the key.
-    void PressKey(const std::string& key) const;
+    // Waits until the program's window shows; returns its id.
+    std::optional<std::string> WaitForWindow(int timeoutMs = 30000) const;
     // Gives the program the keyboard with a click in the corner.
     void TakeKeyboard() const;
-    // Waits until the keyboard focus is on the window or inside it.
-    bool WaitForFocus(const std::string& windowId, int timeoutMs) const;
-    // Asks the window to close as a window manager would (Alt+F4).
-    void CloseWindowThroughSystem(const std::string& windowId) const;
 
     // The folder that holds the home, the settings folder and the runtime folder.
     const std::filesystem::path& Root() const { return root_.Path(); }
@@ -83,7 +104,7 @@ class AppSession {
     std::filesystem::path WorkDir() const { return configHome_ / "velmar"; }
     std::vector<std::string> TraceLines() const;
     // What every copy started here wrote to standard output and error.
-    std::string Output() const;
+    std::string Output() const { return ReadFile(root_.Path() / "velmar.log"); }
 
   private:
     const XServer& server_;
@@ -92,14 +113,3 @@ class AppSession {
     std::vector<pid_t> started_;
     std::vector<std::string> launcher_;
 };
-
-// Asks the window on the display to close, as a window manager does for Alt+F4
-// or its close button.
-void SendCloseRequest(const std::string& display, const std::string& windowId);
-
-// Runs a shell command against the display; returns what it printed.
-std::string OutputOnDisplay(const std::string& display, const std::string& command);
-
-// Opens the right-click menu at (x, y) and, once it shows (its icon column's
-// colour at its corner), clicks entry `index` as a person does.
-void ChooseFromMenu(const XServer& server, int x, int y, int index);

@@ -1,21 +1,18 @@
 #include "support/LiveTank.h"
 
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/toplevel.h>
 
 #include "core/scene/AquariumScene.h"
-#include "settings/SettingsTestFiles.h"
-#include "support/ScreenCapture.h"
 #include "ui/AquariumView.h"
 #include "ui/MainFrame.h"
 
 LiveTank::LiveTank(int width, int height, const std::string& settings) : server_(width, height) {
-    WriteTextFile(home_.Path() / "velmar" / "VelmarSet.ini", settings);
+    WriteFile(SettingsPath(), settings);
     setenv("XDG_CONFIG_HOME", home_.Path().c_str(), 1);
     setenv("DISPLAY", server_.Display().c_str(), 1);
     unsetenv("GDK_BACKEND");
@@ -56,12 +53,7 @@ const AquariumScene& LiveTank::Scene() const {
 }
 
 bool LiveTank::WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (Read<bool>(holds)) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
+    return PollUntil([&] { return Read<bool>(holds); }, timeoutMs);
 }
 
 void LiveTank::SendCommand(int commandId) {
@@ -71,34 +63,62 @@ void LiveTank::SendCommand(int commandId) {
     });
 }
 
-void LiveTank::RunOnDisplay(const std::string& command) const {
-    const std::string full = "DISPLAY=" + server_.Display() + " " + command + " 2>/dev/null";
-    if (std::system(full.c_str()) != 0) ADD_FAILURE() << command;
-}
-
-std::string LiveTank::Output(const std::string& command) const {
-    return OutputOnDisplay(server_.Display(), command);
-}
-
-void LiveTank::MovePointer(int x, int y) const {
-    RunOnDisplay("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
-}
-
-// Held as a person holds it: in the zoom modes a release that comes before the
-// next frame cancels the press.
 void LiveTank::Click(int x, int y) const {
-    RunOnDisplay("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
-                 " mousedown 1 sleep 0.3 mouseup 1");
+    server_.Run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
+                " mousedown 1 sleep 0.3 mouseup 1");
 }
 
-void LiveTank::ChooseFromMenu(int x, int y, int index) const {
-    ::ChooseFromMenu(server_, x, y, index);
+LiveDialog::LiveDialog(LiveTank& tank, std::string title)
+    : tank_(tank), title_(std::move(title)), window_(tank.Server().WaitForWindow(title_)) {}
+
+void LiveDialog::Click(int id) {
+    wxPoint centre;
+    tank_.OnUiThread([&] {
+        if (wxWindow* control = Control(id)) {
+            const wxRect box = control->GetScreenRect();
+            centre = wxPoint(box.x + box.width / 2, box.y + box.height / 2);
+        }
+    });
+    tank_.Click(centre.x, centre.y);
 }
 
-// The frame's frustum spans +-0.4 of the distance over the screen's height;
-// the fish layer lies 60 units in front of the eye.
-PointerPos LiveTank::PixelOf(float x, float y) const {
-    const float unitsPerPixel = 2.0f * 0.4f * 60.0f / server_.Height();
-    return {static_cast<int>(server_.Width() / 2 + x / unitsPerPixel),
-            static_cast<int>(server_.Height() / 2 - y / unitsPerPixel)};
+void LiveDialog::ClickRow(int id, int row) {
+    wxPoint at;
+    tank_.OnUiThread([&] {
+        if (auto* list = dynamic_cast<wxListCtrl*>(Control(id))) {
+            wxRect box;
+            list->GetItemRect(row, box);
+            at = list->ClientToScreen(wxPoint(box.x + 20, box.y + box.height / 2));
+        }
+    });
+    tank_.Click(at.x, at.y);
+}
+
+long LiveDialog::SelectedRow(int id) {
+    return FromList<long>(id, [](wxListCtrl& list) {
+        return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    });
+}
+
+bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::string& path) {
+    Click(id);
+    if (tank_.Server().WaitForWindow(chooser).empty()) return false;
+    // Typing a path opens the chooser's location field.
+    tank_.Server().Run("xdotool type --delay 20 '" + path + "'");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    tank_.Server().Run("xdotool key Return");
+    return true;
+}
+
+bool LiveDialog::Close() {
+    tank_.Server().Close(window_);
+    return PollUntil([&] { return tank_.Server().WaitForWindow(title_, 0).empty(); }, 10000, 100);
+}
+
+wxWindow* LiveDialog::Control(int id) const {
+    for (wxWindow* window : wxTopLevelWindows) {
+        const auto* dialog = dynamic_cast<wxTopLevelWindow*>(window);
+        if (dialog && dialog->GetTitle() == title_) return wxWindow::FindWindowById(id, window);
+    }
+    return nullptr;
 }

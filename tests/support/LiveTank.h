@@ -5,9 +5,9 @@
 #include <future>
 #include <string>
 
-#include "core/interaction/PointerState.h"
+#include <wx/listctrl.h>
+
 #include "support/AppSession.h"
-#include "support/TempDir.h"
 
 class AquariumScene;
 
@@ -35,21 +35,12 @@ class LiveTank {
     void OnUiThread(const std::function<void()>& work);
     // Waits, reading between frames, until `holds` is true; false on time-out.
     bool WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs);
-
     // The route a popup menu entry takes to the view; returns once it is dealt
     // with, so never for a command that opens a modal dialog.
     void SendCommand(int commandId);
-    void MovePointer(int x, int y) const;
+    // Held as a person holds it: in the zoom modes a release that comes before
+    // the next frame cancels the press.
     void Click(int x, int y) const;
-    // Opens the right-click menu at (x, y) and clicks entry `index` in it.
-    void ChooseFromMenu(int x, int y, int index) const;
-    // The client pixel over the world point (x, y) of the fish layer, as the
-    // frame's camera shows it.
-    PointerPos PixelOf(float x, float y) const;
-    // A shell command run against the tank's display, such as xdotool; Output
-    // returns what it printed.
-    void RunOnDisplay(const std::string& command) const;
-    std::string Output(const std::string& command) const;
     const XServer& Server() const { return server_; }
     std::filesystem::path SettingsPath() const { return home_.Path() / "velmar" / "VelmarSet.ini"; }
 
@@ -59,4 +50,40 @@ class LiveTank {
     XServer server_;
     TempDir home_;
     class CMainFrame* frame_ = nullptr;
+};
+
+// One of the program's modeless dialogs, found on screen by its title. The
+// dialogs share control ids, so controls are looked up inside it.
+class LiveDialog {
+  public:
+    LiveDialog(LiveTank& tank, std::string title);
+
+    bool Shown() const { return !window_.empty(); }
+    // Clicks the middle of the control with `id`.
+    void Click(int id);
+    // Clicks row `row` of the list control with `id`, in its first column.
+    void ClickRow(int id, int row);
+    // Reads the list control with `id` on the interface thread.
+    template <typename Result>
+    Result FromList(int id, const std::function<Result(wxListCtrl&)>& read) {
+        Result result{};
+        tank_.OnUiThread([&] {
+            if (auto* list = dynamic_cast<wxListCtrl*>(Control(id))) result = read(*list);
+        });
+        return result;
+    }
+    // The row selected in the list control with `id`, or -1.
+    long SelectedRow(int id);
+    // Types `path` into the GTK file chooser titled `chooser`, which a click
+    // on the control with `id` opens, and takes it.
+    bool ChooseFile(int id, const std::string& chooser, const std::string& path);
+    // Closes it as a window manager would and waits until it is gone.
+    bool Close();
+
+  private:
+    wxWindow* Control(int id) const;
+
+    LiveTank& tank_;
+    std::string title_;
+    std::string window_;
 };

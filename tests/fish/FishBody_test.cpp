@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
-
 #include <cmath>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/fish/Fish.h"
+#include "core/fish/FishAnimation.h"
 #include "core/fish/FishMeshData.h"
 #include "core/fish/FishPartEmission.h"
 #include "core/fish/FishVertexBatch.h"
 #include "core/fish/SkinLayout.h"
+#include "platform/posix/Random.h"
 
 namespace {
 struct Vec3 {
@@ -65,57 +67,37 @@ std::vector<MeshPart> MeshParts() {
 }
 }  // namespace
 
-TEST(FishMesh, EachPartSamplesItsRegionOfTheSkinWithUnitNormals) {
-    for (const MeshPart& part : MeshParts()) {
-        for (const auto& line : part.lines) {
-            for (const FishMeshPoint& p : line) {
-                EXPECT_GT(p.s - part.sTurn, part.region.s0) << part.name;
-                EXPECT_LT(p.s - part.sTurn, part.region.s1) << part.name;
-                EXPECT_GT(p.t - part.tTurn, part.region.t0) << part.name;
-                EXPECT_LT(p.t - part.tTurn, part.region.t1) << part.name;
-                EXPECT_NEAR(Length(NormalOf(p)), 1.0f, 1e-4f) << part.name;
-            }
-        }
-    }
-    // Side view of the flank: the dorsal ridge at the region's top, the belly at its foot.
-    EXPECT_GT(kFishBody[0][9].t, 1.99f);
-    EXPECT_LT(kFishBody[6][9].t, 1.01f);
-}
-
-// A normal pointing into the body leaves that side unlit by the diffuse light:
-// the shell's normals must point away from the body's axis, the ridges and lips
-// included, where the normal has no sideways part to show its side by.
-TEST(FishMesh, ShellNormalsPointAwayFromTheAxis) {
-    for (const MeshPart& part : MeshParts()) {
-        if (part.lateralLine < 0) continue;
-        for (std::size_t k = 0; k < part.lines.size(); ++k) {
-            for (std::size_t j = 0; j < part.lines[k].size(); ++j) {
-                FishMeshPoint axis = part.lines[part.lateralLine][j];
-                axis.y = 0.0f;
-                const Vec3 out = Sub(part.lines[k][j], axis);
-                EXPECT_GT(Dot(NormalOf(part.lines[k][j]), out), 0.25f * Length(out))
-                    << part.name << " line " << k << " station " << j;
-            }
-        }
-    }
-    for (const auto& line : kFishEye) {
-        for (const FishMeshPoint& p : line)
-            EXPECT_LT(p.ny, -0.5f) << "the eye faces out of the head";
-    }
-}
-
-// Each normal lies on the lit side of the quads around it, as they are drawn
-// (line k then line k + 1 at each station). The shell and the eye are wound
-// outwards, so the normal follows the winding; a fin's normal must lie on the
-// -y side of every quad, whichever way the strip turns where it folds over at
-// the fin's ends. Quads that are points or lines, or fin quads seen edge-on
+// Each part samples its region of the skin, with unit normals on its lit side:
+// a normal pointing into the body leaves that side unlit by the diffuse light.
+// The shell's normals point away from the body's axis, the ridges and lips
+// included. Each normal lies on the lit side of the quads around it, as they
+// are drawn (line k then line k + 1 at each station): the shell and the eye are
+// wound outwards, so the normal follows the winding; a fin's normal lies on
+// the -y side of every quad, whichever way the strip turns where it folds over
+// at the fin's ends. Quads that are points or lines, or fin quads seen edge-on
 // from the side, have no side to check.
-TEST(FishMesh, NormalsLieOnTheLitSideOfTheirQuads) {
+TEST(FishMesh, PartsSampleTheirSkinRegionWithUnitNormalsOnTheLitSide) {
     for (const MeshPart& part : MeshParts()) {
-        for (std::size_t k = 0; k + 1 < part.lines.size(); ++k) {
-            for (std::size_t j = 0; j + 1 < part.lines[k].size(); ++j) {
-                const FishMeshPoint corners[4] = {part.lines[k][j], part.lines[k + 1][j],
-                                                  part.lines[k + 1][j + 1], part.lines[k][j + 1]};
+        const auto& lines = part.lines;
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            for (std::size_t j = 0; j < lines[k].size(); ++j) {
+                const FishMeshPoint& p = lines[k][j];
+                const std::string at =
+                    std::string(part.name) + " " + std::to_string(k) + "," + std::to_string(j);
+                EXPECT_TRUE(p.s - part.sTurn > part.region.s0 &&
+                            p.s - part.sTurn < part.region.s1 &&
+                            p.t - part.tTurn > part.region.t0 && p.t - part.tTurn < part.region.t1)
+                    << at;
+                EXPECT_NEAR(Length(NormalOf(p)), 1.0f, 1e-4f) << at;
+                if (part.lateralLine >= 0) {
+                    FishMeshPoint axis = lines[part.lateralLine][j];
+                    axis.y = 0.0f;
+                    const Vec3 out = Sub(p, axis);
+                    EXPECT_GT(Dot(NormalOf(p), out), 0.25f * Length(out)) << at;
+                }
+                if (k + 1 == lines.size() || j + 1 == lines[k].size()) continue;
+                const FishMeshPoint corners[4] = {p, lines[k + 1][j], lines[k + 1][j + 1],
+                                                  lines[k][j + 1]};
                 // Twice the vector area (Newell's method), good for slivers and twisted quads.
                 Vec3 face{0.0f, 0.0f, 0.0f};
                 for (int c = 0; c < 4; ++c) {
@@ -126,20 +108,22 @@ TEST(FishMesh, NormalsLieOnTheLitSideOfTheirQuads) {
                     face.z += (a.x - b.x) * (a.y + b.y);
                 }
                 const float area = Length(face);
-                if (area < 1e-7f) continue;
-                face = {face.x / area, face.y / area, face.z / area};
-                if (part.sheet) {
-                    if (std::fabs(face.y) < 0.1f) continue;
-                    if (face.y > 0.0f) face = {-face.x, -face.y, -face.z};
-                }
-                const float least = part.sheet ? 0.0f : 0.5f;
+                if (area < 1e-7f || (part.sheet && std::fabs(face.y) < 0.1f * area)) continue;
+                // A fin's quads face -y.
+                const float sign = part.sheet && face.y > 0.0f ? -1.0f : 1.0f;
                 for (const FishMeshPoint& corner : corners) {
-                    EXPECT_GT(Dot(NormalOf(corner), face), least)
-                        << part.name << " quad " << k << "," << j;
+                    EXPECT_GT(sign * Dot(NormalOf(corner), face) / area, part.sheet ? 0.0f : 0.5f)
+                        << at;
                 }
             }
         }
     }
+    for (const auto& line : kFishEye) {
+        for (const FishMeshPoint& p : line) EXPECT_LT(p.ny, -0.5f) << "the eye faces out";
+    }
+    // Side view of the flank: the dorsal ridge at the region's top, the belly at its foot.
+    EXPECT_GT(kFishBody[0][9].t, 1.99f);
+    EXPECT_LT(kFishBody[6][9].t, 1.01f);
 }
 
 FishVertexBatch Emitted(MeshDetail detail, const FishPartArrays& arrays) {
@@ -226,4 +210,107 @@ TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot)
     // Pelvic fins reflect about the body's own centre plane.
     const int pelvic = 6 * 38 + 6 * 22 + 6 * 16 + 40 + 2 * 38;
     for (int i = 2 * 3; i < 46; ++i) EXPECT_NEAR(v[pelvic + i].x, -v[pelvic + 46 + i].x, 1e-6f);
+}
+
+TEST(FishWaves, PelvicAndTailRootStationsNeverFlap) {
+    Fish fish;
+    FishPartArrays arrays;
+    bool pelvicFlaps = false;
+    bool tailFlaps = false;
+    for (int frame = 0; frame < 300; ++frame) {
+        fish.ComputePartArrays(arrays);
+        ASSERT_EQ(arrays.pelvicWave[0], 0.0f);
+        ASSERT_EQ(arrays.pelvicWave[1], 0.0f);
+        ASSERT_EQ(arrays.tailWave[0], 0.0f);
+        ASSERT_EQ(arrays.tailWave[1], 0.0f);
+        pelvicFlaps = pelvicFlaps || arrays.pelvicWave[2] != 0.0f;
+        tailFlaps = tailFlaps || arrays.tailWave[2] != 0.0f;
+    }
+    EXPECT_TRUE(pelvicFlaps);
+    EXPECT_TRUE(tailFlaps);
+}
+
+// A swimming fish opens its mouth for one frame per cycle, a feeding one shuts
+// it for one frame per cycle; the timer passes 100 on the 102nd frame and the
+// jaws show it on the next.
+TEST(FishMouth, OpensOrShutsForOneFramePerCycle) {
+    for (bool feeding : {false, true}) {
+        ResetCrtRand();
+        Fish fish;
+        fish.mouthTimer = 0;
+        fish.feeding = feeding;
+        FishPartArrays arrays;
+        std::vector<int> toggled;  // the frames (1-based) that differ from the usual
+        for (int frame = 1; frame <= 1000; ++frame) {
+            fish.ComputePartArrays(arrays);
+            if ((arrays.lowerJaw[0] > 0.0f) != feeding) toggled.push_back(frame);
+        }
+        ASSERT_GE(toggled.size(), 9u) << feeding;
+        EXPECT_EQ(toggled[feeding ? 1 : 0], 103) << feeding;
+        if (feeding) {
+            EXPECT_EQ(toggled[0], 1) << "the mouth starts closed";
+        }
+        for (size_t i = feeding ? 2 : 1; i < toggled.size(); ++i) {
+            EXPECT_GE(toggled[i] - toggled[i - 1], 53) << feeding;
+            EXPECT_LE(toggled[i] - toggled[i - 1], 102) << feeding;
+        }
+    }
+    ResetCrtRand();
+}
+
+TEST(FishSize, ZoomStaysBetweenOneAndFour) {
+    Fish fish;
+    fish.size = 2.0f;
+    const struct {
+        bool grow;
+        float size;
+    } steps[] = {{false, 1.0f}, {false, 1.0f}, {true, 3.0f}, {true, 4.0f}, {true, 4.0f}};
+    for (const auto& s : steps) {
+        fish.ChangeSize(2.0f, s.grow);
+        EXPECT_EQ(fish.size, s.size);
+    }
+}
+
+TEST(FishSize, SizeFourDoublesEveryOffsetAndAmplitudeOfSizeTwo) {
+    Fish small;
+    small.targetHeading = 70.0f;
+    small.feeding = true;
+    Fish large = small;
+    large.size = 4.0f;
+    FishPartArrays smallArrays;
+    FishPartArrays largeArrays;
+    for (int frame = 0; frame < 17; ++frame) {
+        small.ComputePartArrays(smallArrays);
+        large.ComputePartArrays(largeArrays);
+    }
+    ASSERT_FALSE(small.turnDone);
+    ASSERT_GT(smallArrays.upperJaw[0], 0.0f);
+    const auto expectDoubled = [](const auto& a, const auto& b) {
+        for (size_t i = 0; i < a.size(); ++i) EXPECT_FLOAT_EQ(b[i], 2.0f * a[i]) << i;
+    };
+    expectDoubled(smallArrays.bodyWave, largeArrays.bodyWave);
+    expectDoubled(smallArrays.dorsalWave, largeArrays.dorsalWave);
+    expectDoubled(smallArrays.pectoralWave, largeArrays.pectoralWave);
+    expectDoubled(smallArrays.pelvicWave, largeArrays.pelvicWave);
+    expectDoubled(smallArrays.analWave, largeArrays.analWave);
+    expectDoubled(smallArrays.tailWave, largeArrays.tailWave);
+    expectDoubled(smallArrays.lowerJaw, largeArrays.lowerJaw);
+    expectDoubled(smallArrays.upperJaw, largeArrays.upperJaw);
+    EXPECT_EQ(smallArrays.yaw, largeArrays.yaw);
+
+    FishVertexBatch smallMesh;
+    EmitFishParts(small, smallArrays, smallMesh);
+    const std::vector<FishVertex>& smallVertices = smallMesh.vertices;
+    FishVertexBatch largeMesh;
+    EmitFishParts(large, largeArrays, largeMesh);
+    ASSERT_EQ(largeMesh.vertices.size(), smallVertices.size());
+    for (size_t i = 0; i < smallVertices.size(); ++i) {
+        const FishVertex& a = smallVertices[i];
+        const FishVertex& b = largeMesh.vertices[i];
+        ASSERT_NEAR(b.x, 2.0f * a.x, 1e-5f) << i;
+        ASSERT_NEAR(b.y, 2.0f * a.y, 1e-5f) << i;
+        ASSERT_NEAR(b.z, 2.0f * a.z, 1e-5f) << i;
+        ASSERT_EQ(b.s, a.s);
+        ASSERT_EQ(b.nx, a.nx);
+    }
 }

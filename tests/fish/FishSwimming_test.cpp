@@ -1,0 +1,419 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "core/fish/Fish.h"
+#include "core/fish/FishAnimation.h"
+#include "core/fish/FishSchool.h"
+#include "core/tank/TankBounds.h"
+#include "fish/FishFrame.h"
+#include "platform/posix/Random.h"
+
+namespace {
+// The value the stream gives after `skip` draws, leaving the stream reset.
+int DrawAfter(int skip) {
+    ResetCrtRand();
+    for (int i = 0; i < skip; ++i) CrtRand();
+    const int value = CrtRand();
+    ResetCrtRand();
+    return value;
+}
+
+// Moves the fish's layer bounds well clear, so the layer's own slowing and
+// veering stay out of a test about the other walls.
+void ClearOfTheLayer(Fish& fish) {
+    fish.bounds.zMin = -80.0f;
+    fish.bounds.zMax = -60.0f;
+}
+
+// Leaves the stream so that its next draw is the first one with `% 5 == 0`
+// (or the first without, when `teleport` is false).
+void PrepareRandomForReentry(bool teleport) {
+    ResetCrtRand();
+    int skip = 0;
+    while ((CrtRand() % 5 == 0) != teleport) ++skip;
+    ResetCrtRand();
+    for (int i = 0; i < skip; ++i) CrtRand();
+}
+
+// A fish swimming straight at `heading`, just given a new target.
+Fish TurningFish(float heading, float target) {
+    Fish fish;
+    fish.heading = heading;
+    fish.turnFrom = heading;
+    fish.segmentYaw.fill(static_cast<int>(heading));
+    fish.turnDone = true;
+    fish.bendDone = true;
+    fish.targetHeading = target;
+    return fish;
+}
+
+std::vector<float> HeadingsOver(Fish& fish, int frames) {
+    std::vector<float> headings;
+    std::array<float, 19> yaw{};
+    for (int i = 0; i < frames; ++i) {
+        StepBodyYaw(fish, yaw);
+        headings.push_back(fish.heading);
+    }
+    return headings;
+}
+
+// How far outside its box the steering lets a fish go. y is clamped at every
+// bounds check; a released fish may reappear at y = -15, a unit under the
+// bottom. Sideways, a fish that meets a wall while its target points back in
+// turns only one degree every third frame (targets near 0) at the crawl speed
+// of 0.1 the walls impose: 0.3 times the sum of cos over a quarter turn is
+// about 17 units in x, and over a half turn the sum of |sin| gives about 34 in z.
+// A release at x = -55 starts 5 units out. The margins add a little for whims.
+constexpr float kMarginX = 25.0f;
+constexpr float kMarginZ = 40.0f;
+
+// Inclusive, and false for a NaN.
+bool Within(float value, float low, float high) {
+    return value >= low && value <= high;
+}
+
+// What is wrong with the fish, or nullptr.
+const char* Fault(const Fish& fish, const FishBounds& box) {
+    const float* p = fish.position.data();
+    const FishExtent& e = fish.extent;
+    if (!Within(p[0], box.xMin - kMarginX, box.xMax + kMarginX)) return "x out of the box";
+    if (!Within(p[1], std::fmin(box.yBottom, -15.0f), box.yTop)) return "y out of the box";
+    if (!Within(p[2], box.zMin - kMarginZ, box.zMax + kMarginZ)) return "z out of the layer";
+    if (!Within(fish.speed, 0.1f, 0.3f)) return "speed out of [0.1, 0.3]";
+    if (!Within(fish.pitch, -45.0f, 45.0f) || !Within(fish.shownPitch, -45.0f, 45.0f))
+        return "pitch out of [-45, 45]";
+    if (!Within(fish.targetHeading, -360.0f, 360.0f) || !Within(fish.heading, -720.0f, 720.0f))
+        return "heading out of range";
+    if (!std::isfinite(e.xMin + e.yMax + e.zMin + e.head[0] + e.head[1] + e.head[2]))
+        return "extent not a number";
+    return nullptr;
+}
+}  // namespace
+
+TEST(FishSpeed, StepsTowardTheTargetWithinLimits) {
+    Fish fish;
+    fish.speed = 0.28f;
+    // Step, target, speed then.
+    const std::tuple<float, float, float> steps[] = {
+        {0.05f, 0.4f, 0.3f}, {0.01f, 0.1f, 0.29f}, {0.4f, 0.1f, 0.1f},
+        {0.4f, 0.3f, 0.3f},  {0.1f, 0.3f, 0.3f},
+    };
+    for (const auto& [step, target, speed] : steps) {
+        fish.ChangeSpeed(step, target);
+        EXPECT_FLOAT_EQ(fish.speed, speed) << step << " toward " << target;
+    }
+}
+
+TEST(FishTurnHeading, EachModeMovesTheTargetOfAFishNotTurningAlready) {
+    Fish turning = SwimmingFish(0.0f, 0.0f, 0.0f);
+    turning.targetHeading = 90.0f;
+    ResetCrtRand();
+    for (int mode : {kTurnReverse, kTurnVeer, kTurnQuarter, kTurnWhim})
+        turning.TurnHeading(0.0f, true, mode);
+    EXPECT_EQ(turning.targetHeading, 90.0f);
+    EXPECT_EQ(CrtRand(), DrawAfter(0)) << "a turning fish draws no random numbers";
+
+    const float whim = static_cast<float>(DrawAfter(1) % 170);  // the whim drops one draw
+    const float veer = static_cast<float>(DrawAfter(0) % 180);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float infinity = std::numeric_limits<float>::infinity();
+    // From, amount, flip, mode, to.
+    const std::tuple<float, float, bool, int, float> cases[] = {
+        {350.0f, 0.0f, false, kTurnReverse, 170.0f},
+        {100.0f, 0.0f, false, kTurnReverse, 280.0f},
+        {-300.0f, 0.0f, false, kTurnReverse, -120.0f},
+        {100.0f, 0.0f, false, kTurnWhim, 100.0f + whim},
+        {200.0f, 0.0f, false, kTurnWhim, 200.0f - whim},
+        {30.0f, 0.0f, false, kTurnVeer, 30.0f + veer},
+        {150.0f, 0.0f, false, kTurnVeer, 150.0f - veer},
+        {150.0f, 0.0f, true, kTurnVeer, 150.0f + veer},
+        {30.0f, -20.9f, true, kTurnSteer, 10.0f},
+        {350.0f, 40.0f, false, kTurnSteer, 360.0f},
+        {-350.0f, 40.0f, true, kTurnSteer, -360.0f},
+        {30.0f, nan, false, kTurnSteer, 30.0f},
+        {30.0f, infinity, false, kTurnSteer, 30.0f},
+    };
+    for (const auto& [from, amount, flip, mode, to] : cases) {
+        Fish fish = SwimmingFish(0.0f, 0.0f, from);
+        ResetCrtRand();
+        fish.TurnHeading(amount, flip, mode);
+        EXPECT_EQ(fish.targetHeading, to) << "from " << from << " mode " << mode;
+    }
+    // Quarter turns, only in the deep band, which is open at -60, -75 and -90.
+    for (const auto& [from, z, to] : {std::tuple{90.0f, -70.0f, 180.0f},
+                                      {180.0f, -70.0f, 270.0f},
+                                      {0.0f, -70.0f, -90.0f},
+                                      {-180.0f, -70.0f, -270.0f},
+                                      {-90.0f, -70.0f, -180.0f},
+                                      {200.0f, -70.0f, 110.0f},
+                                      {-200.0f, -70.0f, -110.0f},
+                                      {90.0f, -60.0f, 90.0f},
+                                      {90.0f, -75.0f, 90.0f},
+                                      {90.0f, -90.0f, 90.0f},
+                                      {90.0f, -50.0f, 90.0f}}) {
+        Fish fish = SwimmingFish(0.0f, 0.0f, from);
+        fish.position[2] = z;
+        fish.TurnHeading(0.0f, true, kTurnQuarter);
+        EXPECT_EQ(fish.targetHeading, to) << from << " at z " << z;
+    }
+    ResetCrtRand();
+}
+
+TEST(FishTurnPitch, WhimTurnsBackTowardLevelByFifteenToTwentyNine) {
+    ResetCrtRand();
+    for (const auto& [from, low, high] :
+         {std::tuple{40.0f, 11.0f, 25.0f}, {-40.0f, -25.0f, -11.0f}, {0.0f, 15.0f, 29.0f}}) {
+        float lowest = 100.0f;
+        float highest = -100.0f;
+        for (int i = 0; i < 300; ++i) {
+            Fish fish;
+            fish.pitch = from;
+            fish.TurnPitch(0.0f, false, kTurnWhim);
+            lowest = std::fmin(lowest, fish.pitch);
+            highest = std::fmax(highest, fish.pitch);
+        }
+        EXPECT_EQ(lowest, low) << "from " << from;
+        EXPECT_EQ(highest, high) << "from " << from;
+    }
+    ResetCrtRand();
+}
+
+TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeedingOrTurning) {
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
+    fish.idleTimer = 200;
+    fish.RandomWhim();
+    EXPECT_EQ(fish.idleTimer, 201);
+    EXPECT_EQ(fish.pitch, 0.0f);
+
+    const int idle = DrawAfter(0) % 100;
+    const int r = DrawAfter(1) % 4;
+    const int pitchStep = DrawAfter(4) % 15 + 15;  // after the speed's draw and the whim turn's two
+    fish.RandomWhim();
+    EXPECT_EQ(fish.idleTimer, idle);
+    const float speedTarget = static_cast<float>(r + 1) * 0.1f;
+    EXPECT_FLOAT_EQ(fish.speed, speedTarget > 0.2f ? 0.25f : (speedTarget < 0.2f ? 0.15f : 0.2f));
+    EXPECT_EQ(fish.pitch, static_cast<float>(pitchStep));
+    EXPECT_NE(fish.targetHeading, 0.0f);
+
+    Fish feeding = SwimmingFish(0.0f, 0.0f, 0.0f);
+    feeding.SetFeeding(true);
+    feeding.idleTimer = 500;
+    feeding.RandomWhim();
+    EXPECT_EQ(feeding.idleTimer, 500);
+
+    Fish turning = SwimmingFish(0.0f, 0.0f, 0.0f);
+    turning.targetHeading = 40.0f;
+    turning.pitch = 10.0f;
+    turning.idleTimer = 500;
+    turning.RandomWhim();
+    EXPECT_LT(turning.idleTimer, 100);
+    EXPECT_EQ(turning.targetHeading, 40.0f);
+    EXPECT_EQ(turning.pitch, 10.0f) << "no whim turn while turning";
+    ResetCrtRand();
+}
+
+TEST(FishWalls, ReversesAtSideWallsAndSnapsHeadingNextFrame) {
+    // x, heading, teleport, x then, target, wall, and the sign of x's motion in
+    // the next frame (0 when it teleported).
+    const std::tuple<float, float, bool, float, float, int, float> cases[] = {
+        {-50.05f, 0.0f, false, -49.95f, 180.0f, kWallXMin, 1.0f},
+        {-50.05f, 0.0f, true, 50.0f, 180.0f, kWallXMin, 0.0f},
+        {50.05f, 180.0f, false, 49.95f, 360.0f, kWallXMax, -1.0f}};
+    for (const auto& [x, heading, teleport, checkedX, target, wall, away] : cases) {
+        Fish fish = SwimmingFish(x, 0.0f, heading);
+        PrepareRandomForReentry(teleport);
+        fish.CheckBounds();
+        EXPECT_EQ(fish.targetHeading, target) << x;
+        EXPECT_FLOAT_EQ(fish.position[0], checkedX) << x;
+        EXPECT_EQ(fish.wallState, wall) << x;
+        // Still facing the wall, it turns on the spot...
+        Fish held = fish;
+        held.Move();
+        EXPECT_EQ(held.position, fish.position) << x;
+        // ...but the body snaps to the new heading in the next frame and it swims off.
+        StepFish(fish);
+        EXPECT_EQ(fish.heading, target) << x;
+        for (int station : fish.segmentYaw) EXPECT_EQ(station, target) << x;
+        EXPECT_EQ((fish.position[0] - checkedX) * away > 0.0f, !teleport) << x;
+        EXPECT_TRUE(teleport || fish.wallState == kWallNone) << x;
+    }
+
+    // A fish already turning back is left alone.
+    Fish turningBack = SwimmingFish(-50.05f, 0.0f, 0.0f);
+    turningBack.targetHeading = 170.0f;
+    turningBack.UpdateDirectionFlags();
+    turningBack.CheckBounds();
+    EXPECT_EQ(turningBack.targetHeading, 170.0f);
+    EXPECT_EQ(turningBack.position[0], -50.05f);
+    EXPECT_EQ(turningBack.wallState, kWallNone);
+    ResetCrtRand();
+}
+
+TEST(FishWalls, BouncesOffTopAndBottomAndSlowsNearTheSides) {
+    // x, y, heading, pitch and speed; pitch, y, wall and speed then.
+    const std::tuple<float, float, float, float, float, float, float, int, float> cases[] = {
+        {0.0f, 15.0f, 0.0f, 20.0f, 0.3f, -20.0f, 15.0f, kWallYTop, 0.2f},
+        {0.0f, -14.5f, 0.0f, -30.0f, 0.2f, 30.0f, -14.0f, kWallYBottom, 0.1f},
+        {-45.0f, 0.0f, 180.0f, 0.0f, 0.3f, 0.0f, 0.0f, kWallNone, 0.29f},
+        {0.0f, 0.0f, 180.0f, 0.0f, 0.3f, 0.0f, 0.0f, kWallNone, 0.3f}};
+    for (const auto& [x, y, heading, pitch, speed, newPitch, newY, wall, newSpeed] : cases) {
+        Fish fish = SwimmingFish(x, y, heading);
+        ClearOfTheLayer(fish);
+        fish.pitch = pitch;
+        fish.speed = speed;
+        fish.CheckBounds();
+        EXPECT_EQ(std::tie(fish.pitch, fish.position[1], fish.wallState),
+                  std::tie(newPitch, newY, wall))
+            << x << ", " << y;
+        EXPECT_FLOAT_EQ(fish.speed, newSpeed) << x << ", " << y;
+    }
+}
+
+TEST(FishWalls, KeepsToTheThinLayer) {
+    // Behind the layer and heading further back: veer and come back to -68.
+    Fish behind = SwimmingFish(0.0f, 0.0f, 270.0f);
+    behind.position[2] = -70.5f;
+    ResetCrtRand();
+    const int veer = CrtRand() % 180;
+    ResetCrtRand();
+    behind.CheckBounds();
+    EXPECT_EQ(behind.position[2], -68.0f);
+    EXPECT_EQ(behind.targetHeading, 270.0f + veer);
+    EXPECT_FLOAT_EQ(behind.speed, 0.1f);
+
+    // In front of it and heading further forward: veer, and no +z next frame.
+    Fish front = SwimmingFish(0.0f, 0.0f, 90.0f);
+    front.position[2] = -69.0f;
+    front.CheckBounds();
+    EXPECT_EQ(front.wallState, kWallZMax);
+    EXPECT_NE(front.targetHeading, 90.0f);
+    ResetCrtRand();
+}
+
+TEST(FishMove, SwimsAlongHeadingAndPitchExceptThroughTheWallItHit) {
+    // Heading, pitch and wall; the place then.
+    const std::tuple<float, float, int, float, float, float> cases[] = {
+        {0.0f, 30.0f, kWallNone, -0.2f, 0.1f, -70.0f},
+        {180.0f, 0.0f, kWallNone, 0.2f, 0.0f, -70.0f},
+        {90.0f, 0.0f, kWallNone, 0.0f, 0.0f, -69.8f},
+        {10.0f, 0.0f, kWallXMin, 0.0f, 0.0f, -69.965271f},
+        {170.0f, 0.0f, kWallXMax, 0.0f, 0.0f, -69.965271f},
+        {60.0f, 0.0f, kWallZMax, -0.1f, 0.0f, -70.0f}};
+    for (const auto& [heading, pitch, wall, x, y, z] : cases) {
+        Fish fish = SwimmingFish(0.0f, 0.0f, heading);
+        ClearOfTheLayer(fish);
+        fish.pitch = pitch;
+        fish.wallState = wall;
+        fish.Move();
+        EXPECT_NEAR(fish.position[0], x, 1e-7f) << heading;
+        EXPECT_NEAR(fish.position[1], y, 1e-7f) << heading;
+        EXPECT_FLOAT_EQ(fish.position[2], z) << heading;
+    }
+}
+
+// The release draws the side, then the height.
+TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {
+    ResetCrtRand();
+    std::array<int, 40> draws{};
+    for (int& draw : draws) draw = CrtRand();
+    for (int i = 0; i < 20; ++i) {
+        Fish fish = SwimmingFish(12.0f, 3.0f, 40.0f);
+        fish.position[2] = -69.0f;
+        fish.speed = 0.25f;
+        fish.caught = true;
+        for (int frame = 1; frame <= 50; ++frame) {
+            fish.MoveOrHoldCaught();
+            ASSERT_TRUE(fish.caught) << "frame " << frame;
+            ASSERT_EQ(fish.caughtFrames, frame);
+            ASSERT_EQ(fish.position[0], 12.0f);
+        }
+        ResetCrtRand();
+        for (int k = 0; k < 2 * i; ++k) CrtRand();
+        fish.MoveOrHoldCaught();
+        EXPECT_FALSE(fish.caught);
+        EXPECT_EQ(fish.caughtFrames, 0);
+        const std::array<float, 3> released{draws[2 * i] % 2 == 0 ? -55.0f : 45.0f,
+                                            static_cast<float>(draws[2 * i + 1] % 30 - 15), -70.0f};
+        EXPECT_EQ(fish.position, released);
+        EXPECT_EQ(std::tie(fish.heading, fish.speed), std::make_tuple(40.0f, 0.25f));
+    }
+    ResetCrtRand();
+}
+
+// The size of the target, not of the turn still to go, sets the step; a
+// feeding fish always turns in ten-degree steps.
+TEST(FishBodyYaw, TurnsEveryThirdFrameInStepsSetByTheTarget) {
+    const std::tuple<float, float, bool, std::vector<float>> cases[] = {
+        {0.0f, 180.0f, false, {0, 0, 10, 10, 10, 20, 20, 20, 30}},
+        {0.0f, 4.0f, false, {0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 4}},
+        {0.0f, 8.0f, false, {0, 0, 3, 3, 3, 6, 6, 6, 8}},
+        {-120.0f, -2.0f, false, {-120, -120, -119}},
+        {0.0f, 4.0f, true, {0, 0, 4}}};
+    for (const auto& [from, target, feeding, headings] : cases) {
+        Fish fish = TurningFish(from, target);
+        fish.feeding = feeding;
+        EXPECT_EQ(HeadingsOver(fish, static_cast<int>(headings.size())), headings)
+            << from << " to " << target;
+    }
+    Fish far = TurningFish(0.0f, 180.0f);
+    EXPECT_FLOAT_EQ(HeadingsOver(far, 69).back(), 180.0f);
+    EXPECT_TRUE(far.turnDone);
+}
+
+TEST(FishBodyYaw, TailLagsBehindTheHeadByTheTurnStillToGo) {
+    for (const auto& [target, tail] : {std::pair{160.0f, 40.0f}, std::pair{40.0f, 160.0f}}) {
+        Fish fish = TurningFish(100.0f, target);
+        fish.turnDone = false;
+        fish.turnFrom = target;
+        std::array<float, 19> yaw{};
+        StepBodyYaw(fish, yaw);
+        EXPECT_FLOAT_EQ(yaw[0], 100.0f) << target;
+        EXPECT_FLOAT_EQ(yaw[9], (100.0f + tail) / 2.0f) << target;
+        EXPECT_FLOAT_EQ(yaw[18], tail) << target;
+        EXPECT_EQ(fish.segmentYaw[18], static_cast<int>(tail)) << target;
+    }
+}
+
+// Every fish of a full school, placed at random in its box, swimming, being
+// touched now and then and caught now and then, for 100,000 frames.
+TEST(FishLongRun, SchoolStaysInItsBoxWithSaneSpeedAndPitch) {
+    ResetCrtRand();
+    const TankBounds tank = TankBoundsForScreen(1920, 1080);
+    std::array<Fish, kSchoolSlots> school;
+    for (Fish& fish : school) PlaceFish(fish, tank);
+    const FishBounds box = school[0].bounds;
+    EXPECT_EQ(std::tie(box.xMin, box.xMax, box.zMin, box.zMax),
+              std::make_tuple(-50.0f, 50.0f, -70.0f, -70.0f));
+    for (const Fish& fish : school) ASSERT_EQ(Fault(fish, box), nullptr);
+
+    std::string first;
+    int released = 0;
+    for (int frame = 0; frame < 100000 && first.empty(); ++frame) {
+        for (int slot = 0; slot < kSchoolSlots; ++slot) {
+            Fish& fish = school[slot];
+            if ((frame + 13 * slot) % 1999 == 0) fish.caught = true;
+            if ((frame + 7 * slot) % 997 == 0) {
+                fish.TurnHeading(0.0f, true, kTurnQuarter);
+                fish.ChangeSpeed(0.4f, 0.3f);
+            }
+            const bool wasCaught = fish.caught;
+            StepFish(fish);
+            if (wasCaught && !fish.caught) ++released;
+            const char* fault = Fault(fish, box);
+            if (fault != nullptr && first.empty()) {
+                first = "frame " + std::to_string(frame) + " slot " + std::to_string(slot) + ": " +
+                        fault;
+            }
+        }
+    }
+    EXPECT_EQ(first, "");
+    EXPECT_GT(released, 1000);
+    ResetCrtRand();
+}

@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+
+#include "core/interaction/FeedSteering.h"
+#include "core/interaction/FishContactTests.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/interaction/PickGrid.h"
+#include "core/interaction/PopupMenuLayout.h"
+#include "core/tank/CatchMarker.h"
+#include "core/tank/TankBounds.h"
+#include "fish/FishFrame.h"
+
+namespace {
+// A fish at (0, 0, -70) whose head lies at `head`.
+Fish FishWithHead(const std::array<float, 3>& head) {
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
+    fish.extent.head = head;
+    return fish;
+}
+
+// Pellets all inactive but the first, a live flake seen at `point`.
+std::array<FoodPellet, kFoodPelletCount> OnePelletAt(const std::array<float, 3>& point) {
+    std::array<FoodPellet, kFoodPelletCount> pellets;
+    for (FoodPellet& pellet : pellets) pellet.SetActive(false);
+    pellets[0].SetActive(true);
+    pellets[0].alive = 1.0f;
+    pellets[0].point = point;
+    pellets[0].offset = {0.0f, 1.0f, 0.0f};
+    return pellets;
+}
+
+class NoPainter : public CatchMarkerPainter {
+    void DrawCone(const std::array<float, 3>&, float) override {}
+};
+}  // namespace
+
+TEST(PelletBearing, AxesOriginAndEveryQuadrant) {
+    const std::tuple<float, float, float> cases[] = {
+        {0.0f, 0.0f, 0.0f},   {0.0f, 5.0f, 90.0f},       {0.00005f, -5.0f, 270.0f},
+        {5.0f, 0.0f, 0.0f},   {-5.0f, 0.00005f, 180.0f}, {1.0f, 2.0f, 63.0f},
+        {2.0f, 1.0f, 26.0f},  {-1.0f, 2.0f, 27.0f},      {-1.0f, -2.0f, 27.0f},
+        {2.0f, -1.0f, 64.0f},
+    };
+    for (const auto& [x, y, bearing] : cases) {
+        EXPECT_EQ(PelletBearing({x, y, -70.0f}), bearing) << x << ", " << y;
+    }
+}
+
+TEST(HeadingOffset, AngleBetweenTheFishAxisAndThePelletIncludingNearVerticalLines) {
+    const std::tuple<std::array<float, 3>, std::array<float, 3>, float> cases[] = {
+        // Along x, pellet on a slope of 2: atan 2.
+        {{1.0f, 0.0f, -70.0f}, {5.0f, 0.0f, -60.0f}, 63.434948f},
+        {{1.0f, 0.0f, -70.0f}, {5.0f, 3.0f, -70.0f}, 0.0f},
+        // Axis along z: its slope stands in as steep.
+        {{0.0f, 0.0f, -69.0f}, {5.0f, 0.0f, -70.0f}, 89.994274f},
+        // Both steep: nearly parallel.
+        {{0.0f, 0.0f, -69.0f}, {0.0f, 0.0f, -60.0f}, 0.0063025f},
+        // Perpendicular slopes 1 and -1: the steep stand-in for 1 + m1 m2 = 0.
+        {{1.0f, 0.0f, -69.0f}, {1.0f, 0.0f, -71.0f}, 89.997135f},
+    };
+    for (const auto& [head, pellet, offset] : cases) {
+        EXPECT_NEAR(HeadingOffset(FishWithHead(head), pellet), offset, 1e-4f)
+            << head[0] << " " << head[2] << " / " << pellet[0] << " " << pellet[2];
+    }
+}
+
+TEST(FeedSteer, FeedsOnlyWithAPelletNearTheHeadAndSlowsDownRightAtIt) {
+    // Pellet point, feeding, speed after one call from 0.2.
+    const std::tuple<std::array<float, 3>, bool, float> cases[] = {
+        {{-12.0f, 0.0f, -70.0f}, false, 0.2f},
+        {{-8.0f, 0.0f, -70.0f}, true, 0.2f},
+        {{-2.0f, 1.0f, -70.0f}, true, 0.1f},
+    };
+    for (const auto& [point, feeding, speed] : cases) {
+        Fish fish = FishWithHead({-1.0f, 0.0f, -70.0f});
+        fish.feeding = true;
+        FeedSteer(fish, OnePelletAt(point));
+        EXPECT_EQ(fish.feeding, feeding) << point[0];
+        EXPECT_FLOAT_EQ(fish.speed, speed) << point[0];
+    }
+}
+
+TEST(FeedSteer, TurnsTowardAPelletBehindAndClimbsToOneAhead) {
+    // Heading 0 swims toward -x: a pellet at +x lies behind the head.
+    Fish behind = FishWithHead({-1.0f, 0.0f, -70.0f});
+    FeedSteer(behind, OnePelletAt({5.0f, 0.0f, -65.0f}));
+    EXPECT_NE(behind.targetHeading, behind.heading);
+
+    Fish ahead = FishWithHead({-1.0f, 0.0f, -70.0f});
+    FeedSteer(ahead, OnePelletAt({-5.0f, 4.0f, -70.0f}));
+    EXPECT_EQ(ahead.targetHeading, ahead.heading);
+    EXPECT_GT(ahead.pitch, 0.0f);
+}
+
+TEST(FoodTest, NearbyFlakesDriftToTheMouthAndOneAtItIsEaten) {
+    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
+    fish.extent.head = {0.0f, 0.0f, -70.0f};
+    // Gap from head to flake; drift in x; eaten.
+    const std::tuple<std::array<float, 3>, float, bool> cases[] = {
+        {{4.0f, 0.0f, -70.0f}, -0.02f, false},
+        {{6.0f, 0.0f, -70.0f}, 0.0f, false},
+        {{1.0f, 1.0f, -71.5f}, -0.005f, true},
+        {{1.0f, 1.0f, -73.0f}, -0.005f, false},
+    };
+    for (const auto& [point, drift, eaten] : cases) {
+        auto pellets = OnePelletAt(point);
+        FoodTest(fish, pellets);
+        EXPECT_NEAR(pellets[0].offset[0], drift, 1e-6f) << point[0] << " " << point[2];
+        EXPECT_EQ(!pellets[0].IsAlive(), eaten) << point[0] << " " << point[2];
+    }
+}
+
+TEST(CatchTest, CatchesAFishWithinThreeOfTheNetOnceUntilItsSlotIsCleared) {
+    CatchMarker marker;
+    NoPainter painter;
+    marker.Reset(0.0f, 0.0f, -70.0f, painter);
+    Fish far = SwimmingFish(3.0f, 0.0f, 0.0f);
+    CatchTest(7, far, marker);
+    EXPECT_FALSE(far.caught);
+    EXPECT_FALSE(marker.slots[7].caught);
+
+    Fish near = SwimmingFish(2.5f, -2.5f, 0.0f);
+    CatchTest(7, near, marker);
+    EXPECT_TRUE(near.caught);
+    EXPECT_TRUE(marker.slots[7].caught);
+    EXPECT_EQ(marker.slots[7].position, near.position);
+
+    // A flagged slot is not caught again.
+    Fish other = SwimmingFish(1.0f, 1.0f, 0.0f);
+    CatchTest(7, other, marker);
+    EXPECT_FALSE(other.caught);
+}
+
+TEST(PickGrid, StripsSpanTheTankAndTheXStripsReachAcrossAWideOne) {
+    const TankBounds narrow = TankBoundsForScreen(1024, 768);  // x -49..49, y -25..25
+    const PickGrid x = BuildPickGridX(narrow);
+    ASSERT_EQ(x.points.size(), 101u);
+    EXPECT_FLOAT_EQ(x.points[0][0], -49.0f);
+    EXPECT_NEAR(x.points[100][0], 50.0099f, 1e-4f);
+    EXPECT_EQ(x.points[0][2], -70.0f);
+    const PickGrid y = BuildPickGridY(narrow);
+    ASSERT_EQ(y.points.size(), 51u);
+    EXPECT_FLOAT_EQ(y.points[0][1], -25.0f);
+    EXPECT_FLOAT_EQ(y.points[50][1], 25.0f);
+
+    const TankBounds wide = TankBoundsForScreen(1600, 900);  // x -58..58
+    EXPECT_GE(BuildPickGridX(wide).points.back()[0], wide.xMax);
+}
+
+TEST(PickGrid, SwaysAUnitEitherSideOfTheTankEdgeAndTurnsMidGrid) {
+    PickGrid grid;
+    grid.points = {{-49.0f, 0.0f, -70.0f}, {-48.0f, 0.0f, -70.0f}};
+    // Toward -x from the edge: in the 11th frame the first strip passes a
+    // unit beyond it, and the second, moved after it, already turns back.
+    for (int frame = 0; frame < 11; ++frame) MovePickGrid(grid, 0, -49.0f);
+    EXPECT_TRUE(grid.towardPlus);
+    EXPECT_NEAR(grid.points[0][0], -50.1f, 1e-4f);
+    EXPECT_NEAR(grid.points[1][0], -48.9f, 1e-4f);
+    float lowest = grid.points[0][0];
+    float highest = lowest;
+    int turns = 0;
+    for (int frame = 0; frame < 200; ++frame) {
+        const bool before = grid.towardPlus;
+        MovePickGrid(grid, 0, -49.0f);
+        turns += grid.towardPlus != before ? 1 : 0;
+        lowest = std::min(lowest, grid.points[0][0]);
+        highest = std::max(highest, grid.points[0][0]);
+    }
+    EXPECT_NEAR(lowest, -50.1f, 0.01f);
+    EXPECT_NEAR(highest, -47.9f, 0.01f);
+    EXPECT_GE(turns, 8);
+    EXPECT_EQ(grid.points[0][1], 0.0f);
+}
+
+TEST(PopupMenuLayout, NineEntriesOf140By48InMenuOrder) {
+    const std::tuple<int, int, std::optional<int>> points[] = {
+        {0, 0, 0},     {139, 47, 0}, {70, 48, 1},   {10, 431, 8},
+        {140, 10, {}}, {-1, 10, {}}, {10, 432, {}}, {10, -1, {}},
+    };
+    for (const auto& [x, y, entry] : points) EXPECT_EQ(PopupEntryAt(x, y), entry) << x << ", " << y;
+    EXPECT_STREQ(kMenuCommands[1].text, "  Feed Fish");
+    EXPECT_EQ(kMenuCommands[8].commandId, kCommandExit);
+}
+
+TEST(PopupMenuLayout, OpensAtTheClickAndFlipsToStayOnScreen) {
+    const ScreenRect screen{0, 0, 1024, 768};
+    const std::tuple<int, int, int, int> cases[] = {
+        {300, 200, 300, 200},  // room enough: top-left at the click
+        {884, 336, 884, 336},  // exactly fits
+        {950, 200, 810, 200},  // near the right edge: to the left of the click
+        {300, 700, 300, 268},  // near the bottom: above the click
+        {100, 300, 100, 300},
+    };
+    for (const auto& [x, y, left, top] : cases) {
+        EXPECT_EQ(PlacePopup(x, y, screen), (std::array<int, 2>{left, top})) << x << ", " << y;
+    }
+    // A screen shorter than the menu: from its top edge.
+    EXPECT_EQ(PlacePopup(50, 300, {0, 0, 800, 400}), (std::array<int, 2>{50, 0}));
+    // A second display to the right of the first.
+    EXPECT_EQ(PlacePopup(1900, 100, {1024, 0, 1000, 768}), (std::array<int, 2>{1760, 100}));
+}
+
+TEST(PopupMenuLayout, ArrowKeysWalkTheEntriesAndWrapAround) {
+    EXPECT_EQ(NextPopupEntry(std::nullopt, 1), 0);
+    EXPECT_EQ(NextPopupEntry(std::nullopt, -1), 8);
+    EXPECT_EQ(NextPopupEntry(3, 1), 4);
+    EXPECT_EQ(NextPopupEntry(8, 1), 0);
+    EXPECT_EQ(NextPopupEntry(0, -1), 8);
+}
+
+TEST(PopupMenuLayout, EachModeHasItsCursorUpAndPressedAndOthersKeepTheirs) {
+    const std::tuple<int, int, int> cursors[] = {
+        {kCommandCatch, 154, 155},  {kCommandTouch, 158, 159},   {kCommandFeed, 163, 164},
+        {kCommandZoomIn, 167, 177}, {kCommandZoomOut, 169, 178},
+    };
+    for (const auto& [mode, up, pressed] : cursors) {
+        EXPECT_EQ(ModeCursorId(mode, false), up);
+        EXPECT_EQ(ModeCursorId(mode, true), pressed);
+    }
+    EXPECT_EQ(ModeCursorId(kCommandAddDeleteFish, false), std::nullopt);
+}

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/posix/CrtAtoi.h"
+#include "platform/posix/Random.h"
+#include "platform/posix/SingleInstanceGuard.h"
+#include "platform/posix/TempPath.h"
+#include "platform/posix/WorkDir.h"
+#include "support/TestSupport.h"
+
+// Blanks, a sign and digits up to the first other character, else zero; huge
+// numbers saturate instead of wrapping.
+TEST(CrtAtoi, ReadsLikeTheRuntimesAtoiAndSaturates) {
+    EXPECT_EQ(CrtAtoi("42"), 42);
+    EXPECT_EQ(CrtAtoi(" \t-17"), -17);
+    EXPECT_EQ(CrtAtoi("+8"), 8);
+    EXPECT_EQ(CrtAtoi("32767.5"), 32767);
+    EXPECT_EQ(CrtAtoi("12abc"), 12);
+    for (const char* text : {"", "abc", "-", "- 5", "0x10"}) EXPECT_EQ(CrtAtoi(text), 0) << text;
+    for (const char* text : {"2147483647", "2147483648", "99999999999999999999999"})
+        EXPECT_EQ(CrtAtoi(text), INT_MAX) << text;
+    for (const char* text : {"-2147483648", "-2147483649", "-99999999999999999999999"})
+        EXPECT_EQ(CrtAtoi(text), INT_MIN) << text;
+}
+
+TEST(CrtRand, FollowsTheWindowsRuntimeSequenceFromStateOneWithinFifteenBits) {
+    ResetCrtRand();
+    for (int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(CrtRand(), expected);
+    int highest = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const int value = CrtRand();
+        ASSERT_GE(value, 0);
+        highest = std::max(highest, value);
+    }
+    EXPECT_EQ(highest, 32767);
+    ResetCrtRand();
+}
+
+// Killed outright, as no destructor runs, a holder's lock goes with it; a
+// folder without room for the lock guards nothing.
+TEST(SingleInstanceGuard, HeldOnlyWhileItsHolderLives) {
+    TempDir runtime;
+    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.Path().string());
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        const SingleInstanceGuard guard("FirstMyProject_Velm");
+        const char held = guard.AlreadyHeldElsewhere() ? 'n' : 'y';
+        if (write(ready[1], &held, 1) != 1) _exit(1);
+        pause();
+        _exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(read(ready[0], &held, 1), 1);
+    EXPECT_EQ(held, 'y');
+    EXPECT_TRUE(SingleInstanceGuard("FirstMyProject_Velm").AlreadyHeldElsewhere());
+    EXPECT_FALSE(SingleInstanceGuard("VelmarScr").AlreadyHeldElsewhere());
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    EXPECT_FALSE(SingleInstanceGuard("FirstMyProject_Velm").AlreadyHeldElsewhere());
+
+    ScopedEnv nowhere("XDG_RUNTIME_DIR", "/nonexistent/velmar-runtime");
+    const SingleInstanceGuard first("VelmarScr");
+    EXPECT_FALSE(SingleInstanceGuard("VelmarScr").AlreadyHeldElsewhere());
+}
+
+TEST(HasTempPath, FalseWhenTheNamedTemporaryFolderDoesNotExist) {
+    EXPECT_TRUE(HasTempPath());
+    ScopedEnv tmpdir("TMPDIR", "/nonexistent/velmar-temp");
+    EXPECT_FALSE(HasTempPath());
+}
+
+TEST(GetWorkDir, MakesVelmarUnderXdgConfigHomeOrDotConfigAndReportsWhenItCannot) {
+    TempDir temp;
+    const std::filesystem::path blocker = temp.Path() / "file";
+    WriteFile(blocker, "not a folder");
+    ScopedEnv home("HOME", temp.Path().string());
+    std::string shown;
+    const MessageBoxPresenter previous =
+        SetMessageBoxPresenter([&](const std::string& text, const std::string& caption) {
+            shown += caption + "|" + text;
+        });
+    // XDG_CONFIG_HOME and the folder then given; a relative one counts as unset.
+    const std::pair<std::string, std::string> cases[] = {
+        {temp.Path().string(), (temp.Path() / "velmar/").string()},
+        {"relative/dir", (temp.Path() / ".config/velmar/").string()},
+        {blocker.string(), ""}};
+    for (const auto& [xdg, dir] : cases) {
+        ScopedEnv env("XDG_CONFIG_HOME", xdg);
+        EXPECT_EQ(GetWorkDir(), dir);
+    }
+    SetMessageBoxPresenter(previous);
+    EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "velmar"));
+    EXPECT_EQ(shown, "ERROR|Error Find TempPath.");
+}

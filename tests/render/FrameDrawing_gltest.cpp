@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/scene/SettingsColours.h"
+#include "core/settings/AquariumSettings.h"
+#include "core/tank/TankBounds.h"
+#include "gl/Backdrop.h"
+#include "gl/FrameCamera.h"
+#include "gl/GlSceneState.h"
+#include "gl/Overlay.h"
+#include "gl/OverlayFont.h"
+#include "support/GlTestContext.h"
+
+namespace {
+// One frame's worth of the steps that precede the fish: camera, clear, light, backdrop.
+void DrawBackdropFrame(const GlTestContext& gl, const AquariumSettings& settings) {
+    SetUpSceneGlState();
+    ApplyFrameCamera(1920, 1080, -5.0f);
+    glViewport(0, 0, gl.Width(), gl.Height());
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    ApplyLightLevel(LightLevel(settings.lightReduction));
+    DrawBackdrop(settings, TankBoundsForScreen(1920, 1080));
+}
+
+// Lit pixels, every second one in each direction, in the box from (x0, y0) to (x1, y1).
+int LitPixels(const GlTestContext& gl, int x0, int y0, int x1, int y1) {
+    int lit = 0;
+    for (int y = y0; y < y1; y += 2) {
+        for (int x = x0; x < x1; x += 2) lit += gl.Pixel(x, y)[0] > 128 ? 1 : 0;
+    }
+    return lit;
+}
+
+}  // namespace
+
+TEST(Backdrop, GradientShowsTopColourAtTheTopAndBottomColourAtTheBottom) {
+    GlTestContext gl(192, 108);
+    ASSERT_TRUE(gl.Ok());
+    AquariumSettings settings;
+    settings.backGradient = 1;
+    settings.backColor1 = 0x0000FF;  // red: the low byte
+    settings.backColor2 = 0xFF0000;
+    DrawBackdropFrame(gl, settings);
+    for (int x : {0, 96, 191}) {
+        const auto top = gl.Pixel(x, 107);
+        const auto bottom = gl.Pixel(x, 0);
+        EXPECT_TRUE(top[0] > 200 && top[2] < 64 && bottom[2] > 200 && bottom[0] < 64) << x;
+    }
+}
+
+// Black after a start without settings; lit in full, and dimmed to GL's global
+// ambient light, a fifth, when light 1 is off at full reduction.
+TEST(Backdrop, SolidColourFollowsTheSettingAndTheLight) {
+    GlTestContext gl(64, 36);
+    ASSERT_TRUE(gl.Ok());
+    const std::tuple<int, int, int> cases[] = {
+        {AquariumSettings{}.backColor, 0, 0}, {0x00FF00, 0, 255}, {0x00FF00, 100, 51}};
+    for (const auto& [backColor, lightReduction, green] : cases) {
+        AquariumSettings settings;
+        settings.backColor = backColor;
+        settings.lightReduction = lightReduction;
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        DrawBackdropFrame(gl, settings);
+        EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, green, 0))
+            << backColor << " at reduction " << lightReduction;
+    }
+}
+
+// Whatever picture the frame left bound must not darken the help text, and a
+// text longer than the print buffer is cut.
+TEST(Overlay, HelpTextShowsInTheUpperMiddleOverAnyBoundPicture) {
+    GlTestContext gl(320, 180);
+    ASSERT_TRUE(gl.Ok());
+    const GLubyte black[4] = {0, 0, 0, 255};
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
+    glEnable(GL_TEXTURE_2D);
+    const GLuint fontBase = BuildFont();
+    ApplyFrameCamera(gl.Width(), gl.Height(), -5.0f);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    DrawOverlay(fontBase);
+    EXPECT_GT(
+        LitPixels(gl, gl.Width() / 4, gl.Height() / 3, gl.Width() * 3 / 4, gl.Height() * 3 / 4),
+        100);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    glPrint(fontBase, "%s", std::string(4000, 'x').c_str());
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}

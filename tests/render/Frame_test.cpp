@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "core/scene/CameraGeometry.h"
+#include "core/scene/FramePacing.h"
+#include "core/scene/OverlayVisibility.h"
+#include "core/scene/WallCoverage.h"
+#include "core/scene/WallMagnification.h"
+#include "core/tank/BackgroundSurface.h"
+#include "core/tank/TankBounds.h"
+
+TEST(FramePacer, PacesToTheRefreshOrALowerLimitUnlessTheSwapWaitsOrThereIsNoLimit) {
+    const std::tuple<double, int, bool, double> cases[] = {
+        {60.0, -1, false, 1000.0 / 60.0},   // the display's rate
+        {0.0, -1, false, 1000.0 / 60.0},    // unknown: 60 Hz
+        {75.0, 200, false, 1000.0 / 75.0},  // never above the refresh
+        {60.0, 25, false, 40.0},            // the user's lower limit
+        {60.0, -1, true, 0.0},              // the swap waits for the refresh
+        {60.0, 25, true, 40.0},             // a lower limit still needs the timer
+        {60.0, 0, false, 0.0},              // no limit
+    };
+    for (const auto& [refreshHz, maxFps, swapWaits, periodMs] : cases) {
+        EXPECT_DOUBLE_EQ(FramePacer(refreshHz, maxFps, swapWaits).PeriodMs(), periodMs)
+            << refreshHz << " " << maxFps << " " << swapWaits;
+    }
+}
+
+// Due times step by whole periods, so a timer that wakes late now and then
+// still gives the rate on average; a long pause starts afresh instead of
+// drawing the missed frames in a burst.
+TEST(FramePacer, KeepsTheAverageRateAndStartsAfreshAfterAPause) {
+    FramePacer pacer(50.0, -1, false);
+    EXPECT_DOUBLE_EQ(pacer.DelayMs(0.0), 0.0);
+    double now = 0.0;
+    for (int frame = 0; frame < 100; ++frame) {
+        pacer.FrameStarted(now);
+        const double drawnAt = now + 5.0;
+        // The timer wakes whole milliseconds late.
+        now = drawnAt + pacer.DelayMs(drawnAt) + 1.0;
+    }
+    EXPECT_NEAR(now, 100 * 20.0 + 1.0, 1.0);
+    EXPECT_DOUBLE_EQ(pacer.DelayMs(now), 0.0) << "a late frame is due at once";
+
+    pacer.FrameStarted(now);
+    const double back = now + 60000.0;
+    EXPECT_DOUBLE_EQ(pacer.DelayMs(back), 0.0);
+    pacer.FrameStarted(back);
+    EXPECT_DOUBLE_EQ(pacer.DelayMs(back + 5.0), 15.0);
+}
+
+// Swaps said to wait for the refresh that come at 200 a second do not.
+TEST(FramePacer, TakesOverWhenTheSwapsDoNotWaitForTheRefresh) {
+    for (const auto& [swapIntervalMs, periodAfterwards] :
+         {std::pair{16.7, 0.0}, std::pair{5.0, 1000.0 / 60.0}}) {
+        FramePacer pacer(60.0, -1, true);
+        for (int frame = 0; frame <= 30; ++frame) {
+            EXPECT_DOUBLE_EQ(pacer.PeriodMs(), 0.0);
+            pacer.FrameStarted(frame * swapIntervalMs);
+        }
+        EXPECT_DOUBLE_EQ(pacer.PeriodMs(), periodAfterwards) << swapIntervalMs;
+    }
+}
+
+// Fish sizes run from 1 to 4 in the layer at z = -70 or so, 60 units from the eye.
+TEST(FishMeshDetail, SmallerFishGetLighterMeshes) {
+    const std::tuple<float, float, int, int, MeshDetail> cases[] = {
+        {2.0f, -70.0f, 1920, 1080, MeshDetail::kLightest},  // 45 pixels
+        {2.5f, -70.0f, 1920, 1080, MeshDetail::kLight},     // 56
+        {4.0f, -70.0f, 1920, 1080, MeshDetail::kLight},     // 90
+        {4.0f, -60.0f, 1920, 1080, MeshDetail::kFull},      // 108
+        {2.0f, -70.0f, 3840, 2160, MeshDetail::kLight},     // 90
+        {3.0f, -70.0f, 3840, 2160, MeshDetail::kFull},      // 135
+        {1.0f, -70.0f, 1080, 1920, MeshDetail::kLightest},  // tall screen: 23
+        {1.0f, -10.5f, 1920, 1080, MeshDetail::kFull},      // at the eye
+    };
+    for (const auto& [size, z, width, height, detail] : cases) {
+        EXPECT_EQ(FishMeshDetail(size, z, width, height, -10.0), detail)
+            << size << " " << z << " " << width << "x" << height;
+    }
+}
+
+// The text shows for a hundred frames, the automatic hide restarts the count
+// and F1's hide keeps it. Steps: a run of frames and how many of them draw the
+// text, or F1 (0 frames).
+TEST(OverlayVisibility, ShowsAHundredFramesAtATimeAndF1PausesTheCount) {
+    const std::vector<std::pair<int, int>> cases[] = {
+        {{100, 100}, {500, 0}},
+        {{101, 100}, {0, 0}, {101, 100}, {50, 0}},
+        {{60, 60}, {0, 0}, {30, 0}, {0, 0}, {200, 40}},
+    };
+    for (const auto& steps : cases) {
+        OverlayVisibility overlay;
+        for (const auto& [frames, shown] : steps) {
+            if (frames == 0) overlay.Toggle();
+            int drawn = 0;
+            for (int i = 0; i < frames; ++i) drawn += overlay.NextFrame() ? 1 : 0;
+            EXPECT_EQ(drawn, shown) << steps.size();
+        }
+        EXPECT_FALSE(overlay.Shown());
+    }
+}
+
+// Listed sizes take their row, widened; others the nearest aspect, then the
+// nearest pixel count; degenerate and portrait screens still get a box.
+TEST(TankBoundsForScreen, ListedSizesTakeTheirRowOthersTheNearestAspectThenPixelCount) {
+    const std::tuple<int, int, float> cases[] = {
+        {1024, 768, 49.0f}, {800, 600, 49.0f},   {1280, 1024, 49.0f}, {1440, 900, 55.0f},
+        {1600, 900, 58.0f}, {1680, 1050, 54.0f}, {1920, 1080, 58.0f}, {3840, 2160, 58.0f},
+        {1280, 800, 55.0f}, {2560, 1600, 54.0f}, {1600, 1200, 49.0f}, {1080, 1920, 49.0f},
+        {0, 0, 49.0f},
+    };
+    for (const auto& [width, height, xMax] : cases) {
+        const TankBounds box = TankBoundsForScreen(width, height);
+        EXPECT_EQ(std::tie(box.xMin, box.xMax, box.yMin, box.yMax, box.zBack, box.zFront),
+                  std::make_tuple(-xMax, xMax, -25.0f, 25.0f, -50.0f, 0.0f))
+            << width << "x" << height;
+    }
+}
+
+// Over a whole sway, the built-in 1024 x 512 picture is magnified all over a
+// full-HD screen and not on a small one; a picture four times larger is not
+// magnified anywhere it matters. The wall shows its picture once across the
+// screen, a little more than that at its far, swaying top.
+TEST(WallTexelsPerPixel, ThroughoutTheSwayByScreenAndPictureSize) {
+    const std::tuple<int, int, int, int, double, double> cases[] = {
+        {1920, 1080, 1024, 512, 0.50, 0.56},
+        {1280, 1024, 1024, 512, 0.63, 0.70},
+        {800, 600, 1024, 512, 1.10, 1.16},
+        {1920, 1080, 4096, 2048, 2.00, 2.20},
+    };
+    for (const auto& [width, height, pictureWidth, pictureHeight, low, high] : cases) {
+        const TankBounds tank = TankBoundsForScreen(width, height);
+        BackgroundSurface wall;
+        double least = 1e9;
+        double most = 0.0;
+        for (int frame = 0; frame < 400; ++frame) {
+            wall.UpdateControlNet(tank, 0);
+            const double rho =
+                WallTexelsPerPixel(wall, width, height, EyeZ(-5.0f), pictureWidth, pictureHeight);
+            least = std::min(least, rho);
+            most = std::max(most, rho);
+        }
+        EXPECT_GT(least, low) << width << "x" << height << " " << pictureWidth;
+        EXPECT_LT(most, high) << width << "x" << height << " " << pictureWidth;
+    }
+}
+
+// Over a whole sway there and back, the wall fills the view on the screens the
+// tank is laid out for and leaves the sides or the top open on a screen wider
+// or taller than any of them.
+TEST(WallCoversView, OnListedScreensThroughoutTheSwayButNotOnWiderOrTallerOnes) {
+    const std::tuple<int, int, bool> cases[] = {
+        {800, 600, true},   {1024, 768, true},   {1280, 1024, true},
+        {1440, 900, true},  {1600, 900, true},   {1680, 1050, true},
+        {1920, 1080, true}, {2560, 1080, false}, {1080, 1920, false},
+    };
+    for (const auto& [width, height, covered] : cases) {
+        const TankBounds tank = TankBoundsForScreen(width, height);
+        BackgroundSurface wall;
+        bool alwaysCovered = true;
+        bool everCovered = false;
+        for (int frame = 0; frame < 400; ++frame) {
+            wall.UpdateControlNet(tank, 0);
+            const bool coversNow = WallCoversView(wall, width, height, EyeZ(-5.0f));
+            alwaysCovered = alwaysCovered && coversNow;
+            everCovered = everCovered || coversNow;
+        }
+        EXPECT_EQ(alwaysCovered, covered) << width << "x" << height;
+        EXPECT_EQ(everCovered, covered) << width << "x" << height;
+    }
+}

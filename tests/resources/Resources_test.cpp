@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/resources/BitmapFile.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/resources/EmbeddedResourceTable.h"
+#include "core/resources/EmbeddedResources.h"
+#include "core/resources/PictureHeader.h"
+#include "core/resources/ResourceScrambling.h"
+#include "core/resources/ResourceTable.h"
+#include "core/resources/TextureImages.h"
+#include "core/resources/UnpackedFiles.h"
+#include "core/resources/UnpackedResource.h"
+#include "resources/PictureBytes.h"
+#include "support/TestSupport.h"
+
+namespace {
+std::optional<BitmapImage> Parse(const Bytes& bytes,
+                                 PixelDataStart start = PixelDataStart::kAfterHeaders) {
+    return ParseBitmap(bytes.data(), bytes.size(), start);
+}
+
+std::optional<PictureHeader> Read(const Bytes& bytes) {
+    return ReadPictureHeader(bytes.data(), bytes.size());
+}
+
+std::uint32_t U32At(const Bytes& bytes, std::size_t at) {
+    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) |
+           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+}
+
+class Unpacking : public testing::Test {
+  protected:
+    bool DirectoryIsEmpty() const {
+        return std::filesystem::directory_iterator(temp_.Path()) ==
+               std::filesystem::directory_iterator();
+    }
+    TempDir temp_;
+    std::string dir_ = temp_.Path().string() + "/";
+};
+}  // namespace
+
+TEST(BitmapParse, ReadsPaddedRowsBottomFirstWhicheverWayTheFileStoresThem) {
+    // Width 3: 9 pixel bytes padded to 12 a row.
+    Bytes pixels(24);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i);
+    // The image size 0 is computed from the dimensions.
+    Bytes bytes = Poked(MakeBitmap(3, 2, 24, pixels), kImageSizeAt, 0);
+    auto image = Parse(bytes);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width, 3);
+    EXPECT_EQ(image->height, 2);
+    EXPECT_EQ(image->bitsPerPixel, 24);
+    EXPECT_EQ(image->pixels, pixels);
+
+    image = Parse(Poked(bytes, kHeightAt, static_cast<std::uint32_t>(-2)));  // top row first
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->height, 2);
+    Bytes flipped(pixels.begin() + 12, pixels.end());
+    flipped.insert(flipped.end(), pixels.begin(), pixels.begin() + 12);
+    EXPECT_EQ(image->pixels, flipped);
+}
+
+TEST(BitmapParse, ShortPaletteIsPaddedWithBlackSoEveryIndexIsSafe) {
+    const Bytes shortPalette = {10, 20, 30, 0, 40, 50, 60, 0};
+    const auto image = Parse(MakeBitmap(4, 1, 8, {0, 1, 2, 255}, shortPalette));
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->palette.size(), 256u * 4);
+    EXPECT_EQ(Bytes(image->palette.begin(), image->palette.begin() + 8), shortPalette);
+    EXPECT_EQ(image->palette[255 * 4], 0);
+}
+
+TEST(BitmapParse, OnlyTheFileHeaderModeHonoursThePixelOffset) {
+    // Two bytes of padding between the headers and the pixels.
+    Bytes bytes = MakeBitmap(1, 1, 24, {9, 9, 9, 0});
+    bytes.insert(bytes.begin() + 54, {5, 5});
+    PokeU32(bytes, kPixelOffsetAt, 56);
+    EXPECT_EQ(Parse(bytes, PixelDataStart::kFileHeaderOffset).value().pixels, (Bytes{9, 9, 9, 0}));
+    EXPECT_EQ(Parse(bytes).value().pixels, (Bytes{5, 5, 9, 9}));
+    PokeU32(bytes, kPixelOffsetAt, 0xFFFFFFF0u);
+    EXPECT_FALSE(Parse(bytes, PixelDataStart::kFileHeaderOffset));
+}
+
+TEST(BitmapParse, EveryMalformedOrMissingFileGivesNothingInEitherMode) {
+    for (const auto& [what, bytes] : MalformedBitmaps()) {
+        EXPECT_FALSE(Parse(bytes, PixelDataStart::kFileHeaderOffset)) << what;
+        EXPECT_FALSE(Parse(bytes)) << what;
+    }
+    EXPECT_FALSE(ReadBitmapFile("/nonexistent/velmar.bmp", PixelDataStart::kAfterHeaders));
+}
+
+TEST(TextureImages, RgbaDropsRowPaddingAndPaletteUploadsExpandIntoPaddedRows) {
+    const Bytes rgba = BlackTransparentRgba(*Parse(MakeBitmap(1, 2, 24, {1, 2, 3, 0, 4, 5, 6, 0})));
+    EXPECT_EQ(rgba, (Bytes{3, 2, 1, 255, 6, 5, 4, 255}));
+    EXPECT_TRUE(BlackTransparentRgba(*Parse(MakeBitmap(1, 1, 32))).empty());
+
+    const Bytes palette = {10, 20, 30, 0, 40, 50, 60, 0};
+    const BmpTextureUpload upload =
+        PrepareBmpUpload(*Parse(MakeBitmap(3, 1, 8, {1, 0, 1, 0}, palette)), 2048);
+    EXPECT_EQ(upload.components, 3);
+    EXPECT_EQ(upload.pixels, (Bytes{40, 50, 60, 10, 20, 30, 40, 50, 60, 0, 0, 0}));
+    EXPECT_EQ(upload.targetWidth, 4);
+    EXPECT_EQ(upload.targetHeight, 2);
+}
+
+TEST(PictureHeader, EachKindTellsItsDeclaredSizeAndHugeOnesDoNotFit) {
+    const std::tuple<Bytes, PictureKind, std::uint32_t, std::uint32_t> cases[] = {
+        {PngDeclaring(60000, 50000), PictureKind::kPng, 60000, 50000},
+        {JpegDeclaring(60000, 50000), PictureKind::kJpeg, 60000, 50000},
+        {BmpDeclaring(60000, -50000), PictureKind::kBmp, 60000, 50000},  // top-down
+        {TiffDeclaring(60000, 50000), PictureKind::kTiff, 60000, 50000},
+        {PngDeclaring(640, 480), PictureKind::kPng, 640, 480},
+    };
+    for (const auto& [bytes, kind, width, height] : cases) {
+        const std::optional<PictureHeader> header = Read(bytes);
+        ASSERT_TRUE(header) << width;
+        EXPECT_EQ(header->kind, kind);
+        EXPECT_EQ(header->width, width);
+        EXPECT_EQ(header->height, height);
+        EXPECT_EQ(FitsLimits(*header, PictureLimits{}), width == 640) << width;
+    }
+    // Sides within the cap, but too many pixels together.
+    EXPECT_FALSE(FitsLimits(*Read(PngDeclaring(16384, 16384)), PictureLimits{}));
+    EXPECT_TRUE(FitsLimits(*Read(PngDeclaring(16384, 8192)), PictureLimits{}));
+}
+
+// What no decoder is given: music, text, cut or zero-sized headers, and the
+// fields the decoders trust too far.
+TEST(PictureHeader, MusicTextAndCutOrZeroSizedHeadersAreNoPicture) {
+    Bytes pngTextClaimingAGigabyte = PngDeclaring(8, 8);
+    for (char byte : std::string("\x2E\0\0\x25tEXtdate", 12)) {
+        pngTextClaimingAGigabyte.push_back(static_cast<std::uint8_t>(byte));
+    }
+    Bytes tiffWithTwoWidths = TiffDeclaring(8, 8);
+    tiffWithTwoWidths[9] = 3;  // a third entry, a second ImageWidth
+    for (const auto& [value, bytes] : {std::pair{256u, 2}, {4u, 2}, {1u, 4}, {60000u, 4}})
+        Append(tiffWithTwoWidths, value, bytes);
+    const Bytes jpeg = JpegDeclaring(100, 100);
+    const Bytes png = PngDeclaring(100, 100);
+    const Bytes lies[] = {
+        Mp3Bytes(),
+        BytesOf(std::string("\xFF\xFB\x90\x64", 4) + std::string(400, '\0')),
+        BytesOf("Dear diary,\nthis is not a picture.\n"),
+        {},
+        Bytes(jpeg.begin(), jpeg.begin() + 12),
+        Bytes(png.begin(), png.begin() + 20),
+        PngDeclaring(0, 100),
+        BmpDeclaring(-5, 5),
+        BytesOf("P6\n8 8\n0\n"),
+        tiffWithTwoWidths,
+        pngTextClaimingAGigabyte,
+        BytesOf(std::string("GIF89a\x08\0\x08\0\0\0\0,\0\0\0\0\x08\0\x08\0\0\x02\x02L\x01\0;", 29)),
+    };
+    for (const Bytes& bytes : lies) {
+        EXPECT_FALSE(Read(bytes)) << std::string(bytes.begin(), bytes.end());
+    }
+}
+
+// Every picture is unpacked and loaded by the texture loaders' GL tests; the tune here.
+TEST_F(Unpacking, MusicUnpacksToAShortMonoSixteenBitWaveFile) {
+    ASSERT_TRUE(ExtractResource(kTune.id, dir_, "Music"));
+    const Bytes wav = ReadBytes(dir_ + "Music.wav");
+    ASSERT_GT(wav.size(), 44u);
+    EXPECT_EQ(std::memcmp(wav.data(), "RIFF", 4), 0);
+    EXPECT_EQ(std::memcmp(wav.data() + 8, "WAVEfmt ", 8), 0);
+    EXPECT_EQ(U32At(wav, 4), wav.size() - 8);
+    EXPECT_EQ(U32At(wav, 24), 22050u);           // sample rate
+    EXPECT_EQ(wav[22], 1);                       // mono
+    EXPECT_EQ(wav[34], 16);                      // bits per sample
+    EXPECT_EQ(U32At(wav, 40), wav.size() - 44);  // data bytes
+}
+
+TEST_F(Unpacking, ASecondUnpackUnderOneNameLeavesExactlyTheNewBytes) {
+    ASSERT_TRUE(ExtractResource(10000, dir_, "reused"));
+    ASSERT_TRUE(ExtractResource(kBubblePicture.id, dir_, "reused"));
+    const auto blob = FindEmbeddedResource(kBubblePicture.id);
+    const Bytes scrambled = ReadBytes(ScrambledCopyPath(dir_, "reused"));
+    EXPECT_EQ(scrambled, Bytes(blob->data, blob->data + blob->size));
+    const auto image = ReadBitmapFile(PlainCopyPath(dir_, "reused"), PixelDataStart::kAfterHeaders);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->width, 32);
+}
+
+TEST_F(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
+    bool readable = false;
+    UseUnpackedResource(kFoodPelletPicture.id, dir_, "fish17", [&](const std::string& path) {
+        EXPECT_EQ(path, dir_ + "fish17.bmp");
+        readable = ReadBitmapFile(path, PixelDataStart::kAfterHeaders).has_value();
+    });
+    EXPECT_TRUE(readable);
+    EXPECT_TRUE(DirectoryIsEmpty());
+    for (int id : {150, 155, 261, 10025}) EXPECT_FALSE(ExtractResource(id, dir_, "unused")) << id;
+    UseUnpackedResource(155, dir_, "Particle2", [](const std::string& path) {
+        EXPECT_FALSE(std::filesystem::exists(path));
+    });
+    EXPECT_TRUE(DirectoryIsEmpty());
+}
+
+TEST(Scrambling, FiftyOneBytesUseKeyEntriesOneToFortyNineThenZeroThenOne) {
+    TempDir temp;
+    const std::string dir = temp.Path().string() + "/";
+    WriteFile(ScrambledCopyPath(dir, "probe"), Bytes(51, 0));
+    UnscrambleFile(dir, "probe");
+    const Bytes plain = ReadBytes(PlainCopyPath(dir, "probe"));
+    const ScrambleKey key = AssembleScrambleKey();
+    ASSERT_EQ(plain.size(), 51u);
+    for (int k = 1; k <= 51; ++k) {
+        EXPECT_EQ(plain[k - 1], static_cast<std::uint8_t>(key[k % 50])) << "byte " << k;
+    }
+}
+
+TEST(Scrambling, ScrambleThenUnscrambleInChunksGivesTheOriginal) {
+    Bytes original(1000);
+    for (std::size_t i = 0; i < original.size(); ++i) {
+        original[i] = static_cast<std::uint8_t>(i * 7 + i / 3);
+    }
+    const ScrambleKey key = AssembleScrambleKey();
+    Bytes data = original;
+    ScrambleBytes(data.data(), data.size(), 1, key);
+    EXPECT_NE(data, original);
+    // Chunks that do not line up with the key length.
+    UnscrambleBytes(data.data(), 37, 1, key);
+    UnscrambleBytes(data.data() + 37, 500, 38, key);
+    UnscrambleBytes(data.data() + 537, 463, 538, key);
+    EXPECT_EQ(data, original);
+}
+
+TEST(UnscrambleFileDeathTest, MissingInputOrUnwritableOutputIsReportedAndFails) {
+    TempDir temp;
+    const std::string dir = temp.Path().string() + "/";
+    WriteFile(ScrambledCopyPath(dir, "blocked"), Bytes(4, 1));
+    std::filesystem::create_directory(PlainCopyPath(dir, "blocked"));
+    for (const auto& [name, message] : {std::pair{"absent", "^cannot open infile\n$"},
+                                        std::pair{"blocked", "^ cannot open outfile\n$"}}) {
+        // The message goes to standard output; show it where the death test looks.
+        EXPECT_EXIT(
+            {
+                dup2(STDERR_FILENO, STDOUT_FILENO);
+                UnscrambleFile(dir, name);
+            },
+            testing::ExitedWithCode(1), message)
+            << name;
+    }
+}
