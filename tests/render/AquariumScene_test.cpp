@@ -168,8 +168,9 @@ TEST(AquariumScene, WallHidesTheBackdropAndGoesFirstOnlyWhereThePictureStaysTheS
         {"wide screen, wall too narrow", {}, 2560, 0, 1, 0, 1, "backdrop surface bubbles"},
         {"other background", {}, 1920, 0, 1, 2, 1, "backdrop bubbles"},
         {"Terra off", {}, 1920, 0, 1, 0, 0, "backdrop bubbles"},
-        {"wall not first", {true, false}, 1920, 0, 1, 0, 1, "surface bubbles"},
-        {"no shortcuts", {false, false}, 1920, 0, 1, 0, 1, "backdrop surface bubbles"},
+        {"wall not first", DrawShortcuts().Without(&DrawShortcuts::wallFirst), 1920, 0, 1, 0, 1,
+         "surface bubbles"},
+        {"no shortcuts", DrawShortcuts::None(), 1920, 0, 1, 0, 1, "backdrop surface bubbles"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

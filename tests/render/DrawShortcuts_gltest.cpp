@@ -74,8 +74,9 @@ TEST(DrawShortcuts, HiddenBackdropWallFirstAndOneLevelLeaveEveryPixelAsItWas) {
         AquariumSettings settings;
         settings.fishCounts.fill(4);
         settings.lightReduction = lightReduction;
-        const auto plain = Draw(settings, {false, false, false, false}, shots);
-        const auto shortcut = Draw(settings, {true, true, false, true}, shots);
+        const auto plain = Draw(settings, DrawShortcuts::None(), shots);
+        const auto shortcut =
+            Draw(settings, DrawShortcuts().Without(&DrawShortcuts::lightMeshes), shots);
         for (std::size_t shot = 0; shot < plain.size(); ++shot) {
             EXPECT_EQ(Differences(plain[shot], shortcut[shot], 0), 0) << "shot " << shot;
         }
@@ -93,7 +94,8 @@ TEST(DrawShortcuts, LightMeshesChangeAFewPixelsOfEachFish) {
     settings.fishCounts.fill(6);
     // Every fish revealed, some turning.
     const int frames = 80;
-    const auto full = Draw(settings, {true, true, false}, {frames});
+    const auto full =
+        Draw(settings, DrawShortcuts().Without(&DrawShortcuts::lightMeshes), {frames});
     const auto light = Draw(settings, {}, {frames});
     EXPECT_LE(Differences(full[0], light[0], 25), 70 * 60);
     EXPECT_GT(Differences(full[0], light[0], 0), 0) << "the fish were drawn from the light mesh";

@@ -27,6 +27,14 @@ struct DrawShortcuts {
     bool wallFirst = true;
     bool lightMeshes = true;
     bool magnifiedWall = true;
+
+    static DrawShortcuts None() { return {false, false, false, false}; }
+    // These shortcuts less `shortcut`, as in Without(&DrawShortcuts::wallFirst).
+    DrawShortcuts Without(bool DrawShortcuts::*shortcut) const {
+        DrawShortcuts fewer = *this;
+        fewer.*shortcut = false;
+        return fewer;
+    }
 };
 
 // The whole tank without GL or a window: the school, the food pellets, the
