@@ -9,6 +9,7 @@
 #include "core/settings/StartupSettings.h"
 #include "gl/ForeignGlWindow.h"
 #include "gl/TankRunner.h"
+#include "platform/posix/ProcessExit.h"
 #include "platform/posix/TerminationSignals.h"
 
 namespace {
@@ -52,5 +53,8 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
             std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(delayMs));
         runner.DrawFrame(NowMs());
     }
+    // xscreensaver ends its hacks with SIGTERM and waits for them: the end
+    // comes at once, as on Escape in the program; the system frees the rest.
+    if (TerminationRequested()) ExitProcessNow(0);
     return 0;
 }
