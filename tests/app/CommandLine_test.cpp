@@ -73,13 +73,3 @@ TEST(CommandLine, WindowIdsAreDecimalOrHexNonZeroAndFitInThirtyTwoBits) {
         EXPECT_EQ(ParseWindowId(text), std::nullopt) << '"' << text << '"';
     }
 }
-
-TEST(CommandLine, UsageNamesEveryOptionTheKeysAndTheSettingsFile) {
-    const std::string usage = UsageText("/home/fishkeeper/.config/velmar/VelmarSet.ini");
-    for (const char* part :
-         {"-root", "--root", "-window-id ID", "--window-id", "XSCREENSAVER_WINDOW", "--max-fps N",
-          "--help", "--version", "Escape", "F1", "right mouse button",
-          "/home/fishkeeper/.config/velmar/VelmarSet.ini"}) {
-        EXPECT_NE(usage.find(part), std::string::npos) << part;
-    }
-}

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/fish/Fish.h"
@@ -12,7 +10,6 @@
 #include "core/fish/FishPartEmission.h"
 #include "core/fish/FishVertexBatch.h"
 #include "core/fish/SkinLayout.h"
-#include "platform/posix/Random.h"
 
 namespace {
 struct Vec3 {
@@ -126,61 +123,6 @@ TEST(FishMesh, PartsSampleTheirSkinRegionWithUnitNormalsOnTheLitSide) {
     EXPECT_LT(kFishBody[6][9].t, 1.01f);
 }
 
-FishVertexBatch Emitted(MeshDetail detail, const FishPartArrays& arrays) {
-    Fish fish;
-    FishVertexBatch mesh;
-    EmitFishParts(fish, arrays, mesh, detail);
-    return mesh;
-}
-
-bool SameVertex(const FishVertex& a, const FishVertex& b) {
-    return a.x == b.x && a.y == b.y && a.z == b.z && a.s == b.s && a.t == b.t && a.nx == b.nx;
-}
-
-// The lighter meshes draw a subset of the full mesh's vertices and keep every
-// strip's end stations, so parts still meet; the eyes keep all of theirs.
-TEST(FishPartEmission, LighterMeshesKeepEveryStripsEndsFromTheFullMesh) {
-    const std::tuple<MeshDetail, std::size_t, std::size_t, std::size_t> cases[] = {
-        {MeshDetail::kFull, 838, 390, 29},
-        {MeshDetail::kLight, 492, 217, 29},
-        {MeshDetail::kLightest, 264, 110, 22}};
-    FishPartArrays arrays;
-    arrays.bodyWave.fill(0.02f);
-    arrays.yaw.fill(30.0f);
-    const FishVertexBatch fullMesh = Emitted(MeshDetail::kFull, arrays);
-    const std::vector<FishVertex>& full = fullMesh.vertices;
-    std::vector<FishVertex> fullEnds;
-    for (const FishStrip& strip : fullMesh.strips) {
-        for (int i : {0, 1, strip.count - 2, strip.count - 1})
-            fullEnds.push_back(full[strip.first + i]);
-    }
-    const auto within = [](const FishVertex& v, const std::vector<FishVertex>& set) {
-        return std::any_of(set.begin(), set.end(),
-                           [&v](const FishVertex& w) { return SameVertex(v, w); });
-    };
-    for (const auto& [detail, vertices, quads, strips] : cases) {
-        SCOPED_TRACE(vertices);
-        const FishVertexBatch mesh = Emitted(detail, arrays);
-        const std::vector<FishVertex>& emitted = mesh.vertices;
-        EXPECT_EQ(emitted.size(), vertices);
-        EXPECT_EQ(mesh.strips.size(), strips);
-        for (const FishVertex& v : emitted) ASSERT_TRUE(within(v, full));
-        int next = 0;
-        for (const FishStrip& strip : mesh.strips) {
-            EXPECT_EQ(strip.first, next);
-            next += strip.count;
-            for (int i : {0, 1, strip.count - 2, strip.count - 1})
-                EXPECT_TRUE(within(emitted[strip.first + i], fullEnds))
-                    << "strip at " << strip.first;
-        }
-        // Vertex pairs less one per strip make the quads, each strip's first
-        // being its vertices 0, 1, 3, 2.
-        ASSERT_EQ(mesh.quadIndices.size(), 4u * quads);
-        EXPECT_EQ(std::vector<int>(mesh.quadIndices.begin(), mesh.quadIndices.begin() + 4),
-                  (std::vector<int>{0, 1, 3, 2}));
-    }
-}
-
 TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot) {
     Fish fish;
     fish.size = 2.0f;
@@ -212,65 +154,6 @@ TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot)
     for (int i = 2 * 3; i < 46; ++i) EXPECT_NEAR(v[pelvic + i].x, -v[pelvic + 46 + i].x, 1e-6f);
 }
 
-TEST(FishWaves, PelvicAndTailRootStationsNeverFlap) {
-    Fish fish;
-    FishPartArrays arrays;
-    bool pelvicFlaps = false;
-    bool tailFlaps = false;
-    for (int frame = 0; frame < 300; ++frame) {
-        fish.ComputePartArrays(arrays);
-        ASSERT_EQ(arrays.pelvicWave[0], 0.0f);
-        ASSERT_EQ(arrays.pelvicWave[1], 0.0f);
-        ASSERT_EQ(arrays.tailWave[0], 0.0f);
-        ASSERT_EQ(arrays.tailWave[1], 0.0f);
-        pelvicFlaps = pelvicFlaps || arrays.pelvicWave[2] != 0.0f;
-        tailFlaps = tailFlaps || arrays.tailWave[2] != 0.0f;
-    }
-    EXPECT_TRUE(pelvicFlaps);
-    EXPECT_TRUE(tailFlaps);
-}
-
-// A swimming fish opens its mouth for one frame per cycle, a feeding one shuts
-// it for one frame per cycle; the timer passes 100 on the 102nd frame and the
-// jaws show it on the next.
-TEST(FishMouth, OpensOrShutsForOneFramePerCycle) {
-    for (bool feeding : {false, true}) {
-        ResetCrtRand();
-        Fish fish;
-        fish.mouthTimer = 0;
-        fish.feeding = feeding;
-        FishPartArrays arrays;
-        std::vector<int> toggled;  // the frames (1-based) that differ from the usual
-        for (int frame = 1; frame <= 1000; ++frame) {
-            fish.ComputePartArrays(arrays);
-            if ((arrays.lowerJaw[0] > 0.0f) != feeding) toggled.push_back(frame);
-        }
-        ASSERT_GE(toggled.size(), 9u) << feeding;
-        EXPECT_EQ(toggled[feeding ? 1 : 0], 103) << feeding;
-        if (feeding) {
-            EXPECT_EQ(toggled[0], 1) << "the mouth starts closed";
-        }
-        for (size_t i = feeding ? 2 : 1; i < toggled.size(); ++i) {
-            EXPECT_GE(toggled[i] - toggled[i - 1], 53) << feeding;
-            EXPECT_LE(toggled[i] - toggled[i - 1], 102) << feeding;
-        }
-    }
-    ResetCrtRand();
-}
-
-TEST(FishSize, ZoomStaysBetweenOneAndFour) {
-    Fish fish;
-    fish.size = 2.0f;
-    const struct {
-        bool grow;
-        float size;
-    } steps[] = {{false, 1.0f}, {false, 1.0f}, {true, 3.0f}, {true, 4.0f}, {true, 4.0f}};
-    for (const auto& s : steps) {
-        fish.ChangeSize(2.0f, s.grow);
-        EXPECT_EQ(fish.size, s.size);
-    }
-}
-
 TEST(FishSize, SizeFourDoublesEveryOffsetAndAmplitudeOfSizeTwo) {
     Fish small;
     small.targetHeading = 70.0f;
@@ -297,20 +180,4 @@ TEST(FishSize, SizeFourDoublesEveryOffsetAndAmplitudeOfSizeTwo) {
     expectDoubled(smallArrays.lowerJaw, largeArrays.lowerJaw);
     expectDoubled(smallArrays.upperJaw, largeArrays.upperJaw);
     EXPECT_EQ(smallArrays.yaw, largeArrays.yaw);
-
-    FishVertexBatch smallMesh;
-    EmitFishParts(small, smallArrays, smallMesh);
-    const std::vector<FishVertex>& smallVertices = smallMesh.vertices;
-    FishVertexBatch largeMesh;
-    EmitFishParts(large, largeArrays, largeMesh);
-    ASSERT_EQ(largeMesh.vertices.size(), smallVertices.size());
-    for (size_t i = 0; i < smallVertices.size(); ++i) {
-        const FishVertex& a = smallVertices[i];
-        const FishVertex& b = largeMesh.vertices[i];
-        ASSERT_NEAR(b.x, 2.0f * a.x, 1e-5f) << i;
-        ASSERT_NEAR(b.y, 2.0f * a.y, 1e-5f) << i;
-        ASSERT_NEAR(b.z, 2.0f * a.z, 1e-5f) << i;
-        ASSERT_EQ(b.s, a.s);
-        ASSERT_EQ(b.nx, a.nx);
-    }
 }

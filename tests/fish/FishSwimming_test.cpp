@@ -2,10 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "core/fish/Fish.h"
@@ -23,13 +21,6 @@ int DrawAfter(int skip) {
     const int value = CrtRand();
     ResetCrtRand();
     return value;
-}
-
-// Moves the fish's layer bounds well clear, so the layer's own slowing and
-// veering stay out of a test about the other walls.
-void ClearOfTheLayer(Fish& fish) {
-    fish.bounds.zMin = -80.0f;
-    fish.bounds.zMax = -60.0f;
 }
 
 // Leaves the stream so that its next draw is the first one with `% 5 == 0`
@@ -96,94 +87,6 @@ const char* Fault(const Fish& fish, const FishBounds& box) {
     return nullptr;
 }
 }  // namespace
-
-TEST(FishSpeed, StepsTowardTheTargetWithinLimits) {
-    Fish fish;
-    fish.speed = 0.28f;
-    // Step, target, speed then.
-    const std::tuple<float, float, float> steps[] = {
-        {0.05f, 0.4f, 0.3f}, {0.01f, 0.1f, 0.29f}, {0.4f, 0.1f, 0.1f},
-        {0.4f, 0.3f, 0.3f},  {0.1f, 0.3f, 0.3f},
-    };
-    for (const auto& [step, target, speed] : steps) {
-        fish.ChangeSpeed(step, target);
-        EXPECT_FLOAT_EQ(fish.speed, speed) << step << " toward " << target;
-    }
-}
-
-TEST(FishTurnHeading, EachModeMovesTheTargetOfAFishNotTurningAlready) {
-    Fish turning = SwimmingFish(0.0f, 0.0f, 0.0f);
-    turning.targetHeading = 90.0f;
-    ResetCrtRand();
-    for (int mode : {kTurnReverse, kTurnVeer, kTurnQuarter, kTurnWhim})
-        turning.TurnHeading(0.0f, true, mode);
-    EXPECT_EQ(turning.targetHeading, 90.0f);
-    EXPECT_EQ(CrtRand(), DrawAfter(0)) << "a turning fish draws no random numbers";
-
-    const float whim = static_cast<float>(DrawAfter(1) % 170);  // the whim drops one draw
-    const float veer = static_cast<float>(DrawAfter(0) % 180);
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float infinity = std::numeric_limits<float>::infinity();
-    // From, amount, flip, mode, to.
-    const std::tuple<float, float, bool, int, float> cases[] = {
-        {350.0f, 0.0f, false, kTurnReverse, 170.0f},
-        {100.0f, 0.0f, false, kTurnReverse, 280.0f},
-        {-300.0f, 0.0f, false, kTurnReverse, -120.0f},
-        {100.0f, 0.0f, false, kTurnWhim, 100.0f + whim},
-        {200.0f, 0.0f, false, kTurnWhim, 200.0f - whim},
-        {30.0f, 0.0f, false, kTurnVeer, 30.0f + veer},
-        {150.0f, 0.0f, false, kTurnVeer, 150.0f - veer},
-        {150.0f, 0.0f, true, kTurnVeer, 150.0f + veer},
-        {30.0f, -20.9f, true, kTurnSteer, 10.0f},
-        {350.0f, 40.0f, false, kTurnSteer, 360.0f},
-        {-350.0f, 40.0f, true, kTurnSteer, -360.0f},
-        {30.0f, nan, false, kTurnSteer, 30.0f},
-        {30.0f, infinity, false, kTurnSteer, 30.0f},
-    };
-    for (const auto& [from, amount, flip, mode, to] : cases) {
-        Fish fish = SwimmingFish(0.0f, 0.0f, from);
-        ResetCrtRand();
-        fish.TurnHeading(amount, flip, mode);
-        EXPECT_EQ(fish.targetHeading, to) << "from " << from << " mode " << mode;
-    }
-    // Quarter turns, only in the deep band, which is open at -60, -75 and -90.
-    for (const auto& [from, z, to] : {std::tuple{90.0f, -70.0f, 180.0f},
-                                      {180.0f, -70.0f, 270.0f},
-                                      {0.0f, -70.0f, -90.0f},
-                                      {-180.0f, -70.0f, -270.0f},
-                                      {-90.0f, -70.0f, -180.0f},
-                                      {200.0f, -70.0f, 110.0f},
-                                      {-200.0f, -70.0f, -110.0f},
-                                      {90.0f, -60.0f, 90.0f},
-                                      {90.0f, -75.0f, 90.0f},
-                                      {90.0f, -90.0f, 90.0f},
-                                      {90.0f, -50.0f, 90.0f}}) {
-        Fish fish = SwimmingFish(0.0f, 0.0f, from);
-        fish.position[2] = z;
-        fish.TurnHeading(0.0f, true, kTurnQuarter);
-        EXPECT_EQ(fish.targetHeading, to) << from << " at z " << z;
-    }
-    ResetCrtRand();
-}
-
-TEST(FishTurnPitch, WhimTurnsBackTowardLevelByFifteenToTwentyNine) {
-    ResetCrtRand();
-    for (const auto& [from, low, high] :
-         {std::tuple{40.0f, 11.0f, 25.0f}, {-40.0f, -25.0f, -11.0f}, {0.0f, 15.0f, 29.0f}}) {
-        float lowest = 100.0f;
-        float highest = -100.0f;
-        for (int i = 0; i < 300; ++i) {
-            Fish fish;
-            fish.pitch = from;
-            fish.TurnPitch(0.0f, false, kTurnWhim);
-            lowest = std::fmin(lowest, fish.pitch);
-            highest = std::fmax(highest, fish.pitch);
-        }
-        EXPECT_EQ(lowest, low) << "from " << from;
-        EXPECT_EQ(highest, high) << "from " << from;
-    }
-    ResetCrtRand();
-}
 
 TEST(FishWhim, ComesAfterTheIdleTimerPasses200ButNotWhileFeedingOrTurning) {
     Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
@@ -256,68 +159,6 @@ TEST(FishWalls, ReversesAtSideWallsAndSnapsHeadingNextFrame) {
     ResetCrtRand();
 }
 
-TEST(FishWalls, BouncesOffTopAndBottomAndSlowsNearTheSides) {
-    // x, y, heading, pitch and speed; pitch, y, wall and speed then.
-    const std::tuple<float, float, float, float, float, float, float, int, float> cases[] = {
-        {0.0f, 15.0f, 0.0f, 20.0f, 0.3f, -20.0f, 15.0f, kWallYTop, 0.2f},
-        {0.0f, -14.5f, 0.0f, -30.0f, 0.2f, 30.0f, -14.0f, kWallYBottom, 0.1f},
-        {-45.0f, 0.0f, 180.0f, 0.0f, 0.3f, 0.0f, 0.0f, kWallNone, 0.29f},
-        {0.0f, 0.0f, 180.0f, 0.0f, 0.3f, 0.0f, 0.0f, kWallNone, 0.3f}};
-    for (const auto& [x, y, heading, pitch, speed, newPitch, newY, wall, newSpeed] : cases) {
-        Fish fish = SwimmingFish(x, y, heading);
-        ClearOfTheLayer(fish);
-        fish.pitch = pitch;
-        fish.speed = speed;
-        fish.CheckBounds();
-        EXPECT_EQ(std::tie(fish.pitch, fish.position[1], fish.wallState),
-                  std::tie(newPitch, newY, wall))
-            << x << ", " << y;
-        EXPECT_FLOAT_EQ(fish.speed, newSpeed) << x << ", " << y;
-    }
-}
-
-TEST(FishWalls, KeepsToTheThinLayer) {
-    // Behind the layer and heading further back: veer and come back to -68.
-    Fish behind = SwimmingFish(0.0f, 0.0f, 270.0f);
-    behind.position[2] = -70.5f;
-    ResetCrtRand();
-    const int veer = CrtRand() % 180;
-    ResetCrtRand();
-    behind.CheckBounds();
-    EXPECT_EQ(behind.position[2], -68.0f);
-    EXPECT_EQ(behind.targetHeading, 270.0f + veer);
-    EXPECT_FLOAT_EQ(behind.speed, 0.1f);
-
-    // In front of it and heading further forward: veer, and no +z next frame.
-    Fish front = SwimmingFish(0.0f, 0.0f, 90.0f);
-    front.position[2] = -69.0f;
-    front.CheckBounds();
-    EXPECT_EQ(front.wallState, kWallZMax);
-    EXPECT_NE(front.targetHeading, 90.0f);
-    ResetCrtRand();
-}
-
-TEST(FishMove, SwimsAlongHeadingAndPitchExceptThroughTheWallItHit) {
-    // Heading, pitch and wall; the place then.
-    const std::tuple<float, float, int, float, float, float> cases[] = {
-        {0.0f, 30.0f, kWallNone, -0.2f, 0.1f, -70.0f},
-        {180.0f, 0.0f, kWallNone, 0.2f, 0.0f, -70.0f},
-        {90.0f, 0.0f, kWallNone, 0.0f, 0.0f, -69.8f},
-        {10.0f, 0.0f, kWallXMin, 0.0f, 0.0f, -69.965271f},
-        {170.0f, 0.0f, kWallXMax, 0.0f, 0.0f, -69.965271f},
-        {60.0f, 0.0f, kWallZMax, -0.1f, 0.0f, -70.0f}};
-    for (const auto& [heading, pitch, wall, x, y, z] : cases) {
-        Fish fish = SwimmingFish(0.0f, 0.0f, heading);
-        ClearOfTheLayer(fish);
-        fish.pitch = pitch;
-        fish.wallState = wall;
-        fish.Move();
-        EXPECT_NEAR(fish.position[0], x, 1e-7f) << heading;
-        EXPECT_NEAR(fish.position[1], y, 1e-7f) << heading;
-        EXPECT_FLOAT_EQ(fish.position[2], z) << heading;
-    }
-}
-
 // The release draws the side, then the height.
 TEST(FishCaught, HeldFor50FramesThenReleasedAtEitherSide) {
     ResetCrtRand();
@@ -365,20 +206,6 @@ TEST(FishBodyYaw, TurnsEveryThirdFrameInStepsSetByTheTarget) {
     Fish far = TurningFish(0.0f, 180.0f);
     EXPECT_FLOAT_EQ(HeadingsOver(far, 69).back(), 180.0f);
     EXPECT_TRUE(far.turnDone);
-}
-
-TEST(FishBodyYaw, TailLagsBehindTheHeadByTheTurnStillToGo) {
-    for (const auto& [target, tail] : {std::pair{160.0f, 40.0f}, std::pair{40.0f, 160.0f}}) {
-        Fish fish = TurningFish(100.0f, target);
-        fish.turnDone = false;
-        fish.turnFrom = target;
-        std::array<float, 19> yaw{};
-        StepBodyYaw(fish, yaw);
-        EXPECT_FLOAT_EQ(yaw[0], 100.0f) << target;
-        EXPECT_FLOAT_EQ(yaw[9], (100.0f + tail) / 2.0f) << target;
-        EXPECT_FLOAT_EQ(yaw[18], tail) << target;
-        EXPECT_EQ(fish.segmentYaw[18], static_cast<int>(tail)) << target;
-    }
 }
 
 // Every fish of a full school, placed at random in its box, swimming, being

@@ -48,24 +48,6 @@ TEST(PelletBearing, AxesOriginAndEveryQuadrant) {
     }
 }
 
-TEST(HeadingOffset, AngleBetweenTheFishAxisAndThePelletIncludingNearVerticalLines) {
-    const std::tuple<std::array<float, 3>, std::array<float, 3>, float> cases[] = {
-        // Along x, pellet on a slope of 2: atan 2.
-        {{1.0f, 0.0f, -70.0f}, {5.0f, 0.0f, -60.0f}, 63.434948f},
-        {{1.0f, 0.0f, -70.0f}, {5.0f, 3.0f, -70.0f}, 0.0f},
-        // Axis along z: its slope stands in as steep.
-        {{0.0f, 0.0f, -69.0f}, {5.0f, 0.0f, -70.0f}, 89.994274f},
-        // Both steep: nearly parallel.
-        {{0.0f, 0.0f, -69.0f}, {0.0f, 0.0f, -60.0f}, 0.0063025f},
-        // Perpendicular slopes 1 and -1: the steep stand-in for 1 + m1 m2 = 0.
-        {{1.0f, 0.0f, -69.0f}, {1.0f, 0.0f, -71.0f}, 89.997135f},
-    };
-    for (const auto& [head, pellet, offset] : cases) {
-        EXPECT_NEAR(HeadingOffset(FishWithHead(head), pellet), offset, 1e-4f)
-            << head[0] << " " << head[2] << " / " << pellet[0] << " " << pellet[2];
-    }
-}
-
 TEST(FeedSteer, FeedsOnlyWithAPelletNearTheHeadAndSlowsDownRightAtIt) {
     // Pellet point, feeding, speed after one call from 0.2.
     const std::tuple<std::array<float, 3>, bool, float> cases[] = {
@@ -80,18 +62,6 @@ TEST(FeedSteer, FeedsOnlyWithAPelletNearTheHeadAndSlowsDownRightAtIt) {
         EXPECT_EQ(fish.feeding, feeding) << point[0];
         EXPECT_FLOAT_EQ(fish.speed, speed) << point[0];
     }
-}
-
-TEST(FeedSteer, TurnsTowardAPelletBehindAndClimbsToOneAhead) {
-    // Heading 0 swims toward -x: a pellet at +x lies behind the head.
-    Fish behind = FishWithHead({-1.0f, 0.0f, -70.0f});
-    FeedSteer(behind, OnePelletAt({5.0f, 0.0f, -65.0f}));
-    EXPECT_NE(behind.targetHeading, behind.heading);
-
-    Fish ahead = FishWithHead({-1.0f, 0.0f, -70.0f});
-    FeedSteer(ahead, OnePelletAt({-5.0f, 4.0f, -70.0f}));
-    EXPECT_EQ(ahead.targetHeading, ahead.heading);
-    EXPECT_GT(ahead.pitch, 0.0f);
 }
 
 TEST(FoodTest, NearbyFlakesDriftToTheMouthAndOneAtItIsEaten) {
@@ -133,22 +103,6 @@ TEST(CatchTest, CatchesAFishWithinThreeOfTheNetOnceUntilItsSlotIsCleared) {
     EXPECT_FALSE(other.caught);
 }
 
-TEST(PickGrid, StripsSpanTheTankAndTheXStripsReachAcrossAWideOne) {
-    const TankBounds narrow = TankBoundsForScreen(1024, 768);  // x -49..49, y -25..25
-    const PickGrid x = BuildPickGridX(narrow);
-    ASSERT_EQ(x.points.size(), 101u);
-    EXPECT_FLOAT_EQ(x.points[0][0], -49.0f);
-    EXPECT_NEAR(x.points[100][0], 50.0099f, 1e-4f);
-    EXPECT_EQ(x.points[0][2], -70.0f);
-    const PickGrid y = BuildPickGridY(narrow);
-    ASSERT_EQ(y.points.size(), 51u);
-    EXPECT_FLOAT_EQ(y.points[0][1], -25.0f);
-    EXPECT_FLOAT_EQ(y.points[50][1], 25.0f);
-
-    const TankBounds wide = TankBoundsForScreen(1600, 900);  // x -58..58
-    EXPECT_GE(BuildPickGridX(wide).points.back()[0], wide.xMax);
-}
-
 TEST(PickGrid, SwaysAUnitEitherSideOfTheTankEdgeAndTurnsMidGrid) {
     PickGrid grid;
     grid.points = {{-49.0f, 0.0f, -70.0f}, {-48.0f, 0.0f, -70.0f}};
@@ -174,7 +128,8 @@ TEST(PickGrid, SwaysAUnitEitherSideOfTheTankEdgeAndTurnsMidGrid) {
     EXPECT_EQ(grid.points[0][1], 0.0f);
 }
 
-TEST(PopupMenuLayout, NineEntriesOf140By48InMenuOrder) {
+// Nine entries of 140 x 48 in menu order; the arrow keys walk them and wrap round.
+TEST(PopupMenuLayout, NineEntriesOf140By48InMenuOrderWalkedByTheArrows) {
     const std::tuple<int, int, std::optional<int>> points[] = {
         {0, 0, 0},     {139, 47, 0}, {70, 48, 1},   {10, 431, 8},
         {140, 10, {}}, {-1, 10, {}}, {10, 432, {}}, {10, -1, {}},
@@ -182,6 +137,9 @@ TEST(PopupMenuLayout, NineEntriesOf140By48InMenuOrder) {
     for (const auto& [x, y, entry] : points) EXPECT_EQ(PopupEntryAt(x, y), entry) << x << ", " << y;
     EXPECT_STREQ(kMenuCommands[1].text, "  Feed Fish");
     EXPECT_EQ(kMenuCommands[8].commandId, kCommandExit);
+    const std::tuple<std::optional<int>, int, int> steps[] = {
+        {{}, 1, 0}, {{}, -1, 8}, {3, 1, 4}, {8, 1, 0}, {0, -1, 8}};
+    for (const auto& [from, step, to] : steps) EXPECT_EQ(NextPopupEntry(from, step), to);
 }
 
 TEST(PopupMenuLayout, OpensAtTheClickAndFlipsToStayOnScreen) {
@@ -200,14 +158,6 @@ TEST(PopupMenuLayout, OpensAtTheClickAndFlipsToStayOnScreen) {
     EXPECT_EQ(PlacePopup(50, 300, {0, 0, 800, 400}), (std::array<int, 2>{50, 0}));
     // A second display to the right of the first.
     EXPECT_EQ(PlacePopup(1900, 100, {1024, 0, 1000, 768}), (std::array<int, 2>{1760, 100}));
-}
-
-TEST(PopupMenuLayout, ArrowKeysWalkTheEntriesAndWrapAround) {
-    EXPECT_EQ(NextPopupEntry(std::nullopt, 1), 0);
-    EXPECT_EQ(NextPopupEntry(std::nullopt, -1), 8);
-    EXPECT_EQ(NextPopupEntry(3, 1), 4);
-    EXPECT_EQ(NextPopupEntry(8, 1), 0);
-    EXPECT_EQ(NextPopupEntry(0, -1), 8);
 }
 
 TEST(PopupMenuLayout, EachModeHasItsCursorUpAndPressedAndOthersKeepTheirs) {

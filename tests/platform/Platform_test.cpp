@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <climits>
 
 #include "platform/posix/CrtAtoi.h"
 #include "platform/posix/Random.h"
-#include "platform/posix/SingleInstanceGuard.h"
 #include "platform/posix/TempPath.h"
 #include "platform/posix/WorkDir.h"
 #include "support/TestSupport.h"
@@ -40,35 +35,6 @@ TEST(CrtRand, FollowsTheWindowsRuntimeSequenceFromStateOneWithinFifteenBits) {
     }
     EXPECT_EQ(highest, 32767);
     ResetCrtRand();
-}
-
-// Killed outright, as no destructor runs, a holder's lock goes with it; a
-// folder without room for the lock guards nothing.
-TEST(SingleInstanceGuard, HeldOnlyWhileItsHolderLives) {
-    TempDir runtime;
-    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.Path().string());
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t holder = fork();
-    if (holder == 0) {
-        const SingleInstanceGuard guard("FirstMyProject_Velm");
-        const char held = guard.AlreadyHeldElsewhere() ? 'n' : 'y';
-        if (write(ready[1], &held, 1) != 1) _exit(1);
-        pause();
-        _exit(0);
-    }
-    char held = 0;
-    ASSERT_EQ(read(ready[0], &held, 1), 1);
-    EXPECT_EQ(held, 'y');
-    EXPECT_TRUE(SingleInstanceGuard("FirstMyProject_Velm").AlreadyHeldElsewhere());
-    EXPECT_FALSE(SingleInstanceGuard("VelmarScr").AlreadyHeldElsewhere());
-    kill(holder, SIGKILL);
-    waitpid(holder, nullptr, 0);
-    EXPECT_FALSE(SingleInstanceGuard("FirstMyProject_Velm").AlreadyHeldElsewhere());
-
-    ScopedEnv nowhere("XDG_RUNTIME_DIR", "/nonexistent/velmar-runtime");
-    const SingleInstanceGuard first("VelmarScr");
-    EXPECT_FALSE(SingleInstanceGuard("VelmarScr").AlreadyHeldElsewhere());
 }
 
 TEST(HasTempPath, FalseWhenTheNamedTemporaryFolderDoesNotExist) {

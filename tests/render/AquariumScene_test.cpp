@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "core/fish/FishPainter.h"
-#include "core/fish/FishVertexBatch.h"
 #include "core/scene/AquariumScene.h"
-#include "core/scene/CameraGeometry.h"
 #include "core/scene/ScenePainter.h"
 #include "platform/posix/Random.h"
 
@@ -22,7 +20,7 @@ class RecordingPainter : public ScenePainter,
   public:
     void BeginFrame(int, int, float) override { calls_.clear(); }
     void DrawOverlay() override { Note("overlay"); }
-    void ApplyLight(float level) override { lightLevel = level; }
+    void ApplyLight(float) override {}
     void DrawBackdrop(const AquariumSettings&, const TankBounds&) override { Note("backdrop"); }
     void BeginSchoolSlot(const std::array<float, 3>&, int species) override {
         Note("fish" + std::to_string(species));
@@ -46,17 +44,9 @@ class RecordingPainter : public ScenePainter,
     int PickStrip(const PickGrid&, StripShape shape, PointerPos) override {
         return shape == StripShape::kVertical ? stripUnderPointerX : stripUnderPointerY;
     }
-    void BeginFishPick(PointerPos, const std::array<float, 3>&) override {
-        ++fishPicks;
-        picking = true;
-    }
-    bool EndFishPick() override {
-        picking = false;
-        return fishPicks - 1 == fishUnderPointer;
-    }
-    void DrawMesh(float, float, const FishVertexBatch& batch) override {
-        if (picking) pickedVertices = batch.vertices.size();
-    }
+    void BeginFishPick(PointerPos, const std::array<float, 3>&) override { ++fishPicks; }
+    bool EndFishPick() override { return fishPicks - 1 == fishUnderPointer; }
+    void DrawMesh(float, float, const FishVertexBatch&) override {}
     void BindTexture() override {}
     void SetColour(std::uint8_t, std::uint8_t, std::uint8_t) override {}
     void Square(float, float, float, float) override {}
@@ -81,16 +71,13 @@ class RecordingPainter : public ScenePainter,
         }
         return text;
     }
-    float lightLevel = -1.0f;
     // What the picks find: strip indices, the slot of the fish (-1: none).
     int stripUnderPointerX = -1;
     int stripUnderPointerY = -1;
     int fishUnderPointer = -1;
     int fishPicks = 0;
-    std::size_t pickedVertices = 0;  // of the last fish drawn for a pick
 
   private:
-    bool picking = false;
     void Note(const std::string& call) { calls_.push_back(call); }
     std::vector<std::string> calls_;
 };
@@ -186,17 +173,6 @@ TEST(AquariumScene, WallHidesTheBackdropAndGoesFirstOnlyWhereThePictureStaysTheS
     }
 }
 
-TEST(AquariumScene, LightFollowsTheReductionAndF1BringsTheHelpTextBack) {
-    AquariumSettings settings;
-    settings.lightReduction = 40;
-    SceneRun run(settings);
-    EXPECT_EQ(run.Frames(100).substr(0, 7), "overlay");
-    EXPECT_FLOAT_EQ(run.painter.lightLevel, 0.6f);
-    EXPECT_NE(run.Frames(1).substr(0, 7), "overlay");
-    run.scene.ToggleOverlay();
-    EXPECT_EQ(run.Frames(1).substr(0, 7), "overlay");
-}
-
 TEST(AquariumScenePicks, AFeedPressDropsTheFirstFreePelletBelowThePickedPointOrIsUsedUp) {
     SceneRun run(WithFish({}));
     run.scene.SetMode(kCommandFeed);
@@ -269,48 +245,4 @@ TEST(AquariumScenePicks, APressTestsTheSchoolUpToTheFishHitAndZoomsOrTouchesIt) 
         run.Frames(1);
         EXPECT_EQ(run.painter.fishPicks, c.picks);
     }
-}
-
-TEST(AquariumScenePicks, TouchSendsTheFishHitOffAtFullSpeed) {
-    SceneRun run(WithFish({4, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    run.Frames(5);
-    run.scene.SetMode(kCommandTouch);
-    run.painter.fishUnderPointer = 2;
-    run.scene.LeftButtonDown({10, 10});
-    run.scene.LeftButtonUp();  // in Touch the release leaves the press to the pick
-    run.Frames(1);
-    EXPECT_FLOAT_EQ(run.scene.School()[2].speed, 0.3f);
-    // Picked as drawn in full, though at this size the frames draw it lighter.
-    Fish full = run.scene.School()[2];
-    FishVertexBatch mesh;
-    full.UpdateAndDraw(run.painter.Fish(), mesh, MeshDetail::kFull);
-    EXPECT_EQ(run.painter.pickedVertices, mesh.vertices.size());
-    EXPECT_NE(MeshDetail::kFull, FishMeshDetail(full.size, full.position[2], 1920, 1080, -10.0));
-}
-
-TEST(AquariumScene, FishFeedOnlyInFeedMode) {
-    SceneRun run(WithFish({20, 20, 20, 20, 20, 20, 20, 20, 20, 20}));
-    run.scene.SetMode(kCommandFeed);
-    const auto feeding = [&run] {
-        const auto& school = run.scene.School();
-        return std::count_if(school.begin(), school.end(), [](const Fish& f) { return f.feeding; });
-    };
-    for (int frame = 0; frame < 2000 && feeding() == 0; ++frame) run.Frames(1);
-    ASSERT_GT(feeding(), 0);
-    run.scene.SetMode(kCommandTouch);
-    run.Frames(1);
-    EXPECT_EQ(feeding(), 0);
-}
-
-// With no temporary folder the set-up stops before the settings: no wall, no
-// net, nothing but the help text for its hundred frames.
-TEST(AquariumScene, ASetUpThatStoppedEarlyDrawsOnlyTheHelpText) {
-    AquariumScene scene;
-    RecordingPainter painter;
-    scene.SetTankBounds(1920, 1080);
-    scene.BuildBackgroundSurface();
-    scene.RenderFrame(painter);
-    EXPECT_EQ(painter.Calls(), "overlay");
-    for (int frame = 0; frame < 250; ++frame) scene.RenderFrame(painter);
-    EXPECT_EQ(painter.Calls(), "");
 }

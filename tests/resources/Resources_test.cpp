@@ -2,18 +2,13 @@
 
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/resources/BitmapFile.h"
-#include "core/interaction/MenuCommands.h"
-#include "core/resources/EmbeddedResourceTable.h"
 #include "core/resources/EmbeddedResources.h"
 #include "core/resources/PictureHeader.h"
-#include "core/resources/ResourceScrambling.h"
 #include "core/resources/ResourceTable.h"
 #include "core/resources/TextureImages.h"
 #include "core/resources/UnpackedFiles.h"
@@ -31,20 +26,6 @@ std::optional<PictureHeader> Read(const Bytes& bytes) {
     return ReadPictureHeader(bytes.data(), bytes.size());
 }
 
-std::uint32_t U32At(const Bytes& bytes, std::size_t at) {
-    return bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) |
-           (static_cast<std::uint32_t>(bytes[at + 3]) << 24);
-}
-
-class Unpacking : public testing::Test {
-  protected:
-    bool DirectoryIsEmpty() const {
-        return std::filesystem::directory_iterator(temp_.Path()) ==
-               std::filesystem::directory_iterator();
-    }
-    TempDir temp_;
-    std::string dir_ = temp_.Path().string() + "/";
-};
 }  // namespace
 
 TEST(BitmapParse, ReadsPaddedRowsBottomFirstWhicheverWayTheFileStoresThem) {
@@ -66,15 +47,6 @@ TEST(BitmapParse, ReadsPaddedRowsBottomFirstWhicheverWayTheFileStoresThem) {
     Bytes flipped(pixels.begin() + 12, pixels.end());
     flipped.insert(flipped.end(), pixels.begin(), pixels.begin() + 12);
     EXPECT_EQ(image->pixels, flipped);
-}
-
-TEST(BitmapParse, ShortPaletteIsPaddedWithBlackSoEveryIndexIsSafe) {
-    const Bytes shortPalette = {10, 20, 30, 0, 40, 50, 60, 0};
-    const auto image = Parse(MakeBitmap(4, 1, 8, {0, 1, 2, 255}, shortPalette));
-    ASSERT_TRUE(image);
-    ASSERT_EQ(image->palette.size(), 256u * 4);
-    EXPECT_EQ(Bytes(image->palette.begin(), image->palette.begin() + 8), shortPalette);
-    EXPECT_EQ(image->palette[255 * 4], 0);
 }
 
 TEST(BitmapParse, OnlyTheFileHeaderModeHonoursThePixelOffset) {
@@ -163,73 +135,20 @@ TEST(PictureHeader, MusicTextAndCutOrZeroSizedHeadersAreNoPicture) {
     }
 }
 
-// Every picture is unpacked and loaded by the texture loaders' GL tests; the tune here.
-TEST_F(Unpacking, MusicUnpacksToAShortMonoSixteenBitWaveFile) {
-    ASSERT_TRUE(ExtractResource(kTune.id, dir_, "Music"));
-    const Bytes wav = ReadBytes(dir_ + "Music.wav");
-    ASSERT_GT(wav.size(), 44u);
-    EXPECT_EQ(std::memcmp(wav.data(), "RIFF", 4), 0);
-    EXPECT_EQ(std::memcmp(wav.data() + 8, "WAVEfmt ", 8), 0);
-    EXPECT_EQ(U32At(wav, 4), wav.size() - 8);
-    EXPECT_EQ(U32At(wav, 24), 22050u);           // sample rate
-    EXPECT_EQ(wav[22], 1);                       // mono
-    EXPECT_EQ(wav[34], 16);                      // bits per sample
-    EXPECT_EQ(U32At(wav, 40), wav.size() - 44);  // data bytes
-}
-
-TEST_F(Unpacking, ASecondUnpackUnderOneNameLeavesExactlyTheNewBytes) {
-    ASSERT_TRUE(ExtractResource(10000, dir_, "reused"));
-    ASSERT_TRUE(ExtractResource(kBubblePicture.id, dir_, "reused"));
-    const auto blob = FindEmbeddedResource(kBubblePicture.id);
-    const Bytes scrambled = ReadBytes(ScrambledCopyPath(dir_, "reused"));
-    EXPECT_EQ(scrambled, Bytes(blob->data, blob->data + blob->size));
-    const auto image = ReadBitmapFile(PlainCopyPath(dir_, "reused"), PixelDataStart::kAfterHeaders);
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->width, 32);
-}
-
-TEST_F(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
+TEST(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
+    TempDir temp;
+    const std::string dir = temp.Path().string() + "/";
     bool readable = false;
-    UseUnpackedResource(kFoodPelletPicture.id, dir_, "fish17", [&](const std::string& path) {
-        EXPECT_EQ(path, dir_ + "fish17.bmp");
+    UseUnpackedResource(kFoodPelletPicture.id, dir, "fish17", [&](const std::string& path) {
+        EXPECT_EQ(path, dir + "fish17.bmp");
         readable = ReadBitmapFile(path, PixelDataStart::kAfterHeaders).has_value();
     });
     EXPECT_TRUE(readable);
-    EXPECT_TRUE(DirectoryIsEmpty());
-    for (int id : {150, 155, 261, 10025}) EXPECT_FALSE(ExtractResource(id, dir_, "unused")) << id;
-    UseUnpackedResource(155, dir_, "Particle2", [](const std::string& path) {
+    for (int id : {150, 155, 261, 10025}) EXPECT_FALSE(ExtractResource(id, dir, "unused")) << id;
+    UseUnpackedResource(155, dir, "Particle2", [](const std::string& path) {
         EXPECT_FALSE(std::filesystem::exists(path));
     });
-    EXPECT_TRUE(DirectoryIsEmpty());
-}
-
-TEST(Scrambling, FiftyOneBytesUseKeyEntriesOneToFortyNineThenZeroThenOne) {
-    TempDir temp;
-    const std::string dir = temp.Path().string() + "/";
-    WriteFile(ScrambledCopyPath(dir, "probe"), Bytes(51, 0));
-    UnscrambleFile(dir, "probe");
-    const Bytes plain = ReadBytes(PlainCopyPath(dir, "probe"));
-    const ScrambleKey key = AssembleScrambleKey();
-    ASSERT_EQ(plain.size(), 51u);
-    for (int k = 1; k <= 51; ++k) {
-        EXPECT_EQ(plain[k - 1], static_cast<std::uint8_t>(key[k % 50])) << "byte " << k;
-    }
-}
-
-TEST(Scrambling, ScrambleThenUnscrambleInChunksGivesTheOriginal) {
-    Bytes original(1000);
-    for (std::size_t i = 0; i < original.size(); ++i) {
-        original[i] = static_cast<std::uint8_t>(i * 7 + i / 3);
-    }
-    const ScrambleKey key = AssembleScrambleKey();
-    Bytes data = original;
-    ScrambleBytes(data.data(), data.size(), 1, key);
-    EXPECT_NE(data, original);
-    // Chunks that do not line up with the key length.
-    UnscrambleBytes(data.data(), 37, 1, key);
-    UnscrambleBytes(data.data() + 37, 500, 38, key);
-    UnscrambleBytes(data.data() + 537, 463, 538, key);
-    EXPECT_EQ(data, original);
+    EXPECT_TRUE(std::filesystem::is_empty(temp.Path()));
 }
 
 TEST(UnscrambleFileDeathTest, MissingInputOrUnwritableOutputIsReportedAndFails) {

@@ -78,19 +78,6 @@ TEST_F(TextureLoading, BitmapsKeepTheirColoursAtPowerOfTwoSizesCappedAt512) {
     EXPECT_EQ(Bytes(alpha.begin(), alpha.begin() + 4), (Bytes{30, 20, 10, 40}));
 }
 
-TEST_F(TextureLoading, BlackIsTransparentAndNearBlackOpaqueInTheRgbaLoader) {
-    // Stored blue-green-red: black, then (red 0, green 0, blue 1).
-    Load(LoadTextureRGBA, MakeBitmap(2, 1, 24, {0, 0, 0, 1, 0, 0, 0, 0}));
-    ASSERT_EQ(BoundTextureSize(), std::make_pair(2, 1));
-    const std::vector<std::uint8_t> texels = BoundTexels();
-    EXPECT_EQ(texels[3], 0);
-    EXPECT_EQ(texels[6], 1);
-    EXPECT_EQ(texels[7], 255);
-    GLint minFilter = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
-    EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_NEAREST);
-}
-
 TEST_F(TextureLoading, MalformedOrMissingBitmapsGiveATextureWithoutAnImage) {
     for (const auto& [what, bytes] : MalformedBitmaps()) {
         for (Loader loader : {LoadTextureBMP, LoadTextureRGBA}) {

@@ -1,16 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <iterator>
 #include <optional>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "core/settings/ProfileFile.h"
@@ -41,27 +35,6 @@ TEST(ReadProfileFile, ReadsEveryByteOfAFileAtMostTheCapAndRefusesAllElseWithoutW
         EXPECT_EQ(ReadProfileFile((dir / name).string()), std::nullopt) << name;
 }
 
-TEST(ReplaceProfileFile, ReplacesTheLinkTargetWholeKeepingItsModeOrFailsWithoutHarm) {
-    TempDir temp;
-    const fs::path file = temp.Path() / "a.ini";
-    const fs::path link = temp.Path() / "link.ini";
-    WriteFile(file, "old text that is longer than the new one\n");
-    fs::permissions(file, fs::perms(0640));
-    fs::create_symlink(file, link);
-    ASSERT_TRUE(ReplaceProfileFile(link.string(), "new\n"));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadFile(file), "new\n");
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
-    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 2);
-
-    const fs::path blocker = temp.Path() / "folder.ini";
-    fs::create_directory(blocker);
-    EXPECT_FALSE(ReplaceProfileFile(blocker.string(), "text\n"));
-    EXPECT_TRUE(fs::is_directory(blocker) && fs::is_empty(blocker));
-    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 3);
-    EXPECT_FALSE(ReplaceProfileFile((temp.Path() / "missing" / "a.ini").string(), "text\n"));
-}
-
 TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotRead) {
     TempDir temp;
     const fs::path path = temp.Path() / "VelmarSet.ini";
@@ -90,51 +63,4 @@ TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotR
               std::vector<std::string>{"Velmar cannot save its settings in " + path.string() +
                                        ", so changes last only until it ends."})
         << "told once";
-}
-
-TEST(SettingsFileSave, NeverWritesTextTooLargeToBeReadBack) {
-    TempDir temp;
-    const fs::path path = temp.Path() / "VelmarSet.ini";
-    WriteFile(path, "[A]\nx=1\n");
-    MessageLog messages;
-    SettingsFile file(path.string());
-    file.Set("A", "x", std::string(kMaxProfileBytes, 'p'));
-    EXPECT_FALSE(file.Save());
-    EXPECT_EQ(ReadFile(path), "[A]\nx=1\n");
-    EXPECT_EQ(messages.texts.size(), 1u);
-}
-
-TEST(RemoveStaleReplacements, RemovesOnlyTheFilesOfEndedOrLongAbandonedSaves) {
-    TempDir temp;
-    const fs::path path = temp.Path() / "VelmarSet.ini";
-    const pid_t ended = fork();
-    if (ended == 0) _exit(0);
-    waitpid(ended, nullptr, 0);
-    const std::string live = std::to_string(getpid());
-    const std::string dead = std::to_string(ended);
-    // The name, whether it goes, and whether it was last written long ago.
-    const std::tuple<std::string, bool, bool> cases[] = {
-        {"VelmarSet.ini.tmp-" + dead + "-0", true, false},
-        {"VelmarSet.ini.tmp-" + live + "-3", false, false},
-        {"VelmarSet.ini.tmp-" + live + "-4", true, true},
-        {"VelmarSet.ini.tmp-" + dead, false, true},
-        {"VelmarSet.ini.tmp-x-1", false, true},
-        {"VelmarSet.ini.tmp-" + dead + "-1.bak", false, true},
-        {"Other.ini.tmp-" + dead + "-0", false, true},
-        {"VelmarSet.ini", false, true}};
-    for (const auto& [name, goes, old] : cases) {
-        WriteFile(temp.Path() / name, "text");
-        if (old) {
-            fs::last_write_time(temp.Path() / name,
-                                fs::file_time_type::clock::now() - std::chrono::minutes(11));
-        }
-    }
-    fs::create_directory(temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-2"));
-    fs::create_symlink(path, temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-3"));
-    RemoveStaleReplacements(path.string());
-    for (const auto& [name, goes, old] : cases) {
-        EXPECT_EQ(fs::exists(temp.Path() / name), !goes) << name;
-    }
-    EXPECT_TRUE(fs::is_directory(temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-2")));
-    EXPECT_TRUE(fs::is_symlink(temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-3")));
 }
