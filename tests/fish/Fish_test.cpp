@@ -8,6 +8,7 @@
 #include "core/fish/FishSettingsModel.h"
 #include "core/fish/FoodPellet.h"
 #include "core/scene/Reveal.h"
+#include "core/settings/ReadAquariumSettings.h"
 #include "core/settings/SettingsFile.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "core/music/PlayList.h"
 #include "core/settings/ProfileText.h"
 #include "core/settings/StartupSettings.h"
+#include "support/FakeMedia.h"
 
 namespace {
 PlayList ListOf(FakePlayer& player, std::vector<std::string> rows, PlayList::PlayMode mode) {
