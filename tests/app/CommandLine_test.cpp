@@ -37,7 +37,6 @@ TEST(CommandLine, ReadsTheModesAndThePaceAndRefusesEverythingElse) {
         {{"-h"}, Action::UsageError, false, {}, {}, "'-h'"},
         {{"root"}, Action::UsageError, false, {}, {}, "'root'"},
         {{"-window-id"}, Action::UsageError, false, {}, {}, "needs a window id"},
-        {{"-window-id", "0"}, Action::UsageError, false, {}, {}, "'0'"},
         {{"--max-fps"}, Action::UsageError, false, {}, {}, "--max-fps needs"},
         {{"--max-fps", "-1"}, Action::UsageError, false, {}, {}, "'-1'"},
         {{"--max-fps", "2.5"}, Action::UsageError, false, {}, {}, "'2.5'"},

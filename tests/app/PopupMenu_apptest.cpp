@@ -31,10 +31,6 @@ bool MenuShown(const ScreenCapture& screen) {
     return MenuAt(screen, 300, 200);
 }
 
-bool MenuClosed(const ScreenCapture& screen) {
-    return !MenuShown(screen);
-}
-
 // Entry `index` of the menu at (300, 200) framed in black and filled in lavender.
 std::function<bool(const ScreenCapture&)> Highlighted(int index) {
     return [index](const ScreenCapture& screen) {
@@ -70,7 +66,7 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     server.Run("xdotool mousemove" + At(300, 200) + " key Menu");
     ASSERT_TRUE(WaitForScreen(server, MenuShown)) << app.Output();
     server.Run("xdotool key Escape");
-    ASSERT_TRUE(WaitForScreen(server, MenuClosed));
+    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) { return !MenuShown(s); }));
     // Up from no entry lands on the last one, Exit; one more is Custom Background.
     server.Run("xdotool key shift+F10");
     ASSERT_TRUE(WaitForScreen(server, MenuShown));

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,48 +12,6 @@
 
 #include "platform/posix/SingleInstanceGuard.h"
 #include "support/AppSession.h"
-
-namespace {
-bool Water(const ScreenCapture& screen, int x, int y) {
-    const auto pixel = screen.At(x, y);
-    return pixel[2] > pixel[0] + 40;
-}
-}  // namespace
-
-TEST(Startup, CoversTheScreenFullScreenWithAnUndecoratedWindowShowingTheTank) {
-    XServer server(1024, 768);
-    AppSession app(server);
-    const pid_t pid = app.Start();
-    const auto window = app.WaitForWindow();
-    ASSERT_TRUE(window) << app.Output();
-    const std::string geometry = server.Run("xwininfo -id " + *window);
-    for (const char* line :
-         {"Absolute upper-left X:  0", "Absolute upper-left Y:  0", "Width: 1024", "Height: 768"}) {
-        EXPECT_NE(geometry.find(line), std::string::npos) << geometry;
-    }
-    // Full screen by the window manager's grant, with the program's icon for task bars.
-    const std::string state = server.Run("xprop -id " + *window + " _NET_WM_STATE");
-    EXPECT_NE(state.find("_NET_WM_STATE_FULLSCREEN"), std::string::npos) << state;
-    const std::string icon = server.Run("xprop -id " + *window + " _NET_WM_ICON");
-    EXPECT_NE(icon.find("Icon (48 x 48)"), std::string::npos) << icon.substr(0, 200);
-    // No decorations: flags, functions, then the decorations field, which must be 0.
-    const std::string hints = server.Run("xprop -id " + *window + " _MOTIF_WM_HINTS");
-    unsigned flags = 0, functions = 0, decorations = 1;
-    ASSERT_EQ(std::sscanf(hints.c_str(), "_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = %x, %x, %x", &flags,
-                          &functions, &decorations),
-              3)
-        << hints;
-    EXPECT_TRUE(flags & 0x2) << hints;
-    EXPECT_EQ(decorations, 0u) << hints;
-    // The view fills the frame to its corners: the water of the background
-    // picture at the top, something drawn at the bottom.
-    EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
-        return Water(screen, 2, 2) && Water(screen, 1021, 2) && screen.IsDrawn(2, 765) &&
-               screen.IsDrawn(1021, 765);
-    })) << "see tank-at-start.png";
-    SaveScreenshot(server, "tank-at-start.png");
-    EXPECT_TRUE(app.IsRunning(pid));
-}
 
 // The guards go with the process that held them, however it ended: files an
 // earlier run left, naming a process that is alive, block nothing. Either guard

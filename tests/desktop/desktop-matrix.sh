@@ -4,7 +4,8 @@
 #   tests/desktop/desktop-matrix.sh VELMAR [DESKTOP...]
 # DESKTOP is none (no window manager), openbox, xfwm4, metacity, mutter, kwin
 # or weston (a Wayland desktop, the program through Xwayland); default: all.
-# On each: the program starts full screen over the panel and draws the tank;
+# On each: the program starts full screen over the panel, undecorated, with its
+# icon, and draws the tank;
 # on the X desktops also the right-click menu opens and a click outside closes
 # it, the Custom Music dialog opens above the tank with the keyboard, Escape
 # closes it, the tank has the keyboard again and Escape ends the program with
@@ -161,7 +162,13 @@ try_desktop() {
         xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN ||
             fail "not full screen: $(xprop -id "$window" _NET_WM_STATE)"
     fi
-    note "full screen, tank drawn"
+    [[ $(xprop -id "$window" _NET_WM_ICON) == *"Icon (48 x 48)"* ]] || fail "no 48 x 48 icon for task bars"
+    # Undecorated: the Motif hints name their decorations field, and it is 0.
+    local hints flags decorations
+    hints=$(xprop -id "$window" _MOTIF_WM_HINTS | sed -n 's/.*= //p' | tr -d ' ')
+    IFS=, read -r flags _ decorations _ <<<"$hints"
+    (((${flags:-0} & 2) && ${decorations:-1} == 0)) || fail "not undecorated: $hints"
+    note "full screen, undecorated, with its icon, tank drawn"
 
     if [[ $desktop == weston ]]; then
         cp "$work/tank.png" "$shots/desktop-$desktop.png"

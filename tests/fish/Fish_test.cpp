@@ -6,51 +6,17 @@
 
 #include "core/fish/FishSchool.h"
 #include "core/fish/FishSettingsModel.h"
-#include "core/fish/FoodPellet.h"
 #include "core/scene/Reveal.h"
 #include "core/settings/ReadAquariumSettings.h"
 #include "core/settings/SettingsFile.h"
 
 namespace {
-class CountingPelletPainter : public PelletPainter {
-  public:
-    void DrawFlake(const std::array<float, 3>&, float, const std::array<float, 3>&,
-                   float) override {
-        ++flakes;
-    }
-    std::size_t flakes = 0;
-};
-
 FishSettingsModel WithCounts(const std::array<int, kSpeciesCount>& counts) {
     FishSettingsModel model;
     model.StartFrom(counts);
     return model;
 }
 }  // namespace
-
-TEST(FoodPelletEnd, SunkOrEatenFlakeIsNotDrawnAndFreesItsSlotInTheNextFrame) {
-    for (bool eaten : {false, true}) {
-        FoodPellet pellet;
-        pellet.Place(3.0f, 4.0f, -70.0f);
-        CountingPelletPainter painter;
-        if (eaten) {
-            pellet.Draw(painter);
-            pellet.Eat();
-        } else {
-            pellet.offset[1] = -10.0f;
-            pellet.Draw(painter);
-            EXPECT_FALSE(pellet.IsAlive());
-            EXPECT_TRUE(pellet.IsActive()) << "a sunk flake is drawn a last time";
-        }
-        pellet.Draw(painter);
-        EXPECT_EQ(painter.flakes, 1u) << eaten;
-        EXPECT_FALSE(pellet.IsActive()) << eaten;
-        pellet.Place(1.0f, 1.0f, -70.0f);
-        pellet.SetActive(true);
-        pellet.Draw(painter);
-        EXPECT_EQ(painter.flakes, 2u) << "a freed slot takes the next drop";
-    }
-}
 
 // Each species owns consecutive slots in species order; negative counts own
 // none, and counts adding past the school's 200 slots are cut at the last one.
@@ -79,7 +45,7 @@ TEST(SpeciesRanges, ConsecutiveSlotsPerSpeciesWithinTheSchool) {
     }
 }
 
-TEST(FishSettingsModel, AddAndDeleteStayWithin0AndATankOf200) {
+TEST(FishSettingsModel, AddAndDeleteStayWithin0AndATankOf200AndClearMissingKeys) {
     FishSettingsModel model = WithCounts({190, 9});
     EXPECT_FALSE(model.Add()) << "nothing selected";
     model.SelectAt(250, 45);  // species 2
@@ -91,14 +57,13 @@ TEST(FishSettingsModel, AddAndDeleteStayWithin0AndATankOf200) {
     EXPECT_EQ(model.Counts()[2], 1);
     EXPECT_TRUE(model.Delete());
     EXPECT_EQ(model.Total(), 199);
-}
 
-TEST(FishSettingsModel, ClearMissingKeysAndTheSchoolsShare) {
-    FishSettingsModel model = WithCounts({3, 0, 500});
+    // The school takes at most 200 of a species; a missing key is written at the first save.
+    model = WithCounts({3, 0, 500});
     EXPECT_EQ(model.SchoolCounts()[2], 200);
     ProfileText profile("[Fish Number]\nFish0=3\n");
     WriteFishCounts(model.Counts(), profile);
-    EXPECT_EQ(profile.Get(kFishNumberSection, "Fish4"), "0") << "and is written at the first save";
+    EXPECT_EQ(profile.Get(kFishNumberSection, "Fish4"), "0");
     model.Clear();
     EXPECT_EQ(model.TotalLabel(), "Total: 0/200");
 }

@@ -65,8 +65,7 @@ TEST(FeedSteer, FeedsOnlyWithAPelletNearTheHeadAndSlowsDownRightAtIt) {
 }
 
 TEST(FoodTest, NearbyFlakesDriftToTheMouthAndOneAtItIsEaten) {
-    Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
-    fish.extent.head = {0.0f, 0.0f, -70.0f};
+    Fish fish = FishWithHead({0.0f, 0.0f, -70.0f});
     // Gap from head to flake; drift in x; eaten.
     const std::tuple<std::array<float, 3>, float, bool> cases[] = {
         {{4.0f, 0.0f, -70.0f}, -0.02f, false},

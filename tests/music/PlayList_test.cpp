@@ -48,17 +48,8 @@ TEST(PlayList, EachModeChoosesTheNextTrackAtTheEndOfOne) {
     EXPECT_EQ(single.HighlightedIndex(), 0);
 }
 
-TEST(PlayList, AStartUpListWithOwnMusicAndRepeatAllPlaysRowsInTurnWithoutTheDialog) {
-    const ProfileText profile(
-        "[Custom Settings]\nOwnMusic=1\nCycMusic=1\nMusicSum=3\n"
-        "MusicList0=/m/a.mp3\nMusicList1=/m/b.mp3\nMusicList2=/m/c.mp3\n");
-    FakePlayer player;
-    PlayList list(player);
-    list.Restore(ReadListSection(profile, kCustomMusicKeys));
-    EXPECT_EQ(TracksAfter(list, player, 3),
-              (std::vector<std::string>{"/m/a.mp3", "/m/b.mp3", "/m/c.mp3", "/m/a.mp3"}));
-
-    // An empty list with the box on plays nothing, and the box keeps the tune silent.
+// An empty list with the box on plays nothing, and the box keeps the tune silent.
+TEST(PlayList, AnEmptyStartUpListWithTheBoxOnPlaysNothing) {
     FakePlayer silent;
     PlayList empty(silent);
     empty.Restore(ReadListSection(ProfileText("[Custom Settings]\nOwnMusic=1\nMusicSum=0\n"),

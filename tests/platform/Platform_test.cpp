@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 
 #include "platform/posix/CrtAtoi.h"
-#include "platform/posix/Random.h"
 #include "platform/posix/TempPath.h"
 #include "platform/posix/WorkDir.h"
 #include "support/TestSupport.h"
@@ -22,19 +20,6 @@ TEST(CrtAtoi, ReadsLikeTheRuntimesAtoiAndSaturates) {
         EXPECT_EQ(CrtAtoi(text), INT_MAX) << text;
     for (const char* text : {"-2147483648", "-2147483649", "-99999999999999999999999"})
         EXPECT_EQ(CrtAtoi(text), INT_MIN) << text;
-}
-
-TEST(CrtRand, FollowsTheWindowsRuntimeSequenceFromStateOneWithinFifteenBits) {
-    ResetCrtRand();
-    for (int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(CrtRand(), expected);
-    int highest = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const int value = CrtRand();
-        ASSERT_GE(value, 0);
-        highest = std::max(highest, value);
-    }
-    EXPECT_EQ(highest, 32767);
-    ResetCrtRand();
 }
 
 TEST(HasTempPath, FalseWhenTheNamedTemporaryFolderDoesNotExist) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -120,55 +122,44 @@ TEST(TankBoundsForScreen, ListedSizesTakeTheirRowOthersTheNearestAspectThenPixel
     }
 }
 
-// Over a whole sway, the built-in 1024 x 512 picture is magnified all over a
-// full-HD screen and not on a small one; a picture four times larger is not
-// magnified anywhere it matters. The wall shows its picture once across the
-// screen, a little more than that at its far, swaying top.
-TEST(WallTexelsPerPixel, ThroughoutTheSwayByScreenAndPictureSize) {
-    const std::tuple<int, int, int, int, double, double> cases[] = {
-        {1920, 1080, 1024, 512, 0.50, 0.56},
-        {1280, 1024, 1024, 512, 0.63, 0.70},
-        {800, 600, 1024, 512, 1.10, 1.16},
-        {1920, 1080, 4096, 2048, 2.00, 2.20},
-    };
-    for (const auto& [width, height, pictureWidth, pictureHeight, low, high] : cases) {
-        const TankBounds tank = TankBoundsForScreen(width, height);
-        BackgroundSurface wall;
-        double least = 1e9;
-        double most = 0.0;
-        for (int frame = 0; frame < 400; ++frame) {
-            wall.UpdateControlNet(tank, 0);
-            const double rho =
-                WallTexelsPerPixel(wall, width, height, EyeZ(-5.0f), pictureWidth, pictureHeight);
-            least = std::min(least, rho);
-            most = std::max(most, rho);
-        }
-        EXPECT_GT(least, low) << width << "x" << height << " " << pictureWidth;
-        EXPECT_LT(most, high) << width << "x" << height << " " << pictureWidth;
-    }
-}
-
-// Over a whole sway there and back, the wall fills the view on the screens the
+// Over a whole sway there and back: the wall fills the view on the screens the
 // tank is laid out for and leaves the sides or the top open on a screen wider
-// or taller than any of them.
-TEST(WallCoversView, OnListedScreensThroughoutTheSwayButNotOnWiderOrTallerOnes) {
-    const std::tuple<int, int, bool> cases[] = {
-        {800, 600, true},   {1024, 768, true},   {1280, 1024, true},
-        {1440, 900, true},  {1600, 900, true},   {1680, 1050, true},
-        {1920, 1080, true}, {2560, 1080, false}, {1080, 1920, false},
+// or taller than any of them; the built-in 1024 x 512 picture is magnified all
+// over a full-HD screen and not on a small one, and a picture four times
+// larger is not magnified anywhere it matters.
+TEST(WallOverASway, CoversListedScreensAndShowsTexelsPerPixelByScreenAndPictureSize) {
+    // Screen, covered, and for the built-in picture and one of 4096 x 2048 the
+    // least and most texels per pixel (0: not looked at).
+    const std::tuple<int, int, bool, double, double, double, double> cases[] = {
+        {800, 600, true, 1.10, 1.16, 0, 0},
+        {1024, 768, true, 0, 0, 0, 0},
+        {1280, 1024, true, 0.63, 0.70, 0, 0},
+        {1440, 900, true, 0, 0, 0, 0},
+        {1600, 900, true, 0, 0, 0, 0},
+        {1680, 1050, true, 0, 0, 0, 0},
+        {1920, 1080, true, 0.50, 0.56, 2.0, 2.2},
+        {2560, 1080, false, 0, 0, 0, 0},
+        {1080, 1920, false, 0, 0, 0, 0},
     };
-    for (const auto& [width, height, covered] : cases) {
+    for (const auto& [width, height, covered, low, high, largeLow, largeHigh] : cases) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         const TankBounds tank = TankBoundsForScreen(width, height);
         BackgroundSurface wall;
-        bool alwaysCovered = true;
-        bool everCovered = false;
+        int coveredFrames = 0;
+        std::array<double, 2> least{1e9, 1e9}, most{0.0, 0.0};
         for (int frame = 0; frame < 400; ++frame) {
             wall.UpdateControlNet(tank, 0);
-            const bool coversNow = WallCoversView(wall, width, height, EyeZ(-5.0f));
-            alwaysCovered = alwaysCovered && coversNow;
-            everCovered = everCovered || coversNow;
+            coveredFrames += WallCoversView(wall, width, height, EyeZ(-5.0f)) ? 1 : 0;
+            for (int large : {0, 1}) {
+                const double rho = WallTexelsPerPixel(wall, width, height, EyeZ(-5.0f),
+                                                      1024 << (2 * large), 512 << (2 * large));
+                least[large] = std::min(least[large], rho);
+                most[large] = std::max(most[large], rho);
+            }
         }
-        EXPECT_EQ(alwaysCovered, covered) << width << "x" << height;
-        EXPECT_EQ(everCovered, covered) << width << "x" << height;
+        EXPECT_EQ(coveredFrames, covered ? 400 : 0);
+        EXPECT_TRUE(low == 0 || (least[0] > low && most[0] < high)) << least[0] << ".." << most[0];
+        EXPECT_TRUE(largeLow == 0 || (least[1] > largeLow && most[1] < largeHigh))
+            << least[1] << ".." << most[1];
     }
 }

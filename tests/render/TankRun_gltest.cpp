@@ -11,9 +11,9 @@
 #include <wx/app.h>
 #include <wx/utils.h>
 
+#include "core/scene/AquariumScene.h"
 #include "platform/posix/Random.h"
 #include "platform/wx/ScreenSize.h"
-#include "support/TankProbe.h"
 #include "support/TestSupport.h"
 #include "ui/AquariumView.h"
 #include "ui/MainFrame.h"
@@ -46,10 +46,10 @@ class Digest {
     std::uint64_t hash_ = 14695981039346656037ull;
 };
 
-std::uint64_t DigestOfTank(const TankProbe& tank) {
+std::uint64_t DigestOfTank(const AquariumScene& scene) {
     Digest digest;
-    digest.Add(tank.revealCount);
-    for (const Fish& fish : tank.fish) {
+    digest.Add(scene.RevealCount());
+    for (const Fish& fish : scene.School()) {
         digest.Add(fish.position);
         digest.Add(fish.heading);
         digest.Add(fish.targetHeading);
@@ -60,14 +60,14 @@ std::uint64_t DigestOfTank(const TankProbe& tank) {
         digest.Add(fish.segmentYaw);
         digest.Add(fish.mouthTimer);
     }
-    for (const FoodPellet& pellet : tank.pellets) {
+    for (const FoodPellet& pellet : scene.FoodPellets()) {
         digest.Add(pellet.active);
         digest.Add(pellet.alive);
         digest.Add(pellet.anchor);
         digest.Add(pellet.offset);
         digest.Add(pellet.point);
     }
-    for (const BubbleEmitter& emitter : tank.emitters) {
+    for (const BubbleEmitter& emitter : scene.BubbleEmitters()) {
         digest.Add(emitter.count);
         for (int i = 0; i < emitter.PoolSize(); ++i) {
             const Bubble& bubble = emitter.particles[i];
@@ -76,17 +76,17 @@ std::uint64_t DigestOfTank(const TankProbe& tank) {
             digest.Add(bubble.life);
         }
     }
-    digest.Add(tank.marker.current);
-    digest.Add(tank.marker.target);
-    digest.Add(tank.marker.spin);
-    for (const auto& row : tank.surface.anchors) {
+    digest.Add(scene.Marker().current);
+    digest.Add(scene.Marker().target);
+    digest.Add(scene.Marker().spin);
+    for (const auto& row : scene.Surface().anchors) {
         for (const SurfacePoint& point : row) {
             digest.Add(point.x);
             digest.Add(point.y);
             digest.Add(point.z);
         }
     }
-    digest.Add(tank.surface.swayPhase);
+    digest.Add(scene.Surface().swayPhase);
     return digest.Value();
 }
 
@@ -135,7 +135,7 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     for (int i = 0; i < kFrames; ++i) view->Runner().DrawFrame(0.0);
 
     const unsigned afterFrames = CrtRandState();
-    const std::uint64_t tank = DigestOfTank(TankProbe::Of(*view));
+    const std::uint64_t tank = DigestOfTank(view->Scene());
     const std::uint64_t picture = DigestOfPicture(screen.width, screen.height);
     EXPECT_EQ(afterSetUp, 2979108224u);
     EXPECT_EQ(afterFrames, 487279185u);

@@ -60,14 +60,6 @@ TEST(BitmapParse, OnlyTheFileHeaderModeHonoursThePixelOffset) {
     EXPECT_FALSE(Parse(bytes, PixelDataStart::kFileHeaderOffset));
 }
 
-TEST(BitmapParse, EveryMalformedOrMissingFileGivesNothingInEitherMode) {
-    for (const auto& [what, bytes] : MalformedBitmaps()) {
-        EXPECT_FALSE(Parse(bytes, PixelDataStart::kFileHeaderOffset)) << what;
-        EXPECT_FALSE(Parse(bytes)) << what;
-    }
-    EXPECT_FALSE(ReadBitmapFile("/nonexistent/velmar.bmp", PixelDataStart::kAfterHeaders));
-}
-
 TEST(TextureImages, RgbaDropsRowPaddingAndPaletteUploadsExpandIntoPaddedRows) {
     const Bytes rgba = BlackTransparentRgba(*Parse(MakeBitmap(1, 2, 24, {1, 2, 3, 0, 4, 5, 6, 0})));
     EXPECT_EQ(rgba, (Bytes{3, 2, 1, 255, 6, 5, 4, 255}));

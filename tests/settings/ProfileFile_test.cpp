@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <climits>
+#include <csignal>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,4 +67,42 @@ TEST(SettingsFileSave, WritesOnlyWhenSomethingChangedAndNeverOverWhatItCouldNotR
               std::vector<std::string>{"Velmar cannot save its settings in " + path.string() +
                                        ", so changes last only until it ends."})
         << "told once";
+}
+
+// A folder that takes no new name (the file links to a name as long as a name
+// may be, so no temporary file fits beside it; unlike a read-only folder that
+// holds for root too), a full disk and text too large to be read back: the old
+// file stays and nothing is left.
+TEST(SettingsFileSave, AReplacementThatFailsKeepsTheOldFileAndLeavesNothingBeside) {
+    TempDir temp;
+    const fs::path linked = temp.Path() / std::string(NAME_MAX, 'v');
+    const fs::path full = temp.Path() / "full.ini";
+    WriteFile(linked, "[A]\nx=1\n");
+    WriteFile(full, "[A]\nx=1\n");
+    fs::create_symlink(linked.filename(), temp.Path() / "VelmarSet.ini");
+    MessageLog messages;
+    SettingsFile noNewName((temp.Path() / "VelmarSet.ini").string());
+    noNewName.Set("A", "x", "2");
+    EXPECT_FALSE(noNewName.Save());
+
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit limit{4096, before.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    SettingsFile diskFull(full.string());
+    diskFull.Set("A", "x", std::string(8192, 'v'));
+    const bool saved = diskFull.Save();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(saved);
+    // Text too large to be read back is never written.
+    SettingsFile tooLarge(full.string());
+    tooLarge.Set("A", "x", std::string(kMaxProfileBytes, 'v'));
+    EXPECT_FALSE(tooLarge.Save());
+
+    EXPECT_EQ(ReadFile(linked), "[A]\nx=1\n");
+    EXPECT_EQ(ReadFile(full), "[A]\nx=1\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 3);
+    EXPECT_EQ(messages.texts.size(), 2u);
 }

@@ -9,14 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/music/PlayList.h"
-#include "core/settings/CustomImagesSettings.h"
-#include "core/settings/ListSection.h"
 #include "core/settings/ProfileText.h"
 #include "core/settings/SettingsFile.h"
-#include "core/settings/StartupSettings.h"
 #include "platform/posix/Random.h"
-#include "resources/PictureBytes.h"
 #include "support/AppSession.h"
 
 namespace {
@@ -48,24 +43,11 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
     XServer server(1024, 768);
     AppSession app(server);
     const fs::path file = app.WorkDir() / "VelmarSet.ini";
-    // The picture must load: one that does not is reported in a box that holds
-    // the start up.
-    const fs::path picture = app.Root() / "reef.bmp";
-    WriteFile(picture, MakeBitmap(1, 1, 24, {255, 0, 0, 0}));
-    // The lists, and a megabyte of someone else's notes, so that each save
-    // writes long enough for some kills to land in the middle of one.
-    ListSection music;
-    music.rows = {"/music/first song.mp3", "/music/second.ogg"};
-    ListSection images;
-    images.rows = {picture.string()};
+    // A megabyte of someone else's notes, so that each save writes long enough
+    // for some kills to land in the middle of one.
     const std::string notes = "[Notes]\n" + std::string(1 << 20, ';') + "\n";
     ProfileText starting(notes);
     starting.Set(kFishNumberSection, "Fish3", "5");
-    for (const auto& [list, keys] :
-         {std::pair{&music, &kCustomMusicKeys}, {&images, &kCustomImagesKeys}}) {
-        WriteListFlags(*list, starting, *keys);
-        WriteListRows(*list, starting, *keys);
-    }
     WriteFile(file, starting.Text());
     ResetCrtRand();
     pid_t killed = 0;
@@ -107,8 +89,6 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
         EXPECT_NE(text.find(notes), std::string::npos) << "the notes survive whole";
         EXPECT_GE(FishCount(text), fishBefore);
         EXPECT_LE(FishCount(text), fishBefore + added);
-        EXPECT_EQ(ReadListSection(ProfileText(text), kCustomMusicKeys).rows, music.rows);
-        EXPECT_EQ(ReadListSection(ProfileText(text), kCustomImagesKeys).rows, images.rows);
         // What a save killed between writing and renaming leaves.
         WriteFile(app.WorkDir() / ("VelmarSet.ini.tmp-" + std::to_string(pid) + "-9"), "half");
     }

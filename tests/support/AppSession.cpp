@@ -212,9 +212,7 @@ AppSession::~AppSession() {
 
 pid_t AppSession::Start(const std::vector<std::string>& arguments,
                         const std::vector<std::string>& environment) {
-    std::vector<char*> argv;
-    for (const std::string& word : launcher_) argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(const_cast<char*>(VELMAR_BINARY));
+    std::vector<char*> argv{const_cast<char*>(VELMAR_BINARY)};
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);

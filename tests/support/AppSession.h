@@ -8,7 +8,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "support/TestSupport.h"
@@ -85,9 +84,6 @@ class AppSession {
     // environment variables ("NAME=value"); returns its process id.
     pid_t Start(const std::vector<std::string>& arguments = {},
                 const std::vector<std::string>& environment = {});
-    // Later copies start through this command line, which runs the program
-    // named by its last word (for example "sh -c ... sh").
-    void SetLauncher(std::vector<std::string> launcher) { launcher_ = std::move(launcher); }
     // The exit status of that copy, or nothing when it is still running after
     // `timeoutMs` (or was ended by a signal).
     std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
@@ -111,5 +107,4 @@ class AppSession {
     TempDir root_;
     std::filesystem::path configHome_;
     std::vector<pid_t> started_;
-    std::vector<std::string> launcher_;
 };

@@ -98,11 +98,6 @@ inline std::string ReadFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-inline Bytes ReadBytes(const std::filesystem::path& path) {
-    const std::string text = ReadFile(path);
-    return Bytes(text.begin(), text.end());
-}
-
 // Changes when a file is replaced, not when it is left alone.
 inline ino_t InodeOf(const std::filesystem::path& path) {
     struct stat info {};
