@@ -4,12 +4,14 @@ of single mutations to the core library's sources, one at a time, rebuilds the
 tests, runs the unit and GL tests and prints the mutants they kill and the ones
 that survive.
 
-    tools/mutation/mutate.py BUILD_DIR [--count N] [--seed S] [--list]
+    tools/mutation/mutate.py BUILD_DIR [--count N] [--seed S] [--list] [--only I,J,...]
 
 BUILD_DIR is a configured test build (-DVELMAR_BUILD_TESTS=ON; without the
 sanitizers it runs several times faster). Run it under an X server for the GL
 tests (xvfb-run -a -s "-screen 0 1920x1080x24"). --list prints the sample
-without building. Every file is restored after its mutant, also on Ctrl+C.
+without building; --only judges the mutants of the sample with those numbers
+alone, to compare two versions of the tests on the same mutants. Every file is
+restored after its mutant, also on Ctrl+C.
 """
 
 import argparse
@@ -91,10 +93,14 @@ def judge(build_dir):
     targets = ["--target", "velmar_unit_tests", "--target", "velmar_gl_tests"]
     if run(["cmake", "--build", str(build_dir), "-j2"] + targets, ROOT) != 0:
         return "stillborn"
-    # Only the unit and GL tests: the whole-program tests are left unbuilt.
-    tests = run(["ctest", "-j2", "-LE", "app|fuzz|build", "-E", "NOT_BUILT", "--stop-on-failure",
-                 "--timeout", "120"], build_dir)
-    return "killed" if tests != 0 else "survived"
+    # Only the unit and GL tests: the whole-program tests are left unbuilt. The
+    # unit tests take seconds and kill most mutants, so they go first.
+    for labels in (["-LE", "app|fuzz|build|gl"], ["-L", "gl"]):
+        tests = run(["ctest", "-j2", *labels, "-E", "NOT_BUILT", "--stop-on-failure",
+                     "--timeout", "120"], build_dir)
+        if tests != 0:
+            return "killed"
+    return "survived"
 
 
 def main():
@@ -103,9 +109,12 @@ def main():
     parser.add_argument("--count", type=int, default=150)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--only", type=lambda text: {int(n) for n in text.split(",")})
     options = parser.parse_args()
     build_dir = options.build_dir.resolve()
     chosen = sample(build_dir, options.count, options.seed)
+    numbered = [(n, mutant) for n, mutant in enumerate(chosen, start=1)
+                if not options.only or n in options.only]
     if options.list:
         for path, number, kind, _ in chosen:
             print(f"{path.relative_to(ROOT)}:{number}: {kind}")
@@ -115,7 +124,7 @@ def main():
         return 1
     tally = {"killed": 0, "survived": 0, "stillborn": 0}
     survivors = []
-    for index, (path, number, kind, new_line) in enumerate(chosen, start=1):
+    for index, (path, number, kind, new_line) in numbered:
         original = path.read_text()
         lines = original.splitlines(keepends=True)
         lines[number - 1] = new_line + "\n"
@@ -131,7 +140,7 @@ def main():
             survivors.append(place)
     # Leave the build as the sources are.
     judge(build_dir)
-    print(f"mutants: {len(chosen)}, killed {tally['killed']}, survived {tally['survived']}, "
+    print(f"mutants: {len(numbered)}, killed {tally['killed']}, survived {tally['survived']}, "
           f"did not build {tally['stillborn']}")
     for place in survivors:
         print("survived: " + place)
