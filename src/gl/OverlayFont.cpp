@@ -11,7 +11,10 @@
 
 namespace {
 constexpr int kGlyphCount = 256;
-constexpr int kDrawnGlyphs = 255;  // codes 0..254; 255 stays empty
+// The help text is printable ASCII; every other code draws nothing. Each
+// extruded glyph costs tessellation at start-up and vertices held by GL.
+constexpr int kFirstDrawn = 32;
+constexpr int kLastDrawn = 126;
 // Outlines are taken at this size for smooth curves, then scaled to one unit.
 constexpr float kOutlineSize = 64.0f;
 constexpr float kExtrusionEm = 0.2f;
@@ -48,18 +51,18 @@ GLuint BuildFont() {
 
     const GLuint base = glGenLists(kGlyphCount);
     const float scale = 1.0f / kOutlineSize;
-    for (int code = 0; code < kDrawnGlyphs; ++code) {
-        const wchar_t text[2] = {static_cast<wchar_t>(code), L'\0'};
+    for (int code = 0; code < kGlyphCount; ++code) {
         glNewList(base + code, GL_COMPILE);
-        glPushMatrix();
-        glScalef(scale, scale, scale);
-        font->Render(text);
-        glPopMatrix();
-        glTranslatef(font->Advance(text) * scale, 0.0f, 0.0f);
+        if (code >= kFirstDrawn && code <= kLastDrawn) {
+            const wchar_t text[2] = {static_cast<wchar_t>(code), L'\0'};
+            glPushMatrix();
+            glScalef(scale, scale, scale);
+            font->Render(text);
+            glPopMatrix();
+            glTranslatef(font->Advance(text) * scale, 0.0f, 0.0f);
+        }
         glEndList();
     }
-    glNewList(base + kDrawnGlyphs, GL_COMPILE);
-    glEndList();
     return base;
 }
 

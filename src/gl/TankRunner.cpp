@@ -3,6 +3,7 @@
 #include "core/scene/AquariumScene.h"
 #include "gl/RenderSurface.h"
 #include "gl/SceneRenderer.h"
+#include "platform/posix/LargeBlocks.h"
 #include "platform/posix/PrivateTempDir.h"
 
 TankRunner::TankRunner(AquariumScene& scene, RenderSurface& surface)
@@ -19,7 +20,11 @@ TankSetUpResult TankRunner::SetUp(const AquariumSettings& settings, double conte
     const PrivateTempDir unpackDir;
     const TankSetUpSources sources{surface_.PixelSize(), unpackDir.Path(),
                                    [&unpackDir] { return unpackDir.Ok(); }, settings};
-    return SetUpTank(scene_, *renderer_, sources);
+    const TankSetUpResult result = SetUpTank(scene_, *renderer_, sources);
+    // The font's outlines, the unpacked pictures and the decoders' buffers
+    // are gone by now; the heap would keep their pages.
+    ReturnFreedMemoryToTheSystem();
+    return result;
 }
 
 TankSession& TankRunner::StartSession(const StartupSettings& settings,

@@ -11,3 +11,7 @@ void ReturnLargeBlocksToTheSystem() {
     constexpr int kLargeBlockBytes = 4 << 20;
     mallopt(M_MMAP_THRESHOLD, kLargeBlockBytes);
 }
+
+void ReturnFreedMemoryToTheSystem() {
+    malloc_trim(0);
+}
