@@ -1,10 +1,9 @@
 #include "media/MpvMemoryStream.h"
 
-#include <mpv/client.h>
-#include <mpv/stream_cb.h>
-
 #include <algorithm>
 #include <cstring>
+
+#include "media/MpvLibrary.h"
 
 namespace {
 
@@ -51,10 +50,10 @@ int Open(void* userData, char*, mpv_stream_cb_info* info) {
 
 }  // namespace
 
-bool MpvMemoryStream::Register(mpv_handle* handle) {
+bool MpvMemoryStream::Register(const MpvLibrary& mpv, mpv_handle* handle) {
     std::string protocol = kUrl;
     protocol.resize(protocol.find(':'));
-    return mpv_stream_cb_add_ro(handle, protocol.c_str(), this, Open) >= 0;
+    return mpv.streamCbAddRo(handle, protocol.c_str(), this, Open) >= 0;
 }
 
 void MpvMemoryStream::SetBytes(std::vector<std::uint8_t> bytes) {

@@ -1,7 +1,6 @@
 #include "media/MpvPlayer.h"
 
 #include <dlfcn.h>
-#include <mpv/client.h>
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +10,7 @@
 #include <cstring>
 
 #include "core/music/MusicHandover.h"
+#include "media/MpvLibrary.h"
 
 namespace {
 
@@ -21,14 +21,14 @@ constexpr std::chrono::milliseconds kSeekBound{500};
 
 // libasound prints its own errors to stderr, past mpv's terminal=no, when
 // mpv probes ALSA on a machine without a sound card. libmpv loads libasound,
-// so its handler is found by name without linking it here.
+// so its handler is found among what libmpv brought without linking it here.
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
-void SilenceSoundLibraryErrors() {
-    static const bool silenced = [] {
+void SilenceSoundLibraryErrors(void* library) {
+    static const bool silenced = [library] {
         using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
         using SetHandler = int (*)(Handler);
-        auto set = reinterpret_cast<SetHandler>(dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"));
+        auto set = reinterpret_cast<SetHandler>(dlsym(library, "snd_lib_error_set_handler"));
         if (!set) return false;
         set(IgnoreAlsaError);
         return true;
@@ -44,21 +44,28 @@ void SilenceSoundLibraryErrors() {
 // A started handle with the program's options, or null when libmpv cannot run
 // here (the callers then play nothing).
 mpv_handle* CreateHandle(const MpvOptions& common, const MpvOptions& extra) {
+    const MpvLibrary* mpv = LoadMpvLibrary();
+    if (!mpv) return nullptr;
     // mpv refuses to start unless numbers are parsed the C way.
     std::setlocale(LC_NUMERIC, "C");
-    SilenceSoundLibraryErrors();
-    mpv_handle* handle = mpv_create();
+    SilenceSoundLibraryErrors(mpv->handle);
+    mpv_handle* handle = mpv->create();
     if (!handle) return nullptr;
     for (const MpvOptions* options : {&common, &extra}) {
         for (const auto& [name, value] : *options) {
-            mpv_set_option_string(handle, name.c_str(), value.c_str());
+            mpv->setOptionString(handle, name.c_str(), value.c_str());
         }
     }
-    if (mpv_initialize(handle) < 0) {
-        mpv_terminate_destroy(handle);
+    if (mpv->initialize(handle) < 0) {
+        mpv->terminateDestroy(handle);
         return nullptr;
     }
     return handle;
+}
+
+// Only asked for where a handle exists, which means the library loaded.
+const MpvLibrary& Mpv() {
+    return *LoadMpvLibrary();
 }
 
 // Audio only, no window, no terminal output or user configuration, and a null
@@ -87,7 +94,7 @@ const MpvOptions& BaseOptions() {
 }
 
 void DrainQueuedEvents(mpv_handle* handle) {
-    while (mpv_wait_event(handle, 0)->event_id != MPV_EVENT_NONE) {
+    while (Mpv().waitEvent(handle, 0)->event_id != MPV_EVENT_NONE) {
     }
 }
 
@@ -114,16 +121,22 @@ std::int64_t PlaylistEntryId(const mpv_node& result) {
 
 }  // namespace
 
-MpvPlayer::MpvPlayer(const MpvOptions& extraOptions) {
+MpvPlayer::MpvPlayer(const MpvOptions& extraOptions) : extraOptions_(extraOptions) {}
+
+mpv_handle* MpvPlayer::Engine() {
+    if (engineTried_) return handle_;
+    engineTried_ = true;
     MpvOptions options = BaseOptions();
     // A finished track stays loaded and paused at its end, so its position
     // reads as its length, which is how the play list sees that it ended.
     options.emplace_back("keep-open", "yes");
-    handle_ = CreateHandle(options, extraOptions);
+    handle_ = CreateHandle(options, extraOptions_);
+    SetVolume(volume_);
+    return handle_;
 }
 
 MpvPlayer::~MpvPlayer() {
-    if (handle_) mpv_terminate_destroy(handle_);
+    if (handle_) Mpv().terminateDestroy(handle_);
 }
 
 void MpvPlayer::SetFile(const std::string& path) {
@@ -132,20 +145,20 @@ void MpvPlayer::SetFile(const std::string& path) {
 
 void MpvPlayer::Open() {
     canPlay_ = false;
-    if (!handle_) return;
+    if (!Engine()) return;
     DrainEvents();
     if (file_.empty()) {
         const char* stop[] = {"stop", nullptr};
-        mpv_command(handle_, stop);
+        Mpv().command(handle_, stop);
         return;
     }
     int pause = 1;
-    mpv_set_property(handle_, "pause", MPV_FORMAT_FLAG, &pause);
+    Mpv().setProperty(handle_, "pause", MPV_FORMAT_FLAG, &pause);
     const char* load[] = {"loadfile", file_.c_str(), "replace", nullptr};
     mpv_node result{};
-    if (mpv_command_ret(handle_, load, &result) < 0) return;
+    if (Mpv().commandRet(handle_, load, &result) < 0) return;
     const std::int64_t entry = PlaylistEntryId(result);
-    mpv_free_node_contents(&result);
+    Mpv().freeNodeContents(&result);
 
     // The file replaced reports its own end first; only events of the new
     // entry count.
@@ -153,7 +166,7 @@ void MpvPlayer::Open() {
     bool started = false;
     for (auto now = std::chrono::steady_clock::now(); now < deadline;
          now = std::chrono::steady_clock::now()) {
-        const mpv_event* event = mpv_wait_event(handle_, Seconds(deadline - now));
+        const mpv_event* event = Mpv().waitEvent(handle_, Seconds(deadline - now));
         switch (event->event_id) {
             case MPV_EVENT_START_FILE: {
                 const auto* start = static_cast<const mpv_event_start_file*>(event->data);
@@ -188,7 +201,7 @@ void MpvPlayer::Play() {
     if (!handle_ || !canPlay_) return;
     DrainEvents();
     int pause = 0;
-    mpv_set_property(handle_, "pause", MPV_FORMAT_FLAG, &pause);
+    Mpv().setProperty(handle_, "pause", MPV_FORMAT_FLAG, &pause);
     pausedAtMs_ = -1;
 }
 
@@ -196,7 +209,7 @@ void MpvPlayer::Stop() {
     if (!handle_ || !canPlay_) return;
     DrainEvents();
     int pause = 1;
-    mpv_set_property(handle_, "pause", MPV_FORMAT_FLAG, &pause);
+    Mpv().setProperty(handle_, "pause", MPV_FORMAT_FLAG, &pause);
     SeekSeconds(0);
     pausedAtMs_ = 0;
 }
@@ -206,7 +219,7 @@ void MpvPlayer::Close() {
     if (!handle_) return;
     DrainEvents();
     const char* stop[] = {"stop", nullptr};
-    mpv_command(handle_, stop);
+    Mpv().command(handle_, stop);
 }
 
 void MpvPlayer::Seek(int positionMs) {
@@ -216,7 +229,7 @@ void MpvPlayer::Seek(int positionMs) {
     SeekSeconds(positionMs);
     // mpv pauses by itself at the end of a track (keep-open).
     int paused = 0;
-    mpv_get_property(handle_, "pause", MPV_FORMAT_FLAG, &paused);
+    Mpv().getProperty(handle_, "pause", MPV_FORMAT_FLAG, &paused);
     pausedAtMs_ = paused ? positionMs : -1;
 }
 
@@ -227,11 +240,11 @@ void MpvPlayer::SeekSeconds(int positionMs) {
     const std::string target = std::to_string(positionMs / 1000) + "." +
                                std::to_string(1000 + positionMs % 1000).substr(1);
     const char* seek[] = {"seek", target.c_str(), "absolute+exact", nullptr};
-    if (mpv_command(handle_, seek) < 0) return;
+    if (Mpv().command(handle_, seek) < 0) return;
     const auto deadline = std::chrono::steady_clock::now() + kSeekBound;
     for (auto now = std::chrono::steady_clock::now(); now < deadline;
          now = std::chrono::steady_clock::now()) {
-        const mpv_event_id id = mpv_wait_event(handle_, Seconds(deadline - now))->event_id;
+        const mpv_event_id id = Mpv().waitEvent(handle_, Seconds(deadline - now))->event_id;
         if (id == MPV_EVENT_SEEK || id == MPV_EVENT_END_FILE || id == MPV_EVENT_SHUTDOWN) return;
     }
 }
@@ -240,12 +253,12 @@ int MpvPlayer::GetPosition() const {
     if (!handle_ || !canPlay_) return 0;
     const int length = GetLength();
     int eof = 0;
-    if (mpv_get_property(handle_, "eof-reached", MPV_FORMAT_FLAG, &eof) >= 0 && eof) {
+    if (Mpv().getProperty(handle_, "eof-reached", MPV_FORMAT_FLAG, &eof) >= 0 && eof) {
         return length;
     }
     if (pausedAtMs_ >= 0) return length > 0 ? std::min(pausedAtMs_, length) : pausedAtMs_;
     double seconds = 0;
-    if (mpv_get_property(handle_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
+    if (Mpv().getProperty(handle_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
     const int position = ToMs(seconds);
     return length > 0 ? std::min(position, length) : position;
 }
@@ -253,7 +266,7 @@ int MpvPlayer::GetPosition() const {
 int MpvPlayer::GetLength() const {
     if (!handle_ || !canPlay_) return 0;
     double seconds = 0;
-    if (mpv_get_property(handle_, "duration", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
+    if (Mpv().getProperty(handle_, "duration", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
     return ToMs(seconds);
 }
 
@@ -262,7 +275,7 @@ void MpvPlayer::SetVolume(int volume) {
     if (!handle_) return;
     DrainEvents();
     double mpvVolume = volume_ / 10.0;
-    mpv_set_property_async(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
+    Mpv().setPropertyAsync(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
 }
 
 int MpvPlayer::Volume() const {
@@ -275,12 +288,16 @@ void MpvPlayer::DrainEvents() {
     DrainQueuedEvents(handle_);
 }
 
-MpvTunePlayer::MpvTunePlayer(const MpvOptions& extraOptions) {
+MpvTunePlayer::MpvTunePlayer(const MpvOptions& extraOptions) : extraOptions_(extraOptions) {}
+
+mpv_handle* MpvTunePlayer::Engine() {
+    if (engineTried_) return handle_;
+    engineTried_ = true;
     MpvOptions options = BaseOptions();
     options.emplace_back("loop-file", "inf");
-    handle_ = CreateHandle(options, extraOptions);
-    if (handle_ && !tune_.Register(handle_)) {
-        mpv_terminate_destroy(handle_);
+    handle_ = CreateHandle(options, extraOptions_);
+    if (handle_ && !tune_.Register(Mpv(), handle_)) {
+        Mpv().terminateDestroy(handle_);
         handle_ = nullptr;
     }
     // Each turn of the loop raises playback events that nobody reads here;
@@ -288,36 +305,37 @@ MpvTunePlayer::MpvTunePlayer(const MpvOptions& extraOptions) {
     if (handle_) {
         for (int id = MPV_EVENT_NONE + 1; id <= MPV_EVENT_HOOK; ++id) {
             if (id != MPV_EVENT_SHUTDOWN)
-                mpv_request_event(handle_, static_cast<mpv_event_id>(id), 0);
+                Mpv().requestEvent(handle_, static_cast<mpv_event_id>(id), 0);
         }
     }
+    return handle_;
 }
 
 MpvTunePlayer::~MpvTunePlayer() {
-    if (handle_) mpv_terminate_destroy(handle_);
+    if (handle_) Mpv().terminateDestroy(handle_);
 }
 
 void MpvTunePlayer::StartLooping(const std::vector<std::uint8_t>& wav, int volume) {
-    if (!handle_) return;
+    if (!Engine()) return;
     DrainEvents();
     double mpvVolume = EngineVolumeForLevel(volume);
-    mpv_set_property_async(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
+    Mpv().setPropertyAsync(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
     tune_.SetBytes(wav);
     const char* load[] = {"loadfile", MpvMemoryStream::kUrl, "replace", nullptr};
-    mpv_command_async(handle_, 0, load);
+    Mpv().commandAsync(handle_, 0, load);
 }
 
 void MpvTunePlayer::Stop() {
     if (!handle_) return;
     DrainEvents();
     const char* stop[] = {"stop", nullptr};
-    mpv_command_async(handle_, 0, stop);
+    Mpv().commandAsync(handle_, 0, stop);
 }
 
 bool MpvTunePlayer::IsLoaded() const {
     if (!handle_) return false;
     int idle = 1;
-    return mpv_get_property(handle_, "idle-active", MPV_FORMAT_FLAG, &idle) >= 0 && !idle;
+    return Mpv().getProperty(handle_, "idle-active", MPV_FORMAT_FLAG, &idle) >= 0 && !idle;
 }
 
 // Nobody waits on this handle's replies; reading them keeps the queue from

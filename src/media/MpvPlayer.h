@@ -15,11 +15,12 @@ struct mpv_handle;
 // {"ao", "null"} so that nothing reaches a sound device.
 using MpvOptions = std::vector<std::pair<std::string, std::string>>;
 
-// The play list's engine: one mpv handle, one track at a time. After Open the
-// track waits paused at 0; Play resumes, Stop pauses and rewinds to 0 with the
-// file still open. A track that played to its end stays open and paused there,
-// reporting GetPosition() == GetLength(). Without libmpv (creation or start-up
-// failed) every call is a silent no-op and CanPlay() is false.
+// The play list's engine: one mpv handle, made when the first track opens,
+// one track at a time. After Open the track waits paused at 0; Play resumes,
+// Stop pauses and rewinds to 0 with the file still open. A track that played
+// to its end stays open and paused there, reporting GetPosition() ==
+// GetLength(). Without libmpv (loading, creation or start-up failed) every
+// call is a silent no-op and CanPlay() is false.
 class MpvPlayer : public MediaPlayer {
   public:
     explicit MpvPlayer(const MpvOptions& extraOptions = {});
@@ -39,13 +40,18 @@ class MpvPlayer : public MediaPlayer {
     void SetVolume(int volume) override;
     int Volume() const override;
 
-    // Whether libmpv started; false means the silent no-op player.
-    bool HasEngine() const { return handle_ != nullptr; }
+    // Whether libmpv starts (it does so now if it has not yet); false means
+    // the silent no-op player.
+    bool HasEngine() { return Engine() != nullptr; }
 
   private:
+    // The handle, made on the first call; null without libmpv.
+    mpv_handle* Engine();
     void DrainEvents();
     void SeekSeconds(int positionMs);
 
+    MpvOptions extraOptions_;
+    bool engineTried_ = false;
     mpv_handle* handle_ = nullptr;
     std::string file_;
     bool canPlay_ = false;
@@ -56,9 +62,10 @@ class MpvPlayer : public MediaPlayer {
     int volume_ = 1000;
 };
 
-// The built-in tune on an mpv handle of its own. The wave bytes reach mpv
-// through a stream served from memory, so nothing is written to disk; both
-// calls only queue requests and return without waiting on the audio engine.
+// The built-in tune on an mpv handle of its own, made when the tune first
+// starts. The wave bytes reach mpv through a stream served from memory, so
+// nothing is written to disk; both calls only queue requests and return
+// without waiting on the audio engine.
 class MpvTunePlayer : public TunePlayer {
   public:
     explicit MpvTunePlayer(const MpvOptions& extraOptions = {});
@@ -69,14 +76,17 @@ class MpvTunePlayer : public TunePlayer {
     void StartLooping(const std::vector<std::uint8_t>& wav, int volume) override;
     void Stop() override;
 
-    bool HasEngine() const { return handle_ != nullptr; }
+    bool HasEngine() { return Engine() != nullptr; }
     // Whether mpv has a tune loaded (asks the engine, so it may wait on it:
     // for tests and diagnostics, not the frame tick).
     bool IsLoaded() const;
 
   private:
+    mpv_handle* Engine();
     void DrainEvents();
 
+    MpvOptions extraOptions_;
+    bool engineTried_ = false;
     mpv_handle* handle_ = nullptr;
     MpvMemoryStream tune_;
 };
