@@ -66,9 +66,7 @@ void CMainFrame::StartSession() {
                                                  : std::vector<std::uint8_t>();
                        },
                        GetAppProfileInt("Settings", "Volume", 1000)};
-    TankSession& session = view_->Runner().StartSession(settings_, std::move(music));
-    musicDialog_ = new CCustomMusicDlg(this, session);
-    backgroundDialog_ = new CCustomBackgroundDlg(this, session);
+    session_ = &view_->Runner().StartSession(settings_, std::move(music));
 }
 
 // Every command chosen becomes the scene's mode; the dialogs' commands leave
@@ -83,11 +81,16 @@ void CMainFrame::OnCommand(wxCommandEvent& event) {
         case kCommandAddDeleteFish:
             ShowFishSettings();
             break;
+        // The dialogs are made when first chosen: the session lives without them.
         case kCommandCustomMusic:
-            if (musicDialog_) musicDialog_->ShowCentred();
+            if (!session_) break;
+            if (!musicDialog_) musicDialog_ = new CCustomMusicDlg(this, *session_);
+            musicDialog_->ShowCentred();
             break;
         case kCommandCustomBackground:
-            if (backgroundDialog_) backgroundDialog_->ShowCentred();
+            if (!session_) break;
+            if (!backgroundDialog_) backgroundDialog_ = new CCustomBackgroundDlg(this, *session_);
+            backgroundDialog_->ShowCentred();
             break;
         default:
             return;

@@ -12,6 +12,7 @@ class CCustomBackgroundDlg;
 class CCustomMusicDlg;
 class MpvPlayer;
 class MpvTunePlayer;
+class TankSession;
 
 // The top-level window: no caption, menu or border, covering the whole display,
 // with the scene view as its only child. It reads the settings once, owns the
@@ -47,6 +48,7 @@ class CMainFrame : public wxFrame {
     CAquariumView* view_ = nullptr;
     std::unique_ptr<MpvPlayer> musicPlayer_;
     std::unique_ptr<MpvTunePlayer> tunePlayer_;
+    TankSession* session_ = nullptr;                    // the runner's, once set up
     CCustomMusicDlg* musicDialog_ = nullptr;            // a child window
     CCustomBackgroundDlg* backgroundDialog_ = nullptr;  // a child window
 };
