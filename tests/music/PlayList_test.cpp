@@ -40,6 +40,8 @@ TEST(PlayList, EachModeChoosesTheNextTrackAtTheEndOfOne) {
     repeatAll.SelectRow(1);
     repeatAll.Play();
     EXPECT_EQ(TracksAfter(repeatAll, all, 3), (Rows{"b", "c", "a", "b"}));
+    repeatAll.Stop();
+    EXPECT_EQ(repeatAll.SelectedRow(), PlayList::kNoRow) << "Stop clears the selection";
 
     FakePlayer random;
     PlayList single = ListOf(random, {"only"}, PlayList::kRandom);
