@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/music/BuiltinTune.h"
 #include "core/resources/BitmapFile.h"
 #include "core/resources/EmbeddedResources.h"
 #include "core/resources/PictureHeader.h"
@@ -136,6 +137,9 @@ TEST(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
         readable = ReadBitmapFile(path, PixelDataStart::kAfterHeaders).has_value();
     });
     EXPECT_TRUE(readable);
+    const std::vector<std::uint8_t> tune = BuiltinTuneWav(dir);
+    ASSERT_GT(tune.size(), 44u);
+    EXPECT_EQ(std::string(tune.begin(), tune.begin() + 12).substr(8), "WAVE");
     for (int id : {150, 155, 261, 10025}) EXPECT_FALSE(ExtractResource(id, dir, "unused")) << id;
     UseUnpackedResource(155, dir, "Particle2", [](const std::string& path) {
         EXPECT_FALSE(std::filesystem::exists(path));

@@ -2,6 +2,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <csignal>
@@ -105,4 +107,23 @@ TEST(SettingsFileSave, AReplacementThatFailsKeepsTheOldFileAndLeavesNothingBesid
     EXPECT_EQ(ReadFile(full), "[A]\nx=1\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 3);
     EXPECT_EQ(messages.texts.size(), 2u);
+}
+
+// What a save killed between writing and renaming leaves goes at the next start;
+// a running copy's and every other name stay.
+TEST(RemoveStaleReplacements, RemovesOnlyTheLeftoversOfEndedSaves) {
+    TempDir temp;
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    const std::string dead = std::to_string(ended);
+    const std::string alive = std::to_string(getpid());
+    for (const std::string& name : std::vector<std::string>{
+             "VelmarSet.ini.tmp-" + dead + "-9", "VelmarSet.ini.tmp-" + alive + "-1",
+             "VelmarSet.ini.tmp-" + dead + "-", "VelmarSet.ini.tmp-x-1",
+             "Other.ini.tmp-" + dead + "-1"})
+        WriteFile(temp.Path() / name, "half");
+    RemoveStaleReplacements((temp.Path() / "VelmarSet.ini").string());
+    EXPECT_FALSE(fs::exists(temp.Path() / ("VelmarSet.ini.tmp-" + dead + "-9")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 4);
 }
