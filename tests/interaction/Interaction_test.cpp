@@ -48,6 +48,19 @@ TEST(PelletBearing, AxesOriginAndEveryQuadrant) {
     }
 }
 
+// The angle between the fish's axis and the pellet, seen from above; a near
+// vertical line's slope stands in as steep.
+TEST(HeadingOffset, AngleBetweenTheFishAxisAndThePelletIncludingNearVerticalLines) {
+    const std::tuple<std::array<float, 3>, std::array<float, 3>, float> cases[] = {
+        {{1.0f, 0.0f, -70.0f}, {5.0f, 0.0f, -60.0f}, 63.434948f},  // slope 2: atan 2
+        {{0.0f, 0.0f, -69.0f}, {5.0f, 0.0f, -70.0f}, 89.994274f},  // the axis along z
+        {{1.0f, 0.0f, -69.0f}, {1.0f, 0.0f, -71.0f}, 89.997135f},  // slopes 1 and -1
+    };
+    for (const auto& [head, pellet, offset] : cases) {
+        EXPECT_NEAR(HeadingOffset(FishWithHead(head), pellet), offset, 1e-4f) << head[2];
+    }
+}
+
 TEST(FeedSteer, FeedsOnlyWithAPelletNearTheHeadAndSlowsDownRightAtIt) {
     // Pellet point, feeding, speed after one call from 0.2.
     const std::tuple<std::array<float, 3>, bool, float> cases[] = {
