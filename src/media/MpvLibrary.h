@@ -3,7 +3,7 @@
 #include <mpv/client.h>
 #include <mpv/stream_cb.h>
 
-// libmpv's entry points. The library and the two hundred libraries it brings
+// libmpv's entry points. The library and the 160 libraries it brings
 // are loaded when music is first wanted, not at every start: loading them
 // costs a fifth of a second and some 30 MiB, which a start without music,
 // --version and the screensaver need not pay.
