@@ -2,8 +2,10 @@
 # Compares the frame rate of the real program with the full tank (200 fish),
 # with an empty tank (0 fish) and of xscreensaver's glschool with 200 fish, in
 # turns in one X server at 1920 x 1080 with no limit on the frame rate, as Mesa's
-# HUD counts them. Prints each run's median, the medians over the rounds and
-# the ratios full tank / peer and full tank / empty tank.
+# HUD counts them, and the resident memory of each at the end of its run. Each
+# contender runs once first, uncounted: the first GL program on a fresh X server
+# runs slow. Prints each run's figures, the medians over the rounds and the
+# ratios full tank / peer and full tank / empty tank.
 # Usage: bench/compare-peer.sh [VELMAR_BINARY] [ROUNDS] [SECONDS_PER_RUN]
 # Needs Xvfb and xscreensaver-gl (scripts/install-deps.sh --bench).
 set -euo pipefail
@@ -38,8 +40,9 @@ for fish in 0 20; do
     } >"$work/config$fish/velmar/VelmarSet.ini"
 done
 
-# Runs a command for the set time; prints the median of the HUD's counts.
-median_fps() {
+# Runs a command for the set time; prints the median of the HUD's counts and
+# the resident memory in MiB at the end, as "FPS RSS".
+measure() {
     local config=$1
     shift
     local dump="$work/hud"
@@ -48,31 +51,44 @@ median_fps() {
         GALLIUM_HUD_DUMP_DIR=$dump "$@" >/dev/null 2>&1 &
     local pid=$!
     sleep "$seconds"
+    local rss_kib
+    rss_kib=$(awk '/^Rss:/ { print $2 }' "/proc/$pid/smaps_rollup" 2>/dev/null || echo 0)
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    python3 - "$dump/fps" "$settle" <<'PY'
+    python3 - "$dump/fps" "$settle" "$rss_kib" <<'PY'
 import statistics, sys
 values = [float(v) for v in open(sys.argv[1]).read().split()]
-print("%.1f" % statistics.median(values[int(float(sys.argv[2]) / 0.5):]))
+print("%.1f %.1f" % (statistics.median(values[int(float(sys.argv[2]) / 0.5):]),
+                     float(sys.argv[3]) / 1024))
 PY
 }
 
-full=() empty=() school=()
+full_tank() { measure "$work/config20" "$velmar" --max-fps 0; }
+empty_tank() { measure "$work/config0" "$velmar" --max-fps 0; }
+school() { measure "$work" "$peer" -nfish 200 -delay 0 -root; }
+
+full_tank >/dev/null
+empty_tank >/dev/null
+school >/dev/null
+
+full=() empty=() peers=()
 for ((round = 1; round <= rounds; ++round)); do
-    full+=("$(median_fps "$work/config20" "$velmar" --max-fps 0)")
-    empty+=("$(median_fps "$work/config0" "$velmar" --max-fps 0)")
-    school+=("$(median_fps "$work" "$peer" -nfish 200 -delay 0 -root)")
-    echo "round $round: full tank ${full[-1]}, empty tank ${empty[-1]}, glschool ${school[-1]} fps"
+    full+=("$(full_tank)")
+    empty+=("$(empty_tank)")
+    peers+=("$(school)")
+    echo "round $round (fps MiB): full tank ${full[-1]}, empty tank ${empty[-1]}, glschool ${peers[-1]}"
 done
 
-python3 - "${full[*]}" "${empty[*]}" "${school[*]}" <<'PY'
+python3 - "${full[*]}" "${empty[*]}" "${peers[*]}" <<'PY'
 import statistics, sys
-full, empty, school = ([float(v) for v in arg.split()] for arg in sys.argv[1:4])
-f, e, s = statistics.median(full), statistics.median(empty), statistics.median(school)
-print("medians over %d rounds, frames per second at 1920 x 1080:" % len(full))
-print("  velmar, 200 fish (full tank)  %6.1f" % f)
-print("  velmar, 0 fish (empty tank)   %6.1f" % e)
-print("  glschool -nfish 200 (peer)    %6.1f" % s)
-print("full tank / peer        %.2f" % (f / s))
-print("full tank / empty tank  %.2f" % (f / e))
+def medians(arg):
+    values = [float(v) for v in arg.split()]
+    return statistics.median(values[0::2]), statistics.median(values[1::2])
+(f, fm), (e, em), (s, sm) = (medians(arg) for arg in sys.argv[1:4])
+print("medians over %d rounds at 1920 x 1080:     fps   resident MiB" % (len(sys.argv[1].split()) // 2))
+print("  velmar, 200 fish (full tank)          %6.1f  %6.1f" % (f, fm))
+print("  velmar, 0 fish (empty tank)           %6.1f  %6.1f" % (e, em))
+print("  glschool -nfish 200 (peer)            %6.1f  %6.1f" % (s, sm))
+print("full tank / peer        %.2f fps, %.2f memory" % (f / s, fm / sm))
+print("full tank / empty tank  %.2f fps" % (f / e))
 PY
