@@ -151,16 +151,23 @@ void CAquariumView::OnFrameTimer(wxTimerEvent&) {
     if (Drawable()) runner_.DrawFrame(NowMs());
 }
 
-// The frame timer is re-armed only once the event queue has drained: a frame
-// never queues behind another, and input, repaints and deferred window
-// deletion (closing the frame) are never starved by a drawing loop that is
-// always due. It waits for the next frame's turn, and is not re-armed while
-// the window cannot be seen: the event that shows it again brings an idle
-// event that re-arms it.
+// Frames are drawn only once the event queue has drained: a frame never
+// queues behind another, and input, repaints and deferred window deletion
+// (closing the frame) are never starved by a drawing loop that is always due.
+// A frame already due is drawn here and now, without a timer's round trip
+// (a millisecond or more a frame); otherwise the timer waits for its turn.
+// Neither runs while the window cannot be seen: the event that shows it again
+// brings an idle event.
 void CAquariumView::OnIdle(wxIdleEvent& event) {
     if (setUpDone_ && !sceneDestroyed_ && !frameTimer_.IsRunning() && Drawable()) {
         const double delayMs = runner_.DelayMs(NowMs());
-        frameTimer_.StartOnce(std::max(kFrameTimerPeriodMs, static_cast<int>(std::ceil(delayMs))));
+        if (delayMs <= 0.0) {
+            runner_.DrawFrame(NowMs());
+            event.RequestMore();
+        } else {
+            frameTimer_.StartOnce(
+                std::max(kFrameTimerPeriodMs, static_cast<int>(std::ceil(delayMs))));
+        }
     }
     event.Skip();
 }
