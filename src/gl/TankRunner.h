@@ -62,4 +62,6 @@ class TankRunner : public PictureTextureLoader {
     std::unique_ptr<TankSession> session_;
     FramePacer pacer_{0.0, -1, false};
     std::function<void(double nowMs)> frameObserver_;
+    static constexpr int kTrimPeriodMs = 20000;
+    int ticksSinceTrim_ = 0;
 };
