@@ -144,14 +144,16 @@ void MpvPlayer::SetFile(const std::string& path) {
 }
 
 void MpvPlayer::Open() {
+    // No file only stops what was loaded. Without an engine yet there is
+    // nothing to stop, and starting one (libmpv's load, a player's threads)
+    // would hold up the first frame for a play list that may never play.
+    if (file_.empty()) {
+        Close();
+        return;
+    }
     canPlay_ = false;
     if (!Engine()) return;
     DrainEvents();
-    if (file_.empty()) {
-        const char* stop[] = {"stop", nullptr};
-        Mpv().command(handle_, stop);
-        return;
-    }
     int pause = 1;
     Mpv().setProperty(handle_, "pause", MPV_FORMAT_FLAG, &pause);
     const char* load[] = {"loadfile", file_.c_str(), "replace", nullptr};

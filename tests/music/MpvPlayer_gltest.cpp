@@ -29,6 +29,9 @@ TEST(MpvPlayer, ATrackOpensPausedThenPlaysSeeksAndEndsAtItsLength) {
     const std::filesystem::path track = dir.Path() / "sine.wav";
     WriteFile(track, ToneWav(kLengthMs));
     MpvPlayer player(kNullAudio);
+    // Opening no file, as every start does, leaves libmpv unloaded.
+    player.Open();
+    EXPECT_EQ(ReadFile("/proc/self/maps").find("libmpv"), std::string::npos);
     ASSERT_TRUE(player.HasEngine());
     player.SetFile(track.string());
     player.Open();
