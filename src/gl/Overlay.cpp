@@ -30,3 +30,9 @@ void DrawOverlay(GLuint fontBase) {
     }
     glPopAttrib();
 }
+
+std::string OverlayCharacters() {
+    std::string characters;
+    for (const OverlayLine& line : kOverlayLines) characters += line.text;
+    return characters;
+}

@@ -5,16 +5,13 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <FTGL/ftgl.h>
 #include <fontconfig/fontconfig.h>
 
 namespace {
 constexpr int kGlyphCount = 256;
-// The help text is printable ASCII; every other code draws nothing. Each
-// extruded glyph costs tessellation at start-up and vertices held by GL.
-constexpr int kFirstDrawn = 32;
-constexpr int kLastDrawn = 126;
 // Outlines are taken at this size for smooth curves, then scaled to one unit.
 constexpr float kOutlineSize = 64.0f;
 constexpr float kExtrusionEm = 0.2f;
@@ -39,7 +36,7 @@ std::string DefaultBoldSansFile() {
 }
 }  // namespace
 
-GLuint BuildFont() {
+GLuint BuildFont(std::string_view characters) {
     const std::string fontFile = DefaultBoldSansFile();
     if (fontFile.empty()) return 0;
     auto font = std::make_unique<FTExtrudeFont>(fontFile.c_str());
@@ -53,7 +50,7 @@ GLuint BuildFont() {
     const float scale = 1.0f / kOutlineSize;
     for (int code = 0; code < kGlyphCount; ++code) {
         glNewList(base + code, GL_COMPILE);
-        if (code >= kFirstDrawn && code <= kLastDrawn) {
+        if (characters.find(static_cast<char>(code)) != std::string_view::npos) {
             const wchar_t text[2] = {static_cast<wchar_t>(code), L'\0'};
             glPushMatrix();
             glScalef(scale, scale, scale);

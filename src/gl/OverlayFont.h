@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include <GL/gl.h>
 
 // Solid 3-D letters in display lists: 256 consecutive lists, one per character
@@ -7,9 +9,11 @@
 // current origin, extruded 0.2 units along -z, and moving the origin to the
 // next letter. The list for code 255 stays empty.
 
-// Builds the lists once, from the system's default bold sans face. Returns the
+// Builds the lists once, from the system's default bold sans face, with glyphs
+// for `characters` alone (each extruded glyph costs tessellation at start-up
+// and vertices held by GL); the lists of other codes stay empty. Returns the
 // first list, or 0 when no font could be loaded (text then draws nothing).
-GLuint BuildFont();
+GLuint BuildFont(std::string_view characters);
 
 // printf-style text at the current model-view origin, running along +x. At most
 // 255 characters are drawn; longer text is cut, never overrun.

@@ -24,7 +24,7 @@ constexpr double kFishPickSizePx = 30.0;
 }  // namespace
 
 SceneRenderer::SceneRenderer(double pixelScale) : pixelScale_(pixelScale) {
-    fontBase_ = BuildFont();
+    fontBase_ = BuildFont(OverlayCharacters());
     SetUpSceneGlState();
 }
 

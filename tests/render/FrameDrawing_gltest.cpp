@@ -79,7 +79,7 @@ TEST(Overlay, HelpTextShowsInTheUpperMiddleOverAnyBoundPicture) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
     glEnable(GL_TEXTURE_2D);
-    const GLuint fontBase = BuildFont();
+    const GLuint fontBase = BuildFont(OverlayCharacters());
     ApplyFrameCamera(gl.Width(), gl.Height(), -5.0f);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
