@@ -67,9 +67,12 @@ full_tank() { measure "$work/config20" "$velmar" --max-fps 0; }
 empty_tank() { measure "$work/config0" "$velmar" --max-fps 0; }
 school() { measure "$work" "$peer" -nfish 200 -delay 0 -root; }
 
+run_seconds=$seconds
+seconds=$((settle + 4))
 full_tank >/dev/null
 empty_tank >/dev/null
 school >/dev/null
+seconds=$run_seconds
 
 full=() empty=() peers=()
 for ((round = 1; round <= rounds; ++round)); do
