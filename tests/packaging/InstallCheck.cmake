@@ -3,7 +3,7 @@
 # icon is there at its size, the menu entry validates, the xscreensaver
 # description runs it with -root and the man page renders without a warning.
 #
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<x.y> -P InstallCheck.cmake
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<x.y.z> -P InstallCheck.cmake
 cmake_minimum_required(VERSION 3.22)
 
 file(REMOVE_RECURSE "${PREFIX}")
