@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velmar needs to build, run and test, skipping
+# Installs the Debian packages Velmar needs to build, package, run and test, skipping
 # those already present. Uses sudo when not run as root. --test adds what the
 # tests need, --desktops what the whole desktop matrix adds to them
 # (tests/desktop/desktop-matrix.sh), --bench what the frame-rate comparison needs.
@@ -9,6 +9,7 @@ packages=(
     cmake g++ make pkg-config
     libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libsoil-dev libftgl-dev
     libfontconfig-dev fonts-dejavu-core libmpv-dev
+    dpkg-dev file
 )
 if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
     # The desktops the tests run the program on: window managers, a panel, a
