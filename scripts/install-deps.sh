@@ -16,7 +16,7 @@ if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
     # Wayland compositor with Xwayland, and the session bus some of them need.
     packages+=(openbox xfwm4 tint2 weston xwayland dbus dbus-daemon)
     packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame
-               desktop-file-utils man-db groff-base)
+               desktop-file-utils man-db groff-base lintian appstream)
 fi
 if [[ "${1:-}" == "--desktops" ]]; then
     # KWin brings much of the KDE desktop with it: some 680 packages.
