@@ -9,6 +9,8 @@ packages=(
     cmake g++ make pkg-config
     libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libsoil-dev libftgl-dev
     libfontconfig-dev fonts-dejavu-core libmpv-dev
+    # scripts/build-deb.sh: Debian's build flags, and what CPack finds the
+    # package's dependencies with.
     dpkg-dev file
 )
 if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
