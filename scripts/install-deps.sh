@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Velmar needs to build, run and test, skipping
+# Installs the Debian packages Velmar needs to build, package, run and test, skipping
 # those already present. Uses sudo when not run as root. --test adds what the
 # tests need, --desktops what the whole desktop matrix adds to them
 # (tests/desktop/desktop-matrix.sh), --bench what the frame-rate comparison needs.
@@ -9,13 +9,16 @@ packages=(
     cmake g++ make pkg-config
     libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libsoil-dev libftgl-dev
     libfontconfig-dev fonts-dejavu-core libmpv-dev
+    # scripts/build-deb.sh: Debian's build flags, and what CPack finds the
+    # package's dependencies with.
+    dpkg-dev file
 )
 if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
     # The desktops the tests run the program on: window managers, a panel, a
     # Wayland compositor with Xwayland, and the session bus some of them need.
     packages+=(openbox xfwm4 tint2 weston xwayland dbus dbus-daemon)
     packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame
-               desktop-file-utils man-db groff-base)
+               desktop-file-utils man-db groff-base lintian appstream)
 fi
 if [[ "${1:-}" == "--desktops" ]]; then
     # KWin brings much of the KDE desktop with it: some 680 packages.

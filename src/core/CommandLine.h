@@ -30,5 +30,5 @@ std::optional<unsigned long> ParseWindowId(std::string_view text);
 // The text --help prints, naming the settings file at `settingsPath`.
 std::string UsageText(const std::string& settingsPath);
 
-// "velmar 1.0": the program's name and the project's version.
+// "velmar 1.0.0": the program's name and the project's version.
 std::string VersionText();

@@ -3,7 +3,7 @@
 # icon is there at its size, the menu entry validates, the xscreensaver
 # description runs it with -root and the man page renders without a warning.
 #
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<x.y> -P InstallCheck.cmake
+#   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<x.y.z> -P InstallCheck.cmake
 cmake_minimum_required(VERSION 3.22)
 
 file(REMOVE_RECURSE "${PREFIX}")
@@ -17,8 +17,9 @@ set(failures "")
 set(program "${PREFIX}/bin/velmar")
 set(entry "${PREFIX}/share/applications/velmar.desktop")
 set(hack "${PREFIX}/share/xscreensaver/config/velmar.xml")
-set(manual "${PREFIX}/share/man/man6/velmar.6")
-foreach(file IN ITEMS "${program}" "${entry}" "${hack}" "${manual}")
+set(manual "${PREFIX}/share/man/man6/velmar.6.gz")
+set(listing "${PREFIX}/share/metainfo/example.velmar_aquarium.Velmar.metainfo.xml")
+foreach(file IN ITEMS "${program}" "${entry}" "${hack}" "${manual}" "${listing}")
     if(NOT EXISTS "${file}")
         list(APPEND failures "not installed: ${file}")
     endif()
