@@ -7,7 +7,7 @@
 // Solid 3-D letters in display lists: 256 consecutive lists, one per character
 // code (Latin-1), each drawing its glyph one unit (one em) high from the
 // current origin, extruded 0.2 units along -z, and moving the origin to the
-// next letter. The list for code 255 stays empty.
+// next letter.
 
 // Builds the lists once, from the system's default bold sans face, with glyphs
 // for `characters` alone (each extruded glyph costs tessellation at start-up

@@ -1,6 +1,5 @@
 #include "ui/AquariumView.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -165,8 +164,7 @@ void CAquariumView::OnIdle(wxIdleEvent& event) {
             runner_.DrawFrame(NowMs());
             event.RequestMore();
         } else {
-            frameTimer_.StartOnce(
-                std::max(kFrameTimerPeriodMs, static_cast<int>(std::ceil(delayMs))));
+            frameTimer_.StartOnce(static_cast<int>(std::ceil(delayMs)));
         }
     }
     event.Skip();
