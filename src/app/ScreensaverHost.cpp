@@ -5,10 +5,12 @@
 #include <thread>
 
 #include "core/interaction/MenuCommands.h"
+#include "core/runner/TankRunner.h"
 #include "core/scene/AquariumScene.h"
 #include "core/settings/StartupSettings.h"
 #include "gl/ForeignGlWindow.h"
-#include "gl/TankRunner.h"
+#include "gl/SceneRenderer.h"
+#include "gl/TankSetUp.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TerminationSignals.h"
 
@@ -28,30 +30,25 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
     AquariumScene scene;
     // This mode never writes the settings file.
     const StartupSettings settings = LoadStartupSettings(SettingsRepairs::kKeptInMemory);
-    TankRunner runner(scene, window);
-    if (runner.SetUp(settings.tank, 1.0) == TankSetUpResult::kNoTempPath) {
+    TankOnSurface tank = SetUpTankOnSurface(scene, window.PixelSize(), settings.tank, 1.0);
+    if (tank.result == TankSetUpResult::kNoTempPath) {
         std::fprintf(stderr, "velmar: no temporary folder to unpack the artwork into\n");
         return 1;
     }
     // Nobody listens, points or reads help here: no music, no net, no picks
     // and no help text.
-    scene.SetMode(kModeNoPointer);
+    scene.SetMode(Mode::kNoPointer);
     scene.HideOverlay();
+    TankRunner runner;
+    runner.AddTank(scene, window, std::move(tank.renderer));
     runner.StartSession(settings, std::nullopt);
     // The display's refresh rate is not asked: 60 frames a second, or the limit given.
-    runner.StartPacing(0.0, maxFps.value_or(-1), false);
+    runner.StartPacing(NowMs(), 0.0, maxFps.value_or(-1), false);
 
-    double nextTickMs = NowMs();
     while (!TerminationRequested() && window.ProcessEvents()) {
-        const double nowMs = NowMs();
-        if (nowMs >= nextTickMs) {
-            runner.TickSession();
-            nextTickMs = nowMs + TankSession::kTickMs;
-        }
-        const double delayMs = runner.DelayMs(nowMs);
+        const double delayMs = runner.RunDue(NowMs());
         if (delayMs > 0.0)
             std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(delayMs));
-        runner.DrawFrame(NowMs());
     }
     // xscreensaver ends its hacks with SIGTERM and waits for them: the end
     // comes at once, as on Escape in the program; the system frees the rest.

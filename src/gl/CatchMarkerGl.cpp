@@ -9,10 +9,10 @@ constexpr double kNetRadius = 3.0;
 constexpr double kNetHeight = 1.0;
 }  // namespace
 
-void GlCatchMarkerPainter::DrawCone(const std::array<float, 3>& at, float spinDegrees) {
+void DrawNetCone(DisplayListCache& shapes, const NetPose& pose) {
     glPushMatrix();
-    glTranslatef(at[0], at[1], at[2]);
-    glRotatef(spinDegrees, 0.0f, 0.0f, 1.0f);
-    shapes_.CallCone(kNetRadius, kNetHeight);
+    glTranslatef(pose.at[0], pose.at[1], pose.at[2]);
+    glRotatef(pose.spin, 0.0f, 0.0f, 1.0f);
+    shapes.CallCone(kNetRadius, kNetHeight);
     glPopMatrix();
 }

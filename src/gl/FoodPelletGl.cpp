@@ -27,13 +27,12 @@ GlFoodFlake::~GlFoodFlake() {
     glDeleteLists(list_, 1);
 }
 
-void GlPelletPainter::DrawFlake(const std::array<float, 3>& anchor, float spinY,
-                                const std::array<float, 3>& offset, float spinX) {
+void DrawFlake(const GlFoodFlake& flake, const FlakePose& pose) {
     glPushMatrix();
-    glTranslatef(anchor[0], anchor[1], anchor[2]);
-    glRotatef(spinY, 0.0f, 1.0f, 0.0f);
-    glTranslatef(offset[0], offset[1], offset[2]);
-    glRotatef(spinX, 1.0f, 0.0f, 0.0f);
-    glCallList(flake_.List());
+    glTranslatef(pose.anchor[0], pose.anchor[1], pose.anchor[2]);
+    glRotatef(pose.spinY, 0.0f, 1.0f, 0.0f);
+    glTranslatef(pose.offset[0], pose.offset[1], pose.offset[2]);
+    glRotatef(pose.spinX, 1.0f, 0.0f, 0.0f);
+    glCallList(flake.List());
     glPopMatrix();
 }

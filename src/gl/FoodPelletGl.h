@@ -20,13 +20,5 @@ class GlFoodFlake {
     GLuint list_;
 };
 
-// Draws pellets with GL by replaying the flake.
-class GlPelletPainter : public PelletPainter {
-  public:
-    explicit GlPelletPainter(const GlFoodFlake& flake) : flake_(flake) {}
-    void DrawFlake(const std::array<float, 3>& anchor, float spinY,
-                   const std::array<float, 3>& offset, float spinX) override;
-
-  private:
-    const GlFoodFlake& flake_;
-};
+// Draws a pellet's flake in its pose, leaving the matrix as it was.
+void DrawFlake(const GlFoodFlake& flake, const FlakePose& pose);

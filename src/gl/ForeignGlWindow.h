@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "gl/RenderSurface.h"
+#include "core/runner/RenderSurface.h"
 
 // A GL context drawing into an X window that someone else made and owns: the
 // root window, or the window xscreensaver hands its screensavers. Its size is

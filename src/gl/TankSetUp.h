@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/settings/AquariumSettings.h"
@@ -26,3 +27,13 @@ enum class TankSetUpResult { kComplete, kNoTempPath };
 // temporary path it stops before the textures and says so.
 TankSetUpResult SetUpTank(AquariumScene& scene, SceneRenderer& renderer,
                           const TankSetUpSources& sources);
+
+// A tank set up on the surface whose context is current: its renderer (every
+// GL object), and how far the set-up went. Artwork is unpacked into a private
+// folder, gone once loaded.
+struct TankOnSurface {
+    std::unique_ptr<SceneRenderer> renderer;
+    TankSetUpResult result;
+};
+TankOnSurface SetUpTankOnSurface(AquariumScene& scene, ScreenSize surfaceSize,
+                                 const AquariumSettings& settings, double contentScale);

@@ -1,8 +1,12 @@
 #include "ui/MainFrame.h"
 
+#include <chrono>
+
 #include "core/interaction/MenuCommands.h"
 #include "core/music/BuiltinTune.h"
 #include "core/scene/AquariumScene.h"
+#include "diagnostics/Diagnostics.h"
+#include "gl/SceneRenderer.h"
 #include "media/MpvPlayer.h"
 #include "platform/posix/PrivateTempDir.h"
 #include "platform/posix/ProcessExit.h"
@@ -15,6 +19,14 @@
 #include "ui/CustomBackgroundDlg.h"
 #include "ui/CustomMusicDlg.h"
 #include "ui/FishSettingsDlg.h"
+#include "ui/TankLoop.h"
+
+namespace {
+double NowMs() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
 
 CMainFrame::CMainFrame()
     : wxFrame(nullptr, wxID_ANY, "VelmarScr", wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
@@ -28,14 +40,24 @@ CMainFrame::CMainFrame()
     scene_ = std::make_unique<AquariumScene>();
     settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
     view_ = new CAquariumView(this, *scene_);
+    view_->OnCommand([this](int commandId) { OnCommand(commandId); });
+    loop_ = std::make_unique<TankLoop>(runner_);
     musicPlayer_ = std::make_unique<MpvPlayer>();
     tunePlayer_ = std::make_unique<MpvTunePlayer>();
-    Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
 }
 
 // The view draws the scene until it goes, so it goes first.
 CMainFrame::~CMainFrame() {
+    DestroyScene();
     DestroyChildren();
+}
+
+void CMainFrame::DestroyScene() {
+    if (!view_ || !loop_) return;
+    NoteLifecycle("DestroyScene");
+    loop_.reset();
+    runner_.Release();
+    view_->DestroyContext();
 }
 
 void CMainFrame::ShowAndStartScene() {
@@ -51,9 +73,19 @@ void CMainFrame::ShowAndStartScene() {
     view_->SetFocus();
     // A set-up that stopped early leaves the tank without its settings: no
     // session then, so no music and no dialogs.
-    view_->SetUpOnceShown(settings_.tank, [this](bool complete) {
-        if (complete) StartSession();
-    });
+    view_->SetUpOnceShown(settings_.tank, [this](ViewSetUp made) { StartTank(std::move(made)); });
+}
+
+// Without a context there is nothing to draw on; without the whole set-up,
+// only the help text.
+void CMainFrame::StartTank(ViewSetUp made) {
+    const bool complete = made.complete;
+    if (made.renderer) runner_.AddTank(*scene_, *view_, std::move(made.renderer));
+    runner_.AfterEachFrame(FrameWatcher());
+    runner_.StartPacing(NowMs(), made.refreshHz, made.maxFps, made.swapWaitsForRefresh);
+    view_->OnRepaint([this] { runner_.DrawFrame(NowMs()); });
+    if (complete) StartSession();
+    loop_->Start();
 }
 
 void CMainFrame::StartSession() {
@@ -66,17 +98,15 @@ void CMainFrame::StartSession() {
                                                  : std::vector<std::uint8_t>();
                        },
                        GetAppProfileInt("Settings", "Volume", 1000)};
-    session_ = &view_->Runner().StartSession(settings_, std::move(music));
+    session_ = &runner_.StartSession(settings_, std::move(music));
 }
 
-// Every command chosen becomes the scene's mode; the dialogs' commands leave
-// the user in Catch mode once the dialog is shown.
-void CMainFrame::OnCommand(wxCommandEvent& event) {
-    const int commandId = event.GetId();
-    scene_->SetMode(commandId);
+// The dialogs leave the user in Catch mode once they are shown; nobody points
+// at the tank while the modal one is open.
+void CMainFrame::OnCommand(int commandId) {
     switch (commandId) {
         case kCommandExit:
-            view_->DestroyScene();
+            DestroyScene();
             ExitProcessNow(0);
         case kCommandAddDeleteFish:
             ShowFishSettings();
@@ -95,7 +125,7 @@ void CMainFrame::OnCommand(wxCommandEvent& event) {
         default:
             return;
     }
-    scene_->SetMode(kCommandCatch);
+    scene_->SetMode(Mode::kCatch);
     view_->UpdateCursor();
 }
 
@@ -112,6 +142,7 @@ void CMainFrame::OnSetFocus(wxFocusEvent& event) {
 }
 
 void CMainFrame::ShowFishSettings() {
+    scene_->SetMode(Mode::kNoPointer);
     CFishSettingsDlg dialog(
         this, scene_->SpeciesCounts(),
         [this](const std::array<int, kSpeciesCount>& counts) { scene_->SetSpeciesCounts(counts); });

@@ -75,14 +75,21 @@ bool TankInput::HandleMenuKey(const wxKeyEvent& event) {
 
 void TankInput::OpenMenuAt(const wxPoint& screenPoint, bool pressedThere) {
     if (!menu_) {
-        // The chosen entry takes the route of any menu command, through the frame.
-        menu_ = new IconMenu(&window_, [this](int commandId) {
-            window_.GetParent()->GetEventHandler()->QueueEvent(
-                new wxCommandEvent(wxEVT_MENU, commandId));
-        });
+        menu_ = new IconMenu(&window_, [this](int commandId) { Choose(commandId); });
     }
     // The menu stays inside the tank, whatever part of the screen it was granted.
     menu_->OpenAt(screenPoint, window_.GetScreenRect(), pressedThere);
+}
+
+// A mode takes effect at once. Other commands are handled once the menu's
+// own event is done: a dialog they open must not run inside it.
+void TankInput::Choose(int commandId) {
+    if (const std::optional<Mode> mode = ModeOfCommand(commandId)) {
+        scene_.SetMode(*mode);
+        UpdateCursor();
+        return;
+    }
+    if (commandHandler_) window_.CallAfter([this, commandId] { commandHandler_(commandId); });
 }
 
 bool TankInput::MenuShown() const {
@@ -96,7 +103,7 @@ bool TankInput::CloseMenu() {
 }
 
 void TankInput::UpdateCursor() {
-    const std::optional<int> id = ModeCursorId(scene_.Mode(), scene_.Pointer().buttonDown);
+    const std::optional<int> id = ModeCursorId(scene_.CurrentMode(), scene_.Pointer().buttonDown);
     if (!id || id == shownCursorId_) return;
     auto cursor = cursors_.find(*id);
     if (cursor == cursors_.end()) cursor = cursors_.emplace(*id, ModeCursor(*id)).first;

@@ -19,11 +19,11 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         // The modeless dialogs leave the user in Catch mode.
-        tank.SendCommand(kCommandZoomIn);
+        tank.ChooseMode(Mode::kZoomIn);
         tank.Server().ChooseFromMenu(100, 100, 6);  // "  Custom Music"
         LiveDialog dialog(tank, "Custom Music - Velmar Screensaver 1.0");
         ASSERT_TRUE(dialog.Shown());
-        EXPECT_EQ(tank.Read<int>([](auto& s) { return s.Mode(); }), kCommandCatch);
+        EXPECT_EQ(tank.Read<Mode>([](auto& s) { return s.CurrentMode(); }), Mode::kCatch);
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
         for (const std::filesystem::path& path : {text, vanishing, track}) {
             const int before = dialog.FromList<int>(1016, rows);

@@ -34,7 +34,8 @@ TEST(FishSettingsDialog, ClearAndAddsReachTheTankAndStayWhenTheFileCannotTakeThe
             std::this_thread::sleep_for(std::chrono::milliseconds(1200));
             EXPECT_EQ(tank.Read<Counts>([](auto& s) { return s.SpeciesCounts(); }), two) << visit;
             tank.Server().Run("xdotool key Escape");
-            EXPECT_TRUE(tank.WaitFor([](auto& s) { return s.Mode() == kCommandCatch; }, 10000));
+            EXPECT_TRUE(
+                tank.WaitFor([](auto& s) { return s.CurrentMode() == Mode::kCatch; }, 10000));
         }
     });
 }

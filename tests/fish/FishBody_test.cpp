@@ -124,14 +124,13 @@ TEST(FishMesh, PartsSampleTheirSkinRegionWithUnitNormalsOnTheLitSide) {
 }
 
 TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot) {
-    Fish fish;
-    fish.size = 2.0f;
-    FishPartArrays arrays;
-    arrays.yaw.fill(90.0f);
-    arrays.bodyWave.fill(0.02f);
-    arrays.pelvicWave.fill(0.01f);
+    FishPose pose;
+    pose.size = 2.0f;
+    pose.arrays.yaw.fill(90.0f);
+    pose.arrays.bodyWave.fill(0.02f);
+    pose.arrays.pelvicWave.fill(0.01f);
     FishVertexBatch mesh;
-    EmitFishParts(fish, arrays, mesh);
+    EmitFishParts(pose, mesh);
     const auto& v = mesh.vertices;
     // The first body vertex: station 0 on the dorsal ridge, swayed in y, then
     // turned a quarter about z: (x, y) -> (-y, x).

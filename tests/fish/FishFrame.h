@@ -18,7 +18,7 @@ inline Fish SwimmingFish(float x, float y, float heading) {
     return fish;
 }
 
-// One frame of a fish the way UpdateAndDraw runs it, without GL and without the
+// One frame of a fish the way Update runs it, without the
 // mesh's wave arrays: of the body animation only the heading stepper matters to
 // the swimming.
 inline void StepFish(Fish& fish) {

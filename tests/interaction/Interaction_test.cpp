@@ -30,10 +30,6 @@ std::array<FoodPellet, kFoodPelletCount> OnePelletAt(const std::array<float, 3>&
     pellets[0].offset = {0.0f, 1.0f, 0.0f};
     return pellets;
 }
-
-class NoPainter : public CatchMarkerPainter {
-    void DrawCone(const std::array<float, 3>&, float) override {}
-};
 }  // namespace
 
 TEST(PelletBearing, AxesOriginAndEveryQuadrant) {
@@ -96,8 +92,7 @@ TEST(FoodTest, NearbyFlakesDriftToTheMouthAndOneAtItIsEaten) {
 
 TEST(CatchTest, CatchesAFishWithinThreeOfTheNetOnceUntilItsSlotIsCleared) {
     CatchMarker marker;
-    NoPainter painter;
-    marker.Reset(0.0f, 0.0f, -70.0f, painter);
+    marker.Reset(0.0f, 0.0f, -70.0f);
     Fish far = SwimmingFish(3.0f, 0.0f, 0.0f);
     CatchTest(7, far, marker);
     EXPECT_FALSE(far.caught);
@@ -172,14 +167,20 @@ TEST(PopupMenuLayout, OpensAtTheClickAndFlipsToStayOnScreen) {
     EXPECT_EQ(PlacePopup(1900, 100, {1024, 0, 1000, 768}), (std::array<int, 2>{1760, 100}));
 }
 
-TEST(PopupMenuLayout, EachModeHasItsCursorUpAndPressedAndOthersKeepTheirs) {
-    const std::tuple<int, int, int> cursors[] = {
-        {kCommandCatch, 154, 155},  {kCommandTouch, 158, 159},   {kCommandFeed, 163, 164},
-        {kCommandZoomIn, 167, 177}, {kCommandZoomOut, 169, 178},
+// The dialogs and Exit choose no mode; a tank nobody points at keeps the cursor.
+TEST(PopupMenuLayout, EachModeCommandChoosesItsModeWithItsCursorUpAndPressed) {
+    const std::tuple<int, std::optional<Mode>, std::optional<int>, std::optional<int>> cases[] = {
+        {kCommandCatch, Mode::kCatch, 154, 155},     {kCommandTouch, Mode::kTouch, 158, 159},
+        {kCommandFeed, Mode::kFeed, 163, 164},       {kCommandZoomIn, Mode::kZoomIn, 167, 177},
+        {kCommandZoomOut, Mode::kZoomOut, 169, 178}, {kCommandAddDeleteFish, std::nullopt, {}, {}},
+        {kCommandCustomMusic, std::nullopt, {}, {}}, {kCommandExit, std::nullopt, {}, {}},
     };
-    for (const auto& [mode, up, pressed] : cursors) {
-        EXPECT_EQ(ModeCursorId(mode, false), up);
-        EXPECT_EQ(ModeCursorId(mode, true), pressed);
+    for (const auto& [command, mode, up, pressed] : cases) {
+        SCOPED_TRACE(command);
+        EXPECT_EQ(ModeOfCommand(command), mode);
+        if (!mode) continue;
+        EXPECT_EQ(ModeCursorId(*mode, false), up);
+        EXPECT_EQ(ModeCursorId(*mode, true), pressed);
     }
-    EXPECT_EQ(ModeCursorId(kCommandAddDeleteFish, false), std::nullopt);
+    EXPECT_EQ(ModeCursorId(Mode::kNoPointer, false), std::nullopt);
 }

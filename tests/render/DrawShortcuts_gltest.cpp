@@ -4,13 +4,16 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "core/scene/AquariumScene.h"
+#include "gl/FrameLayers.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
 #include "platform/posix/Random.h"
+#include "render/SceneFrames.h"
 #include "support/GlTestContext.h"
 #include "support/TestSupport.h"
 
@@ -39,11 +42,12 @@ std::vector<Picture> Draw(const AquariumSettings& settings, const DrawShortcuts&
     const TankSetUpSources sources{
         {kWidth, kHeight}, unpackDir.Path().string() + "/", [] { return true; }, settings};
     EXPECT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
-    scene.SetDrawShortcuts(shortcuts);
+    renderer.SetDrawShortcuts(shortcuts);
     std::vector<Picture> pictures;
     int drawn = 0;
     for (int shot : shots) {
-        for (; drawn < shot; ++drawn) scene.RenderFrame(renderer);
+        DrawFrames(scene, renderer, shot - drawn);
+        drawn = shot;
         pictures.push_back(ReadPicture());
     }
     return pictures;
@@ -99,4 +103,45 @@ TEST(DrawShortcuts, LightMeshesChangeAFewPixelsOfEachFish) {
     const auto light = Draw(settings, {}, {frames});
     EXPECT_LE(Differences(full[0], light[0], 25), 70 * 60);
     EXPECT_GT(Differences(full[0], light[0], 0), 0) << "the fish were drawn from the light mesh";
+}
+
+TEST(FrameLayers, WallHidesTheBackdropAndGoesFirstOnlyWhereThePictureStaysTheSame) {
+    struct Case {
+        const char* what;
+        DrawShortcuts shortcuts;
+        int screenWidth;
+        int lightReduction;
+        int backSolid;
+        int background;
+        int showTerra;
+        const char* layers;
+    };
+    const Case cases[] = {
+        {"default", {}, 1920, 0, 1, 0, 1, "first"},
+        {"slightly dim", {}, 1920, 19, 1, 0, 1, "first"},
+        {"dim", {}, 1920, 20, 1, 0, 1, "wall"},
+        {"no backdrop colour", {}, 1920, 0, 0, 0, 1, "wall"},
+        {"wide screen, wall too narrow", {}, 2560, 0, 1, 0, 1, "backdrop wall"},
+        {"other background", {}, 1920, 0, 1, 2, 1, "backdrop"},
+        {"Terra off", {}, 1920, 0, 1, 0, 0, "backdrop"},
+        {"wall not first", DrawShortcuts().Without(&DrawShortcuts::wallFirst), 1920, 0, 1, 0, 1,
+         "wall"},
+        {"no shortcuts", DrawShortcuts::None(), 1920, 0, 1, 0, 1, "backdrop wall"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AquariumSettings settings;
+        settings.lightReduction = c.lightReduction;
+        settings.backSolid = c.backSolid;
+        settings.background = c.background;
+        settings.showTerra = c.showTerra;
+        AquariumScene scene;
+        scene.SetTankBounds(c.screenWidth, 1080);
+        scene.BuildBackgroundSurface();
+        scene.ApplySettings(settings);
+        const FrameLayers layers = ChooseFrameLayers(scene, c.shortcuts, {1024, 512});
+        std::string text = layers.backdrop ? "backdrop" : "";
+        if (layers.wall) text += text.empty() ? (layers.wallFirst ? "first" : "wall") : " wall";
+        EXPECT_EQ(text, c.layers);
+    }
 }

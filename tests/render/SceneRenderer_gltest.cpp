@@ -1,19 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "core/fish/FishVertexBatch.h"
 #include "core/interaction/PickGrid.h"
 #include "core/scene/AquariumScene.h"
 #include "core/settings/CustomBackgroundList.h"
 #include "core/tank/TankBounds.h"
 #include "fish/FishFrame.h"
+#include "gl/GlScenePicker.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
+#include "render/SceneFrames.h"
 #include "resources/PictureBytes.h"
 #include "support/GlTestContext.h"
 
 namespace {
 constexpr int kWidth = 320;
 constexpr int kHeight = 180;
+constexpr PickView kView{kWidth, kHeight, AquariumScene::kCameraOffset};
 
 struct GlStacks {
     GLint modelView = 0;
@@ -59,8 +61,7 @@ struct GlNames {
 TEST(StripPicking, FindsTheLowestStripUnderThePointerAndRestoresTheState) {
     GlTestContext gl(kWidth, kHeight);
     ASSERT_TRUE(gl.Ok());
-    SceneRenderer renderer(1.0);
-    renderer.BeginFrame(kWidth, kHeight, AquariumScene::kCameraOffset);
+    GlScenePicker picker(1.0);
     const TankBounds tank = TankBoundsForScreen(kWidth, kHeight);
     const PickGrid x = BuildPickGridX(tank);
     const PickGrid y = BuildPickGridY(tank);
@@ -71,8 +72,8 @@ TEST(StripPicking, FindsTheLowestStripUnderThePointerAndRestoresTheState) {
     constexpr float kReach = 7.5f * 2.0f * kStripDepth * 0.41421356f / kHeight + 0.5f;
     for (float at : {-20.0f, 0.0f, 15.0f}) {
         const PointerPos pointer = PointerOver(at, -at / 2.0f, kStripDepth);
-        const int stripX = renderer.PickStrip(x, StripShape::kVertical, pointer);
-        const int stripY = renderer.PickStrip(y, StripShape::kHorizontal, pointer);
+        const int stripX = picker.StripUnderPointer(kView, pointer, x, StripShape::kVertical);
+        const int stripY = picker.StripUnderPointer(kView, pointer, y, StripShape::kHorizontal);
         ASSERT_GE(stripX, 0);
         ASSERT_GE(stripY, 0);
         // The lowest strip touching the square lies at its left (lower) edge.
@@ -82,7 +83,8 @@ TEST(StripPicking, FindsTheLowestStripUnderThePointerAndRestoresTheState) {
     }
     PickGrid outOfSight;
     outOfSight.points = {{100.0f, 0.0f, -70.0f}};
-    EXPECT_EQ(renderer.PickStrip(outOfSight, StripShape::kVertical, PointerOver(0, 0)), -1);
+    EXPECT_EQ(picker.StripUnderPointer(kView, PointerOver(0, 0), outOfSight, StripShape::kVertical),
+              -1);
     EXPECT_EQ(CurrentStacks(), before);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
@@ -93,18 +95,15 @@ TEST(FishPicking, AFishIsHitWhereItSwimsAndMissedElsewhereOnAnyPixelScale) {
     for (int scale : {1, 2}) {
         GlTestContext gl(kWidth * scale, kHeight * scale);
         ASSERT_TRUE(gl.Ok());
-        SceneRenderer renderer(scale);
-        renderer.BeginFrame(kWidth, kHeight, AquariumScene::kCameraOffset);
+        GlScenePicker picker(scale);
         Fish fish = SwimmingFish(10.0f, 5.0f, 0.0f);
         fish.size = 4.0f;
-        FishVertexBatch mesh;
+        FishPose pose;
         const GlStacks before = CurrentStacks();
         for (const auto& [pointer, hit] : {std::pair{PointerOver(10.0f, 5.0f), true},
                                            std::pair{PointerOver(-10.0f, -5.0f), false}}) {
-            const std::array<float, 3> position = fish.position;
-            renderer.BeginFishPick(pointer, position);
-            fish.UpdateAndDraw(renderer.Fish(), mesh);
-            EXPECT_EQ(renderer.EndFishPick(), hit)
+            fish.Update(pose);
+            EXPECT_EQ(picker.FishUnderPointer(kView, pointer, pose), hit)
                 << scale << ": " << pointer.x << ", " << pointer.y;
             EXPECT_EQ(CurrentStacks(), before);
         }
@@ -131,17 +130,17 @@ TEST(SceneRenderer, FramesReserveNoFurtherGlNamesAndTeardownFreesThemAll) {
         ASSERT_EQ(SetUpTank(scene, renderer, sources), TankSetUpResult::kComplete);
         const std::string picture = unpackDir.Path() / "own.bmp";
         WriteFile(picture, MakeBitmap(8, 8, 24, Bytes(RowBytes(24, 8) * 8, 200)));
-        const GLuint ownPicture = renderer.LoadUserPicture(picture);
+        const GLuint ownPicture = renderer.LoadPicture(picture);
         ASSERT_NE(ownPicture, 0u);
         // By then the net has caught fish and made its wire sphere.
-        for (int frame = 0; frame < 250; ++frame) scene.RenderFrame(renderer);
+        DrawFrames(scene, renderer, 250);
         const GlNames afterWarmUp;
         // The background, ten skins, the bubble and the user's picture.
         EXPECT_EQ(afterWarmUp.textures, before.textures + 13);
         // Showing a name that holds no picture must not make GL create it.
         for (const unsigned shown : {CustomBackgroundList::kNoPicture, ownPicture}) {
             scene.SetCustomBackground({true, shown});
-            for (int frame = 0; frame < 125; ++frame) scene.RenderFrame(renderer);
+            DrawFrames(scene, renderer, 125);
         }
         const GlNames afterRun;
         EXPECT_EQ(afterRun.lists, afterWarmUp.lists);

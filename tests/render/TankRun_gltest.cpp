@@ -132,10 +132,10 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     ASSERT_TRUE(view->SetUpDone());
     const unsigned afterSetUp = CrtRandState();
 
-    for (int i = 0; i < kFrames; ++i) view->Runner().DrawFrame(0.0);
+    for (int i = 0; i < kFrames; ++i) frame->Runner().DrawFrame(0.0);
 
     const unsigned afterFrames = CrtRandState();
-    const std::uint64_t tank = DigestOfTank(view->Scene());
+    const std::uint64_t tank = DigestOfTank(*frame->Scene());
     const std::uint64_t picture = DigestOfPicture(screen.width, screen.height);
     EXPECT_EQ(afterSetUp, 2979108224u);
     EXPECT_EQ(afterFrames, 487279185u);

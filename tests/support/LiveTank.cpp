@@ -49,18 +49,15 @@ void LiveTank::OnUiThread(const std::function<void()>& work) {
 }
 
 const AquariumScene& LiveTank::Scene() const {
-    return frame_->View()->Scene();
+    return *frame_->Scene();
 }
 
 bool LiveTank::WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs) {
     return PollUntil([&] { return Read<bool>(holds); }, timeoutMs);
 }
 
-void LiveTank::SendCommand(int commandId) {
-    OnUiThread([this, commandId] {
-        wxCommandEvent command(wxEVT_MENU, commandId);
-        frame_->ProcessWindowEvent(command);
-    });
+void LiveTank::ChooseMode(Mode mode) {
+    OnUiThread([this, mode] { frame_->Scene()->SetMode(mode); });
 }
 
 void LiveTank::Click(int x, int y) const {

@@ -7,6 +7,7 @@
 
 #include <wx/listctrl.h>
 
+#include "core/interaction/MenuCommands.h"
 #include "support/AppSession.h"
 
 class AquariumScene;
@@ -35,9 +36,8 @@ class LiveTank {
     void OnUiThread(const std::function<void()>& work);
     // Waits, reading between frames, until `holds` is true; false on time-out.
     bool WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs);
-    // The route a popup menu entry takes to the view; returns once it is dealt
-    // with, so never for a command that opens a modal dialog.
-    void SendCommand(int commandId);
+    // As the popup menu's mode entries do.
+    void ChooseMode(Mode mode);
     // Held as a person holds it: in the zoom modes a release that comes before
     // the next frame cancels the press.
     void Click(int x, int y) const;

@@ -4,10 +4,12 @@
 
 #include "core/fish/Fish.h"
 #include "core/fish/FishVertexBatch.h"
+#include "core/fish/MeshRotation.h"
 #include "core/tank/BackgroundSurface.h"
 #include "core/tank/TankBounds.h"
 #include "fish/FishFrame.h"
 #include "gl/BackgroundSurfaceGl.h"
+#include "gl/FishMeshGl.h"
 #include "gl/FoodPelletGl.h"
 #include "gl/FrameCamera.h"
 #include "gl/GlSceneState.h"
@@ -59,9 +61,10 @@ TEST(TankEnvironmentGl, BackgroundFillsTheViewMirroredAndAFlakeHangsBelowItsOffs
     pellet.spinX = 0.0f;
     pellet.spinY = 0.0f;
     GlFoodFlake flake;
-    GlPelletPainter painter(flake);
     StartFrame(gl);
-    pellet.Draw(painter);
+    pellet.Step();
+    ASSERT_TRUE(pellet.Shown());
+    DrawFlake(flake, pellet.ShownFlake());
     // 60 units in front of the eye the view's half height of 24 units spans 270 pixels,
     // so the flake hangs 0.8 units (9 pixels) above the centre.
     EXPECT_TRUE(ColourNear(gl.Pixel(480, 279), 243, 225, 159));
@@ -70,12 +73,12 @@ TEST(TankEnvironmentGl, BackgroundFillsTheViewMirroredAndAFlakeHangsBelowItsOffs
     EXPECT_TRUE(texturing) << "the flake turns texturing back on";
 }
 
-TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
+TEST(FishMeshGl, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     GlTestContext gl(384, 216);
     ASSERT_TRUE(gl.Ok());
-    SceneRenderer renderer(1.0);
-    renderer.BeginFrame(gl.Width(), gl.Height(), -5.0f);
-    renderer.ApplyLight(1.0f);
+    SetUpSceneGlState();
+    StartFrame(gl);
+    ApplyLightLevel(1.0f);
     glBindTexture(GL_TEXTURE_2D, 0);
 
     Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);
@@ -84,8 +87,10 @@ TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     glPushMatrix();
     glTranslatef(fish.position[0], fish.position[1], fish.position[2]);
     const std::array<float, 16> before = ModelView();
+    FishPose pose;
+    fish.Update(pose);
     FishVertexBatch mesh;
-    fish.UpdateAndDraw(renderer.Fish(), mesh);
+    DrawFishMesh(pose, MeshDetail::kFull, mesh);
     EXPECT_EQ(ModelView(), before);
     glPopMatrix();
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
@@ -106,15 +111,15 @@ TEST(FishUpdateAndDraw, DrawsTheFishWhereItSwimsAndRestoresTheState) {
 TEST(FishRotation, MatchesTheMatrixGlRotateBuildsAndIsIdentityWithoutAnAxis) {
     GlTestContext gl(8, 8);
     ASSERT_TRUE(gl.Ok());
-    Fish fish;
-    fish.SetRotation(-37.5f, 0.3f, -0.5f, 0.8f);
+    MeshRotation rotation;
+    rotation.Set(-37.5f, 0.3f, -0.5f, 0.8f);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glRotatef(-37.5f, 0.3f, -0.5f, 0.8f);
     const std::array<float, 16> expected = ModelView();
-    for (int i = 0; i < 16; ++i) EXPECT_NEAR(fish.rotation[i], expected[i], 1e-6f) << i;
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(rotation.Matrix()[i], expected[i], 1e-6f) << i;
 
-    fish.SetRotation(33.0f, 0.0f, 0.0f, 0.0f);
+    rotation.Set(33.0f, 0.0f, 0.0f, 0.0f);
     const std::array<float, 16> identity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    EXPECT_EQ(fish.rotation, identity);
+    EXPECT_EQ(rotation.Matrix(), identity);
 }

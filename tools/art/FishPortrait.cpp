@@ -124,10 +124,10 @@ class Rasteriser {
 
 RgbaCanvas PaintFishPortrait(int species, int width, int height) {
     // The fish at rest: no waves, no yaw, jaws closed.
-    Fish fish;
-    fish.size = kFishSize;
+    FishPose pose;
+    pose.size = kFishSize;
     FishVertexBatch mesh;
-    EmitFishParts(fish, FishPartArrays{}, mesh);
+    EmitFishParts(pose, mesh);
     const std::vector<FishVertex>& vertices = mesh.vertices;
     const std::vector<std::uint16_t>& quads = mesh.quadIndices;
 

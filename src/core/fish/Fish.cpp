@@ -15,18 +15,12 @@ constexpr float kMaxSize = 4.0f;
 constexpr float kRestHalfLength = 0.321915f;
 constexpr float kRestHalfHeight = 0.0907566f;
 constexpr float kRestHalfDepth = 0.5f;
-
-std::array<float, 16> Identity() {
-    return {1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f,
-            0.0f, 0.0f, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, 1.0f};
-}
 }  // namespace
 
 // The initialiser list follows the field order, and with it the order of the
 // random draws.
 Fish::Fish()
-    : rotation(Identity()),
-      size(CrtRand() % 10 == 0 ? kLargeSize : kSmallSize),
+    : size(CrtRand() % 10 == 0 ? kLargeSize : kSmallSize),
       pitch(static_cast<float>(CrtRand() % 45)),
       targetHeading(CrtRand() % 2 == 0 ? 0.0f : 180.0f),
       bodyOscillator(kBodyWaveOscillator),

@@ -8,10 +8,6 @@
 // the same as the full mesh.
 enum class MeshDetail { kFull, kLight, kLightest };
 
-class FishPainter;
-struct FishVertex;
-struct FishVertexBatch;
-
 // A wave oscillator of one animated mesh part: advances its phase every third
 // frame and fills a per-station array with a travelling sine wave.
 struct WaveOscillator {
@@ -77,6 +73,16 @@ struct FishPartArrays {
     std::array<float, 10> eyeWave{};  // always zero
 };
 
+// A fish as one frame shows it: where it is, and what its mesh is emitted
+// and tilted with.
+struct FishPose {
+    std::array<float, 3> position{};
+    float size = 0.0f;
+    float pitch = 0.0f;    // the shown pitch, degrees
+    float heading = 0.0f;  // degrees
+    FishPartArrays arrays;
+};
+
 // One fish of the school. Angles in degrees, lengths in world units, speeds in
 // world units per frame. Construction draws from the process-wide random
 // generator in field order, so the school is the same on every run.
@@ -99,7 +105,7 @@ class Fish {
     void ChangeSize(float amount, bool grow);
     void UpdateExtent();
 
-    // The steps UpdateAndDraw runs around the drawing: before it the shown pitch follows `pitch` by
+    // The steps Update runs around the pose it shows: before it the shown pitch follows `pitch` by
     // one degree; after it a swimming fish moves and a caught one counts its frames and is released
     // after 51 at x = -55 or 45.
     void AdvanceShownPitch();
@@ -108,22 +114,14 @@ class Fish {
     // Move does so before it moves.
     void UpdateDirectionFlags();
 
-    // One frame of the fish: animate, steer, emit its mesh into `mesh` and
-    // hand it to the painter, move, refresh the extent. The caller has put on
-    // the skin of the fish's species.
-    void UpdateAndDraw(FishPainter& painter, FishVertexBatch& mesh,
-                       MeshDetail detail = MeshDetail::kFull);
+    // One frame of the fish: animate, take a whim, move, refresh the extent.
+    // `shown` gets the fish as this frame shows it, before it moves.
+    void Update(FishPose& shown);
 
     // Body animation. ComputePartArrays fills the arrays in this order (lower
     // jaw, upper jaw with the mouth toggle, body yaw stepper, then the waves);
     // EmitFishParts emits the nine parts with them.
     void ComputePartArrays(FishPartArrays& arrays);
-    void SetRotation(float angleDegrees, float ax, float ay, float az);
-    // The vertex turned by the rotation; normals stay as modelled.
-    FishVertex Turned(float x, float y, float z, float nx, float ny, float nz, float s,
-                      float t) const;
-
-    std::array<float, 16> rotation{};
     float size = 2.0f;
     bool mouthClosed = true;
     float speed = 0.2f;

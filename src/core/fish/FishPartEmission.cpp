@@ -4,8 +4,17 @@
 
 #include "core/fish/FishMeshData.h"
 #include "core/fish/FishVertexBatch.h"
+#include "core/fish/MeshRotation.h"
 
 namespace {
+// What the parts are emitted with: the fish's size, the batch they go to and
+// the rotation of the station being emitted.
+struct Emission {
+    float size;
+    FishVertexBatch& mesh;
+    MeshRotation rotation;
+};
+
 struct Placed {
     float y;
     float z;
@@ -45,9 +54,10 @@ constexpr int NextStation(int j, int step, int m) {
 // the fish's size. Stations go by `stationStep`, the last one always included,
 // so that parts still meet where their end stations coincide.
 template <int K, int M, typename Aim, typename Place>
-void EmitStrips(Fish& fish, FishVertexBatch& mesh, MeshStep step, const FishMeshPoint (&part)[K][M],
-                Aim aim, Place place) {
+void EmitStrips(Emission& fish, MeshStep step, const FishMeshPoint (&part)[K][M], Aim aim,
+                Place place) {
     const float size = fish.size;
+    FishVertexBatch& mesh = fish.mesh;
     for (int k = 0; k + 1 < K; k = std::min(k + step.lines, K - 1)) {
         const int next = std::min(k + step.lines, K - 1);
         mesh.BeginStrip();
@@ -56,7 +66,7 @@ void EmitStrips(Fish& fish, FishVertexBatch& mesh, MeshStep step, const FishMesh
             for (int line : {k, next}) {
                 const FishMeshPoint& p = part[line][j];
                 const Placed at = place(line, j, p.y * size, p.z * size);
-                mesh.Add(fish.Turned(p.x * size, at.y, at.z, p.nx, p.ny, p.nz, p.s, p.t));
+                mesh.Add(fish.rotation.Turned(p.x * size, at.y, at.z, p.nx, p.ny, p.nz, p.s, p.t));
             }
         }
         mesh.EndStrip();
@@ -65,13 +75,13 @@ void EmitStrips(Fish& fish, FishVertexBatch& mesh, MeshStep step, const FishMesh
 
 void AimNowhere(int) {}
 
-void Yaw(Fish& fish, float degrees) {
-    fish.SetRotation(degrees, 0.0f, 0.0f, 1.0f);
+void Yaw(Emission& fish, float degrees) {
+    fish.rotation.Set(degrees, 0.0f, 0.0f, 1.0f);
 }
 
-void EmitBody(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitBody(Emission& fish, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
-        fish, mesh, step, kFishBody, [&](int j) { Yaw(fish, a.yaw[j]); },
+        fish, step, kFishBody, [&](int j) { Yaw(fish, a.yaw[j]); },
         [&](int, int j, float y, float z) {
             return Placed{y + a.bodyWave[j], z};
         });
@@ -79,99 +89,101 @@ void EmitBody(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshSt
 
 // The jaws and eyes sway with the head; their mirrored copies reflect about the
 // swayed centre plane.
-void EmitUpperJaw(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitUpperJaw(Emission& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
-    EmitStrips(fish, mesh, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{y + sway, z + a.upperJaw[j]};
     });
-    EmitStrips(fish, mesh, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, step, kFishUpperJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{sway - y, z + a.upperJaw[j]};
     });
 }
 
-void EmitLowerJaw(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitLowerJaw(Emission& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
-    EmitStrips(fish, mesh, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{y + sway, z - a.lowerJaw[j]};
     });
-    EmitStrips(fish, mesh, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, step, kFishLowerJaw, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{sway - y, z - a.lowerJaw[j]};
     });
 }
 
 // Stations that share a root point share the yaw of the body station under it.
-void EmitDorsal(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitDorsal(Emission& fish, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
-        fish, mesh, step, kFishDorsal, [&](int j) { Yaw(fish, a.yaw[6 + j / 2]); },
+        fish, step, kFishDorsal, [&](int j) { Yaw(fish, a.yaw[6 + j / 2]); },
         [&](int line, int j, float y, float z) {
             return Placed{line == kFreeEdge ? y + a.dorsalWave[j] : y, z};
         });
 }
 
-void EmitPectoral(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitPectoral(Emission& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
     const auto flap = [&](int line, int j) { return line == kFreeEdge ? a.pectoralWave[j] : 0.0f; };
-    EmitStrips(fish, mesh, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
+    EmitStrips(fish, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
         return Placed{y + sway + flap(line, j), z};
     });
-    EmitStrips(fish, mesh, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
+    EmitStrips(fish, step, kFishPectoral, AimNowhere, [&](int line, int j, float y, float z) {
         return Placed{sway - (y + flap(line, j)), z};
     });
 }
 
-void EmitPelvic(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitPelvic(Emission& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[5]);
-    EmitStrips(fish, mesh, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{y + a.pelvicWave[j], z};
     });
-    EmitStrips(fish, mesh, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
+    EmitStrips(fish, step, kFishPelvic, AimNowhere, [&](int, int j, float y, float z) {
         return Placed{-(y + a.pelvicWave[j]), z};
     });
 }
 
-void EmitAnal(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitAnal(Emission& fish, const FishPartArrays& a, MeshStep step) {
     EmitStrips(
-        fish, mesh, step, kFishAnal, [&](int j) { Yaw(fish, a.yaw[7 + j / 3]); },
+        fish, step, kFishAnal, [&](int j) { Yaw(fish, a.yaw[7 + j / 3]); },
         [&](int line, int j, float y, float z) {
             return Placed{line == kFreeEdge ? y + a.analWave[j] : y, z};
         });
 }
 
-void EmitTail(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitTail(Emission& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[17]);
     const float sway = a.bodyWave[15];
-    EmitStrips(fish, mesh, step, kFishTail, AimNowhere, [&](int line, int j, float y, float z) {
+    EmitStrips(fish, step, kFishTail, AimNowhere, [&](int line, int j, float y, float z) {
         return Placed{y + sway + (line == kTailFreeEdge ? a.tailWave[j] : 0.0f), z};
     });
 }
 
-void EmitEyes(Fish& fish, FishVertexBatch& mesh, const FishPartArrays& a, MeshStep step) {
+void EmitEyes(Emission& fish, const FishPartArrays& a, MeshStep step) {
     Yaw(fish, a.yaw[0]);
     const float sway = a.bodyWave[0];
-    EmitStrips(fish, mesh, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
+    EmitStrips(fish, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
         return Placed{y + sway, z};
     });
-    EmitStrips(fish, mesh, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
+    EmitStrips(fish, step, kFishEye, AimNowhere, [&](int, int, float y, float z) {
         return Placed{sway - y, z};
     });
 }
 }  // namespace
 
-void EmitFishParts(Fish& fish, const FishPartArrays& arrays, FishVertexBatch& mesh,
-                   MeshDetail detail) {
+void EmitFishParts(const FishPose& pose, FishVertexBatch& mesh, MeshDetail detail) {
     const MeshStep step = StepOf(detail);
-    EmitBody(fish, mesh, arrays, step);
-    EmitUpperJaw(fish, mesh, arrays, step);
-    EmitLowerJaw(fish, mesh, arrays, step);
-    EmitDorsal(fish, mesh, arrays, step);
-    EmitPectoral(fish, mesh, arrays, step);
-    EmitPelvic(fish, mesh, arrays, step);
-    EmitAnal(fish, mesh, arrays, step);
-    EmitTail(fish, mesh, arrays, step);
+    const FishPartArrays& arrays = pose.arrays;
+    mesh.Clear();
+    Emission fish{pose.size, mesh, {}};
+    EmitBody(fish, arrays, step);
+    EmitUpperJaw(fish, arrays, step);
+    EmitLowerJaw(fish, arrays, step);
+    EmitDorsal(fish, arrays, step);
+    EmitPectoral(fish, arrays, step);
+    EmitPelvic(fish, arrays, step);
+    EmitAnal(fish, arrays, step);
+    EmitTail(fish, arrays, step);
     // An eye is a few pixels across even on the smallest fish, and a polygon
     // of fewer corners shows.
-    EmitEyes(fish, mesh, arrays, StepOf(MeshDetail::kFull));
+    EmitEyes(fish, arrays, StepOf(MeshDetail::kFull));
 }

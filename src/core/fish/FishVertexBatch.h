@@ -18,9 +18,9 @@ struct FishStrip {
 
 // The vertices of the fish being drawn, in emission order, grouped in quad
 // strips. EmitFishParts appends to it between BeginStrip and EndStrip, as
-// immediate mode would between glBegin and glEnd; Fish::UpdateAndDraw clears
-// it, fills it and hands it to the painter in one go. Whoever draws the school
-// keeps one and lends it to each fish in turn.
+// immediate mode would between glBegin and glEnd, and the whole fish goes to
+// GL in one go. Whoever draws the school keeps one and lends it to each fish
+// in turn.
 struct FishVertexBatch {
     std::vector<FishVertex> vertices;
     std::vector<FishStrip> strips;

@@ -42,10 +42,11 @@ void FoodPellet::Place(float x, float y, float z) {
     Init();
 }
 
-void FoodPellet::Draw(PelletPainter& painter) {
-    if (IsAlive()) {
+void FoodPellet::Step() {
+    shown_ = IsAlive();
+    if (shown_) {
         const std::array<float, 3> drawn{offset[0], offset[1] - kFlakeDrop, offset[2]};
-        painter.DrawFlake(anchor, spinY, drawn, spinX);
+        shownFlake_ = {anchor, spinY, drawn, spinX};
         // The published point leaves out the orbit about the anchor.
         point = {anchor[0] + drawn[0], anchor[1] + drawn[1], anchor[2] + drawn[2]};
     } else {

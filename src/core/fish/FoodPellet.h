@@ -2,16 +2,13 @@
 
 #include <array>
 
-// Draws one pellet for FoodPellet::Draw; the GL layer implements it, tests
-// record the calls.
-class PelletPainter {
-  public:
-    virtual ~PelletPainter() = default;
-    // Draws the flake at the drop point `anchor`, turned by spinY degrees about
-    // y, moved by `offset` and then tumbled by spinX degrees about x, leaving
-    // the matrix as it was.
-    virtual void DrawFlake(const std::array<float, 3>& anchor, float spinY,
-                           const std::array<float, 3>& offset, float spinX) = 0;
+// The flake as a frame shows it: at the drop point `anchor`, turned by spinY
+// degrees about y, moved by `offset` and then tumbled by spinX degrees about x.
+struct FlakePose {
+    std::array<float, 3> anchor{};
+    float spinY = 0.0f;
+    std::array<float, 3> offset{};
+    float spinX = 0.0f;
 };
 
 constexpr int kFoodPelletCount = 20;
@@ -31,10 +28,14 @@ class FoodPellet {
     void SetActive(bool on) { active = on; }
     bool IsActive() const { return active; }
     bool IsAlive() const { return alive == 1.0f; }
-    // Draws a live flake and publishes its point, or frees the slot once the
-    // flake is gone; then sinks and sways it one frame. Called only for active
-    // pellets.
-    void Draw(PelletPainter& painter);
+    // One frame of an active pellet: shows a live flake and publishes its
+    // point, or frees the slot once the flake is gone; then sinks and sways it.
+    void Step();
+    // Whether the last step showed the flake, and how.
+    bool Shown() const { return shown_; }
+    const FlakePose& ShownFlake() const { return shownFlake_; }
+    // Until its next step the pellet is not shown.
+    void Hide() { shown_ = false; }
     // The flake vanishes at its next Draw.
     void Eat() { alive = 0.0f; }
     void Nudge(float dx, float dy, float dz);
@@ -50,4 +51,7 @@ class FoodPellet {
 
   private:
     void Advance();
+
+    bool shown_ = false;
+    FlakePose shownFlake_;
 };

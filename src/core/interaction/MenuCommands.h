@@ -2,9 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
-// Command ids of the right-click menu. The scene keeps the last id it received
-// as the current interaction mode.
+// What the left button does over the tank. Nobody points at the tank of the
+// screensaver, nor at one behind a modal dialog: no net, no picks, nothing
+// caught.
+enum class Mode { kCatch, kFeed, kTouch, kZoomIn, kZoomOut, kNoPointer };
+
+// Command ids of the right-click menu.
 enum CommandId : int {
     kCommandAddDeleteFish = 1034,
     kCommandTouch = 1035,
@@ -15,17 +20,16 @@ enum CommandId : int {
     kCommandCatch = 1047,
     kCommandCustomMusic = 1050,
     kCommandCustomBackground = 1052,
-    // No command: the mode of a tank nobody points at (the screensaver), in
-    // which no frame step follows a pointer: no net, no picks, nothing caught.
-    kModeNoPointer = 0,
 };
 
-// One entry of the menu: its text, its command, its icon, and the cursors of
-// the mode it chooses, up and with the button pressed. Icons and cursors are
-// resources of their own types, numbered by these ids.
+// One entry of the menu: its text, its command, the mode it chooses (none for
+// the dialogs and Exit), its icon, and the cursors of that mode, up and with
+// the button pressed. Icons and cursors are resources of their own types,
+// numbered by these ids.
 struct MenuCommand {
     const char* text;  // begins with two spaces
     int commandId;
+    std::optional<Mode> mode;
     int iconId;
     int cursorId;  // 0: the command leaves the cursor as it is
     int pressedCursorId;
@@ -35,15 +39,15 @@ inline constexpr std::size_t kMenuCommandCount = 9;
 
 // In menu order.
 inline constexpr std::array<MenuCommand, kMenuCommandCount> kMenuCommands{{
-    {"  Catch Fish", kCommandCatch, 137, 154, 155},
-    {"  Feed Fish", kCommandFeed, 133, 163, 164},
-    {"  Touch Fish", kCommandTouch, 160, 158, 159},
-    {"  Zoom In Fish", kCommandZoomIn, 134, 167, 177},
-    {"  Zoom Out Fish", kCommandZoomOut, 135, 169, 178},
-    {"  Add/Delete Fish", kCommandAddDeleteFish, 180, 0, 0},
-    {"  Custom Music", kCommandCustomMusic, 253, 0, 0},
-    {"  Custom Background", kCommandCustomBackground, 232, 0, 0},
-    {"  Exit", kCommandExit, 175, 0, 0},
+    {"  Catch Fish", kCommandCatch, Mode::kCatch, 137, 154, 155},
+    {"  Feed Fish", kCommandFeed, Mode::kFeed, 133, 163, 164},
+    {"  Touch Fish", kCommandTouch, Mode::kTouch, 160, 158, 159},
+    {"  Zoom In Fish", kCommandZoomIn, Mode::kZoomIn, 134, 167, 177},
+    {"  Zoom Out Fish", kCommandZoomOut, Mode::kZoomOut, 135, 169, 178},
+    {"  Add/Delete Fish", kCommandAddDeleteFish, std::nullopt, 180, 0, 0},
+    {"  Custom Music", kCommandCustomMusic, std::nullopt, 253, 0, 0},
+    {"  Custom Background", kCommandCustomBackground, std::nullopt, 232, 0, 0},
+    {"  Exit", kCommandExit, std::nullopt, 175, 0, 0},
 }};
 
 // Every menu icon, in menu order: what the painter draws and the program carries.
@@ -54,6 +58,14 @@ constexpr std::array<int, kMenuCommandCount> MenuIconIds() {
 }
 
 inline constexpr std::size_t kModeCursorCount = 10;
+
+// The mode the command chooses, if it chooses one.
+constexpr std::optional<Mode> ModeOfCommand(int commandId) {
+    for (const MenuCommand& command : kMenuCommands) {
+        if (command.commandId == commandId) return command.mode;
+    }
+    return std::nullopt;
+}
 
 // Every mode cursor, each mode's up and pressed look in turn.
 constexpr std::array<int, kModeCursorCount> ModeCursorIds() {

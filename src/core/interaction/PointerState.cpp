@@ -3,12 +3,12 @@
 void PointerState::LeftButtonDown(PointerPos at) {
     mousePos = at;
     buttonDown = true;
-    if (mode == kCommandFeed) feedRequest = true;
-    if (mode == kCommandCatch) catchRequest = true;
+    if (mode == Mode::kFeed) feedRequest = true;
+    if (mode == Mode::kCatch) catchRequest = true;
 }
 
 void PointerState::LeftButtonUp() {
-    if (mode == kCommandFeed || mode == kCommandZoomIn || mode == kCommandZoomOut) {
+    if (mode == Mode::kFeed || mode == Mode::kZoomIn || mode == Mode::kZoomOut) {
         buttonDown = false;
     }
 }

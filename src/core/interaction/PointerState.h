@@ -11,7 +11,7 @@ struct PointerPos {
 // The interaction mode and what the left button has asked of the next frames.
 // A press is stored here and acted on by the frame that follows.
 struct PointerState {
-    int mode = kCommandCatch;  // the command id that chose it
+    Mode mode = Mode::kCatch;
     PointerPos mousePos;
     bool buttonDown = false;   // a press waits for the fish pick
     bool feedRequest = false;  // a press in Feed mode waits to drop a pellet

@@ -24,9 +24,9 @@ int NextPopupEntry(std::optional<int> current, int step) {
     return ((*current + step) % kPopupEntryCount + kPopupEntryCount) % kPopupEntryCount;
 }
 
-std::optional<int> ModeCursorId(int mode, bool buttonDown) {
+std::optional<int> ModeCursorId(Mode mode, bool buttonDown) {
     for (const MenuCommand& command : kMenuCommands) {
-        if (command.commandId == mode && command.cursorId != 0) {
+        if (command.mode == mode && command.cursorId != 0) {
             return buttonDown ? command.pressedCursorId : command.cursorId;
         }
     }

@@ -35,4 +35,4 @@ int NextPopupEntry(std::optional<int> current, int step);
 
 // The cursor resource of a mode, pressed or not; nothing for modes that leave
 // the cursor as it is.
-std::optional<int> ModeCursorId(int mode, bool buttonDown);
+std::optional<int> ModeCursorId(Mode mode, bool buttonDown);

@@ -4,13 +4,12 @@
 
 #include "core/fish/Fish.h"
 #include "core/fish/FishSchool.h"
-#include "core/fish/FishVertexBatch.h"
 #include "core/fish/FoodPellet.h"
 #include "core/interaction/MenuCommands.h"
 #include "core/interaction/PickGrid.h"
 #include "core/interaction/PointerState.h"
+#include "core/interaction/ScenePicker.h"
 #include "core/scene/OverlayVisibility.h"
-#include "core/scene/ScenePainter.h"
 #include "core/settings/AquariumSettings.h"
 #include "core/tank/BackgroundSurface.h"
 #include "core/tank/BubbleColumns.h"
@@ -18,31 +17,28 @@
 #include "core/tank/CatchMarker.h"
 #include "core/tank/TankBounds.h"
 
-// Ways a frame saves work without changing what a user sees: skip the
-// backdrop the wall hides, draw the wall first without depth test and
-// lighting (both leave every pixel as it was), and give fish a few dozen
-// pixels long the light mesh. Tests and the benchmark turn them off to compare.
-struct DrawShortcuts {
-    bool hiddenBackdrop = true;
-    bool wallFirst = true;
-    bool lightMeshes = true;
-    bool magnifiedWall = true;
+// The user's own picture on the background surface, as the Custom Background
+// dialog last chose it: while `on`, the surface wears `texture` (a name that
+// holds no picture shows the surface bare) instead of the built-in picture.
+struct CustomBackground {
+    bool on = false;
+    unsigned texture = 0;
+};
 
-    static DrawShortcuts None() { return {false, false, false, false}; }
-    // These shortcuts less `shortcut`, as in Without(&DrawShortcuts::wallFirst).
-    DrawShortcuts Without(bool DrawShortcuts::*shortcut) const {
-        DrawShortcuts fewer = *this;
-        fewer.*shortcut = false;
-        return fewer;
-    }
+// A fish of the school as the last step showed it: posed, in its species'
+// skin, and inside the net's sphere while caught (a radius above 0).
+struct ShownFish {
+    FishPose pose;
+    int species = 0;
+    float caughtRadius = 0.0f;
 };
 
 // The whole tank without GL or a window: the school, the food pellets, the
 // bubble columns, the catch net, the background surface, the reveal count and
-// the interaction state, and the one per-frame step that advances them and
-// asks a painter to draw them. Every random choice comes from the process-wide
-// stream in a fixed order: the fish and then the pellets as the scene is built,
-// then the set-up steps in the order below, then the frames.
+// the interaction state, and the one per-frame step that advances them. What a
+// step shows is kept for the renderer to draw. Every random choice comes from
+// the process-wide stream in a fixed order: the fish and then the pellets as
+// the scene is built, then the set-up steps in the order below, then the steps.
 class AquariumScene {
   public:
     static constexpr float kCameraOffset = -5.0f;
@@ -55,36 +51,34 @@ class AquariumScene {
     void SetTankBounds(int screenWidthPx, int screenHeightPx);
     void BuildBackgroundSurface();
     void ApplySettings(const AquariumSettings& settings);
-    // Bubble columns (warmed up through the painter), school, catch net, then
-    // the pick grids.
-    void PlaceScene(ScenePainter& painter);
+    // Bubble columns (warmed up), school, catch net, then the pick grids.
+    void PlaceScene();
     void InitFoodPellets();
     // The window's client area changed size after the set-up: the tank's
     // bounds, the frame's shape, the bubble columns and the pick grids follow.
     void Resize(int screenWidthPx, int screenHeightPx);
 
-    // One frame: advances everything by one step and draws it with the painter.
-    void RenderFrame(ScenePainter& painter);
+    // One frame's step: everything moves on once, and what lies under the
+    // pointer is asked of `picker`.
+    void Advance(ScenePicker& picker);
 
-    void SetDrawShortcuts(const DrawShortcuts& shortcuts) { shortcuts_ = shortcuts; }
-
-    // Every command id chosen becomes the mode; the frame acts on the ones it knows.
-    void SetMode(int commandId) { pointer_.mode = commandId; }
-    int Mode() const { return pointer_.mode; }
+    void SetMode(Mode mode) { pointer_.mode = mode; }
+    Mode CurrentMode() const { return pointer_.mode; }
     // The left button and the pointer, in client pixels; a press is acted on by
-    // the next frame.
+    // the next step.
     void LeftButtonDown(PointerPos at);
     void LeftButtonUp() { pointer_.LeftButtonUp(); }
     void MouseMove(PointerPos to) { pointer_.MouseMove(to); }
     const PointerState& Pointer() const { return pointer_; }
     void ToggleOverlay() { overlay_.Toggle(); }
     void HideOverlay() { overlay_.Hide(); }
-    bool OverlayShown() const { return overlay_.Shown(); }
 
     const TankBounds& Tank() const { return tankBounds_; }
+    int ScreenWidth() const { return screenWidth_; }
+    int ScreenHeight() const { return screenHeight_; }
     const AquariumSettings& Settings() const { return settings_; }
     const std::array<int, kSpeciesCount>& SpeciesCounts() const { return settings_.fishCounts; }
-    // The Fish Settings dialog's counts, swum from the next frame on.
+    // The Fish Settings dialog's counts, swum from the next step on.
     void SetSpeciesCounts(const std::array<int, kSpeciesCount>& counts) {
         settings_.fishCounts = counts;
     }
@@ -100,25 +94,30 @@ class AquariumScene {
     const CatchMarker& Marker() const { return catchMarker_; }
     const BackgroundSurface& Surface() const { return backgroundSurface_; }
 
-  private:
-    void PlaceBubbleEmitters(ScenePainter& painter);
-    void PlaceFishSchool();
-    void PlaceCatchMarker(ScenePainter& painter);
-    void LayPickGrids();
-    void RenderHelpTextOnly(ScenePainter& painter);
-    void DrawFishSchool(ScenePainter& painter);
-    void DrawSchoolSlot(int slot, int species, ScenePainter& painter);
-    MeshDetail DetailOf(const Fish& fish) const;
+    // What the last step showed. A set-up that stopped early (no temporary
+    // folder) placed nothing: of the tank there is only the help text.
+    bool Placed() const { return placed_; }
+    bool HelpTextShown() const { return helpTextShown_; }
     bool WallShown() const;
-    bool WallMagnified(ScenePainter& painter) const;
-    void DrawCatchMarker(ScenePainter& painter);
-    void DrawBubbles(ScenePainter& painter);
-    void DrawFoodPellets(ScenePainter& painter);
-    void RunPickPass(ScenePainter& painter);
-    float PickX(ScenePainter& painter) const;
-    float PickY(ScenePainter& painter) const;
+    int ShownFishCount() const { return shownFishCount_; }
+    const ShownFish& ShownSchoolFish(int i) const { return shownSchool_[i]; }
+    bool NetShown() const { return netShown_; }
+    // Where column e's bubbles are drawn from.
+    std::array<float, 3> BubbleOrigin(int e) const;
+
+  private:
+    void PlaceBubbleEmitters();
+    void PlaceFishSchool();
+    void LayPickGrids();
+    void StepSchool();
+    void StepBubbles();
+    void StepFoodPellets();
+    PickView View() const;
+    void RunPickPass(ScenePicker& picker);
+    float PickX(ScenePicker& picker) const;
+    float PickY(ScenePicker& picker) const;
     void DropPellet(float x, float y);
-    void PickFish(ScenePainter& painter);
+    void PickFish(ScenePicker& picker);
 
     // Until the settings file is read: what a start without one gives, no fish.
     AquariumSettings settings_;
@@ -128,12 +127,9 @@ class AquariumScene {
     int revealCount_ = 0;
     bool placed_ = false;
     OverlayVisibility overlay_;
-    DrawShortcuts shortcuts_;
     PointerState pointer_;
     CustomBackground customBackground_;
 
-    // Lent to each fish in turn for the vertices of its mesh.
-    FishVertexBatch fishMesh_;
     // Each fish, then each pellet, draws from the random stream as it is built.
     std::array<Fish, kSchoolSlots> fish_;
     std::array<FoodPellet, kFoodPelletCount> foodPellets_;
@@ -141,6 +137,11 @@ class AquariumScene {
     std::array<std::array<float, 3>, kBubbleEmitterCount> emitterPositions_{};
     CatchMarker catchMarker_;
     BackgroundSurface backgroundSurface_;
+
+    bool helpTextShown_ = false;
+    std::array<ShownFish, kSchoolSlots> shownSchool_;
+    int shownFishCount_ = 0;
+    bool netShown_ = false;
 
     // The pick pass: the strips it sways and the point it has latched, one
     // axis at a time, inside the tank.

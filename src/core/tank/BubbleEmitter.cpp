@@ -1,6 +1,7 @@
 #include "core/tank/BubbleEmitter.h"
 
 #include <algorithm>
+#include <new>
 
 #include "platform/posix/Random.h"
 
@@ -30,10 +31,10 @@ float Fade() {
     return static_cast<float>(CrtRand() % 50 * 0.05);
 }
 
-void RandomColour(Bubble& bubble) {
-    bubble.red = static_cast<float>(CrtRand() % 255);
-    bubble.green = static_cast<float>(CrtRand() % 255);
-    bubble.blue = static_cast<float>(CrtRand() % 255);
+// Every bubble once drew a colour of its own; the bubbles are white, but the
+// three draws keep their place in the tank's random stream.
+void SkipColourDraws() {
+    for (int i = 0; i < 3; ++i) CrtRand();
 }
 
 void ResetLift(Bubble& bubble) {
@@ -45,7 +46,11 @@ void ResetLift(Bubble& bubble) {
 }  // namespace
 
 bool BubbleEmitter::Init(int n) {
-    if (!ParticlePool::Init(n)) return false;
+    particles.reset(n >= 0 ? new (std::nothrow) Bubble[n]() : nullptr);
+    poolSize_ = particles ? n : 0;
+    count = poolSize_;
+    if (!particles) return false;
+    shown_.reserve(poolSize_);
     for (int i = 0; i < PoolSize(); ++i) {
         Bubble& bubble = particles[i];
         bubble.position[0] = ColumnX();
@@ -57,29 +62,23 @@ bool BubbleEmitter::Init(int n) {
         ResetLift(bubble);
         bubble.halfSize = static_cast<float>((CrtRand() % 20 + 2) * 0.1);
         bubble.fade = Fade();
-        RandomColour(bubble);
+        SkipColourDraws();
     }
     return true;
 }
 
-void BubbleEmitter::Draw(int n, BubblePainter& painter) {
+void BubbleEmitter::Step(int n) {
     // A hand-edited bubble setting may ask for more than the pool holds.
     count = std::clamp(n, 0, PoolSize());
-    painter.BindTexture();
+    shown_.clear();
     for (int i = 0; i < count; ++i) {
         const Bubble& bubble = particles[i];
         const float jitterX = static_cast<float>(CrtRand() % 20 * 0.01);
         const float jitterZ = static_cast<float>(CrtRand() % 20 * 0.01);
-        if (coloured) {
-            painter.SetColour(static_cast<std::uint8_t>(bubble.red),
-                              static_cast<std::uint8_t>(bubble.green),
-                              static_cast<std::uint8_t>(bubble.blue));
-        }
-        painter.Square(bubble.position[0] + jitterX, bubble.position[1],
-                       bubble.position[2] + jitterZ, bubble.halfSize);
+        shown_.push_back({bubble.position[0] + jitterX, bubble.position[1],
+                          bubble.position[2] + jitterZ, bubble.halfSize});
     }
     Advance();
-    if (coloured) painter.SetColour(255, 255, 255);
 }
 
 void BubbleEmitter::Advance() {
@@ -106,5 +105,5 @@ void BubbleEmitter::Rebirth(Bubble& bubble) {
     bubble.velocity[2] = static_cast<float>(CrtRand() * 0.000001);
     ResetLift(bubble);
     bubble.fade = Fade();
-    RandomColour(bubble);
+    SkipColourDraws();
 }

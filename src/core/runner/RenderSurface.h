@@ -2,7 +2,7 @@
 
 #include "platform/wx/ScreenSize.h"
 
-// Where the tank is drawn: the program's own window, or a window someone else
+// Where a tank is drawn: the program's own window, or a window someone else
 // owns (the screensaver's).
 class RenderSurface {
   public:
@@ -13,4 +13,6 @@ class RenderSurface {
     virtual void ShowFrame() = 0;
     // The size of the surface now, in pixels.
     virtual ScreenSize PixelSize() const = 0;
+    // Whether frames are worth drawing: on screen and not minimised.
+    virtual bool Visible() const { return true; }
 };

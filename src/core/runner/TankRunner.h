@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/runner/RenderSurface.h"
+#include "core/runner/SceneDrawer.h"
+#include "core/scene/FramePacing.h"
+#include "core/session/TankSession.h"
+
+class AquariumScene;
+
+// Runs the tanks: each a scene drawn on its own surface by its own drawer,
+// all stepped and drawn together at one pace, and the user's session ticked
+// every TankSession::kTickMs. The program's window and the screensaver's
+// loop both ask RunDue what is due and wait as long as it says.
+class TankRunner : public PictureTextureLoader {
+  public:
+    TankRunner() = default;
+    ~TankRunner() override;
+    TankRunner(const TankRunner&) = delete;
+    TankRunner& operator=(const TankRunner&) = delete;
+
+    // A tank whose set-up is done; the scene and the surface outlive the
+    // runner, which keeps the drawer until Release.
+    void AddTank(AquariumScene& scene, RenderSurface& surface, std::unique_ptr<SceneDrawer> drawer);
+    // The user's pictures and music.
+    TankSession& StartSession(const StartupSettings& settings, std::optional<SessionMusic> music);
+    TankSession* Session() { return session_.get(); }
+
+    // `refreshHz` 0 when the display does not say; see FramePacer. The first
+    // session tick is due a tick from `nowMs`.
+    void StartPacing(double nowMs, double refreshHz, int maxFps, bool swapWaitsForRefresh);
+
+    // What is due at `nowMs` on a steady clock: a session tick, a frame on
+    // every visible surface. Returns the milliseconds until the next is due
+    // (0: at once).
+    double RunDue(double nowMs);
+    // One frame at `nowMs` on every visible surface: each tank follows its
+    // surface's size, shows the session's picture, steps and is drawn, and
+    // the frame goes on screen.
+    void DrawFrame(double nowMs);
+    // Whether any surface is visible, so that frames are drawn.
+    bool DrawsFrames() const;
+    // Runs after each frame drawn, with its surface still current.
+    void AfterEachFrame(std::function<void(double nowMs)> observer) {
+        frameObserver_ = std::move(observer);
+    }
+
+    // The drawers go while their surfaces can still be made current.
+    void Release();
+
+    // 0 before a tank is added and after the release.
+    unsigned LoadPicture(const std::string& path) override;
+    void ReleasePicture(unsigned texture) override;
+
+  private:
+    struct Tank {
+        AquariumScene& scene;
+        RenderSurface& surface;
+        std::unique_ptr<SceneDrawer> drawer;
+    };
+    void TickSession();
+
+    std::vector<Tank> tanks_;
+    std::unique_ptr<TankSession> session_;
+    FramePacer pacer_{0.0, -1, false};
+    double nextTickMs_ = 0.0;
+    std::function<void(double nowMs)> frameObserver_;
+    static constexpr int kTrimPeriodMs = 20000;
+    int ticksSinceTrim_ = 0;
+};

@@ -1,0 +1,34 @@
+#include "gl/FrameLayers.h"
+
+#include "core/scene/AquariumScene.h"
+#include "core/scene/CameraGeometry.h"
+#include "core/scene/SettingsColours.h"
+#include "core/scene/WallCoverage.h"
+#include "core/scene/WallMagnification.h"
+
+namespace {
+// GL magnifies below one texel per pixel; the margin keeps the driver's
+// approximate level arithmetic on the same side.
+constexpr double kMostTexelsPerPixel = 0.9;
+}  // namespace
+
+FrameLayers ChooseFrameLayers(const AquariumScene& scene, const DrawShortcuts& shortcuts,
+                              std::array<int, 2> wallPictureSize) {
+    const AquariumSettings& settings = scene.Settings();
+    const int width = scene.ScreenWidth();
+    const int height = scene.ScreenHeight();
+    const double eyeZ = EyeZ(AquariumScene::kCameraOffset);
+    FrameLayers layers;
+    layers.lightLevel = LightLevel(settings.lightReduction);
+    layers.wall = scene.WallShown();
+    const bool wallCovers = layers.wall && WallCoversView(scene.Surface(), width, height, eyeZ);
+    layers.backdrop = !(wallCovers && shortcuts.hiddenBackdrop);
+    layers.wallFirst = !layers.backdrop && shortcuts.wallFirst &&
+                       (settings.backSolid != 0 || settings.backGradient != 0) &&
+                       LightSaturatesWhite(layers.lightLevel);
+    layers.wallMagnified =
+        layers.wall && shortcuts.magnifiedWall &&
+        WallTexelsPerPixel(scene.Surface(), width, height, eyeZ, wallPictureSize[0],
+                           wallPictureSize[1]) < kMostTexelsPerPixel;
+    return layers;
+}
