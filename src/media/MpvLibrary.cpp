@@ -27,12 +27,8 @@ std::optional<MpvLibrary> Load() {
                        Find(handle, "mpv_initialize", library.initialize) &&
                        Find(handle, "mpv_set_option_string", library.setOptionString) &&
                        Find(handle, "mpv_terminate_destroy", library.terminateDestroy) &&
-                       Find(handle, "mpv_command", library.command) &&
                        Find(handle, "mpv_command_async", library.commandAsync) &&
-                       Find(handle, "mpv_command_ret", library.commandRet) &&
-                       Find(handle, "mpv_free_node_contents", library.freeNodeContents) &&
                        Find(handle, "mpv_get_property", library.getProperty) &&
-                       Find(handle, "mpv_set_property", library.setProperty) &&
                        Find(handle, "mpv_set_property_async", library.setPropertyAsync) &&
                        Find(handle, "mpv_request_event", library.requestEvent) &&
                        Find(handle, "mpv_wait_event", library.waitEvent) &&

@@ -12,12 +12,8 @@ struct MpvLibrary {
     decltype(&mpv_initialize) initialize;
     decltype(&mpv_set_option_string) setOptionString;
     decltype(&mpv_terminate_destroy) terminateDestroy;
-    decltype(&mpv_command) command;
     decltype(&mpv_command_async) commandAsync;
-    decltype(&mpv_command_ret) commandRet;
-    decltype(&mpv_free_node_contents) freeNodeContents;
     decltype(&mpv_get_property) getProperty;
-    decltype(&mpv_set_property) setProperty;
     decltype(&mpv_set_property_async) setPropertyAsync;
     decltype(&mpv_request_event) requestEvent;
     decltype(&mpv_wait_event) waitEvent;

@@ -3,21 +3,16 @@
 #include <dlfcn.h>
 
 #include <algorithm>
-#include <chrono>
 #include <clocale>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
-#include "core/music/MusicHandover.h"
 #include "media/MpvLibrary.h"
+#include "media/MpvVolume.h"
 
 namespace {
-
-// How long Open waits for mpv to say whether it can play the file, and Seek
-// for the seek to take effect.
-constexpr std::chrono::milliseconds kOpenBound{2000};
-constexpr std::chrono::milliseconds kSeekBound{500};
 
 // libasound prints its own errors to stderr, past mpv's terminal=no, when
 // mpv probes ALSA on a machine without a sound card. libmpv loads libasound,
@@ -98,13 +93,23 @@ void DrainQueuedEvents(mpv_handle* handle) {
     }
 }
 
-double Seconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
+// Events nobody reads still fill mpv's bounded queue between two reads, and a
+// full queue makes the asynchronous requests fail: only `wanted` are raised.
+void RaiseOnly(mpv_handle* handle, std::initializer_list<mpv_event_id> wanted) {
+    for (int id = MPV_EVENT_NONE + 1; id <= MPV_EVENT_HOOK; ++id) {
+        const bool raise =
+            id == MPV_EVENT_SHUTDOWN || std::find(wanted.begin(), wanted.end(), id) != wanted.end();
+        Mpv().requestEvent(handle, static_cast<mpv_event_id>(id), raise);
+    }
 }
 
-int ToMs(double seconds) {
-    if (!std::isfinite(seconds) || seconds <= 0) return 0;
-    return static_cast<int>(std::lround(std::min(seconds, 2.0e6) * 1000.0));
+void SetPaused(mpv_handle* handle, bool paused) {
+    int flag = paused;
+    Mpv().setPropertyAsync(handle, 0, "pause", MPV_FORMAT_FLAG, &flag);
+}
+
+void SetVolumeAsync(mpv_handle* handle, double volume) {
+    Mpv().setPropertyAsync(handle, 0, "volume", MPV_FORMAT_DOUBLE, &volume);
 }
 
 std::int64_t PlaylistEntryId(const mpv_node& result) {
@@ -126,12 +131,12 @@ MpvPlayer::MpvPlayer(const MpvOptions& extraOptions) : extraOptions_(extraOption
 mpv_handle* MpvPlayer::Engine() {
     if (engineTried_) return handle_;
     engineTried_ = true;
-    MpvOptions options = BaseOptions();
-    // A finished track stays loaded and paused at its end, so its position
-    // reads as its length, which is how the play list sees that it ended.
-    options.emplace_back("keep-open", "yes");
-    handle_ = CreateHandle(options, extraOptions_);
-    SetVolume(volume_);
+    handle_ = CreateHandle(BaseOptions(), extraOptions_);
+    if (!handle_) return nullptr;
+    // The end of a track is its end-file event (reason: end of file or error).
+    RaiseOnly(handle_, {MPV_EVENT_COMMAND_REPLY, MPV_EVENT_START_FILE, MPV_EVENT_FILE_LOADED,
+                        MPV_EVENT_END_FILE});
+    SetVolumeAsync(handle_, MpvVolumeForPlayList(volume_));
     return handle_;
 }
 
@@ -139,155 +144,91 @@ MpvPlayer::~MpvPlayer() {
     if (handle_) Mpv().terminateDestroy(handle_);
 }
 
-void MpvPlayer::SetFile(const std::string& path) {
-    file_ = path;
-}
-
-void MpvPlayer::Open() {
-    // No file only stops what was loaded. Without an engine yet there is
-    // nothing to stop, and starting one (libmpv's load, a player's threads)
-    // would hold up the first frame for a play list that may never play.
-    if (file_.empty()) {
-        Close();
+void MpvPlayer::Open(const std::string& path) {
+    Forget();
+    if (!Engine()) {
+        pending_.push_back(TrackEvent::kCannotPlay);
         return;
     }
-    canPlay_ = false;
-    if (!Engine()) return;
-    DrainEvents();
-    int pause = 1;
-    Mpv().setProperty(handle_, "pause", MPV_FORMAT_FLAG, &pause);
-    const char* load[] = {"loadfile", file_.c_str(), "replace", nullptr};
-    mpv_node result{};
-    if (Mpv().commandRet(handle_, load, &result) < 0) return;
-    const std::int64_t entry = PlaylistEntryId(result);
-    Mpv().freeNodeContents(&result);
-
-    // The file replaced reports its own end first; only events of the new
-    // entry count.
-    const auto deadline = std::chrono::steady_clock::now() + kOpenBound;
-    bool started = false;
-    for (auto now = std::chrono::steady_clock::now(); now < deadline;
-         now = std::chrono::steady_clock::now()) {
-        const mpv_event* event = Mpv().waitEvent(handle_, Seconds(deadline - now));
-        switch (event->event_id) {
-            case MPV_EVENT_START_FILE: {
-                const auto* start = static_cast<const mpv_event_start_file*>(event->data);
-                started = entry < 0 || start->playlist_entry_id == entry;
-                break;
-            }
-            case MPV_EVENT_FILE_LOADED:
-                if (started) {
-                    canPlay_ = true;
-                    pausedAtMs_ = 0;
-                    return;
-                }
-                break;
-            case MPV_EVENT_END_FILE: {
-                const auto* end = static_cast<const mpv_event_end_file*>(event->data);
-                if (started && (entry < 0 || end->playlist_entry_id == entry)) return;
-                break;
-            }
-            case MPV_EVENT_SHUTDOWN:
-                return;
-            default:
-                break;
-        }
+    // Requests on one handle run in order: the track starts paused.
+    SetPaused(handle_, true);
+    const char* load[] = {"loadfile", path.c_str(), "replace", nullptr};
+    if (Mpv().commandAsync(handle_, openNumber_, load) < 0) {
+        pending_.push_back(TrackEvent::kCannotPlay);
     }
 }
 
-bool MpvPlayer::CanPlay() const {
-    return canPlay_;
-}
-
-void MpvPlayer::Play() {
-    if (!handle_ || !canPlay_) return;
-    DrainEvents();
-    int pause = 0;
-    Mpv().setProperty(handle_, "pause", MPV_FORMAT_FLAG, &pause);
-    pausedAtMs_ = -1;
-}
-
-void MpvPlayer::Stop() {
-    if (!handle_ || !canPlay_) return;
-    DrainEvents();
-    int pause = 1;
-    Mpv().setProperty(handle_, "pause", MPV_FORMAT_FLAG, &pause);
-    SeekSeconds(0);
-    pausedAtMs_ = 0;
+void MpvPlayer::Resume() {
+    if (handle_) SetPaused(handle_, false);
 }
 
 void MpvPlayer::Close() {
-    canPlay_ = false;
+    Forget();
     if (!handle_) return;
-    DrainEvents();
     const char* stop[] = {"stop", nullptr};
-    Mpv().command(handle_, stop);
+    Mpv().commandAsync(handle_, 0, stop);
 }
 
-void MpvPlayer::Seek(int positionMs) {
-    if (!handle_ || !canPlay_) return;
-    DrainEvents();
-    positionMs = std::max(positionMs, 0);
-    SeekSeconds(positionMs);
-    // mpv pauses by itself at the end of a track (keep-open).
-    int paused = 0;
-    Mpv().getProperty(handle_, "pause", MPV_FORMAT_FLAG, &paused);
-    pausedAtMs_ = paused ? positionMs : -1;
-}
-
-// mpv takes the seek at its next turn; waiting for its seek event means the
-// position read right after Seek is the new one.
-void MpvPlayer::SeekSeconds(int positionMs) {
-    // Whole digits, so the text does not depend on the locale.
-    const std::string target = std::to_string(positionMs / 1000) + "." +
-                               std::to_string(1000 + positionMs % 1000).substr(1);
-    const char* seek[] = {"seek", target.c_str(), "absolute+exact", nullptr};
-    if (Mpv().command(handle_, seek) < 0) return;
-    const auto deadline = std::chrono::steady_clock::now() + kSeekBound;
-    for (auto now = std::chrono::steady_clock::now(); now < deadline;
-         now = std::chrono::steady_clock::now()) {
-        const mpv_event_id id = Mpv().waitEvent(handle_, Seconds(deadline - now))->event_id;
-        if (id == MPV_EVENT_SEEK || id == MPV_EVENT_END_FILE || id == MPV_EVENT_SHUTDOWN) return;
-    }
-}
-
-int MpvPlayer::GetPosition() const {
-    if (!handle_ || !canPlay_) return 0;
-    const int length = GetLength();
-    int eof = 0;
-    if (Mpv().getProperty(handle_, "eof-reached", MPV_FORMAT_FLAG, &eof) >= 0 && eof) {
-        return length;
-    }
-    if (pausedAtMs_ >= 0) return length > 0 ? std::min(pausedAtMs_, length) : pausedAtMs_;
-    double seconds = 0;
-    if (Mpv().getProperty(handle_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
-    const int position = ToMs(seconds);
-    return length > 0 ? std::min(position, length) : position;
-}
-
-int MpvPlayer::GetLength() const {
-    if (!handle_ || !canPlay_) return 0;
-    double seconds = 0;
-    if (Mpv().getProperty(handle_, "duration", MPV_FORMAT_DOUBLE, &seconds) < 0) return 0;
-    return ToMs(seconds);
+// Whatever mpv still says of the track before is old from now on.
+void MpvPlayer::Forget() {
+    ++openNumber_;
+    entry_ = kNoEntry;
+    entryStarted_ = false;
+    pending_.clear();
 }
 
 void MpvPlayer::SetVolume(int volume) {
     volume_ = std::clamp(volume, 0, 1000);
-    if (!handle_) return;
-    DrainEvents();
-    double mpvVolume = volume_ / 10.0;
-    Mpv().setPropertyAsync(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
+    if (handle_) SetVolumeAsync(handle_, MpvVolumeForPlayList(volume_));
 }
 
 int MpvPlayer::Volume() const {
     return volume_;
 }
 
-// Replies and playback events pile up in mpv's bounded queue unless read; a
-// full queue would make the asynchronous requests fail.
-void MpvPlayer::DrainEvents() {
-    DrainQueuedEvents(handle_);
+std::vector<TrackEvent> MpvPlayer::TakeEvents() {
+    std::vector<TrackEvent> events = std::exchange(pending_, {});
+    if (!handle_) return events;
+    for (const mpv_event* event = Mpv().waitEvent(handle_, 0); event->event_id != MPV_EVENT_NONE;
+         event = Mpv().waitEvent(handle_, 0)) {
+        Read(*event, events);
+    }
+    return events;
+}
+
+// mpv answers a loadfile before it starts the entry, and the entry replaced
+// ends after that: an entry's events are known to be the track's own.
+void MpvPlayer::Read(const mpv_event& event, std::vector<TrackEvent>& events) {
+    switch (event.event_id) {
+        case MPV_EVENT_COMMAND_REPLY:
+            if (event.reply_userdata != openNumber_) return;
+            if (event.error < 0) {
+                events.push_back(TrackEvent::kCannotPlay);
+            } else {
+                entry_ = PlaylistEntryId(static_cast<const mpv_event_command*>(event.data)->result);
+            }
+            return;
+        case MPV_EVENT_START_FILE:
+            entryStarted_ =
+                entry_ != kNoEntry &&
+                static_cast<const mpv_event_start_file*>(event.data)->playlist_entry_id == entry_;
+            return;
+        case MPV_EVENT_FILE_LOADED:
+            if (entryStarted_) events.push_back(TrackEvent::kReady);
+            return;
+        case MPV_EVENT_END_FILE: {
+            const auto* end = static_cast<const mpv_event_end_file*>(event.data);
+            if (entry_ == kNoEntry || end->playlist_entry_id != entry_) return;
+            if (end->reason == MPV_END_FILE_REASON_EOF) {
+                events.push_back(TrackEvent::kEnded);
+            } else if (end->reason == MPV_END_FILE_REASON_ERROR) {
+                events.push_back(TrackEvent::kCannotPlay);
+            }
+            return;
+        }
+        default:
+            return;
+    }
 }
 
 MpvTunePlayer::MpvTunePlayer(const MpvOptions& extraOptions) : extraOptions_(extraOptions) {}
@@ -302,14 +243,8 @@ mpv_handle* MpvTunePlayer::Engine() {
         Mpv().terminateDestroy(handle_);
         handle_ = nullptr;
     }
-    // Each turn of the loop raises playback events that nobody reads here;
-    // switched off, they cannot fill the queue between two calls.
-    if (handle_) {
-        for (int id = MPV_EVENT_NONE + 1; id <= MPV_EVENT_HOOK; ++id) {
-            if (id != MPV_EVENT_SHUTDOWN)
-                Mpv().requestEvent(handle_, static_cast<mpv_event_id>(id), 0);
-        }
-    }
+    // Each turn of the loop raises playback events that nobody reads here.
+    if (handle_) RaiseOnly(handle_, {});
     return handle_;
 }
 
@@ -320,8 +255,7 @@ MpvTunePlayer::~MpvTunePlayer() {
 void MpvTunePlayer::StartLooping(const std::vector<std::uint8_t>& wav, int volume) {
     if (!Engine()) return;
     DrainEvents();
-    double mpvVolume = EngineVolumeForLevel(volume);
-    Mpv().setPropertyAsync(handle_, 0, "volume", MPV_FORMAT_DOUBLE, &mpvVolume);
+    SetVolumeAsync(handle_, MpvVolumeForAmplitude(volume));
     tune_.SetBytes(wav);
     const char* load[] = {"loadfile", MpvMemoryStream::kUrl, "replace", nullptr};
     Mpv().commandAsync(handle_, 0, load);

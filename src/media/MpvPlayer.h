@@ -8,19 +8,20 @@
 #include "core/music/MediaPlayer.h"
 #include "media/MpvMemoryStream.h"
 
-// libmpv's handle, named here so that this header needs none of mpv's.
+// libmpv's handle and events, named here so that this header needs none of mpv's.
 struct mpv_handle;
+struct mpv_event;
 
 // Options set on a new mpv handle after the program's own; tests pass
 // {"ao", "null"} so that nothing reaches a sound device.
 using MpvOptions = std::vector<std::pair<std::string, std::string>>;
 
 // The play list's engine: one mpv handle, made when the first track opens,
-// one track at a time. After Open the track waits paused at 0; Play resumes,
-// Stop pauses and rewinds to 0 with the file still open. A track that played
-// to its end stays open and paused there, reporting GetPosition() ==
-// GetLength(). Without libmpv (loading, creation or start-up failed) every
-// call is a silent no-op and CanPlay() is false.
+// one track at a time. Every call only queues requests and returns; mpv's
+// answers (the track loaded, ended, or could not be played) are read from
+// its event queue without waiting when TakeEvents is called. Without libmpv
+// (loading, creation or start-up failed) nothing plays and every track
+// opened reports that it cannot be played.
 class MpvPlayer : public MediaPlayer {
   public:
     explicit MpvPlayer(const MpvOptions& extraOptions = {});
@@ -28,37 +29,36 @@ class MpvPlayer : public MediaPlayer {
     MpvPlayer(const MpvPlayer&) = delete;
     MpvPlayer& operator=(const MpvPlayer&) = delete;
 
-    void SetFile(const std::string& path) override;
-    void Open() override;
-    bool CanPlay() const override;
-    void Play() override;
-    void Stop() override;
+    void Open(const std::string& path) override;
+    void Resume() override;
     void Close() override;
-    void Seek(int positionMs) override;
-    int GetPosition() const override;
-    int GetLength() const override;
     void SetVolume(int volume) override;
     int Volume() const override;
+    std::vector<TrackEvent> TakeEvents() override;
 
     // Whether libmpv starts (it does so now if it has not yet); false means
-    // the silent no-op player.
+    // the player without an engine.
     bool HasEngine() { return Engine() != nullptr; }
 
   private:
+    static constexpr std::int64_t kNoEntry = -1;
+
     // The handle, made on the first call; null without libmpv.
     mpv_handle* Engine();
-    void DrainEvents();
-    void SeekSeconds(int positionMs);
+    void Forget();
+    void Read(const mpv_event& event, std::vector<TrackEvent>& events);
 
     MpvOptions extraOptions_;
     bool engineTried_ = false;
     mpv_handle* handle_ = nullptr;
-    std::string file_;
-    bool canPlay_ = false;
-    // Where we paused the track (Open, Stop, Seek while paused), or -1 while
-    // it plays. mpv reads time-pos through the audio output's buffer, which
-    // while paused can lag the seek target by the buffer's length.
-    int pausedAtMs_ = -1;
+    // The number of the open asked last, which the reply to its loadfile
+    // carries; the play list entry mpv made for it, once that reply came; and
+    // whether mpv has started that entry. Events of other entries are old.
+    std::uint64_t openNumber_ = 0;
+    std::int64_t entry_ = kNoEntry;
+    bool entryStarted_ = false;
+    // Events known without asking mpv.
+    std::vector<TrackEvent> pending_;
     int volume_ = 1000;
 };
 

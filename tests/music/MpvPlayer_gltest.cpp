@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "media/MpvPlayer.h"
+#include "media/MpvVolume.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -23,59 +25,77 @@ long long MsSince(Clock::time_point start) {
 }
 }  // namespace
 
-// The play list sees the end of a track as its position reaching its length.
-TEST(MpvPlayer, ATrackOpensPausedThenPlaysSeeksAndEndsAtItsLength) {
+namespace {
+// The events that come before `last` does, or all of them by the deadline.
+std::vector<TrackEvent> EventsUntil(MpvPlayer& player, TrackEvent last) {
+    std::vector<TrackEvent> events;
+    PollUntil(
+        [&] {
+            for (TrackEvent event : player.TakeEvents()) events.push_back(event);
+            return !events.empty() && events.back() == last;
+        },
+        5000);
+    return events;
+}
+}  // namespace
+
+// No call waits for mpv: what it learns of a track comes back as events, and
+// only the track opened last has any.
+TEST(MpvPlayer, TracksAreReadyEndOrCannotBePlayedAndNoCallWaits) {
+    using Events = std::vector<TrackEvent>;
     TempDir dir;
     const std::filesystem::path track = dir.Path() / "sine.wav";
+    const std::filesystem::path text = dir.Path() / "notes.mp3";
     WriteFile(track, ToneWav(kLengthMs));
+    WriteFile(text, "Dear diary,\nthis is not music.\n");
     MpvPlayer player(kNullAudio);
-    // Opening no file, as every start does, leaves libmpv unloaded.
-    player.Open();
-    EXPECT_EQ(ReadFile("/proc/self/maps").find("libmpv"), std::string::npos);
+    player.SetVolume(500);
+    EXPECT_EQ(ReadFile("/proc/self/maps").find("libmpv"), std::string::npos)
+        << "libmpv waits for the first track";
     ASSERT_TRUE(player.HasEngine());
-    player.SetFile(track.string());
-    player.Open();
-    ASSERT_TRUE(player.CanPlay());
-    const int length = player.GetLength();
-    EXPECT_NEAR(length, kLengthMs, 100);
 
-    // Open leaves the track paused at its start.
-    std::this_thread::sleep_for(milliseconds(200));
-    EXPECT_EQ(player.GetPosition(), 0);
+    long long slowestMs = 0;
+    const auto timed = [&](auto call) {
+        const auto start = Clock::now();
+        call();
+        slowestMs = std::max(slowestMs, MsSince(start));
+    };
+    timed([&] { player.Open(track.string()); });
+    EXPECT_EQ(EventsUntil(player, TrackEvent::kReady), Events{TrackEvent::kReady});
+    std::this_thread::sleep_for(milliseconds(kLengthMs + 300));
+    timed([&] { EXPECT_TRUE(player.TakeEvents().empty()) << "it waits paused"; });
+    timed([&] { player.Resume(); });
+    EXPECT_EQ(EventsUntil(player, TrackEvent::kEnded), Events{TrackEvent::kEnded});
 
-    player.Play();
-    EXPECT_TRUE(PollUntil([&] { return player.GetPosition() >= 300; }, 2000));
-    player.Stop();
-    EXPECT_EQ(player.GetPosition(), 0);
-
-    player.Seek(800);
-    EXPECT_NEAR(player.GetPosition(), 800, 30);
-    std::this_thread::sleep_for(milliseconds(150));
-    EXPECT_NEAR(player.GetPosition(), 800, 30) << "Stop leaves it paused";
-
-    player.Play();
-    EXPECT_TRUE(PollUntil([&] { return player.GetPosition() == length; }, 3000));
-    std::this_thread::sleep_for(milliseconds(150));
-    EXPECT_EQ(player.GetPosition(), length);
-    EXPECT_TRUE(player.CanPlay()) << "a finished track stays open";
-
-    player.Seek(0);
-    player.Play();
-    EXPECT_TRUE(PollUntil([&] { return player.GetPosition() >= 200; }, 2000));
-    EXPECT_LT(player.GetPosition(), length);
-
-    player.Close();
-    EXPECT_FALSE(player.CanPlay());
-    EXPECT_EQ(player.GetPosition(), 0);
-    EXPECT_EQ(player.GetLength(), 0);
+    // The track replaced and the track closed say nothing more.
+    for (const std::string& path : {text.string(), (dir.Path() / "gone.wav").string()}) {
+        timed([&] { player.Open(track.string()); });
+        timed([&] { player.Resume(); });
+        timed([&] { player.Open(path); });
+        EXPECT_EQ(EventsUntil(player, TrackEvent::kCannotPlay), Events{TrackEvent::kCannotPlay})
+            << path;
+    }
+    player.Open(track.string());
+    player.Resume();
+    EXPECT_EQ(EventsUntil(player, TrackEvent::kReady), Events{TrackEvent::kReady});
+    timed([&] { player.Close(); });
+    std::this_thread::sleep_for(milliseconds(kLengthMs + 300));
+    EXPECT_TRUE(player.TakeEvents().empty());
+    EXPECT_LT(slowestMs, 50);
 }
 
-TEST(MpvPlayer, VolumeIsHeldToItsRangeAndReadBack) {
+TEST(MpvPlayer, VolumesFollowTheEngineCurveAndAreHeldToTheirRange) {
     MpvPlayer player(kNullAudio);
     EXPECT_EQ(player.Volume(), 1000);
     for (auto [set, read] : {std::pair{250, 250}, {-5, 0}, {5000, 1000}, {999, 999}}) {
         player.SetVolume(set);
         EXPECT_EQ(player.Volume(), read) << set;
+        EXPECT_DOUBLE_EQ(MpvVolumeForPlayList(set), read / 10.0) << set;
+    }
+    // mpv's volume cubes: an eighth of the amplitude is half its scale.
+    for (auto [level, volume] :
+         {std::pair{0, 0.0}, {65535, 100.0}, {8192, 50.0}, {-1, 0.0}, {70000, 100.0}}) {
+        EXPECT_NEAR(MpvVolumeForAmplitude(level), volume, 0.01) << level;
     }
 }
 

@@ -50,6 +50,38 @@ TEST(PlayList, EachModeChoosesTheNextTrackAtTheEndOfOne) {
     EXPECT_EQ(single.HighlightedIndex(), 0);
 }
 
+// The engine's answer comes at a tick: a track that cannot be played makes way
+// for the row after it while the list plays on, each row once since the track
+// chosen; one chosen by a click stops the list instead.
+TEST(PlayList, UnplayableTracksArePassedOverOnceEachOrStopAClickedRow) {
+    using Rows = std::vector<std::string>;
+    FakePlayer player;
+    PlayList list = ListOf(player, {"bad1", "a", "bad2"}, PlayList::kRepeatAll);
+    list.Play();
+    EXPECT_EQ(list.HighlightedIndex(), PlayList::kNoRow) << "not lit before the engine answers";
+    list.Tick();
+    EXPECT_EQ(player.opened, (Rows{"bad1", "a"}));
+    EXPECT_EQ(list.HighlightedIndex(), PlayList::kNoRow);
+    list.Tick();
+    EXPECT_EQ(list.HighlightedIndex(), 1);
+    EXPECT_TRUE(player.playing);
+    EXPECT_EQ(TracksAfter(list, player, 3), (Rows{"bad1", "a", "bad2", "bad1", "a"}));
+
+    FakePlayer silent;
+    PlayList allBad = ListOf(silent, {"bad1", "bad2"}, PlayList::kRepeatAll);
+    allBad.Play();
+    for (int tick = 0; tick < 5; ++tick) allBad.Tick();
+    EXPECT_EQ(silent.opened, (Rows{"bad1", "bad2"})) << "each row once, then at rest";
+    EXPECT_TRUE(allBad.Playing());
+    EXPECT_EQ(allBad.HighlightedIndex(), PlayList::kNoRow);
+
+    list.ClickRow(2);
+    list.Tick();
+    EXPECT_FALSE(list.Playing());
+    EXPECT_EQ(list.SelectedRow(), PlayList::kNoRow);
+    EXPECT_EQ(player.opened.back(), "bad2");
+}
+
 // An empty list with the box on plays nothing, and the box keeps the tune silent.
 TEST(PlayList, AnEmptyStartUpListWithTheBoxOnPlaysNothing) {
     FakePlayer silent;

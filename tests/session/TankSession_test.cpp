@@ -50,6 +50,8 @@ TEST(TankSession, TicksSwitchThePicturesAdvanceThePlayListAndHandOverTheTune) {
     player.PlayToTheEnd();
     session.Tick();
     EXPECT_EQ(player.opened.back(), "/m/b.mp3");
+    EXPECT_EQ(session.Music()->HighlightedIndex(), 0) << "lit once the engine has it ready";
+    session.Tick();
     EXPECT_EQ(session.Music()->HighlightedIndex(), 1);
 
     session.AfterFrame();

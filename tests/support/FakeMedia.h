@@ -3,41 +3,42 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/music/MediaPlayer.h"
 #include "core/settings/CustomBackgroundList.h"
 
-// An engine whose tracks last 1000 ms; names containing "bad" cannot be
-// played, nor can files named in `gone` once they are opened again.
+// An engine that answers by the next TakeEvents: names containing "bad" cannot
+// be played, every other track is ready, and ends when PlayToTheEnd says so.
 class FakePlayer : public MediaPlayer {
   public:
-    void SetFile(const std::string& path) override { file_ = path; }
-    void Open() override {
-        opened.push_back(file_);
-        position_ = 0;
-        canPlay_ = !file_.empty() && file_.find("bad") == std::string::npos &&
-                   std::find(gone.begin(), gone.end(), file_) == gone.end();
+    void Open(const std::string& path) override {
+        opened.push_back(path);
+        playing = false;
+        open_ = path.find("bad") == std::string::npos;
+        events_ = {open_ ? TrackEvent::kReady : TrackEvent::kCannotPlay};
     }
-    bool CanPlay() const override { return canPlay_; }
-    void Play() override { playing = true; }
-    void Stop() override { playing = false; }
-    void Close() override { canPlay_ = false; }
-    void Seek(int positionMs) override { position_ = positionMs; }
-    int GetPosition() const override { return position_; }
-    int GetLength() const override { return CanPlay() ? 1000 : 0; }
+    void Resume() override { playing = open_; }
+    void Close() override {
+        open_ = playing = false;
+        events_.clear();
+    }
     void SetVolume(int volume) override { volume_ = std::clamp(volume, 0, 1000); }
     int Volume() const override { return volume_; }
+    std::vector<TrackEvent> TakeEvents() override { return std::exchange(events_, {}); }
 
-    void PlayToTheEnd() { position_ = GetLength(); }
+    void PlayToTheEnd() {
+        if (playing) events_.push_back(TrackEvent::kEnded);
+        playing = false;
+    }
     std::vector<std::string> opened;
-    std::vector<std::string> gone;
+    // Whether a track that can be played is playing.
     bool playing = false;
 
   private:
-    std::string file_;
-    bool canPlay_ = false;
-    int position_ = 0;
+    bool open_ = false;
+    std::vector<TrackEvent> events_;
     int volume_ = 1000;
 };
 

@@ -1,7 +1,6 @@
 #include "core/music/MusicHandover.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/music/MediaPlayer.h"
 
@@ -20,8 +19,4 @@ void MusicHandover::AfterFrame() {
 
 int TuneVolume(int attenuation) {
     return 65535 - std::clamp(attenuation, 0, 65535);
-}
-
-double EngineVolumeForLevel(int level) {
-    return 100.0 * std::cbrt(std::clamp(level, 0, 65535) / 65535.0);
 }

@@ -35,7 +35,3 @@ class MusicHandover {
 // The level the tune plays at for a "YINLIANG" setting, 0..65535, the same on
 // both channels: linear in amplitude, as the wave-out volume it stands for.
 int TuneVolume(int attenuation);
-
-// The media engine's volume, 0..100, that plays a sound at amplitude `level` /
-// 65535 of its own: the engine's scale is cubic in amplitude.
-double EngineVolumeForLevel(int level);

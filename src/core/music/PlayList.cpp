@@ -24,7 +24,7 @@ void PlayList::SelectRow(int row) {
 
 void PlayList::Play() {
     SelectNextTrack(0, false);
-    StartPlayback();
+    PlayOn();
 }
 
 void PlayList::ClickRow(int row) {
@@ -65,17 +65,18 @@ ListSection PlayList::Saved() const {
 }
 
 void PlayList::Tick() {
-    if (!Playing()) return;
-    if (player_.CanPlay()) {
-        if (player_.GetPosition() == player_.GetLength()) {
-            SelectNextTrack(0, false);
-            StartPlayback();
+    for (TrackEvent event : player_.TakeEvents()) {
+        switch (event) {
+            case TrackEvent::kReady:
+                if (Playing()) highlightedIndex_ = currentIndex_;
+                break;
+            case TrackEvent::kEnded:
+                if (Playing()) Play();
+                break;
+            case TrackEvent::kCannotPlay:
+                PassOverUnplayableTrack();
+                break;
         }
-        return;
-    }
-    if (unplayableRow_ != kNoRow && unplayableInARow_ < static_cast<int>(rows_.size())) {
-        OpenRow((unplayableRow_ + 1) % static_cast<int>(rows_.size()));
-        StartPlayback();
     }
 }
 
@@ -114,34 +115,40 @@ void PlayList::OpenRow(int row) {
     const int count = static_cast<int>(rows_.size());
     // A removed row may leave the index past the end; start the list again.
     currentIndex_ = row >= 0 && row < count ? row : 0;
-    player_.Stop();
-    player_.Close();
-    player_.SetFile(rows_[currentIndex_]);
-    player_.Open();
-    if (player_.CanPlay()) {
-        unplayableRow_ = kNoRow;
-    } else {
-        unplayableRow_ = currentIndex_;
-        ++unplayableInARow_;
-        StopPlayback();
-    }
-    player_.Seek(0);
-    player_.SetVolume(volume_);
+    passOverUnplayable_ = false;
+    player_.Open(rows_[currentIndex_]);
 }
 
 void PlayList::StartPlayback() {
     if (rows_.empty()) return;
     playState_ = kPlaying;
-    player_.Play();
-    highlightedIndex_ = currentIndex_;
+    player_.Resume();
     ownMusicOn_ = true;
+}
+
+void PlayList::PlayOn() {
+    StartPlayback();
+    passOverUnplayable_ = true;
 }
 
 void PlayList::StopPlayback() {
     playState_ = kStopped;
-    player_.Stop();
-    player_.Seek(0);
+    player_.Close();
     currentIndex_ = kNoRow;
     highlightedIndex_ = kNoRow;
     selectedRow_ = kNoRow;
+}
+
+void PlayList::PassOverUnplayableTrack() {
+    const int row = currentIndex_;
+    const bool playOn = passOverUnplayable_;
+    ++unplayableInARow_;
+    StopPlayback();
+    if (!playOn) return;
+    // Still playing, with no row lit, while the next row loads; once every
+    // row has failed the list rests so.
+    if (!rows_.empty() && unplayableInARow_ < static_cast<int>(rows_.size())) {
+        OpenRow((row + 1) % static_cast<int>(rows_.size()));
+    }
+    PlayOn();
 }

@@ -10,7 +10,8 @@ class MediaPlayer;
 // The user's own music without a window: the rows of the list, the selected
 // row, the "On/Off" box, the play mode, and the engine's track choice and
 // playback. The Custom Music dialog shows this state and sends its controls'
-// actions here.
+// actions here. The engine answers later than it is asked: whether a track
+// plays, and when it ends, is learned at the ticks.
 class PlayList {
   public:
     using PlayMode = ListSection::PlayMode;
@@ -36,11 +37,11 @@ class PlayList {
     void SetMode(PlayMode mode) { mode_ = mode; }
     bool Playing() const { return playState_ == kPlaying; }
     int CurrentIndex() const { return currentIndex_; }
-    // The row painted as playing.
+    // The row painted as playing: the one whose track the engine has ready.
     int HighlightedIndex() const { return highlightedIndex_; }
     int Volume() const { return volume_; }
 
-    // The controls.
+    // The controls. Play and a click choose a row (see ChooseRow) and open it.
     void Play();
     void Stop() { StopPlayback(); }
     void ClickRow(int row);
@@ -52,24 +53,29 @@ class PlayList {
     void Restore(const ListSection& settings);
     ListSection Saved() const;
 
-    // Every 200 ms: at the end of a track the next one starts. While the track
-    // opened last cannot be played, the row after it is tried instead, one
-    // row a tick and each row once, so a list of only unplayable tracks comes
-    // to rest without the engine being asked again.
+    // Every 200 ms: acts on what the engine reported since. A track that ended
+    // makes way for the next one. A track that cannot be played stops the
+    // list; when it was opened to play on (Play, or the end of a track) the
+    // list keeps playing and the row after it is tried instead, each row once,
+    // so a list of only unplayable tracks comes to rest without the engine
+    // being asked again.
     void Tick();
-
-    // Chooses a row by the mode (the selected row when there is one, else by
-    // the mode while playing; 0, `defaultIndex` or a random row when not) and
-    // opens it, paused at 0; a track that cannot be played stops playback.
-    void SelectNextTrack(int defaultIndex, bool useSelection);
-    void StartPlayback();
-    void StopPlayback();
 
   private:
     enum PlayState { kPlaying = 0, kNotStarted = 1, kStopped = 2 };
+    // The selected row when there is one (or while playing, when a click
+    // chose it); else by the mode while playing; 0, `defaultIndex` or a random
+    // row when not.
     int ChooseRow(int defaultIndex, bool useSelection) const;
+    // Chooses a row and opens it, paused at 0.
+    void SelectNextTrack(int defaultIndex, bool useSelection);
     // Opens `row` (row 0 when it is out of range) paused at 0.
     void OpenRow(int row);
+    void StartPlayback();
+    // Playback that passes over the tracks that cannot be played.
+    void PlayOn();
+    void StopPlayback();
+    void PassOverUnplayableTrack();
 
     MediaPlayer& player_;
     std::vector<std::string> rows_;
@@ -79,8 +85,9 @@ class PlayList {
     PlayState playState_ = kNotStarted;
     int currentIndex_ = kNoRow;
     int highlightedIndex_ = kNoRow;
-    // The row that could not be played last, and how many rows in a row could not.
-    int unplayableRow_ = kNoRow;
+    // Whether the track opened last, should it not play, makes way for the
+    // row after it; and how many rows in a row could not be played.
+    bool passOverUnplayable_ = false;
     int unplayableInARow_ = 0;
     int volume_ = 1000;
 };

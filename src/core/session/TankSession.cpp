@@ -1,6 +1,5 @@
 #include "core/session/TankSession.h"
 
-#include "core/music/MediaPlayer.h"
 #include "core/music/MusicHandover.h"
 #include "core/music/PlayList.h"
 
@@ -8,8 +7,6 @@ TankSession::TankSession(PictureTextureLoader& loader, const StartupSettings& se
                          std::optional<SessionMusic> music)
     : pictures_(loader) {
     if (music) {
-        music->player.SetFile("");
-        music->player.Open();
         playList_ = std::make_unique<PlayList>(music->player);
         playList_->SetVolume(music->playListVolume);
         playList_->Restore(settings.music);

@@ -33,9 +33,8 @@ class TankSession {
   public:
     static constexpr int kTickMs = CustomBackgroundList::kTickMs;
 
-    // Opens the media engine and restores the play list (which starts playing
-    // when its box was on), then the pictures (each one that does not load
-    // says so).
+    // Restores the play list (which starts playing when its box was on),
+    // then the pictures (each one that does not load says so).
     TankSession(PictureTextureLoader& loader, const StartupSettings& settings,
                 std::optional<SessionMusic> music);
     ~TankSession();
@@ -47,9 +46,10 @@ class TankSession {
     // Null without music.
     PlayList* Music() { return playList_.get(); }
 
-    // The pictures switch when their interval has passed, the play list goes
-    // on at the end of a track, and the hand-over learns whether the user's
-    // music is on; then every listener is told.
+    // The pictures switch when their interval has passed, the play list acts
+    // on what the media engine reported (the end of a track, a track that
+    // cannot be played), and the hand-over learns whether the user's music is
+    // on; then every listener is told.
     void Tick();
     // After every frame drawn: the built-in tune starts or stops.
     void AfterFrame();
