@@ -1,38 +1,26 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "gl/RenderSurface.h"
+#include "platform/x11/ForeignX11Window.h"
 
-// A GL context drawing into an X window that someone else made and owns: the
-// root window, or the window xscreensaver hands its screensavers. Its size is
-// followed and its destruction noticed; it is never moved, resized, mapped or
-// destroyed from here.
+// The screensaver's surface: the tank drawn on an X window someone else owns.
 class ForeignGlWindow : public RenderSurface {
   public:
-    // Opens $DISPLAY and makes a context current on the window (0 for the
-    // root window of the default screen). Ok() says whether that worked;
-    // Problem() says why not.
-    explicit ForeignGlWindow(unsigned long windowId);
-    ~ForeignGlWindow() override;
-    ForeignGlWindow(const ForeignGlWindow&) = delete;
-    ForeignGlWindow& operator=(const ForeignGlWindow&) = delete;
+    // See ForeignX11Window: Ok() says whether the context is current on the window.
+    explicit ForeignGlWindow(unsigned long windowId) : window_(windowId) {}
 
-    bool Ok() const { return problem_.empty(); }
-    const std::string& Problem() const { return problem_; }
-
+    bool Ok() const { return window_.Ok(); }
+    const std::string& Problem() const { return window_.Problem(); }
     // Handles the window's pending events; false once the window is gone.
-    bool ProcessEvents();
+    bool ProcessEvents() { return window_.ProcessEvents(); }
+
     // The context was made current on the window once, for good.
     bool MakeCurrent() override { return Ok(); }
-    void ShowFrame() override;
-    ScreenSize PixelSize() const override { return {width_, height_}; }
+    void ShowFrame() override { window_.ShowFrame(); }
+    ScreenSize PixelSize() const override { return {window_.Width(), window_.Height()}; }
 
   private:
-    struct Native;
-    std::unique_ptr<Native> native_;
-    std::string problem_;
-    int width_ = 0;
-    int height_ = 0;
+    ForeignX11Window window_;
 };

@@ -4,9 +4,9 @@
 #include <memory>
 #include <optional>
 
+#include "core/pictures/CustomBackgroundList.h"
 #include "core/scene/FramePacing.h"
 #include "core/session/TankSession.h"
-#include "core/settings/CustomBackgroundList.h"
 #include "gl/TankSetUp.h"
 
 class AquariumScene;

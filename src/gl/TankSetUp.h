@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "core/scene/ScreenSize.h"
 #include "core/settings/AquariumSettings.h"
-#include "platform/wx/ScreenSize.h"
 
 class AquariumScene;
 class SceneRenderer;

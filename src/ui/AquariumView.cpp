@@ -10,8 +10,8 @@
 #include "core/scene/AquariumScene.h"
 #include "diagnostics/Diagnostics.h"
 #include "gl/SwapInterval.h"
-#include "platform/posix/MessageBox.h"
 #include "platform/posix/TempPath.h"
+#include "platform/runtime/MessageBox.h"
 #include "ui/PixelFormat.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "core/music/PlayList.h"
 #include "core/session/TankSession.h"
 #include "core/settings/StartupSettings.h"
-#include "platform/posix/MessageBox.h"
+#include "platform/runtime/MessageBox.h"
 
 namespace {
 const wxColour kListBackground(207, 184, 130);

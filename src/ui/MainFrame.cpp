@@ -8,7 +8,7 @@
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TempPath.h"
 #include "platform/wx/AppProfile.h"
-#include "platform/wx/ScreenSize.h"
+#include "platform/wx/DisplayGeometry.h"
 #include "platform/x11/FullScreenSupport.h"
 #include "ui/AppIcon.h"
 #include "ui/AquariumView.h"

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/dialogs/FishSettingsModel.h"
 #include "core/fish/FishSchool.h"
-#include "core/fish/FishSettingsModel.h"
 #include "core/scene/Reveal.h"
 #include "core/settings/ReadAquariumSettings.h"
 #include "core/settings/SettingsFile.h"

@@ -7,7 +7,7 @@
 #include "core/fish/FishPainter.h"
 #include "core/scene/AquariumScene.h"
 #include "core/scene/ScenePainter.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 // Writes down what the scene asks to draw, a word a call; repeats of the same

@@ -10,7 +10,7 @@
 #include "core/scene/AquariumScene.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 #include "support/GlTestContext.h"
 #include "support/TestSupport.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/fish/FishVertexBatch.h"
 #include "core/interaction/PickGrid.h"
+#include "core/pictures/CustomBackgroundList.h"
 #include "core/scene/AquariumScene.h"
-#include "core/settings/CustomBackgroundList.h"
 #include "core/tank/TankBounds.h"
 #include "fish/FishFrame.h"
 #include "gl/SceneRenderer.h"

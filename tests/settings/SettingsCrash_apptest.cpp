@@ -11,7 +11,7 @@
 
 #include "core/settings/ProfileText.h"
 #include "core/settings/SettingsFile.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 #include "support/AppSession.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/music/MediaPlayer.h"
-#include "core/settings/CustomBackgroundList.h"
+#include "core/pictures/CustomBackgroundList.h"
 
 // An engine whose tracks last 1000 ms; names containing "bad" cannot be
 // played, nor can files named in `gone` once they are opened again.

@@ -2,7 +2,7 @@
 
 #include "core/fish/Fish.h"
 #include "core/tank/SchoolLayout.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 constexpr float kRadiansPerDegree = 0.017453292f;

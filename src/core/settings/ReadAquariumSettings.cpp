@@ -8,8 +8,8 @@
 
 #include "core/settings/SettingsFile.h"
 #include "core/tank/SchoolLayout.h"
-#include "platform/posix/CrtAtoi.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/CrtAtoi.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 constexpr int kRandomCountModulus = 20;
