@@ -9,6 +9,7 @@
 
 #include "core/fish/FishPainter.h"
 #include "core/scene/ScenePainter.h"
+#include "core/tank/SchoolLayout.h"
 #include "gl/BubbleEmitterGl.h"
 #include "gl/CatchMarkerGl.h"
 #include "gl/DisplayListCache.h"
@@ -87,7 +88,7 @@ class SceneRenderer : public ScenePainter {
     std::array<GLuint, 512> selection_{};
     GLuint fontBase_ = 0;
     GLuint backgroundTexture_ = 0;
-    std::array<GLuint, 10> speciesSkins_{};
+    std::array<GLuint, kSpeciesCount> speciesSkins_{};
     GLuint bubbleTexture_ = 0;
     std::vector<GLuint> userPictures_;
     std::map<GLuint, std::array<int, 2>> wallPictureSizes_;

@@ -10,12 +10,13 @@
 #include "core/scene/AquariumScene.h"
 #include "diagnostics/Diagnostics.h"
 #include "gl/SwapInterval.h"
+#include "platform/ProgramNames.h"
 #include "platform/posix/TempPath.h"
 #include "platform/runtime/MessageBox.h"
 #include "ui/PixelFormat.h"
 
 namespace {
-const char* const kAppTitle = "VelmarScr";
+const char* const kAppTitle = kWindowName;
 constexpr int kFrameTimerPeriodMs = 1;
 
 double NowMs() {

@@ -4,6 +4,7 @@
 #include "core/music/BuiltinTune.h"
 #include "core/scene/AquariumScene.h"
 #include "media/MpvPlayer.h"
+#include "platform/ProgramNames.h"
 #include "platform/posix/PrivateTempDir.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TempPath.h"
@@ -17,7 +18,7 @@
 #include "ui/FishSettingsDlg.h"
 
 CMainFrame::CMainFrame()
-    : wxFrame(nullptr, wxID_ANY, "VelmarScr", wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
+    : wxFrame(nullptr, wxID_ANY, kWindowName, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
     SetIcons(AppIconBundle());
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
     Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);

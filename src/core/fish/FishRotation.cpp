@@ -1,11 +1,8 @@
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/fish/Fish.h"
 #include "core/fish/FishVertexBatch.h"
-
-namespace {
-constexpr float kRadiansPerDegree = 3.14159265f / 180.0f;
-}
 
 // The same matrix glRotatef builds, column-major.
 void Fish::SetRotation(float angleDegrees, float ax, float ay, float az) {
@@ -19,8 +16,8 @@ void Fish::SetRotation(float angleDegrees, float ax, float ay, float az) {
     const float x = ax / length;
     const float y = ay / length;
     const float z = az / length;
-    const float c = std::cos(angleDegrees * kRadiansPerDegree);
-    const float s = std::sin(angleDegrees * kRadiansPerDegree);
+    const float c = std::cos(DegreesToRadians(angleDegrees));
+    const float s = std::sin(DegreesToRadians(angleDegrees));
     const float k = 1.0f - c;
     rotation[0] = x * x * k + c;
     rotation[1] = y * x * k + z * s;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/resources/EmbeddedResourceTable.h"
+#include "core/tank/SchoolLayout.h"
 
 // Every resource the program carries, in the one table that the painter, the
 // packer and the program share.
@@ -28,7 +29,7 @@ inline constexpr UnpackedAsset kTune{227, "Music", LoadedAs::kNotATexture};  // 
 inline constexpr UnpackedAsset kFoodPelletPicture{10017, "fish17",
                                                   LoadedAs::kScaledBitmap};  // 64 x 64
 // One skin a species, 128 x 64 each.
-inline constexpr std::array<UnpackedAsset, 10> kFishSkinPictures{{
+inline constexpr std::array<UnpackedAsset, kSpeciesCount> kFishSkinPictures{{
     {10000, "fish0", LoadedAs::kScaledBitmap},
     {10001, "fish1", LoadedAs::kScaledBitmap},
     {10002, "fish2", LoadedAs::kScaledBitmap},
