@@ -26,7 +26,7 @@ void DrawOverlay(GLuint fontBase) {
     for (const OverlayLine& line : kOverlayLines) {
         glPushMatrix();
         glTranslatef(line.x, line.y, line.z);
-        glPrint(fontBase, "%s", line.text);
+        glPrint(fontBase, line.text);
         glPopMatrix();
     }
     glPopAttrib();

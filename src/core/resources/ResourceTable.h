@@ -26,8 +26,6 @@ inline constexpr UnpackedAsset kBackgroundPicture{154, "BackGround0",
 inline constexpr UnpackedAsset kBubblePicture{166, "Particle1",
                                               LoadedAs::kScaledBitmap};      // 32 x 32
 inline constexpr UnpackedAsset kTune{227, "Music", LoadedAs::kNotATexture};  // a looping WAV
-inline constexpr UnpackedAsset kFoodPelletPicture{10017, "fish17",
-                                                  LoadedAs::kScaledBitmap};  // 64 x 64
 // One skin a species, 128 x 64 each.
 inline constexpr std::array<UnpackedAsset, kSpeciesCount> kFishSkinPictures{{
     {10000, "fish0", LoadedAs::kScaledBitmap},
