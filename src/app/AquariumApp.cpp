@@ -2,6 +2,7 @@
 
 #include <wx/log.h>
 
+#include "platform/ProgramNames.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/SingleInstanceGuard.h"
 #include "platform/posix/TerminationSignals.h"
@@ -24,7 +25,7 @@ bool CAquariumApp::Initialize(int& argc, wxChar** argv) {
 bool CAquariumApp::OnInit() {
     firstGuard_ = std::make_unique<SingleInstanceGuard>("FirstMyProject_Velm");
     if (firstGuard_->AlreadyHeldElsewhere()) ExitProcessNow(0);
-    titleGuard_ = std::make_unique<SingleInstanceGuard>("VelmarScr");
+    titleGuard_ = std::make_unique<SingleInstanceGuard>(kWindowName);
     if (titleGuard_->AlreadyHeldElsewhere()) {
         anotherCopyRuns_ = true;
         return false;
@@ -36,7 +37,7 @@ bool CAquariumApp::OnInit() {
     Bind(wxEVT_TIMER, &CAquariumApp::OnTerminationPoll, this);
     terminationPoll_.Start(100);
 
-    SetAppName("VelmarScr");
+    SetAppName(kWindowName);
     InstallWxMessageBoxes();
     SetAppProfileKey("Local AppWizard-Generated Applications");
 

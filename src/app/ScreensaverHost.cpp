@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <thread>
 
+#include "app/ForeignWindowSurface.h"
 #include "core/interaction/MenuCommands.h"
 #include "core/runner/TankRunner.h"
 #include "core/scene/AquariumScene.h"
 #include "core/settings/StartupSettings.h"
-#include "gl/ForeignGlWindow.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
 #include "platform/posix/ProcessExit.h"
@@ -22,7 +22,7 @@ double NowMs() {
 }  // namespace
 
 int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
-    ForeignGlWindow window(windowId);
+    ForeignWindowSurface window(windowId);
     if (!window.Ok()) {
         std::fprintf(stderr, "velmar: %s\n", window.Problem().c_str());
         return 1;

@@ -4,13 +4,14 @@
 
 #include <GL/gl.h>
 
+#include "core/Angles.h"
 #include "core/fish/FishPartEmission.h"
 
 void DrawFishMesh(const FishPose& pose, MeshDetail detail, FishVertexBatch& mesh) {
     EmitFishParts(pose, mesh, detail);
     glPushMatrix();
     glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
-    const float h = pose.heading * 0.017453292f;
+    const float h = DegreesToRadians(pose.heading);
     glRotatef(-pose.pitch, std::sin(h), -std::cos(h), 0.0f);
     // The vertices go to GL as the strips' quads from one interleaved array in a
     // single GL 1.1 call per fish rather than one call per vertex attribute.

@@ -1,6 +1,7 @@
 #include "gl/Overlay.h"
 
 #include "gl/OverlayFont.h"
+#include "platform/ProgramNames.h"
 
 namespace {
 struct OverlayLine {
@@ -9,7 +10,7 @@ struct OverlayLine {
 };
 
 constexpr OverlayLine kOverlayLines[] = {
-    {-5.5f, 4.0f, -60.0f, "Velmar Screensaver 1.0"},
+    {-5.5f, 4.0f, -60.0f, kProgramTitle},
     {-4.0f, 1.0f, -60.0f, "[Right Click]: Toolbar popup"},
     {-4.0f, 0.0f, -60.0f, "[ESC]: Exit"},
     {-4.0f, -2.0f, -60.0f, "www.velmar-aquarium.example"},
@@ -25,7 +26,7 @@ void DrawOverlay(GLuint fontBase) {
     for (const OverlayLine& line : kOverlayLines) {
         glPushMatrix();
         glTranslatef(line.x, line.y, line.z);
-        glPrint(fontBase, "%s", line.text);
+        glPrint(fontBase, line.text);
         glPopMatrix();
     }
     glPopAttrib();

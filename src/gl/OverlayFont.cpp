@@ -1,8 +1,6 @@
 #include "gl/OverlayFont.h"
 
-#include <cstdarg>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -63,15 +61,11 @@ GLuint BuildFont(std::string_view characters) {
     return base;
 }
 
-void glPrint(GLuint fontBase, const char* format, ...) {
-    if (!format || fontBase == 0) return;
-    char text[256];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
+void glPrint(GLuint fontBase, std::string_view text) {
+    if (fontBase == 0) return;
+    const std::size_t count = std::min(text.size(), kMaxPrintedCharacters);
     glPushAttrib(GL_LIST_BIT);
     glListBase(fontBase);
-    glCallLists(static_cast<GLsizei>(std::strlen(text)), GL_UNSIGNED_BYTE, text);
+    glCallLists(static_cast<GLsizei>(count), GL_UNSIGNED_BYTE, text.data());
     glPopAttrib();
 }

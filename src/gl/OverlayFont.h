@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include <GL/gl.h>
@@ -15,6 +16,7 @@
 // first list, or 0 when no font could be loaded (text then draws nothing).
 GLuint BuildFont(std::string_view characters);
 
-// printf-style text at the current model-view origin, running along +x. At most
-// 255 characters are drawn; longer text is cut, never overrun.
-void glPrint(GLuint fontBase, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// The text at the current model-view origin, running along +x. At most
+// kMaxPrintedCharacters are drawn; longer text is cut.
+inline constexpr std::size_t kMaxPrintedCharacters = 255;
+void glPrint(GLuint fontBase, std::string_view text);

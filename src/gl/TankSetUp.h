@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "core/scene/ScreenSize.h"
 #include "core/settings/AquariumSettings.h"
-#include "platform/wx/ScreenSize.h"
 
 class AquariumScene;
 class SceneRenderer;

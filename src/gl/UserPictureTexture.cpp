@@ -11,13 +11,16 @@ constexpr unsigned kPictureUploadFlags =
 static_assert(kPictureUploadFlags == 178);
 }  // namespace
 
-GLuint CreateUserPictureTexture(const std::string& path) {
-    const std::optional<UserPicturePixels> picture = LoadUserPicture(path);
-    if (!picture) return 0;
+GLuint CreatePictureTexture(const PicturePixels& picture) {
     glPushAttrib(GL_TEXTURE_BIT);
     const GLuint texture =
-        SOIL_create_OGL_texture(picture->Data(), picture->width, picture->height,
-                                picture->components, SOIL_CREATE_NEW_ID, kPictureUploadFlags);
+        SOIL_create_OGL_texture(picture.Data(), picture.width, picture.height, picture.components,
+                                SOIL_CREATE_NEW_ID, kPictureUploadFlags);
     glPopAttrib();
     return texture;
+}
+
+GLuint CreateUserPictureTexture(const std::string& path) {
+    const std::optional<PicturePixels> picture = LoadUserPicture(path);
+    return picture ? CreatePictureTexture(*picture) : 0;
 }

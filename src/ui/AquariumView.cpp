@@ -7,12 +7,12 @@
 #include "core/scene/AquariumScene.h"
 #include "gl/SceneRenderer.h"
 #include "gl/SwapInterval.h"
-#include "platform/posix/MessageBox.h"
+#include "platform/ProgramNames.h"
 #include "platform/posix/TempPath.h"
+#include "platform/runtime/MessageBox.h"
 #include "ui/PixelFormat.h"
 
 namespace {
-const char* const kAppTitle = "VelmarScr";
 
 // 0 when the display does not say.
 double RefreshHzOf(const wxWindow* window) {
@@ -43,13 +43,13 @@ CAquariumView::~CAquariumView() {
 
 bool CAquariumView::MakeContext() {
     if (!pixelFormatFound_) {
-        ShowMessageBox("ChoosePixelFormat failed", kAppTitle);
+        ShowMessageBox("ChoosePixelFormat failed", kWindowName);
         return false;
     }
     context_ = std::make_unique<wxGLContext>(this);
     if (!context_->IsOK() || !MakeCurrent()) {
         context_.reset();
-        ShowMessageBox("SetPixelFormat failed", kAppTitle);
+        ShowMessageBox("SetPixelFormat failed", kWindowName);
         return false;
     }
     return true;

@@ -10,6 +10,8 @@
 
 #include "core/session/TankSession.h"
 #include "core/settings/StartupSettings.h"
+#include "platform/ProgramNames.h"
+#include "ui/DialogControlIds.h"
 
 namespace {
 const wxColour kListBackground(207, 184, 130);
@@ -20,8 +22,7 @@ constexpr char kPictureFilter[] =
 }  // namespace
 
 CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, TankSession& session)
-    : FileListDialog(parent, "Custom Background - Velmar Screensaver 1.0"),
-      list_(session.Pictures()) {
+    : FileListDialog(parent, kCustomBackgroundTitle), list_(session.Pictures()) {
     AddControls();
     // Only these controls change the boxes and the interval afterwards.
     interval_->ChangeValue(wxString::FromUTF8(list_.Interval()));
@@ -34,18 +35,19 @@ CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, TankSession& sessio
 void CCustomBackgroundDlg::AddControls() {
     const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     const auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
-    ownImage_ = new wxCheckBox(this, 1014, "Use your own image", at(8, 10));
+    ownImage_ = new wxCheckBox(this, background_ids::kOwnImage, "Use your own image", at(8, 10));
     const char* modeTexts[] = {"Repeat One", "Repeat All", "Random "};
     const int modeX[] = {94, 147, 199};
     for (int mode = 0; mode < 3; ++mode) {
-        modes_[mode] = new wxRadioButton(this, 1023 + mode, modeTexts[mode], at(modeX[mode], 12),
-                                         wxDefaultSize, mode == 0 ? wxRB_GROUP : 0);
+        modes_[mode] =
+            new wxRadioButton(this, background_ids::kFirstMode + mode, modeTexts[mode],
+                              at(modeX[mode], 12), wxDefaultSize, mode == 0 ? wxRB_GROUP : 0);
         modes_[mode]->Bind(wxEVT_RADIOBUTTON, [this, mode](wxCommandEvent&) {
             list_.SetMode(static_cast<CustomBackgroundList::PlayMode>(mode));
         });
     }
     rows_ =
-        new wxListCtrl(this, 1015, at(7, 23), size(251, 87),
+        new wxListCtrl(this, background_ids::kList, at(7, 23), size(251, 87),
                        wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE);
     rows_->SetBackgroundColour(kListBackground);
     rows_->SetTextColour(kRowText);
@@ -57,11 +59,14 @@ void CCustomBackgroundDlg::AddControls() {
         Sync();
     });
 
-    auto* addImage = new wxButton(this, 1008, "Add Image", at(7, 117), size(50, 11));
-    auto* remove = new wxButton(this, 1011, "Remove Image", at(63, 117), size(51, 11));
-    auto* removeAll = new wxButton(this, 1012, "Remove All", at(119, 117), size(50, 11));
+    auto* addImage =
+        new wxButton(this, background_ids::kAddImage, "Add Image", at(7, 117), size(50, 11));
+    auto* remove =
+        new wxButton(this, background_ids::kRemoveImage, "Remove Image", at(63, 117), size(51, 11));
+    auto* removeAll =
+        new wxButton(this, background_ids::kRemoveAll, "Remove All", at(119, 117), size(50, 11));
     new wxStaticText(this, wxID_ANY, "Interval", at(178, 119));
-    interval_ = new wxTextCtrl(this, 1019, "5", at(204, 118), size(24, 12), 0,
+    interval_ = new wxTextCtrl(this, background_ids::kInterval, "5", at(204, 118), size(24, 12), 0,
                                wxTextValidator(wxFILTER_DIGITS));
     new wxStaticText(this, wxID_ANY, "S", at(231, 119));
 

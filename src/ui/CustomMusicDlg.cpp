@@ -10,7 +10,9 @@
 #include "core/music/PlayList.h"
 #include "core/session/TankSession.h"
 #include "core/settings/StartupSettings.h"
-#include "platform/posix/MessageBox.h"
+#include "platform/ProgramNames.h"
+#include "platform/runtime/MessageBox.h"
+#include "ui/DialogControlIds.h"
 
 namespace {
 const wxColour kListBackground(207, 184, 130);
@@ -23,7 +25,7 @@ constexpr char kMusicFilter[] =
 }  // namespace
 
 CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, TankSession& session)
-    : FileListDialog(parent, "Custom Music - Velmar Screensaver 1.0"),
+    : FileListDialog(parent, kCustomMusicTitle),
       playList_(*session.Music()),
       shownHighlight_(playList_.HighlightedIndex()) {
     AddControls();
@@ -38,20 +40,21 @@ void CCustomMusicDlg::AddControls() {
     const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     const auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
     new wxStaticBox(this, wxID_ANY, "Use your own music", at(10, 10), size(79, 22));
-    ownMusic_ = new wxCheckBox(this, 1011, "On/Off", at(17, 19), size(54, 12));
+    ownMusic_ = new wxCheckBox(this, music_ids::kOwnMusic, "On/Off", at(17, 19), size(54, 12));
     new wxStaticBox(this, wxID_ANY, "Play Modes", at(95, 10), size(212, 22));
     const char* modeTexts[] = {"Repeat One", "Repeat All", "Random "};
     const int modeX[] = {100, 186, 262};
     const int modeWidth[] = {58, 53, 41};
     for (int mode = 0; mode < 3; ++mode) {
-        modes_[mode] = new wxRadioButton(this, 1023 + mode, modeTexts[mode], at(modeX[mode], 20),
-                                         size(modeWidth[mode], 10), mode == 0 ? wxRB_GROUP : 0);
+        modes_[mode] = new wxRadioButton(this, music_ids::kFirstMode + mode, modeTexts[mode],
+                                         at(modeX[mode], 20), size(modeWidth[mode], 10),
+                                         mode == 0 ? wxRB_GROUP : 0);
         modes_[mode]->Bind(wxEVT_RADIOBUTTON, [this, mode](wxCommandEvent&) {
             playList_.SetMode(static_cast<PlayList::PlayMode>(mode));
         });
     }
     list_ =
-        new wxListCtrl(this, 1016, at(15, 44), size(250, 95),
+        new wxListCtrl(this, music_ids::kList, at(15, 44), size(250, 95),
                        wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE);
     list_->SetBackgroundColour(kListBackground);
     list_->AppendColumn("Music List", wxLIST_FORMAT_CENTRE, 500);
@@ -61,13 +64,13 @@ void CCustomMusicDlg::AddControls() {
         Sync();
     });
 
-    addMusic_ = new wxButton(this, 1017, "Add Music", at(270, 44), size(38, 11));
-    remove_ = new wxButton(this, 1018, "Remove", at(270, 57), size(38, 11));
-    removeAll_ = new wxButton(this, 1019, "Remove All", at(270, 70), size(38, 11));
-    play_ = new wxButton(this, 1021, "Play", at(270, 83), size(38, 11));
-    auto* stop = new wxButton(this, 1022, "Stop", at(270, 97), size(38, 11));
+    addMusic_ = new wxButton(this, music_ids::kAddMusic, "Add Music", at(270, 44), size(38, 11));
+    remove_ = new wxButton(this, music_ids::kRemove, "Remove", at(270, 57), size(38, 11));
+    removeAll_ = new wxButton(this, music_ids::kRemoveAll, "Remove All", at(270, 70), size(38, 11));
+    play_ = new wxButton(this, music_ids::kPlay, "Play", at(270, 83), size(38, 11));
+    auto* stop = new wxButton(this, music_ids::kStop, "Stop", at(270, 97), size(38, 11));
     new wxStaticBox(this, wxID_ANY, "Volume", at(270, 113), size(38, 26));
-    volume_ = new wxSlider(this, 1007, 1000, 0, 1000, at(271, 122), size(33, 13));
+    volume_ = new wxSlider(this, music_ids::kVolume, 1000, 0, 1000, at(271, 122), size(33, 13));
 
     addMusic_->Bind(wxEVT_BUTTON,
                     [this](wxCommandEvent&) { ChooseFiles("Add Music", kMusicFilter); });

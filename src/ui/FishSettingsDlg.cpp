@@ -9,6 +9,7 @@
 #include <wx/stattext.h>
 
 #include "core/settings/StartupSettings.h"
+#include "platform/ProgramNames.h"
 #include "ui/DialogArtwork.h"
 
 namespace {
@@ -55,7 +56,7 @@ wxRect ToRect(const CellBox& box) {
 
 CFishSettingsDlg::CFishSettingsDlg(wxWindow* parent, const std::array<int, kSpeciesCount>& swimming,
                                    CountsSink applyCounts)
-    : wxDialog(parent, wxID_ANY, "Fish Settings - Velmar Screensaver 1.0"),
+    : wxDialog(parent, wxID_ANY, kFishSettingsTitle),
       applyCounts_(std::move(applyCounts)),
       saveTimer_(this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);

@@ -8,7 +8,7 @@
 #include <wx/image.h>
 #include <wx/timer.h>
 
-#include "core/fish/FishSettingsModel.h"
+#include "core/dialogs/FishSettingsModel.h"
 
 class wxStaticText;
 

@@ -8,11 +8,12 @@
 #include "diagnostics/Diagnostics.h"
 #include "gl/SceneRenderer.h"
 #include "media/MpvPlayer.h"
+#include "platform/ProgramNames.h"
 #include "platform/posix/PrivateTempDir.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TempPath.h"
 #include "platform/wx/AppProfile.h"
-#include "platform/wx/ScreenSize.h"
+#include "platform/wx/DisplayGeometry.h"
 #include "platform/x11/FullScreenSupport.h"
 #include "ui/AppIcon.h"
 #include "ui/AquariumView.h"
@@ -29,7 +30,7 @@ double NowMs() {
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : wxFrame(nullptr, wxID_ANY, "VelmarScr", wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
+    : wxFrame(nullptr, wxID_ANY, kWindowName, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
     SetIcons(AppIconBundle());
     Bind(wxEVT_CHAR_HOOK, &CMainFrame::OnCharHook, this);
     Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);

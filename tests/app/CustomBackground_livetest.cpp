@@ -5,7 +5,9 @@
 
 #include <wx/image.h>
 
+#include "platform/ProgramNames.h"
 #include "support/LiveTank.h"
+#include "ui/DialogControlIds.h"
 
 namespace {
 enum class Shown { kRed, kBlue, kNeither };
@@ -41,22 +43,23 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
             picture.SaveFile(blue, wxBITMAP_TYPE_PNG);
         });
         tank.Server().ChooseFromMenu(100, 100, 7);  // "  Custom Background"
-        LiveDialog dialog(tank, "Custom Background - Velmar Screensaver 1.0");
+        LiveDialog dialog(tank, kCustomBackgroundTitle);
         ASSERT_TRUE(dialog.Shown());
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
         for (const std::string& picture : {red, blue}) {
-            if (picture == blue) dialog.ClickRow(1015, 0);
-            const int before = dialog.FromList<int>(1015, rows);
-            ASSERT_TRUE(dialog.ChooseFile(1008, "Add Image", picture));  // "Add Image"
-            ASSERT_TRUE(
-                PollUntil([&] { return dialog.FromList<int>(1015, rows) == before + 1; }, 15000));
+            if (picture == blue) dialog.ClickRow(background_ids::kList, 0);
+            const int before = dialog.FromList<int>(background_ids::kList, rows);
+            ASSERT_TRUE(dialog.ChooseFile(background_ids::kAddImage, "Add Image", picture));
+            ASSERT_TRUE(PollUntil(
+                [&] { return dialog.FromList<int>(background_ids::kList, rows) == before + 1; },
+                15000));
         }
-        EXPECT_EQ(dialog.SelectedRow(1015), 0)
+        EXPECT_EQ(dialog.SelectedRow(background_ids::kList), 0)
             << "adding a picture keeps the row the user selected";
-        dialog.Click(1019);  // the Interval field
+        dialog.Click(background_ids::kInterval);
         tank.Server().Run("xdotool key ctrl+a type 1");
-        dialog.Click(1024);  // "Repeat All"
-        dialog.Click(1014);  // "Use your own image"
+        dialog.Click(background_ids::kRepeatAll);
+        dialog.Click(background_ids::kOwnImage);
 
         std::vector<Shown> seen;
         PollUntil(
@@ -71,7 +74,8 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
             12000, 100);
         EXPECT_EQ(seen.size(), 3u) << "the pictures take turns every second";
         const wxString onOff = dialog.FromList<wxString>(
-            1015, [](wxListCtrl& list) { return list.GetItemText(0, 1) + list.GetItemText(1, 1); });
+            background_ids::kList,
+            [](wxListCtrl& list) { return list.GetItemText(0, 1) + list.GetItemText(1, 1); });
         EXPECT_TRUE(onOff == "ONOFF" || onOff == "OFFON") << onOff;
 
         EXPECT_TRUE(dialog.Close());

@@ -5,7 +5,9 @@
 
 #include "core/interaction/MenuCommands.h"
 #include "core/scene/AquariumScene.h"
+#include "platform/ProgramNames.h"
 #include "support/LiveTank.h"
+#include "ui/DialogControlIds.h"
 
 TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKeptOnHiding) {
     TempDir music;
@@ -21,22 +23,22 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
         // The modeless dialogs leave the user in Catch mode.
         tank.ChooseMode(Mode::kZoomIn);
         tank.Server().ChooseFromMenu(100, 100, 6);  // "  Custom Music"
-        LiveDialog dialog(tank, "Custom Music - Velmar Screensaver 1.0");
+        LiveDialog dialog(tank, kCustomMusicTitle);
         ASSERT_TRUE(dialog.Shown());
         EXPECT_EQ(tank.Read<Mode>([](auto& s) { return s.CurrentMode(); }), Mode::kCatch);
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
         for (const std::filesystem::path& path : {text, vanishing, track}) {
-            const int before = dialog.FromList<int>(1016, rows);
-            ASSERT_TRUE(dialog.ChooseFile(1017, "Add Music", path.string()));
-            ASSERT_TRUE(
-                PollUntil([&] { return dialog.FromList<int>(1016, rows) == before + 1; }, 15000));
+            const int before = dialog.FromList<int>(music_ids::kList, rows);
+            ASSERT_TRUE(dialog.ChooseFile(music_ids::kAddMusic, "Add Music", path.string()));
+            ASSERT_TRUE(PollUntil(
+                [&] { return dialog.FromList<int>(music_ids::kList, rows) == before + 1; }, 15000));
         }
 
-        dialog.Click(1024);  // "Repeat All"
-        dialog.Click(1021);  // "Play"
+        dialog.Click(music_ids::kRepeatAll);
+        dialog.Click(music_ids::kPlay);
         // The playing row turns green.
         const auto green = [&](int row) {
-            return dialog.FromList<bool>(1016, [row](wxListCtrl& list) {
+            return dialog.FromList<bool>(music_ids::kList, [row](wxListCtrl& list) {
                 return list.GetItemBackgroundColour(row) == wxColour(0, 255, 0);
             });
         };
@@ -51,13 +53,13 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
         // The keys move the selection and play nothing; a click plays, even
         // on the row already selected.
         WriteFile(vanishing, ToneWav(20000, 2000.0));
-        dialog.ClickRow(1016, 1);
+        dialog.ClickRow(music_ids::kList, 1);
         EXPECT_TRUE(turnsGreen(1));
         tank.Server().Run("xdotool key Down");
-        EXPECT_TRUE(PollUntil([&] { return dialog.SelectedRow(1016) == 2; }, 5000));
+        EXPECT_TRUE(PollUntil([&] { return dialog.SelectedRow(music_ids::kList) == 2; }, 5000));
         std::this_thread::sleep_for(std::chrono::milliseconds(600));
         EXPECT_TRUE(green(1)) << "the keys played nothing";
-        dialog.ClickRow(1016, 2);
+        dialog.ClickRow(music_ids::kList, 2);
         EXPECT_TRUE(turnsGreen(2));
 
         EXPECT_TRUE(dialog.Close());

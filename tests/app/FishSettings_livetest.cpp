@@ -8,6 +8,7 @@
 
 #include "core/interaction/MenuCommands.h"
 #include "core/scene/AquariumScene.h"
+#include "platform/ProgramNames.h"
 #include "support/LiveTank.h"
 
 // A settings file that cannot be read takes no edits: the counts the user set
@@ -21,8 +22,7 @@ TEST(FishSettingsDialog, ClearAndAddsReachTheTankAndStayWhenTheFileCannotTakeThe
         const Counts two{0, 0, 0, 2, 0, 0, 0, 0, 0, 0};
         for (int visit = 0; visit < 2; ++visit) {
             tank.Server().ChooseFromMenu(100, 100, 5);  // "  Add/Delete Fish"
-            const std::string dialog =
-                tank.Server().WaitForWindow("Fish Settings - Velmar Screensaver 1.0");
+            const std::string dialog = tank.Server().WaitForWindow(kFishSettingsTitle);
             ASSERT_FALSE(dialog.empty());
             // Species 3 is the fourth picture of the first row.
             if (visit == 0) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProgramNames.h"
 #include "support/AppSession.h"
 
 namespace {
@@ -73,7 +74,7 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     server.Run("xdotool key Up");
     EXPECT_TRUE(WaitForScreen(server, Highlighted(8)));
     server.Run("xdotool key Up Return");
-    const char title[] = "Custom Background - Velmar Screensaver 1.0";
+    const std::string& title = kCustomBackgroundTitle;
     const std::string dialog = server.WaitForWindow(title);
     ASSERT_FALSE(dialog.empty()) << app.Output();
     server.Close(dialog);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProgramNames.h"
 #include "platform/posix/SingleInstanceGuard.h"
 #include "support/AppSession.h"
 
@@ -21,13 +22,14 @@ TEST(Startup, LeftoverLockFilesBlockNothingAndASecondCopyEndsWithStatusZero) {
     AppSession app(server);
     const std::string user = getpwuid(getuid())->pw_name;
     const std::filesystem::path runtime = app.Root() / "runtime";
-    for (const char* guard : {"FirstMyProject_Velm", "VelmarScr"}) {
+    for (const char* guard : {"FirstMyProject_Velm", kWindowName}) {
         WriteFile(runtime / (std::string(guard) + "-" + user), std::to_string(getpid()) + "\n");
     }
     const pid_t first = app.Start();
     ASSERT_TRUE(app.WaitForWindow()) << app.Output();
     EXPECT_EQ(app.WaitForExit(app.Start(), 30000), 0);
-    const std::string windows = server.Run("xdotool search --onlyvisible --name '^VelmarScr$'");
+    const std::string windows =
+        server.Run(std::string("xdotool search --onlyvisible --name '^") + kWindowName + "$'");
     EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
     EXPECT_TRUE(app.IsRunning(first));
     kill(first, SIGKILL);
@@ -35,7 +37,7 @@ TEST(Startup, LeftoverLockFilesBlockNothingAndASecondCopyEndsWithStatusZero) {
 
     // Only the second guard held, here by the test itself.
     ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.string());
-    const SingleInstanceGuard secondGuard("VelmarScr");
+    const SingleInstanceGuard secondGuard(kWindowName);
     ASSERT_FALSE(secondGuard.AlreadyHeldElsewhere());
     EXPECT_EQ(app.WaitForExit(app.Start(), 30000), 0) << app.Output();
 }

@@ -11,7 +11,7 @@
 #include "core/fish/FishSchool.h"
 #include "core/tank/TankBounds.h"
 #include "fish/FishFrame.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 // The value the stream gives after `skip` draws, leaving the stream reset.

@@ -4,11 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/dialogs/FishSettingsModel.h"
 #include "core/fish/FishSchool.h"
-#include "core/fish/FishSettingsModel.h"
 #include "core/scene/Reveal.h"
 #include "core/settings/ReadAquariumSettings.h"
 #include "core/settings/SettingsFile.h"
+#include "core/tank/SchoolLayout.h"
 
 namespace {
 FishSettingsModel WithCounts(const std::array<int, kSpeciesCount>& counts) {
@@ -23,7 +24,7 @@ FishSettingsModel WithCounts(const std::array<int, kSpeciesCount>& counts) {
 TEST(SpeciesRanges, ConsecutiveSlotsPerSpeciesWithinTheSchool) {
     const int huge = 2147483647;
     const struct {
-        std::array<int, 10> counts;
+        std::array<int, kSpeciesCount> counts;
         int total, walked;
         std::vector<std::pair<int, int>> slotSpecies;
     } cases[] = {

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::optional<PictureHeader> header = ReadPictureHeader(data, size);
     if (header) Require(header->width > 0 && header->height > 0);
-    const std::optional<UserPicturePixels> picture = PrepareUserPicture(data, size, kLimits);
+    const std::optional<PicturePixels> picture = PrepareUserPicture(data, size, kLimits);
     if (!picture) return 0;
     Require(header && FitsLimits(*header, kLimits));
     Require(picture->width > 0 && picture->height > 0);

@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "platform/posix/CrtAtoi.h"
 #include "platform/posix/TempPath.h"
 #include "platform/posix/WorkDir.h"
+#include "platform/runtime/CrtAtoi.h"
 #include "support/TestSupport.h"
 
 // Blanks, a sign and digits up to the first other character, else zero; huge

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/scene/AquariumScene.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 // Answers the scene's picks as the test sets them, and counts the fish picks.

@@ -12,7 +12,7 @@
 #include "gl/FrameLayers.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 #include "render/SceneFrames.h"
 #include "support/GlTestContext.h"
 #include "support/TestSupport.h"

@@ -89,6 +89,6 @@ TEST(Overlay, HelpTextShowsInTheUpperMiddleOverAnyBoundPicture) {
         LitPixels(gl, gl.Width() / 4, gl.Height() / 3, gl.Width() * 3 / 4, gl.Height() * 3 / 4),
         100);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    glPrint(fontBase, "%s", std::string(4000, 'x').c_str());
+    glPrint(fontBase, std::string(4000, 'x'));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

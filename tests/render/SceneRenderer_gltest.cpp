@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/interaction/PickGrid.h"
+#include "core/pictures/CustomBackgroundList.h"
 #include "core/scene/AquariumScene.h"
-#include "core/settings/CustomBackgroundList.h"
 #include "core/tank/TankBounds.h"
 #include "fish/FishFrame.h"
 #include "gl/GlScenePicker.h"

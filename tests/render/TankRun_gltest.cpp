@@ -12,8 +12,8 @@
 #include <wx/utils.h>
 
 #include "core/scene/AquariumScene.h"
-#include "platform/posix/Random.h"
-#include "platform/wx/ScreenSize.h"
+#include "platform/runtime/Random.h"
+#include "platform/wx/DisplayGeometry.h"
 #include "support/TestSupport.h"
 #include "ui/AquariumView.h"
 #include "ui/MainFrame.h"

@@ -132,8 +132,8 @@ TEST(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
     TempDir temp;
     const std::string dir = temp.Path().string() + "/";
     bool readable = false;
-    UseUnpackedResource(kFoodPelletPicture.id, dir, "fish17", [&](const std::string& path) {
-        EXPECT_EQ(path, dir + "fish17.bmp");
+    UseUnpackedResource(kFishSkinPictures[0].id, dir, "fish0", [&](const std::string& path) {
+        EXPECT_EQ(path, dir + "fish0.bmp");
         readable = ReadBitmapFile(path, PixelDataStart::kAfterHeaders).has_value();
     });
     EXPECT_TRUE(readable);

@@ -103,8 +103,7 @@ TEST_F(TextureLoading, EveryEmbeddedPictureLoadsTheRightWayUp) {
         UnpackedAsset asset;
         int width, height;
     };
-    std::vector<Picture> pictures = {
-        {kBackgroundPicture, 1024, 512}, {kBubblePicture, 32, 32}, {kFoodPelletPicture, 64, 64}};
+    std::vector<Picture> pictures = {{kBackgroundPicture, 1024, 512}, {kBubblePicture, 32, 32}};
     for (const UnpackedAsset& skin : kFishSkinPictures) pictures.push_back({skin, 128, 64});
     std::vector<std::vector<std::uint8_t>> texels;
     for (const Picture& picture : pictures) {

@@ -11,8 +11,8 @@
 
 #include <wx/image.h>
 
+#include "core/pictures/CustomBackgroundList.h"
 #include "core/resources/PictureHeader.h"
-#include "core/settings/CustomBackgroundList.h"
 #include "gl/UserPictureTexture.h"
 #include "resources/PictureBytes.h"
 #include "support/GlTestContext.h"

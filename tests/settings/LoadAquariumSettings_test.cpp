@@ -11,7 +11,7 @@
 #include "core/settings/AquariumSettings.h"
 #include "core/settings/ReadAquariumSettings.h"
 #include "core/settings/StartupSettings.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;

@@ -11,7 +11,8 @@
 
 #include "core/settings/ProfileText.h"
 #include "core/settings/SettingsFile.h"
-#include "platform/posix/Random.h"
+#include "platform/ProgramNames.h"
+#include "platform/runtime/Random.h"
 #include "support/AppSession.h"
 
 namespace {
@@ -72,7 +73,7 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
         while (Clock::now() < killAt) {
             if (dialog.empty()) {
                 server.ChooseFromMenu(100, 100, 5);
-                dialog = server.WaitForWindow("Fish Settings - Velmar Screensaver 1.0");
+                dialog = server.WaitForWindow(kFishSettingsTitle);
                 ASSERT_FALSE(dialog.empty()) << app.Output();
             } else {
                 // A click picks species 3, the fourth picture of the first row; A adds one.

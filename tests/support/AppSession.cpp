@@ -11,6 +11,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include "platform/ProgramNames.h"
+
 namespace {
 // The keyboard focus is on the window or on a window inside it.
 bool FocusIsWithin(Display* display, Window window) {
@@ -254,7 +256,7 @@ bool AppSession::IsRunning(pid_t pid) {
 }
 
 std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
-    const std::string window = server_.WaitForWindow("VelmarScr", timeoutMs);
+    const std::string window = server_.WaitForWindow(kWindowName, timeoutMs);
     if (!window.empty()) return window;
     std::fprintf(stderr, "no window on %s; the program wrote:\n%s\nxdpyinfo: %s\n",
                  server_.Display().c_str(), Output().c_str(),

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/music/MediaPlayer.h"
-#include "core/settings/CustomBackgroundList.h"
+#include "core/pictures/CustomBackgroundList.h"
 
 // An engine that answers by the next TakeEvents: names containing "bad" cannot
 // be played, every other track is ready, and ends when PlayToTheEnd says so.

@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/posix/MessageBox.h"
+#include "platform/runtime/MessageBox.h"
 
 // What every kind of test shares: scratch folders, the environment, files,
 // polling, a tone to play and the message boxes shown.

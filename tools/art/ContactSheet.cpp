@@ -91,7 +91,7 @@ void PlaceInCell(Canvas& sheet, int cell, const Canvas& top, int factor, const C
 
 Canvas PaintContactSheet() {
     const int width = kMargin + kColumns * (kCell + kMargin);
-    const int rows = (kSpeciesCount + 2 + kColumns - 1) / kColumns;
+    const int rows = (kSpeciesCount + 1 + kColumns - 1) / kColumns;
     const int gridHeight = 512 + 2 * kMargin + rows * (kCell + kMargin);
     const int height = gridHeight + kFishPanelHeight + kMargin;
     Canvas sheet(width, height, FromHex(0x404040));
@@ -102,7 +102,6 @@ Canvas PaintContactSheet() {
         PlaceInCell(sheet, species, skin, 2, &preview);
     }
     PlaceInCell(sheet, kSpeciesCount, PaintBubble(), 4, nullptr);
-    PlaceInCell(sheet, kSpeciesCount + 1, PaintFoodPellet(), 2, nullptr);
     sheet.Paste(PaintFishSettingsPanel(), kMargin, gridHeight);
     return sheet;
 }

@@ -9,7 +9,7 @@
 #include "art/Noise.h"
 #include "art/Painters.h"
 #include "art/Shapes.h"
-#include "core/fish/FishSettingsModel.h"
+#include "core/dialogs/FishSettingsModel.h"
 
 namespace {
 constexpr float kPi = 3.14159265f;

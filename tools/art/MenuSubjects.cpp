@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "art/Shapes.h"
+#include "core/Angles.h"
 
 namespace {
 constexpr float kPi = 3.14159265f;
@@ -46,8 +47,8 @@ Pen::Colour Lit(const Rgb& base, float cx, float cy, float radius, float strengt
 Pen::Pen(RgbaCanvas& canvas, const Pose& pose)
     : canvas_(canvas),
       pose_(pose),
-      cos_(std::cos(pose.degrees * kPi / 180.0f)),
-      sin_(std::sin(pose.degrees * kPi / 180.0f)) {}
+      cos_(std::cos(DegreesToRadians(pose.degrees))),
+      sin_(std::sin(DegreesToRadians(pose.degrees))) {}
 
 void Pen::Fill(const Distance& distance, const Colour& colour, float opacity) {
     // Back from the picture to the design space; turning keeps distances, the
@@ -309,7 +310,7 @@ void DrawNote(Pen& pen) {
     const Rgb ink = FromHex(0x8A3C00);
     auto head = [](float x, float y) {
         // A tilted oval: turn the point into the oval's own frame.
-        const float a = -25.0f * kPi / 180.0f;
+        const float a = DegreesToRadians(-25.0f);
         const float rx = x - 11.2f, ry = y - 24.2f;
         return EllipseDistance(std::cos(a) * rx + std::sin(a) * ry,
                                -std::sin(a) * rx + std::cos(a) * ry, 0.0f, 0.0f, 5.6f, 3.9f);

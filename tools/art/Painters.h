@@ -16,9 +16,6 @@ Canvas PaintFishSkin(int species);
 // A soft round bubble, 32 x 32, for additive blending: black is nothing.
 Canvas PaintBubble();
 
-// The food pellet's surface, 64 x 64.
-Canvas PaintFoodPellet();
-
 // The Fish Settings dialog's picture panel, 500 x 512: a tile for each species
 // in a 5 x 2 grid of 100 x 90 cells starting 2 pixels in, species 0..4 on the
 // first row, each fish drawn from the tank's mesh and its skin; calm water

@@ -27,22 +27,3 @@ Canvas PaintBubble() {
     }
     return canvas;
 }
-
-Canvas PaintFoodPellet() {
-    constexpr int kSize = 64;
-    Canvas canvas(kSize, kSize);
-    const Rgb dark = FromHex(0x7A3E14);
-    const Rgb light = FromHex(0xD88A3A);
-    const Rgb fleck = FromHex(0x4E8A2A);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            const float grain = FractalNoise(x / 6.0f, y / 6.0f, 91, 3, kSize / 6);
-            const float crumbs = Hash01(x / 2, y / 2, 92);
-            Rgb c = Mix(dark, light, SmoothStep(0.25f, 0.75f, grain));
-            if (crumbs > 0.93f) c = Mix(c, fleck, 0.7f);
-            if (crumbs < 0.04f) c = Mix(c, FromHex(0xF2D090), 0.6f);
-            canvas.At(x, y) = c;
-        }
-    }
-    return canvas;
-}

@@ -22,7 +22,6 @@ bool WriteAsset(const PackedResource& resource, const std::string& path) {
         case ResourceType::kRcad:
             if (id == kBackgroundPicture.id) return WriteBitmap24(PaintBackground(), path);
             if (id == kBubblePicture.id) return WriteBitmap24(PaintBubble(), path);
-            if (id == kFoodPelletPicture.id) return WriteBitmap24(PaintFoodPellet(), path);
             for (int species = 0; species < kSpeciesCount; ++species) {
                 if (id == kFishSkinPictures[species].id) {
                     return WriteBitmap24(PaintFishSkin(species), path);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/fish/FishAnimation.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 constexpr float kLargeSize = 4.0f;

@@ -1,21 +1,21 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/fish/Fish.h"
 
 // The extent follows where the fish is heading and climbing to (the targets),
 // not the angles it is drawn with, so the interaction code sees where the fish
 // is about to be.
 void Fish::UpdateExtent() {
-    constexpr float kRadiansPerDegree = 0.0174532917f;
     const float length = extent.length * size;
     const float height = extent.height * size;
     const float depth = extent.depth * size;
     const float half = length / 2.0f;
-    const float cosP = std::cos(pitch * kRadiansPerDegree);
-    const float sinP = std::sin(pitch * kRadiansPerDegree);
-    const float cosT = std::cos(targetHeading * kRadiansPerDegree);
-    const float sinT = std::sin(targetHeading * kRadiansPerDegree);
+    const float cosP = std::cos(DegreesToRadians(pitch));
+    const float sinP = std::sin(DegreesToRadians(pitch));
+    const float cosT = std::cos(DegreesToRadians(targetHeading));
+    const float sinT = std::sin(DegreesToRadians(targetHeading));
     const float dx = std::fabs(cosT * cosP) * half;
     const float dy = std::fabs(sinP) * half;
     const float dz = std::fabs(sinT) * half;

@@ -1,5 +1,5 @@
 #include "core/fish/FishAnimation.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 // How far each lip station opens, in jaw steps; the stations behind the lip stay.

@@ -1,11 +1,11 @@
 #include <cmath>
 
+#include "core/Angles.h"
 #include "core/fish/Fish.h"
 #include "core/tank/SchoolLayout.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
-constexpr float kRadiansPerDegree = 0.017453292f;
 constexpr int kCaughtFramesBeforeRelease = 50;
 
 // Headings that swim toward -x: within 90 degrees of 0 or of +-360, bounds
@@ -47,8 +47,8 @@ void Fish::Move() {
     const bool atSideWall = wallState == kWallXMin || wallState == kWallXMax;
     if (atSideWall && std::fabs(heading - targetHeading) > 15.0f) return;
 
-    const float h = heading * kRadiansPerDegree;
-    const float p = pitch * kRadiansPerDegree;
+    const float h = DegreesToRadians(heading);
+    const float p = DegreesToRadians(pitch);
     const float alongX = std::fabs(std::cos(h) * speed);
     const float alongZ = std::fabs(std::sin(h) * speed);
     if (leftward && wallState != kWallXMin) position[0] -= alongX;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 SpeciesRanges SpeciesRangesFor(const std::array<int, kSpeciesCount>& counts) {
     SpeciesRanges ranges;

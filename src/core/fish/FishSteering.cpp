@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "core/fish/Fish.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 constexpr float kMinSpeed = 0.1f;

@@ -1,7 +1,7 @@
 #include "core/fish/FoodPellet.h"
 
 #include "core/tank/SchoolLayout.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 constexpr double kRandMax = 32767.0;

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-namespace {
-constexpr float kRadiansPerDegree = 3.14159265f / 180.0f;
-}
+#include "core/Angles.h"
 
 MeshRotation::MeshRotation() {
     Set(0.0f, 0.0f, 0.0f, 0.0f);
@@ -22,8 +20,8 @@ void MeshRotation::Set(float angleDegrees, float ax, float ay, float az) {
     const float x = ax / length;
     const float y = ay / length;
     const float z = az / length;
-    const float c = std::cos(angleDegrees * kRadiansPerDegree);
-    const float s = std::sin(angleDegrees * kRadiansPerDegree);
+    const float c = std::cos(DegreesToRadians(angleDegrees));
+    const float s = std::sin(DegreesToRadians(angleDegrees));
     const float k = 1.0f - c;
     m[0] = x * x * k + c;
     m[1] = y * x * k + z * s;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/music/MediaPlayer.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 bool PlayList::RemoveSelectedRow() {
     if (selectedRow_ == kNoRow) return false;

@@ -36,7 +36,6 @@ class PlayList {
     PlayMode Mode() const { return mode_; }
     void SetMode(PlayMode mode) { mode_ = mode; }
     bool Playing() const { return playState_ == kPlaying; }
-    int CurrentIndex() const { return currentIndex_; }
     // The row painted as playing: the one whose track the engine has ready.
     int HighlightedIndex() const { return highlightedIndex_; }
     int Volume() const { return volume_; }

@@ -11,7 +11,6 @@ std::vector<PackedResource> PackedResources() {
     scrambled(kBackgroundPicture);
     scrambled(kBubblePicture);
     scrambled(kTune);
-    scrambled(kFoodPelletPicture);
     for (const UnpackedAsset& skin : kFishSkinPictures) scrambled(skin);
     for (int id : MenuIconIds()) {
         resources.push_back({ResourceType::kIcon, id, "icon" + std::to_string(id) + ".png"});

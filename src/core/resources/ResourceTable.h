@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/resources/EmbeddedResourceTable.h"
+#include "core/tank/SchoolLayout.h"
 
 // Every resource the program carries, in the one table that the painter, the
 // packer and the program share.
@@ -25,10 +26,8 @@ inline constexpr UnpackedAsset kBackgroundPicture{154, "BackGround0",
 inline constexpr UnpackedAsset kBubblePicture{166, "Particle1",
                                               LoadedAs::kScaledBitmap};      // 32 x 32
 inline constexpr UnpackedAsset kTune{227, "Music", LoadedAs::kNotATexture};  // a looping WAV
-inline constexpr UnpackedAsset kFoodPelletPicture{10017, "fish17",
-                                                  LoadedAs::kScaledBitmap};  // 64 x 64
 // One skin a species, 128 x 64 each.
-inline constexpr std::array<UnpackedAsset, 10> kFishSkinPictures{{
+inline constexpr std::array<UnpackedAsset, kSpeciesCount> kFishSkinPictures{{
     {10000, "fish0", LoadedAs::kScaledBitmap},
     {10001, "fish1", LoadedAs::kScaledBitmap},
     {10002, "fish2", LoadedAs::kScaledBitmap},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/wx/ScreenSize.h"
+#include "core/scene/ScreenSize.h"
 
 // Where a tank is drawn: the program's own window, or a window someone else
 // owns (the screensaver's).

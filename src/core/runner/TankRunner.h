@@ -28,7 +28,6 @@ class TankRunner : public PictureTextureLoader {
     void AddTank(AquariumScene& scene, RenderSurface& surface, std::unique_ptr<SceneDrawer> drawer);
     // The user's pictures and music.
     TankSession& StartSession(const StartupSettings& settings, std::optional<SessionMusic> music);
-    TankSession* Session() { return session_.get(); }
 
     // `refreshHz` 0 when the display does not say; see FramePacer. The first
     // session tick is due a tick from `nowMs`.

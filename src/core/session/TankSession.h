@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/settings/CustomBackgroundList.h"
+#include "core/pictures/CustomBackgroundList.h"
 #include "core/settings/StartupSettings.h"
 
 class MediaPlayer;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/tank/SchoolLayout.h"
+
 // The settings the scene reads, one field per key of the settings file, in the
 // file's order (the load table pairs each field with its key). Colours are
 // Windows colour values: red in the low byte, then green, then blue. Flags
@@ -30,7 +32,7 @@ struct AquariumSettings {
     int volume = 32767;      // the built-in tune plays at 65535 - volume
     int bubbleAmount = 100;  // 110 - bubbleAmount bubbles rise per column
     int background = 0;
-    std::array<int, 10> fishCounts{};
+    std::array<int, kSpeciesCount> fishCounts{};
     int fogDensity = 25;
     int lightReduction = 0;  // percent: 0 full light, 100 dark
     int checkViews = 1;

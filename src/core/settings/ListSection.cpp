@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/settings/ProfileText.h"
-#include "platform/posix/CrtAtoi.h"
+#include "platform/runtime/CrtAtoi.h"
 
 namespace {
 std::string Key(const char* before, const ListSectionKeys& keys, const std::string& after = "") {

@@ -8,8 +8,8 @@
 
 #include "core/settings/SettingsFile.h"
 #include "core/tank/SchoolLayout.h"
-#include "platform/posix/CrtAtoi.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/CrtAtoi.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 constexpr int kRandomCountModulus = 20;
@@ -121,7 +121,7 @@ AquariumSettings ReadAndRepairSettings(ProfileText& profile) {
     return settings;
 }
 
-void WriteFishCounts(const std::array<int, 10>& counts, ProfileText& profile) {
+void WriteFishCounts(const std::array<int, kSpeciesCount>& counts, ProfileText& profile) {
     for (std::size_t species = 0; species < counts.size(); ++species) {
         profile.Set(kFishNumberSection, "Fish" + std::to_string(species),
                     std::to_string(counts[species]));

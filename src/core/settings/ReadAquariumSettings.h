@@ -4,6 +4,7 @@
 
 #include "core/settings/AquariumSettings.h"
 #include "core/settings/ProfileText.h"
+#include "core/tank/SchoolLayout.h"
 
 // Reads sections "Aquarium Settings" and "Fish Number" of `profile` key by key
 // in the file's order, repairs absent, forced and out-of-range values in the
@@ -13,4 +14,4 @@ AquariumSettings ReadAndRepairSettings(ProfileText& profile);
 
 // Section "Fish Number" as the Fish Settings dialog leaves it: every count, so
 // a key that was missing gains its "0".
-void WriteFishCounts(const std::array<int, 10>& counts, ProfileText& profile);
+void WriteFishCounts(const std::array<int, kSpeciesCount>& counts, ProfileText& profile);

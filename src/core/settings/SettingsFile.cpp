@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "core/settings/ProfileFile.h"
-#include "platform/posix/MessageBox.h"
 #include "platform/posix/WorkDir.h"
+#include "platform/runtime/MessageBox.h"
 
 namespace {
 constexpr char kSettingsFileName[] = "VelmarSet.ini";

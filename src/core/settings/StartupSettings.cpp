@@ -4,6 +4,7 @@
 
 #include "core/settings/ProfileFile.h"
 #include "core/settings/ReadAquariumSettings.h"
+#include "core/tank/SchoolLayout.h"
 
 StartupSettings LoadStartupSettings(SettingsRepairs repairs) {
     const std::string path = SettingsFilePath();
@@ -17,7 +18,7 @@ StartupSettings LoadStartupSettings(SettingsRepairs repairs) {
     return settings;
 }
 
-void SaveFishCounts(const std::array<int, 10>& counts) {
+void SaveFishCounts(const std::array<int, kSpeciesCount>& counts) {
     SettingsFile file;
     WriteFishCounts(counts, file.Profile());
     file.Save();

@@ -6,6 +6,7 @@
 #include "core/settings/CustomImagesSettings.h"
 #include "core/settings/ListSection.h"
 #include "core/settings/SettingsFile.h"
+#include "core/tank/SchoolLayout.h"
 
 // Section "Custom Settings": the Custom Music dialog's play list.
 inline constexpr ListSectionKeys kCustomMusicKeys{kCustomSettingsSection, "Music"};
@@ -28,6 +29,6 @@ enum class SettingsRepairs { kWrittenBack, kKeptInMemory };
 StartupSettings LoadStartupSettings(SettingsRepairs repairs);
 
 // What the dialogs change, written back as the user leaves them.
-void SaveFishCounts(const std::array<int, 10>& counts);
+void SaveFishCounts(const std::array<int, kSpeciesCount>& counts);
 void SaveCustomImages(const CustomImagesSettings& pictures);
 void SaveCustomMusic(const ListSection& music);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 // The single-precision value of 1/1200: the upward pull on every bubble.

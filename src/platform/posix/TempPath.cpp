@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/posix/MessageBox.h"
+#include "platform/runtime/MessageBox.h"
 
 bool HasTempPath() {
     std::error_code error;

@@ -2,9 +2,9 @@
 
 #include <wx/config.h>
 
-namespace {
-const char* const kAppName = "VelmarScr";
+#include "platform/ProgramNames.h"
 
+namespace {
 std::string& VendorKey() {
     static std::string key;
     return key;
@@ -20,13 +20,8 @@ void SetAppProfileKey(const std::string& vendorKey) {
 }
 
 int GetAppProfileInt(const std::string& section, const std::string& entry, int defaultValue) {
-    wxConfig config(kAppName, wxString::FromUTF8(VendorKey()));
+    wxConfig config(kWindowName, wxString::FromUTF8(VendorKey()));
     long value = defaultValue;
     config.Read(EntryPath(section, entry), &value, defaultValue);
     return static_cast<int>(value);
-}
-
-bool WriteAppProfileInt(const std::string& section, const std::string& entry, int value) {
-    wxConfig config(kAppName, wxString::FromUTF8(VendorKey()));
-    return config.Write(EntryPath(section, entry), static_cast<long>(value)) && config.Flush();
 }

@@ -3,7 +3,7 @@
 #include <wx/msgdlg.h>
 #include <wx/strconv.h>
 
-#include "platform/posix/MessageBox.h"
+#include "platform/runtime/MessageBox.h"
 
 void InstallWxMessageBoxes() {
     SetMessageBoxPresenter([](const std::string& text, const std::string& caption) {

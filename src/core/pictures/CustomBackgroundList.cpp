@@ -1,10 +1,10 @@
-#include "core/settings/CustomBackgroundList.h"
+#include "core/pictures/CustomBackgroundList.h"
 
 #include <cstdint>
 
-#include "platform/posix/CrtAtoi.h"
-#include "platform/posix/MessageBox.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/CrtAtoi.h"
+#include "platform/runtime/MessageBox.h"
+#include "platform/runtime/Random.h"
 
 CustomBackgroundList::AddResult CustomBackgroundList::AddBackgroundImage(const std::string& path) {
     if (rows_.size() >= kMaxImages) {

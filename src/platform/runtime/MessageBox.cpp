@@ -1,4 +1,4 @@
-#include "platform/posix/MessageBox.h"
+#include "platform/runtime/MessageBox.h"
 
 #include <cstdio>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "gl/ForeignGlWindow.h"
+#include "platform/x11/ForeignX11Window.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -15,13 +15,13 @@ int NoteXError(Display*, XErrorEvent*) {
 }
 }  // namespace
 
-struct ForeignGlWindow::Native {
+struct ForeignX11Window::Native {
     Display* display = nullptr;
     Window window = 0;
     GLXContext context = nullptr;
 };
 
-ForeignGlWindow::ForeignGlWindow(unsigned long windowId) : native_(std::make_unique<Native>()) {
+ForeignX11Window::ForeignX11Window(unsigned long windowId) : native_(std::make_unique<Native>()) {
     Native& x = *native_;
     x.display = XOpenDisplay(nullptr);
     if (!x.display) {
@@ -58,7 +58,7 @@ ForeignGlWindow::ForeignGlWindow(unsigned long windowId) : native_(std::make_uni
     }
 }
 
-ForeignGlWindow::~ForeignGlWindow() {
+ForeignX11Window::~ForeignX11Window() {
     Native& x = *native_;
     if (!x.display) return;
     if (x.context) {
@@ -68,7 +68,7 @@ ForeignGlWindow::~ForeignGlWindow() {
     XCloseDisplay(x.display);
 }
 
-bool ForeignGlWindow::ProcessEvents() {
+bool ForeignX11Window::ProcessEvents() {
     Native& x = *native_;
     XEvent event;
     while (!windowFailed && XCheckWindowEvent(x.display, x.window, StructureNotifyMask, &event)) {
@@ -81,7 +81,7 @@ bool ForeignGlWindow::ProcessEvents() {
     return !windowFailed;
 }
 
-void ForeignGlWindow::ShowFrame() {
+void ForeignX11Window::ShowFrame() {
     glXSwapBuffers(native_->display, native_->window);
     // Errors come back with the next round trip; one per frame is cheap.
     XSync(native_->display, False);

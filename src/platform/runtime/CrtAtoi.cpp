@@ -1,4 +1,4 @@
-#include "platform/posix/CrtAtoi.h"
+#include "platform/runtime/CrtAtoi.h"
 
 #include <climits>
 

@@ -1,9 +1,9 @@
-#include "core/fish/FishSettingsModel.h"
+#include "core/dialogs/FishSettingsModel.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 
 namespace {
 constexpr int kRandomDealLimit = 199;

@@ -3,31 +3,30 @@
 #include <memory>
 #include <string>
 
-#include "core/runner/RenderSurface.h"
-
 // A GL context drawing into an X window that someone else made and owns: the
 // root window, or the window xscreensaver hands its screensavers. Its size is
 // followed and its destruction noticed; it is never moved, resized, mapped or
 // destroyed from here.
-class ForeignGlWindow : public RenderSurface {
+class ForeignX11Window {
   public:
     // Opens $DISPLAY and makes a context current on the window (0 for the
     // root window of the default screen). Ok() says whether that worked;
     // Problem() says why not.
-    explicit ForeignGlWindow(unsigned long windowId);
-    ~ForeignGlWindow() override;
-    ForeignGlWindow(const ForeignGlWindow&) = delete;
-    ForeignGlWindow& operator=(const ForeignGlWindow&) = delete;
+    explicit ForeignX11Window(unsigned long windowId);
+    ~ForeignX11Window();
+    ForeignX11Window(const ForeignX11Window&) = delete;
+    ForeignX11Window& operator=(const ForeignX11Window&) = delete;
 
     bool Ok() const { return problem_.empty(); }
     const std::string& Problem() const { return problem_; }
 
     // Handles the window's pending events; false once the window is gone.
     bool ProcessEvents();
-    // The context was made current on the window once, for good.
-    bool MakeCurrent() override { return Ok(); }
-    void ShowFrame() override;
-    ScreenSize PixelSize() const override { return {width_, height_}; }
+    // Puts the frame just drawn on screen.
+    void ShowFrame();
+    // The window's size now, in pixels.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
   private:
     struct Native;

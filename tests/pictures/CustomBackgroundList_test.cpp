@@ -4,9 +4,9 @@
 #include <tuple>
 #include <vector>
 
-#include "core/settings/CustomBackgroundList.h"
+#include "core/pictures/CustomBackgroundList.h"
 #include "core/settings/ProfileText.h"
-#include "platform/posix/Random.h"
+#include "platform/runtime/Random.h"
 #include "support/FakeMedia.h"
 #include "support/TestSupport.h"
 

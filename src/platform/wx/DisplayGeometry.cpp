@@ -1,4 +1,4 @@
-#include "platform/wx/ScreenSize.h"
+#include "platform/wx/DisplayGeometry.h"
 
 #include <wx/display.h>
 
