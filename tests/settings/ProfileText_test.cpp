@@ -2,6 +2,8 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/settings/FileFilter.h"
 #include "core/settings/ProfileText.h"
@@ -46,29 +48,40 @@ TEST(ProfileTextGet, ValuesAreCutTo127CharactersUnlessAskedForMoreAndOverlongLin
     EXPECT_EQ(edited.Text(), overlong + "x=1\n");
 }
 
-TEST(ProfileTextSet, EditsOneValueOrAddsTheKeyOrSectionKeepingEveryOtherByteAndTheLineEnds) {
-    // Text, section, key, value set, and the text then.
-    const std::tuple<const char*, const char*, const char*, std::string, const char*> cases[] = {
+TEST(ProfileTextSet, EditsValuesOrAddsKeysOrTheSectionKeepingEveryOtherByteAndTheLineEnds) {
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    // Text, section, the keys and values set, and the text then.
+    const std::tuple<const char*, const char*, Entries, const char*> cases[] = {
         {"; top\r\n[Other]\r\nkeep = me\r\n\r\n[A]\r\n  Key =  old  ; not a comment\r\nnext=1\r\n",
-         "a", "KEY", "new",
+         "a",
+         {{"KEY", "new"}},
          "; top\r\n[Other]\r\nkeep = me\r\n\r\n[A]\r\n  Key =  new\r\nnext=1\r\n"},
-        {"[A]\r\nx=1\r\n; trailing note\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
+        {"[A]\r\nx=1\r\n; trailing note\r\n\r\n[B]\r\ny=2\r\n",
+         "A",
+         {{"z", "3"}},
          "[A]\r\nx=1\r\nz=3\r\n; trailing note\r\n\r\n[B]\r\ny=2\r\n"},
-        {"[A]\n[B]\n", "A", "x", "1", "[A]\nx=1\n[B]\n"},
-        {"", "A", "x", "1", "[A]\nx=1\n"},
-        {"[A]\nx=1\n", "B", "y", "2", "[A]\nx=1\n\n[B]\ny=2\n"},
-        {"[A]\r\nx=1", "B", "y", "2", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
-        {"[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
-        {"[A]\nx=1\r", "A", "y", "2", "[A]\nx=1\r\ny=2\n"},
-        {"[A]\nx=1\n", "A", "x", "", "[A]\nx=\n"},
-        {"[A]\nx=\n", "A", "x", "2", "[A]\nx=2\n"},
+        {"[A]\n[B]\n", "A", {{"x", "1"}}, "[A]\nx=1\n[B]\n"},
+        {"", "A", {{"x", "1"}}, "[A]\nx=1\n"},
+        {"[A]\nx=1\n", "B", {{"y", "2"}}, "[A]\nx=1\n\n[B]\ny=2\n"},
+        {"[A]\r\nx=1", "B", {{"y", "2"}}, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+        {"[A]\nx=1", "A", {{"y", "2"}}, "[A]\nx=1\ny=2\n"},
+        {"[A]\nx=1\r", "A", {{"y", "2"}}, "[A]\nx=1\r\ny=2\n"},
+        {"[A]\nx=1\n", "A", {{"x", ""}}, "[A]\nx=\n"},
+        {"[A]\nx=\n", "A", {{"x", "2"}}, "[A]\nx=2\n"},
+        // The value goes on its own line, ahead of the key added after it.
+        {"[A]\nx=", "A", {{"x", "1"}, {"y", "2"}}, "[A]\nx=1\ny=2\n"},
         // A line break cannot inject lines of its own.
-        {"[A]\nx=1\n", "A", "x", "/home/me/odd\n[Evil]\ny=1", "[A]\nx=/home/me/odd\n"}};
-    for (const auto& [before, section, key, value, after] : cases) {
-        ProfileText profile(before);
-        profile.Set(section, key, value);
-        EXPECT_EQ(profile.Text(), after) << before;
-        EXPECT_EQ(profile.Get(section, key), value.substr(0, value.find('\n')));
+        {"[A]\nx=1\n", "A", {{"x", "/home/me/odd\n[Evil]\ny=1"}}, "[A]\nx=/home/me/odd\n"}};
+    for (const auto& [before, section, entries, after] : cases) {
+        ProfileText inTurn(before);
+        for (const auto& [key, value] : entries) inTurn.Set(section, key, value);
+        EXPECT_EQ(inTurn.Text(), after) << before;
+        ProfileText together(before);
+        together.SetAll(section, entries);
+        EXPECT_EQ(together.Text(), after) << before;
+        for (const auto& [key, value] : entries) {
+            EXPECT_EQ(together.Get(section, key), value.substr(0, value.find('\n')));
+        }
     }
 }
 

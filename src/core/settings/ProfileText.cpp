@@ -233,10 +233,14 @@ void ProfileText::SetAll(std::string_view section,
     if (edits.empty() && addedLines.empty()) return;
     const bool hadLines = !lines.empty();
     layoutCurrent_ = false;
+    // In text order; the added lines, pushed last, stay after an empty value
+    // that ends an unterminated last line at the same place.
+    std::stable_sort(edits.begin(), edits.end(),
+                     [](const Edit& a, const Edit& b) { return a.begin < b.begin; });
     // From the back, so that each edit leaves the places of the ones before it.
-    std::sort(edits.begin(), edits.end(),
-              [](const Edit& a, const Edit& b) { return a.begin > b.begin; });
-    for (const Edit& edit : edits) text_.replace(edit.begin, edit.end - edit.begin, edit.text);
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+        text_.replace(edit->begin, edit->end - edit->begin, edit->text);
+    }
     if (addedLines.empty() || sectionFound) return;
     if (!text_.empty() && text_.back() != '\n') text_ += lineEnd;
     if (hadLines) text_ += lineEnd;
