@@ -123,7 +123,6 @@ void Report(const FrameTimings& t, double processCpuMs, int frames, int fish) {
         return total;
     };
     const Timing stepWithoutPicks = minus(t.step, {&t.picks});
-    const Timing rest = minus(t.frame, {&t.step, &t.submit, &t.finish});
     std::printf("velmar_bench: %d fish, %d x %d, %d frames of the program's scene and renderer\n",
                 fish, kScreenWidth, kScreenHeight, frames);
     std::printf("frames per second: %.1f\n", 1000.0 * frames / t.frame.wallMs);
@@ -132,7 +131,6 @@ void Report(const FrameTimings& t, double processCpuMs, int frames, int fish) {
     row("pointer picks (strips, selection mode)", t.picks);
     row("drawing submitted (meshes built, GL)", t.submit);
     row("glFinish (rasterising)", t.finish);
-    row("the rest", rest);
     row("whole frame", t.frame);
     std::printf("(cpu: this thread only; the GL driver's own threads are not counted)\n");
     std::printf("processor time per frame, all threads (ms): %.2f\n", processCpuMs / frames);

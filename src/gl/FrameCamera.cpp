@@ -11,6 +11,10 @@ void ApplyFrameCamera(int screenWidthPx, int screenHeightPx, float cameraOffset)
     glLoadIdentity();
     glFrustum(frustum.left, frustum.right, frustum.bottom, frustum.top, frustum.zNear,
               frustum.zFar);
+    ApplyCamera(cameraOffset);
+}
+
+void ApplyCamera(float cameraOffset) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(0.0, 0.0, EyeZ(cameraOffset), 0.0, 0.0, -500.0, 0.0, 1.0, 0.0);

@@ -4,3 +4,6 @@
 // fixed camera: the eye at (0, 0, cameraOffset - 5) looking down -z, y up.
 // Leaves the model-view matrix selected.
 void ApplyFrameCamera(int screenWidthPx, int screenHeightPx, float cameraOffset);
+
+// The fixed camera alone, into the model-view matrix, which it leaves selected.
+void ApplyCamera(float cameraOffset);

@@ -13,10 +13,11 @@ constexpr double kFishPickSizePx = 30.0;
 }  // namespace
 
 void GlScenePicker::BeginPick(const PickView& view, PointerPos pointer, double sizePx) {
-    ApplyFrameCamera(view.screenWidthPx, view.screenHeightPx, view.cameraOffset);
+    // Selection needs no viewport of GL's: what is hit is what the pick
+    // matrix's frustum leaves unclipped.
+    ApplyCamera(view.cameraOffset);
     GLint viewport[4] = {0, 0, static_cast<GLint>(view.screenWidthPx * pixelScale_),
                          static_cast<GLint>(view.screenHeightPx * pixelScale_)};
-    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
     glPushMatrix();
     glSelectBuffer(static_cast<GLsizei>(selection_.size()), selection_.data());
     glRenderMode(GL_SELECT);

@@ -7,9 +7,10 @@
 #include "core/fish/FishVertexBatch.h"
 #include "core/interaction/ScenePicker.h"
 
-// Picks in GL's selection mode, under the scene's own camera and a viewport
-// of the screen's size times `pixelScale`; nothing is drawn. Each pick sets
-// the scene's camera and viewport and leaves the render mode as it found it.
+// Picks in GL's selection mode, under the scene's own camera, over a screen
+// of the view's size times `pixelScale`; nothing is drawn. Each pick sets the
+// scene's camera in the model-view matrix and leaves the projection and the
+// render mode as it found them.
 class GlScenePicker : public ScenePicker {
   public:
     explicit GlScenePicker(double pixelScale) : pixelScale_(pixelScale) {}

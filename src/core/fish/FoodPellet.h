@@ -31,11 +31,10 @@ class FoodPellet {
     // One frame of an active pellet: shows a live flake and publishes its
     // point, or frees the slot once the flake is gone; then sinks and sways it.
     void Step();
-    // Whether the last step showed the flake, and how.
+    // Whether the last step showed the flake, and how. A slot freed by a step
+    // shows nothing until a pellet dropped into it has taken a step.
     bool Shown() const { return shown_; }
     const FlakePose& ShownFlake() const { return shownFlake_; }
-    // Until its next step the pellet is not shown.
-    void Hide() { shown_ = false; }
     // The flake vanishes at its next Draw.
     void Eat() { alive = 0.0f; }
     void Nudge(float dx, float dy, float dz);

@@ -128,11 +128,7 @@ void AquariumScene::StepBubbles() {
 
 void AquariumScene::StepFoodPellets() {
     for (FoodPellet& pellet : foodPellets_) {
-        if (pellet.IsActive()) {
-            pellet.Step();
-        } else {
-            pellet.Hide();
-        }
+        if (pellet.IsActive()) pellet.Step();
     }
 }
 

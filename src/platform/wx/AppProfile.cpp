@@ -25,3 +25,8 @@ int GetAppProfileInt(const std::string& section, const std::string& entry, int d
     config.Read(EntryPath(section, entry), &value, defaultValue);
     return static_cast<int>(value);
 }
+
+bool WriteAppProfileInt(const std::string& section, const std::string& entry, int value) {
+    wxConfig config(kWindowName, wxString::FromUTF8(VendorKey()));
+    return config.Write(EntryPath(section, entry), static_cast<long>(value)) && config.Flush();
+}
