@@ -1,10 +1,6 @@
 #include "media/MpvPlayer.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
-#include <clocale>
-#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <utility>
@@ -14,78 +10,9 @@
 
 namespace {
 
-// libasound prints its own errors to stderr, past mpv's terminal=no, when
-// mpv probes ALSA on a machine without a sound card. libmpv loads libasound,
-// so its handler is found among what libmpv brought without linking it here.
-void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
-void SilenceSoundLibraryErrors(void* library) {
-    static const bool silenced = [library] {
-        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-        using SetHandler = int (*)(Handler);
-        auto set = reinterpret_cast<SetHandler>(dlsym(library, "snd_lib_error_set_handler"));
-        if (!set) return false;
-        set(IgnoreAlsaError);
-        return true;
-    }();
-    (void)silenced;
-    // Likewise libpipewire, which mpv probes first, on a machine without a
-    // sound server; a user's own PIPEWIRE_DEBUG still wins. Set once, before
-    // any engine thread can read the environment.
-    static const bool quietPipewire = setenv("PIPEWIRE_DEBUG", "0", 0) == 0;
-    (void)quietPipewire;
-}
-
-// A started handle with the program's options, or null when libmpv cannot run
-// here (the callers then play nothing).
-mpv_handle* CreateHandle(const MpvOptions& common, const MpvOptions& extra) {
-    const MpvLibrary* mpv = LoadMpvLibrary();
-    if (!mpv) return nullptr;
-    // mpv refuses to start unless numbers are parsed the C way.
-    std::setlocale(LC_NUMERIC, "C");
-    SilenceSoundLibraryErrors(mpv->handle);
-    mpv_handle* handle = mpv->create();
-    if (!handle) return nullptr;
-    for (const MpvOptions* options : {&common, &extra}) {
-        for (const auto& [name, value] : *options) {
-            mpv->setOptionString(handle, name.c_str(), value.c_str());
-        }
-    }
-    if (mpv->initialize(handle) < 0) {
-        mpv->terminateDestroy(handle);
-        return nullptr;
-    }
-    return handle;
-}
-
 // Only asked for where a handle exists, which means the library loaded.
 const MpvLibrary& Mpv() {
     return *LoadMpvLibrary();
-}
-
-// Audio only, no window, no terminal output or user configuration, and a null
-// output when there is no sound device, so that a machine without sound runs
-// silently instead of failing.
-const MpvOptions& BaseOptions() {
-    static const MpvOptions options = {
-        {"vid", "no"},
-        {"vo", "null"},
-        {"idle", "yes"},
-        {"terminal", "no"},
-        {"config", "no"},
-        {"input-default-bindings", "no"},
-        {"audio-fallback-to-null", "yes"},
-        // None of the engine's scripts and extras serve a player without a window.
-        {"load-scripts", "no"},
-        {"ytdl", "no"},
-        {"osc", "no"},
-        {"load-stats-overlay", "no"},
-        {"load-osd-console", "no"},
-        {"load-auto-profiles", "no"},
-        {"sub-auto", "no"},
-        {"audio-display", "no"},
-    };
-    return options;
 }
 
 void DrainQueuedEvents(mpv_handle* handle) {
@@ -126,47 +53,66 @@ std::int64_t PlaylistEntryId(const mpv_node& result) {
 
 }  // namespace
 
-MpvPlayer::MpvPlayer(const MpvOptions& extraOptions) : extraOptions_(extraOptions) {}
+MpvPlayer::MpvPlayer(const MpvOptions& extraOptions)
+    : engine_(extraOptions, [](mpv_handle* handle) {
+          // The end of a track is its end-file event (reason: end of file or error).
+          RaiseOnly(handle, {MPV_EVENT_COMMAND_REPLY, MPV_EVENT_START_FILE, MPV_EVENT_FILE_LOADED,
+                             MPV_EVENT_END_FILE});
+          return true;
+      }) {}
 
-mpv_handle* MpvPlayer::Engine() {
-    if (engineTried_) return handle_;
-    engineTried_ = true;
-    handle_ = CreateHandle(BaseOptions(), extraOptions_);
-    if (!handle_) return nullptr;
-    // The end of a track is its end-file event (reason: end of file or error).
-    RaiseOnly(handle_, {MPV_EVENT_COMMAND_REPLY, MPV_EVENT_START_FILE, MPV_EVENT_FILE_LOADED,
-                        MPV_EVENT_END_FILE});
-    SetVolumeAsync(handle_, MpvVolumeForPlayList(volume_));
-    return handle_;
-}
-
-MpvPlayer::~MpvPlayer() {
-    if (handle_) Mpv().terminateDestroy(handle_);
+mpv_handle* MpvPlayer::Running() {
+    switch (engine_.Poll()) {
+        case MpvEngine::State::kNotStarted:
+        case MpvEngine::State::kStarting:
+            return nullptr;
+        case MpvEngine::State::kMissing:
+            if (track_) pending_.push_back(TrackEvent::kCannotPlay);
+            track_.reset();
+            return nullptr;
+        case MpvEngine::State::kRunning:
+            break;
+    }
+    mpv_handle* handle = engine_.Handle();
+    if (volumeChanged_) SetVolumeAsync(handle, MpvVolumeForPlayList(volume_));
+    volumeChanged_ = false;
+    if (track_) {
+        Load(*std::exchange(track_, std::nullopt));
+        if (trackPlays_) SetPaused(handle, false);
+    }
+    return handle;
 }
 
 void MpvPlayer::Open(const std::string& path) {
     Forget();
-    if (!Engine()) {
-        pending_.push_back(TrackEvent::kCannotPlay);
-        return;
-    }
-    // Requests on one handle run in order: the track starts paused.
-    SetPaused(handle_, true);
+    track_ = path;
+    trackPlays_ = false;
+    engine_.Start();
+    Running();
+}
+
+// Requests on one handle run in order: the track starts paused.
+void MpvPlayer::Load(const std::string& path) {
+    mpv_handle* handle = engine_.Handle();
+    SetPaused(handle, true);
     const char* load[] = {"loadfile", path.c_str(), "replace", nullptr};
-    if (Mpv().commandAsync(handle_, openNumber_, load) < 0) {
+    if (Mpv().commandAsync(handle, openNumber_, load) < 0) {
         pending_.push_back(TrackEvent::kCannotPlay);
     }
 }
 
 void MpvPlayer::Resume() {
-    if (handle_) SetPaused(handle_, false);
+    trackPlays_ = true;
+    if (mpv_handle* handle = Running()) SetPaused(handle, false);
 }
 
 void MpvPlayer::Close() {
     Forget();
-    if (!handle_) return;
+    track_.reset();
+    mpv_handle* handle = Running();
+    if (!handle) return;
     const char* stop[] = {"stop", nullptr};
-    Mpv().commandAsync(handle_, 0, stop);
+    Mpv().commandAsync(handle, 0, stop);
 }
 
 // Whatever mpv still says of the track before is old from now on.
@@ -179,7 +125,8 @@ void MpvPlayer::Forget() {
 
 void MpvPlayer::SetVolume(int volume) {
     volume_ = std::clamp(volume, 0, 1000);
-    if (handle_) SetVolumeAsync(handle_, MpvVolumeForPlayList(volume_));
+    volumeChanged_ = true;
+    Running();
 }
 
 int MpvPlayer::Volume() const {
@@ -187,10 +134,11 @@ int MpvPlayer::Volume() const {
 }
 
 std::vector<TrackEvent> MpvPlayer::TakeEvents() {
+    mpv_handle* handle = Running();
     std::vector<TrackEvent> events = std::exchange(pending_, {});
-    if (!handle_) return events;
-    for (const mpv_event* event = Mpv().waitEvent(handle_, 0); event->event_id != MPV_EVENT_NONE;
-         event = Mpv().waitEvent(handle_, 0)) {
+    if (!handle) return events;
+    for (const mpv_event* event = Mpv().waitEvent(handle, 0); event->event_id != MPV_EVENT_NONE;
+         event = Mpv().waitEvent(handle, 0)) {
         Read(*event, events);
     }
     return events;
@@ -231,51 +179,43 @@ void MpvPlayer::Read(const mpv_event& event, std::vector<TrackEvent>& events) {
     }
 }
 
-MpvTunePlayer::MpvTunePlayer(const MpvOptions& extraOptions) : extraOptions_(extraOptions) {}
+MpvTunePlayer::MpvTunePlayer(const MpvOptions& extraOptions)
+    : tune_(std::make_shared<MpvMemoryStream>()),
+      engine_(
+          [&extraOptions] {
+              MpvOptions options = {{"loop-file", "inf"}};
+              options.insert(options.end(), extraOptions.begin(), extraOptions.end());
+              return options;
+          }(),
+          [tune = tune_](mpv_handle* handle) {
+              // Each turn of the loop raises playback events that nobody reads here.
+              RaiseOnly(handle, {});
+              return tune->Register(Mpv(), handle);
+          }) {}
 
-mpv_handle* MpvTunePlayer::Engine() {
-    if (engineTried_) return handle_;
-    engineTried_ = true;
-    MpvOptions options = BaseOptions();
-    options.emplace_back("loop-file", "inf");
-    handle_ = CreateHandle(options, extraOptions_);
-    if (handle_ && !tune_.Register(Mpv(), handle_)) {
-        Mpv().terminateDestroy(handle_);
-        handle_ = nullptr;
-    }
-    // Each turn of the loop raises playback events that nobody reads here.
-    if (handle_) RaiseOnly(handle_, {});
-    return handle_;
-}
-
-MpvTunePlayer::~MpvTunePlayer() {
-    if (handle_) Mpv().terminateDestroy(handle_);
-}
-
+// Nobody waits on the handle's replies: reading them before each request
+// keeps the queue from filling over a long run of starts and stops.
 void MpvTunePlayer::StartLooping(const std::vector<std::uint8_t>& wav, int volume) {
-    if (!Engine()) return;
-    DrainEvents();
-    SetVolumeAsync(handle_, MpvVolumeForAmplitude(volume));
-    tune_.SetBytes(wav);
-    const char* load[] = {"loadfile", MpvMemoryStream::kUrl, "replace", nullptr};
-    Mpv().commandAsync(handle_, 0, load);
+    tune_->SetBytes(wav);
+    engine_.Start();
+    engine_.Apply([volume](mpv_handle* handle) {
+        DrainQueuedEvents(handle);
+        SetVolumeAsync(handle, MpvVolumeForAmplitude(volume));
+        const char* load[] = {"loadfile", MpvMemoryStream::kUrl, "replace", nullptr};
+        Mpv().commandAsync(handle, 0, load);
+    });
 }
 
 void MpvTunePlayer::Stop() {
-    if (!handle_) return;
-    DrainEvents();
-    const char* stop[] = {"stop", nullptr};
-    Mpv().commandAsync(handle_, 0, stop);
+    engine_.Apply([](mpv_handle* handle) {
+        DrainQueuedEvents(handle);
+        const char* stop[] = {"stop", nullptr};
+        Mpv().commandAsync(handle, 0, stop);
+    });
 }
 
-bool MpvTunePlayer::IsLoaded() const {
-    if (!handle_) return false;
+bool MpvTunePlayer::IsLoaded() {
+    if (engine_.Poll() != MpvEngine::State::kRunning) return false;
     int idle = 1;
-    return Mpv().getProperty(handle_, "idle-active", MPV_FORMAT_FLAG, &idle) >= 0 && !idle;
-}
-
-// Nobody waits on this handle's replies; reading them keeps the queue from
-// filling over a long run of starts and stops.
-void MpvTunePlayer::DrainEvents() {
-    DrainQueuedEvents(handle_);
+    return Mpv().getProperty(engine_.Handle(), "idle-active", MPV_FORMAT_FLAG, &idle) >= 0 && !idle;
 }

@@ -34,13 +34,13 @@ std::vector<TrackEvent> EventsUntil(MpvPlayer& player, TrackEvent last) {
             for (TrackEvent event : player.TakeEvents()) events.push_back(event);
             return !events.empty() && events.back() == last;
         },
-        5000);
+        10000);
     return events;
 }
 }  // namespace
 
-// No call waits for mpv: what it learns of a track comes back as events, and
-// only the track opened last has any.
+// No call waits for mpv, not even the first, which starts it: what it learns
+// of a track comes back as events, and only the track opened last has any.
 TEST(MpvPlayer, TracksAreReadyEndOrCannotBePlayedAndNoCallWaits) {
     using Events = std::vector<TrackEvent>;
     TempDir dir;
@@ -52,7 +52,6 @@ TEST(MpvPlayer, TracksAreReadyEndOrCannotBePlayedAndNoCallWaits) {
     player.SetVolume(500);
     EXPECT_EQ(ReadFile("/proc/self/maps").find("libmpv"), std::string::npos)
         << "libmpv waits for the first track";
-    ASSERT_TRUE(player.HasEngine());
 
     long long slowestMs = 0;
     const auto timed = [&](auto call) {
@@ -61,7 +60,9 @@ TEST(MpvPlayer, TracksAreReadyEndOrCannotBePlayedAndNoCallWaits) {
         slowestMs = std::max(slowestMs, MsSince(start));
     };
     timed([&] { player.Open(track.string()); });
+    EXPECT_FALSE(player.HasEngine()) << "the engine starts on a worker";
     EXPECT_EQ(EventsUntil(player, TrackEvent::kReady), Events{TrackEvent::kReady});
+    EXPECT_TRUE(player.HasEngine());
     std::this_thread::sleep_for(milliseconds(kLengthMs + 300));
     timed([&] { EXPECT_TRUE(player.TakeEvents().empty()) << "it waits paused"; });
     timed([&] { player.Resume(); });
@@ -84,6 +85,32 @@ TEST(MpvPlayer, TracksAreReadyEndOrCannotBePlayedAndNoCallWaits) {
     EXPECT_LT(slowestMs, 50);
 }
 
+// While the engine starts, the player keeps what it was asked, the latest
+// only, and hands it over once the engine runs; a player gone before that
+// leaves the engine to its worker.
+TEST(MpvPlayer, WhatIsAskedWhileTheEngineStartsIsKept) {
+    using Events = std::vector<TrackEvent>;
+    TempDir dir;
+    const std::filesystem::path track = dir.Path() / "sine.wav";
+    WriteFile(track, ToneWav(300));
+    { MpvPlayer(kNullAudio).Open(track.string()); }
+
+    MpvPlayer played(kNullAudio);
+    played.Open((dir.Path() / "gone.wav").string());
+    played.Open(track.string());
+    played.Resume();
+    EXPECT_EQ(EventsUntil(played, TrackEvent::kEnded),
+              (Events{TrackEvent::kReady, TrackEvent::kEnded}));
+
+    MpvPlayer closed(kNullAudio);
+    closed.Open(track.string());
+    closed.Resume();
+    closed.Close();
+    ASSERT_TRUE(PollUntil([&] { return closed.HasEngine(); }, 10000));
+    std::this_thread::sleep_for(milliseconds(600));
+    EXPECT_TRUE(closed.TakeEvents().empty());
+}
+
 TEST(MpvPlayer, VolumesFollowTheEngineCurveAndAreHeldToTheirRange) {
     MpvPlayer player(kNullAudio);
     EXPECT_EQ(player.Volume(), 1000);
@@ -104,13 +131,21 @@ TEST(MpvTunePlayer, StartsAndStopsWithoutWaitingAndLeavesNoFile) {
     ScopedEnv tmpdir("TMPDIR", dir.Path().string());
     const Bytes wav = ToneWav(kLengthMs);
     {
+        // Stopped before its engine runs, the tune never plays.
+        MpvTunePlayer stopped(kNullAudio);
+        stopped.StartLooping(wav, 40000);
+        stopped.Stop();
+        ASSERT_TRUE(PollUntil([&] { return stopped.HasEngine(); }, 10000));
+        std::this_thread::sleep_for(milliseconds(300));
+        EXPECT_FALSE(stopped.IsLoaded());
+
+        // The first start returns at once too, and plays once the engine runs.
         MpvTunePlayer tune(kNullAudio);
-        ASSERT_TRUE(tune.HasEngine());
         for (int round = 0; round < 2; ++round) {
             auto start = Clock::now();
             tune.StartLooping(wav, 40000);
             EXPECT_LT(MsSince(start), 50);
-            EXPECT_TRUE(PollUntil([&] { return tune.IsLoaded(); }, 2000));
+            EXPECT_TRUE(PollUntil([&] { return tune.IsLoaded(); }, 10000));
             if (round == 0) {
                 // Past the 1.5 s of the wave: still there, so it loops; once
                 // started, playing it costs the process next to no processor time.
