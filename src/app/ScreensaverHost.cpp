@@ -6,6 +6,7 @@
 
 #include "app/ForeignWindowSurface.h"
 #include "core/interaction/MenuCommands.h"
+#include "core/runner/SteadyClock.h"
 #include "core/runner/TankRunner.h"
 #include "core/scene/AquariumScene.h"
 #include "core/settings/StartupSettings.h"
@@ -13,13 +14,6 @@
 #include "gl/TankSetUp.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TerminationSignals.h"
-
-namespace {
-double NowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-}  // namespace
 
 int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
     ForeignWindowSurface window(windowId);
@@ -43,10 +37,10 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
     runner.AddTank(scene, window, std::move(tank.renderer));
     runner.StartSession(settings, std::nullopt);
     // The display's refresh rate is not asked: 60 frames a second, or the limit given.
-    runner.StartPacing(NowMs(), 0.0, maxFps.value_or(-1), false);
+    runner.StartPacing(SteadyNowMs(), 0.0, maxFps.value_or(-1), false);
 
     while (!TerminationRequested() && window.ProcessEvents()) {
-        const double delayMs = runner.RunDue(NowMs());
+        const double delayMs = runner.RunDue(SteadyNowMs());
         if (delayMs > 0.0)
             std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(delayMs));
     }

@@ -1,9 +1,8 @@
 #include "ui/MainFrame.h"
 
-#include <chrono>
-
 #include "core/interaction/MenuCommands.h"
 #include "core/music/BuiltinTune.h"
+#include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
 #include "diagnostics/Diagnostics.h"
 #include "gl/SceneRenderer.h"
@@ -21,13 +20,6 @@
 #include "ui/CustomMusicDlg.h"
 #include "ui/FishSettingsDlg.h"
 #include "ui/TankLoop.h"
-
-namespace {
-double NowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-}  // namespace
 
 CMainFrame::CMainFrame()
     : wxFrame(nullptr, wxID_ANY, kWindowName, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE) {
@@ -83,8 +75,8 @@ void CMainFrame::StartTank(ViewSetUp made) {
     const bool complete = made.complete;
     if (made.renderer) runner_.AddTank(*scene_, *view_, std::move(made.renderer));
     runner_.AfterEachFrame(FrameWatcher());
-    runner_.StartPacing(NowMs(), made.refreshHz, made.maxFps, made.swapWaitsForRefresh);
-    view_->OnRepaint([this] { runner_.DrawFrame(NowMs()); });
+    runner_.StartPacing(SteadyNowMs(), made.refreshHz, made.maxFps, made.swapWaitsForRefresh);
+    view_->OnRepaint([this] { runner_.DrawFrame(SteadyNowMs()); });
     if (complete) StartSession();
     loop_->Start();
 }

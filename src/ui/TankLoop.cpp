@@ -1,19 +1,14 @@
 #include "ui/TankLoop.h"
 
-#include <chrono>
 #include <cmath>
 
 #include <wx/app.h>
 
+#include "core/runner/SteadyClock.h"
 #include "core/runner/TankRunner.h"
 
 namespace {
 constexpr double kFirstWakeMs = 1.0;
-
-double NowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
 }  // namespace
 
 TankLoop::TankLoop(TankRunner& runner) : runner_(runner), timer_(this) {
@@ -33,7 +28,7 @@ void TankLoop::Start() {
 }
 
 void TankLoop::Wake(double delayMs, bool forFrame) {
-    timerDueMs_ = NowMs() + delayMs;
+    timerDueMs_ = SteadyNowMs() + delayMs;
     wakesForFrame_ = forFrame;
     timer_.StartOnce(static_cast<int>(std::ceil(delayMs)));
 }
@@ -47,9 +42,9 @@ void TankLoop::Stop() {
 // unless it already wakes the loop sooner.
 void TankLoop::RunDue() {
     if (!running_) return;
-    const double delayMs = runner_.RunDue(NowMs());
+    const double delayMs = runner_.RunDue(SteadyNowMs());
     if (delayMs <= 0.0) return;
-    if (timer_.IsRunning() && timerDueMs_ <= NowMs() + delayMs) return;
+    if (timer_.IsRunning() && timerDueMs_ <= SteadyNowMs() + delayMs) return;
     Wake(delayMs, runner_.DrawsFrames());
 }
 
