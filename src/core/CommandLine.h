@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/desktop/TankPlacement.h"
+
 // What the user (or xscreensaver) asked for on the command line.
 struct CommandLine {
     enum class Action { Run, Help, Version, UsageError };
@@ -12,6 +14,9 @@ struct CommandLine {
     bool root = false;
     // Draw into this existing X window (-window-id ID, --window-id ID).
     std::optional<unsigned long> windowId;
+    // Where the program's own tanks go, for this run only (--monitor N,
+    // --all-monitors, --wallpaper); unset, the settings file says.
+    std::optional<TankPlacement> placement;
     // At most this many frames a second; 0 means no limit, unset the default pace.
     std::optional<int> maxFps;
     // One line saying what was wrong, for Action::UsageError.
@@ -19,8 +24,9 @@ struct CommandLine {
 };
 
 // Reads the options after argv[0]. The first of --help or --version decides the
-// action; any option not listed in the usage, a missing or malformed value, or
-// both -root and -window-id, is a usage error.
+// action; any option not listed in the usage, a missing or malformed value,
+// both -root and -window-id, more than one placement, or a placement with
+// either of those, is a usage error. Every option has a one-dash form too.
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 
 // An X window id as xscreensaver writes it, in decimal or as 0x hex: nothing

@@ -16,7 +16,7 @@ CommandLine Parse(std::vector<const char*> options) {
 }
 }  // namespace
 
-TEST(CommandLine, ReadsTheModesAndThePaceAndRefusesEverythingElse) {
+TEST(CommandLine, ReadsTheModesThePlacementAndThePaceAndRefusesEverythingElse) {
     const struct {
         std::vector<const char*> options;
         Action action;
@@ -24,6 +24,7 @@ TEST(CommandLine, ReadsTheModesAndThePaceAndRefusesEverythingElse) {
         std::optional<unsigned long> windowId;
         std::optional<int> maxFps;
         std::string error;  // a part of the one-line error
+        std::optional<TankPlacement> placement = {};
     } cases[] = {
         {{}, Action::Run, false, {}, {}, ""},
         {{"-root"}, Action::Run, true, {}, {}, ""},
@@ -42,6 +43,19 @@ TEST(CommandLine, ReadsTheModesAndThePaceAndRefusesEverythingElse) {
         {{"--max-fps", "2.5"}, Action::UsageError, false, {}, {}, "'2.5'"},
         {{"--max-fps", "99999999999"}, Action::UsageError, false, {}, {}, "'99999999999'"},
         {{"-root", "-window-id", "7"}, Action::UsageError, false, {}, {}, "together"},
+        {{"--monitor", "1"}, Action::Run, false, {}, {}, "", {{Placement::kOneMonitor, 1}}},
+        {{"-all-monitors", "-max-fps", "20"},
+         Action::Run,
+         false,
+         {},
+         20,
+         "",
+         {{Placement::kAllMonitors}}},
+        {{"-wallpaper"}, Action::Run, false, {}, {}, "", {{Placement::kWallpaper}}},
+        {{"--monitor", "-1"}, Action::UsageError, false, {}, {}, "'-1'"},
+        {{"-monitor"}, Action::UsageError, false, {}, {}, "-monitor needs"},
+        {{"--wallpaper", "--monitor", "0"}, Action::UsageError, false, {}, {}, "only one"},
+        {{"-root", "--all-monitors"}, Action::UsageError, false, {}, {}, "own window"},
     };
     for (const auto& c : cases) {
         const std::string joined =
@@ -58,6 +72,7 @@ TEST(CommandLine, ReadsTheModesAndThePaceAndRefusesEverythingElse) {
         EXPECT_EQ(parsed.root, c.root);
         EXPECT_EQ(parsed.windowId, c.windowId);
         EXPECT_EQ(parsed.maxFps, c.maxFps);
+        EXPECT_EQ(parsed.placement, c.placement);
     }
 }
 

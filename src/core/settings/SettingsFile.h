@@ -10,6 +10,9 @@ inline constexpr char kAquariumSettingsSection[] = "Aquarium Settings";
 inline constexpr char kFishNumberSection[] = "Fish Number";
 inline constexpr char kCustomImagesSection[] = "Custom Images";
 inline constexpr char kCustomSettingsSection[] = "Custom Settings";
+// Ours alone: what this program offers beyond the design's keys. Copies that
+// know nothing of it leave its lines as they stand.
+inline constexpr char kVelmarSection[] = "Velmar";
 
 // The settings file's path, built anew from the work folder at each call.
 std::string SettingsFilePath();
