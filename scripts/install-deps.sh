@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     libwxgtk3.2-dev libgl-dev libglu1-mesa-dev libsoil-dev libftgl-dev
-    libfontconfig-dev fonts-dejavu-core libmpv-dev
+    libfontconfig-dev fonts-dejavu-core libmpv-dev libgtk-3-dev libxrandr-dev
     # scripts/build-deb.sh: Debian's build flags, and what CPack finds the
     # package's dependencies with.
     dpkg-dev file

@@ -8,11 +8,9 @@
 #include "platform/posix/TerminationSignals.h"
 #include "platform/wx/AppProfile.h"
 #include "platform/wx/WxMessageBox.h"
-#include "ui/AquariumView.h"
-#include "ui/MainFrame.h"
 
-CAquariumApp::CAquariumApp(std::optional<int> maxFps, bool& anotherCopyRuns)
-    : maxFps_(maxFps), anotherCopyRuns_(anotherCopyRuns) {}
+CAquariumApp::CAquariumApp(const TankWindowsOptions& options, bool& anotherCopyRuns)
+    : options_(options), anotherCopyRuns_(anotherCopyRuns) {}
 CAquariumApp::~CAquariumApp() = default;
 
 bool CAquariumApp::Initialize(int& argc, wxChar** argv) {
@@ -41,10 +39,9 @@ bool CAquariumApp::OnInit() {
     InstallWxMessageBoxes();
     SetAppProfileKey("Local AppWizard-Generated Applications");
 
-    auto* frame = new CMainFrame();
-    if (maxFps_ && frame->View()) frame->View()->SetMaxFps(*maxFps_);
-    SetTopWindow(frame);
-    frame->ShowAndStartScene();
+    windows_ = std::make_unique<TankWindows>(options_);
+    if (!windows_->Frames().empty()) SetTopWindow(windows_->Frames().front());
+    windows_->Show();
     return true;
 }
 

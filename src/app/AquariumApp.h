@@ -1,10 +1,11 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 
 #include <wx/app.h>
 #include <wx/timer.h>
+
+#include "ui/TankWindows.h"
 
 class SingleInstanceGuard;
 
@@ -12,10 +13,10 @@ class SingleInstanceGuard;
 // Ends the program as Escape does once SIGTERM or SIGINT has arrived.
 class CAquariumApp : public wxApp {
   public:
-    // `maxFps` from the command line: 0 for no limit, nothing for the display's
-    // pace. `anotherCopyRuns` is set when start-up declines because a copy
-    // holds the second guard, which ends the program as quietly as the first.
-    CAquariumApp(std::optional<int> maxFps, bool& anotherCopyRuns);
+    // `options` from the command line. `anotherCopyRuns` is set when start-up
+    // declines because a copy holds the second guard, which ends the program
+    // as quietly as the first.
+    CAquariumApp(const TankWindowsOptions& options, bool& anotherCopyRuns);
     ~CAquariumApp() override;
 
     // Without a display GTK cannot start, and no dialog could say so: the
@@ -30,6 +31,7 @@ class CAquariumApp : public wxApp {
     std::unique_ptr<SingleInstanceGuard> firstGuard_;
     std::unique_ptr<SingleInstanceGuard> titleGuard_;
     wxTimer terminationPoll_;
-    std::optional<int> maxFps_;
+    TankWindowsOptions options_;
+    std::unique_ptr<TankWindows> windows_;
     bool& anotherCopyRuns_;
 };

@@ -11,6 +11,7 @@
 #include "platform/posix/LargeBlocks.h"
 #include "platform/posix/TerminationSignals.h"
 #include "platform/wx/ToolkitAsserts.h"
+#include "ui/X11Desktop.h"
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksToTheSystem();
@@ -39,10 +40,21 @@ int main(int argc, char** argv) {
     if (options.root || saverId) return RunScreensaver(saverId.value_or(0), options.maxFps);
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
+    // A display that cannot be opened is the toolkit's to report.
+    if (options.placement && options.placement->placement == Placement::kOneMonitor) {
+        const X11Desktop desktop;
+        const std::vector<Monitor> monitors = desktop.Monitors();
+        if (desktop.Connected() && !NamesAMonitor(options.placement->monitor, monitors)) {
+            std::fprintf(stderr, "velmar: no monitor %d: this display has %zu, numbered from 0\n",
+                         options.placement->monitor, monitors.size());
+            return 2;
+        }
+    }
 
     ReportToolkitAssertsOnStandardError();
     bool anotherCopyRuns = false;
-    wxApp::SetInstance(new CAquariumApp(options.maxFps, anotherCopyRuns));
+    wxApp::SetInstance(
+        new CAquariumApp(TankWindowsOptions{options.placement, options.maxFps}, anotherCopyRuns));
     // The options are ours: GTK must not read (or take out) any of them.
     int toolkitArgc = 1;
     const int status = wxEntry(toolkitArgc, argv);

@@ -46,7 +46,8 @@ bool CAquariumView::MakeContext() {
         ShowMessageBox("ChoosePixelFormat failed", kWindowName);
         return false;
     }
-    context_ = std::make_unique<wxGLContext>(this);
+    context_ = std::make_unique<wxGLContext>(
+        this, shareWith_ && shareWith_->context_ ? shareWith_->context_.get() : nullptr);
     if (!context_->IsOK() || !MakeCurrent()) {
         context_.reset();
         ShowMessageBox("SetPixelFormat failed", kWindowName);
@@ -67,7 +68,8 @@ ScreenSize CAquariumView::PixelSize() const {
 bool CAquariumView::Visible() const {
     const wxTopLevelWindow* frame =
         dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(const_cast<CAquariumView*>(this)));
-    return state_ == State::kSetUp && IsShownOnScreen() && !(frame && frame->IsIconized());
+    return state_ == State::kSetUp && !covered_ && IsShownOnScreen() &&
+           !(frame && frame->IsIconized());
 }
 
 void CAquariumView::SetUpOnceShown(const AquariumSettings& settings,
@@ -95,7 +97,8 @@ void CAquariumView::SetUp() {
     state_ = State::kSetUp;
     // Where the driver waits for the refresh at each swap the timer need not;
     // software GL under a virtual X server does not, and the timer paces.
-    made.swapWaitsForRefresh = context_ && SetSwapInterval(maxFps_ == 0 ? 0 : 1) && maxFps_ != 0;
+    const bool swapPaces = paceBySwap_ && maxFps_ != 0;
+    made.swapWaitsForRefresh = context_ && SetSwapInterval(swapPaces ? 1 : 0) && swapPaces;
     made.refreshHz = RefreshHzOf(this);
     if (afterSetUp_) afterSetUp_(std::move(made));
 }

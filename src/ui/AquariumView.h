@@ -46,6 +46,13 @@ class CAquariumView : public wxGLCanvas, public RenderSurface {
     // At most this many frames a second: 0 for no limit, negative (the
     // default) for the display's refresh rate. Takes effect at the set-up.
     void SetMaxFps(int maxFps) { maxFps_ = maxFps; }
+    // Whether the swap waits for the display's refresh (the default) or the
+    // timer alone paces. Takes effect at the set-up.
+    void PaceBySwap(bool bySwap) { paceBySwap_ = bySwap; }
+    // The context shares textures and lists with `first`'s, set up before.
+    void ShareObjectsWith(const CAquariumView& first) { shareWith_ = &first; }
+    // Windows cover it wholly: frames are not worth drawing.
+    void SetCovered(bool covered) { covered_ = covered; }
 
     // The context goes; nothing is drawn on the view from then on. Whatever
     // holds GL objects of the context lets them go first.
@@ -64,7 +71,7 @@ class CAquariumView : public wxGLCanvas, public RenderSurface {
     bool MakeCurrent() override;
     void ShowFrame() override { SwapBuffers(); }
     ScreenSize PixelSize() const override;
-    // On screen and not minimised: frames are worth drawing.
+    // On screen, not minimised and not covered: frames are worth drawing.
     bool Visible() const override;
 
   private:
@@ -87,6 +94,9 @@ class CAquariumView : public wxGLCanvas, public RenderSurface {
     std::function<void()> repaint_;
     std::unique_ptr<wxGLContext> context_;
     int maxFps_ = -1;
+    bool paceBySwap_ = true;
+    const CAquariumView* shareWith_ = nullptr;
+    bool covered_ = false;
     const bool pixelFormatFound_;
     State state_ = State::kCreated;
     TankInput input_;

@@ -1,65 +1,65 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include <wx/frame.h>
 
-#include "core/runner/TankRunner.h"
-#include "core/settings/StartupSettings.h"
+#include "core/desktop/Monitors.h"
 
 class AquariumScene;
 class CAquariumView;
-class TankLoop;
-struct ViewSetUp;
-class CCustomBackgroundDlg;
-class CCustomMusicDlg;
-class MpvPlayer;
-class MpvTunePlayer;
-class TankSession;
 
-// The top-level window: no caption, menu or border, covering the whole display,
-// with the scene view as its only child. It reads the settings once, owns the
-// tank's scene, the runner and the loop that draw it on the view, and the
-// media engines, and it takes the right-click menu's commands that are no
-// mode: the Fish Settings, Custom Music and Custom Background dialogs open
-// here, and Exit ends the program. Escape typed anywhere in it ends the
-// process at once.
+// How a tank's window stands on the desktop.
+enum class TankWindowKind {
+    kFullScreen,  // above the desktop's panels, covering its monitor
+    kWallpaper,   // under every window on its monitor, never taking the focus on its own
+};
+
+// One tank's top-level window: no caption, menu or border, on one monitor,
+// with the scene view as its only child. It owns the tank's scene. What is not
+// its own to decide goes to its owner: the right-click menu's commands that
+// are no mode, and its close. Escape typed anywhere in a full-screen tank
+// ends the process at once.
 class CMainFrame : public wxFrame {
   public:
-    CMainFrame();
+    struct Owner {
+        std::function<void(CMainFrame& from, int commandId)> command;
+        std::function<void()> close;
+        // The window is being destroyed.
+        std::function<void(CMainFrame&)> gone;
+    };
+    // Without a scene (start-up found no temporary path) the window stays empty.
+    CMainFrame(const Monitor& monitor, TankWindowKind kind, std::unique_ptr<AquariumScene> scene,
+               Owner owner);
     ~CMainFrame() override;
 
-    // Shows the frame full screen and starts the scene in the view once the
-    // window is on screen.
-    void ShowAndStartScene();
+    // Shows the window on its monitor, full screen or as wallpaper.
+    void ShowOnMonitor();
+    // Its monitor moved or changed its size, or the window goes to another.
+    void FollowMonitor(const Monitor& monitor);
+    // The owner is gone: nothing is handed to it from here on.
+    void DropOwner() {
+        owner_ = {[](CMainFrame&, int) {}, [] {}, [](CMainFrame&) {}};
+    }
+    const std::string& MonitorName() const { return monitor_.name; }
+    const PixelRect& MonitorArea() const { return monitor_.area; }
+    // The top-level X window, as the window manager lists it.
+    unsigned long XWindow() const;
 
-    // Null when start-up found no temporary path: the frame then stays empty.
+    // Null without a scene.
     CAquariumView* View() const { return view_; }
     AquariumScene* Scene() const { return scene_.get(); }
-    TankRunner& Runner() { return runner_; }
 
   private:
-    void StartTank(ViewSetUp made);
-    void OnCommand(int commandId);
-    // The GL objects go while their context is still current, then the context.
-    void DestroyScene();
     void OnCharHook(wxKeyEvent& event);
     void OnSetFocus(wxFocusEvent& event);
-    // Modal: the tank fills and empties behind it as the counts change.
-    void ShowFishSettings();
-    // The user's pictures and music start, with their dialogs, made hidden.
-    void StartSession();
 
-    // Each fish and food pellet draws from the random stream as the scene is
-    // built, after the temporary-path check; then the settings are read.
+    Monitor monitor_;
+    TankWindowKind kind_;
+    // The view draws the scene until it goes: the scene goes after it.
     std::unique_ptr<AquariumScene> scene_;
-    StartupSettings settings_;
-    TankRunner runner_;
-    std::unique_ptr<TankLoop> loop_;
+    Owner owner_;
     CAquariumView* view_ = nullptr;
-    std::unique_ptr<MpvPlayer> musicPlayer_;
-    std::unique_ptr<MpvTunePlayer> tunePlayer_;
-    TankSession* session_ = nullptr;                    // the runner's, once set up
-    CCustomMusicDlg* musicDialog_ = nullptr;            // a child window
-    CCustomBackgroundDlg* backgroundDialog_ = nullptr;  // a child window
 };

@@ -16,7 +16,7 @@
 #include "platform/wx/DisplayGeometry.h"
 #include "support/TestSupport.h"
 #include "ui/AquariumView.h"
-#include "ui/MainFrame.h"
+#include "ui/TankWindows.h"
 
 namespace {
 constexpr int kFrames = 240;
@@ -116,11 +116,12 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     char* argv[] = {name, nullptr};
     wxApp::SetInstance(new wxApp);
     ASSERT_TRUE(wxEntryStart(argc, argv));
-    auto* frame = new CMainFrame();
-    const wxRect screen = DisplayGeometryOf(frame);
+    auto windows = std::make_unique<TankWindows>(TankWindowsOptions{});
+    CMainFrame* frame = windows->Frames().front();
+    const wxRect screen = DisplayGeometryOf(nullptr);
     ASSERT_EQ(screen.width, 1920) << "run under the test command's 1920 x 1080 screen";
     ASSERT_EQ(screen.height, 1080);
-    frame->ShowAndStartScene();
+    windows->Show();
     CAquariumView* view = frame->View();
     ASSERT_NE(view, nullptr);
     // The set-up runs once the window is on screen. No event loop runs after
@@ -132,7 +133,7 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     ASSERT_TRUE(view->SetUpDone());
     const unsigned afterSetUp = CrtRandState();
 
-    for (int i = 0; i < kFrames; ++i) frame->Runner().DrawFrame(0.0);
+    for (int i = 0; i < kFrames; ++i) windows->Runner().DrawFrame(0.0);
 
     const unsigned afterFrames = CrtRandState();
     const std::uint64_t tank = DigestOfTank(*frame->Scene());
@@ -141,6 +142,7 @@ TEST(TankRun, SetUpAndFramesKeepTheirRandomStreamTankAndPicture) {
     EXPECT_EQ(afterFrames, 487279185u);
     EXPECT_EQ(tank, 8454368137797302112u);
     EXPECT_EQ(picture, 8755477983787626856u);
+    windows.reset();
     frame->Destroy();
     wxEntryCleanup();
 }

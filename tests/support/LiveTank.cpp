@@ -9,7 +9,7 @@
 
 #include "core/scene/AquariumScene.h"
 #include "ui/AquariumView.h"
-#include "ui/MainFrame.h"
+#include "ui/TankWindows.h"
 
 LiveTank::LiveTank(int width, int height, const std::string& settings) : server_(width, height) {
     WriteFile(SettingsPath(), settings);
@@ -21,10 +21,13 @@ LiveTank::LiveTank(int width, int height, const std::string& settings) : server_
     static char* argv[] = {name, nullptr};
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) return;
-    frame_ = new CMainFrame();
+    windows_ = std::make_unique<TankWindows>(TankWindowsOptions{});
+    frame_ = windows_->Frames().front();
     wxTheApp->SetTopWindow(frame_);
-    frame_->ShowAndStartScene();
+    windows_->Show();
 }
+
+LiveTank::~LiveTank() = default;
 
 void LiveTank::Run(const std::function<void(LiveTank&)>& script) {
     if (!frame_ || !frame_->View()) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <memory>
 #include <string>
 
 #include <wx/listctrl.h>
@@ -21,6 +22,7 @@ class LiveTank {
   public:
     // `settings` is the text of the settings file the program starts with.
     LiveTank(int width, int height, const std::string& settings);
+    ~LiveTank();
 
     // Runs the main loop until the script returns.
     void Run(const std::function<void(LiveTank&)>& script);
@@ -49,6 +51,7 @@ class LiveTank {
 
     XServer server_;
     TempDir home_;
+    std::unique_ptr<class TankWindows> windows_;
     class CMainFrame* frame_ = nullptr;
 };
 

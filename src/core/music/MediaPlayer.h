@@ -47,3 +47,10 @@ class TunePlayer {
     virtual void StartLooping(const std::vector<std::uint8_t>& wav, int volume) = 0;
     virtual void Stop() = 0;
 };
+
+// The tune unheard, where the user has not asked for it: no engine starts.
+class SilentTunePlayer final : public TunePlayer {
+  public:
+    void StartLooping(const std::vector<std::uint8_t>&, int) override {}
+    void Stop() override {}
+};

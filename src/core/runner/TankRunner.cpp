@@ -14,6 +14,14 @@ void TankRunner::AddTank(AquariumScene& scene, RenderSurface& surface,
     tanks_.push_back({scene, surface, std::move(drawer)});
 }
 
+void TankRunner::RemoveTank(const RenderSurface& surface) {
+    const auto gone = std::find_if(tanks_.begin(), tanks_.end(),
+                                   [&](const Tank& tank) { return &tank.surface == &surface; });
+    if (gone == tanks_.end()) return;
+    if (gone->drawer) gone->surface.MakeCurrent();
+    tanks_.erase(gone);
+}
+
 TankSession& TankRunner::StartSession(const StartupSettings& settings,
                                       std::optional<SessionMusic> music) {
     session_ = std::make_unique<TankSession>(*this, settings, std::move(music));

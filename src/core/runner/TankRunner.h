@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -26,6 +27,9 @@ class TankRunner : public PictureTextureLoader {
     // A tank whose set-up is done; the scene and the surface outlive the
     // runner, which keeps the drawer until Release.
     void AddTank(AquariumScene& scene, RenderSurface& surface, std::unique_ptr<SceneDrawer> drawer);
+    // The tank drawn on the surface goes, its drawer while the surface can
+    // still be made current.
+    void RemoveTank(const RenderSurface& surface);
     // The user's pictures and music.
     TankSession& StartSession(const StartupSettings& settings, std::optional<SessionMusic> music);
 
@@ -63,7 +67,7 @@ class TankRunner : public PictureTextureLoader {
     };
     void TickSession();
 
-    std::vector<Tank> tanks_;
+    std::list<Tank> tanks_;
     std::unique_ptr<TankSession> session_;
     FramePacer pacer_{0.0, -1, false};
     double nextTickMs_ = 0.0;

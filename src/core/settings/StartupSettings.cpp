@@ -18,6 +18,10 @@ StartupSettings LoadStartupSettings(SettingsRepairs repairs) {
     return settings;
 }
 
+VelmarSettings LoadVelmarSettings() {
+    return ReadVelmarSettings(SettingsFile().Profile());
+}
+
 void SaveFishCounts(const std::array<int, kSpeciesCount>& counts) {
     SettingsFile file;
     WriteFishCounts(counts, file.Profile());

@@ -6,6 +6,7 @@
 #include "core/settings/CustomImagesSettings.h"
 #include "core/settings/ListSection.h"
 #include "core/settings/SettingsFile.h"
+#include "core/settings/VelmarSettings.h"
 #include "core/tank/SchoolLayout.h"
 
 // Section "Custom Settings": the Custom Music dialog's play list.
@@ -27,6 +28,10 @@ enum class SettingsRepairs { kWrittenBack, kKeptInMemory };
 // Writing back first removes what saves killed midway left; a file that cannot
 // be written changes nothing in memory.
 StartupSettings LoadStartupSettings(SettingsRepairs repairs);
+
+// Our own section, read alone: where the tanks go is known before they are
+// built, and building them comes before the rest is read.
+VelmarSettings LoadVelmarSettings();
 
 // What the dialogs change, written back as the user leaves them.
 void SaveFishCounts(const std::array<int, kSpeciesCount>& counts);

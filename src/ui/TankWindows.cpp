@@ -1,0 +1,246 @@
+#include "ui/TankWindows.h"
+
+#include <algorithm>
+
+#include "core/desktop/Coverage.h"
+#include "core/interaction/MenuCommands.h"
+#include "core/music/BuiltinTune.h"
+#include "core/runner/SteadyClock.h"
+#include "core/scene/AquariumScene.h"
+#include "diagnostics/Diagnostics.h"
+#include "gl/SceneRenderer.h"
+#include "media/MpvPlayer.h"
+#include "platform/posix/PrivateTempDir.h"
+#include "platform/posix/ProcessExit.h"
+#include "platform/posix/TempPath.h"
+#include "platform/wx/AppProfile.h"
+#include "platform/wx/DisplayGeometry.h"
+#include "ui/CustomBackgroundDlg.h"
+#include "ui/CustomMusicDlg.h"
+#include "ui/FishSettingsDlg.h"
+#include "ui/TankLoop.h"
+
+namespace {
+// A wallpaper is looked at now and then, not watched: it leaves the
+// processor to the windows in front of it.
+constexpr int kWallpaperMaxFps = 30;
+// How often the monitors are looked at, and a wallpaper's cover.
+constexpr int kWatchMs = 1000;
+constexpr int kWallpaperWatchMs = 250;
+
+std::vector<Monitor> MonitorsToFill(const X11Desktop& desktop, const TankPlacement& placement) {
+    int pointerX = 0, pointerY = 0;
+    desktop.PointerPosition(pointerX, pointerY);
+    std::vector<Monitor> monitors =
+        MonitorsForTanks(placement, desktop.Monitors(), pointerX, pointerY);
+    if (monitors.empty()) {
+        const wxRect screen = DisplayGeometryOf(nullptr);
+        monitors.push_back({"", {screen.x, screen.y, screen.width, screen.height}});
+    }
+    return monitors;
+}
+}  // namespace
+
+// Each fish and food pellet draws from the random stream as its scene is
+// built, after the temporary-path check; then the settings are read.
+TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.maxFps) {
+    const VelmarSettings velmar = LoadVelmarSettings();
+    const TankPlacement placement = options.placement.value_or(velmar.placement);
+    wallpaper_ = placement.placement == Placement::kWallpaper;
+    if (wallpaper_ && !maxFps_) maxFps_ = kWallpaperMaxFps;
+    const bool hasTempPath = HasTempPath();
+    if (!hasTempPath) ReportNoTempPath();
+    const CMainFrame::Owner owner{
+        [this](CMainFrame& from, int commandId) { OnCommand(from, commandId); }, [this] { Quit(); },
+        [this](CMainFrame& frame) { ForgetFrame(frame); }};
+    for (const Monitor& monitor : MonitorsToFill(desktop_, placement)) {
+        std::unique_ptr<AquariumScene> scene;
+        if (hasTempPath) scene = std::make_unique<AquariumScene>();
+        if (scene && wallpaper_) scene->HideOverlay();
+        frames_.push_back(new CMainFrame(
+            monitor, wallpaper_ ? TankWindowKind::kWallpaper : TankWindowKind::kFullScreen,
+            std::move(scene), owner));
+        // One empty window is enough to show that nothing can be drawn.
+        if (!hasTempPath) return;
+    }
+    settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
+    loop_ = std::make_unique<TankLoop>(runner_);
+    musicPlayer_ = std::make_unique<MpvPlayer>();
+    if (wallpaper_ && !velmar.wallpaperMusic) {
+        tunePlayer_ = std::make_unique<SilentTunePlayer>();
+    } else {
+        tunePlayer_ = std::make_unique<MpvTunePlayer>();
+    }
+    desktopWatch_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { WatchDesktop(); });
+}
+
+// The tanks let their GL objects go while the windows they draw on are there.
+TankWindows::~TankWindows() {
+    desktopWatch_.Stop();
+    loop_.reset();
+    runner_.Release();
+    for (CMainFrame* frame : frames_) frame->DropOwner();
+}
+
+void TankWindows::Show() {
+    for (CMainFrame* frame : frames_) frame->ShowOnMonitor();
+    if (frames_.empty() || !frames_.front()->View()) return;
+    SetUpNext(0);
+}
+
+// One at a time: each context after the first shares the first one's
+// textures, so the user's pictures are loaded once for every tank. Several
+// windows are paced by the timer alone: a swap that waited for the refresh
+// would make each window wait for the one before it.
+void TankWindows::SetUpNext(std::size_t index) {
+    if (index == frames_.size()) {
+        StartTanks();
+        return;
+    }
+    CAquariumView& view = *frames_[index]->View();
+    if (maxFps_) view.SetMaxFps(*maxFps_);
+    view.PaceBySwap(frames_.size() == 1);
+    if (index > 0) view.ShareObjectsWith(*frames_.front()->View());
+    view.SetUpOnceShown(settings_.tank, [this, index](ViewSetUp made) {
+        setUps_.push_back(std::move(made));
+        SetUpNext(index + 1);
+    });
+}
+
+// Without a context there is nothing to draw on; without the whole set-up,
+// only the help text, and no session: no music and no dialogs.
+void TankWindows::StartTanks() {
+    bool complete = true;
+    for (std::size_t i = 0; i < frames_.size() && i < setUps_.size(); ++i) {
+        ViewSetUp& made = setUps_[i];
+        complete = complete && made.complete;
+        CAquariumView& view = *frames_[i]->View();
+        if (made.renderer) runner_.AddTank(*frames_[i]->Scene(), view, std::move(made.renderer));
+        view.OnRepaint([this] { runner_.DrawFrame(SteadyNowMs()); });
+    }
+    runner_.AfterEachFrame(FrameWatcher());
+    const ViewSetUp& first = setUps_.front();
+    runner_.StartPacing(SteadyNowMs(), first.refreshHz, first.maxFps, first.swapWaitsForRefresh);
+    setUps_.clear();
+    if (complete) StartSession();
+    loop_->Start();
+    desktopWatch_.Start(wallpaper_ ? kWallpaperWatchMs : kWatchMs);
+}
+
+void TankWindows::StartSession() {
+    SessionMusic music{*musicPlayer_, *tunePlayer_,
+                       [] {
+                           // Unpacked where only this process looks: the
+                           // settings folder may be read-only.
+                           const PrivateTempDir unpackDir;
+                           return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path())
+                                                 : std::vector<std::uint8_t>();
+                       },
+                       GetAppProfileInt("Settings", "Volume", 1000)};
+    session_ = &runner_.StartSession(settings_, std::move(music));
+}
+
+// The dialogs leave the tank they were opened from in Catch mode once they
+// are shown.
+void TankWindows::OnCommand(CMainFrame& from, int commandId) {
+    switch (commandId) {
+        case kCommandExit:
+            Quit();
+        case kCommandAddDeleteFish:
+            ShowFishSettings(from);
+            break;
+        // The dialogs are made when first chosen: the session lives without them.
+        case kCommandCustomMusic:
+            if (!session_) break;
+            ShowFileListDialog(musicDialog_, from);
+            break;
+        case kCommandCustomBackground:
+            if (!session_) break;
+            ShowFileListDialog(backgroundDialog_, from);
+            break;
+        default:
+            return;
+    }
+    from.Scene()->SetMode(Mode::kCatch);
+    from.View()->UpdateCursor();
+}
+
+template <typename Dialog>
+void TankWindows::ShowFileListDialog(Dialog*& dialog, CMainFrame& from) {
+    // What it shows is the session's: a dialog made anew on another tank
+    // loses nothing.
+    if (dialog && dialog->GetParent() != &from) {
+        dialog->Destroy();
+        dialog = nullptr;
+    }
+    if (!dialog) dialog = new Dialog(&from, *session_);
+    dialog->ShowCentred();
+}
+
+void TankWindows::Quit() {
+    NoteLifecycle("DestroyScene");
+    desktopWatch_.Stop();
+    loop_.reset();
+    runner_.Release();
+    for (CMainFrame* frame : frames_) {
+        if (frame->View()) frame->View()->DestroyContext();
+    }
+    ExitProcessNow(0);
+}
+
+// Modal, and on every tank: the counts are each tank's, and each fills and
+// empties behind it as they change. Nobody points at a tank meanwhile.
+void TankWindows::ShowFishSettings(CMainFrame& from) {
+    std::vector<Mode> modes;
+    for (CMainFrame* frame : frames_) {
+        modes.push_back(frame->Scene()->CurrentMode());
+        frame->Scene()->SetMode(Mode::kNoPointer);
+    }
+    CFishSettingsDlg dialog(&from, from.Scene()->SpeciesCounts(),
+                            [this](const std::array<int, kSpeciesCount>& counts) {
+                                for (CMainFrame* frame : frames_) {
+                                    frame->Scene()->SetSpeciesCounts(counts);
+                                }
+                            });
+    dialog.ShowModal();
+    for (std::size_t i = 0; i < frames_.size() && i < modes.size(); ++i) {
+        frames_[i]->Scene()->SetMode(modes[i]);
+    }
+    from.Raise();
+}
+
+void TankWindows::WatchDesktop() {
+    FollowMonitors();
+    if (!wallpaper_) return;
+    for (CMainFrame* frame : frames_) {
+        frame->View()->SetCovered(
+            WhollyCovered(frame->MonitorArea(), desktop_.WindowsAbove(frame->XWindow())));
+    }
+}
+
+// A tank whose monitor went away closes while another is left; the last one
+// moves to a monitor that is there.
+void TankWindows::FollowMonitors() {
+    const std::vector<Monitor> monitors = desktop_.Monitors();
+    if (monitors.empty()) return;
+    for (std::size_t i = frames_.size(); i-- > 0;) {
+        CMainFrame* frame = frames_[i];
+        if (const Monitor* now = FindMonitor(monitors, frame->MonitorName())) {
+            frame->FollowMonitor(*now);
+        } else if (frames_.size() > 1) {
+            ForgetFrame(*frame);
+            frame->Destroy();
+        } else {
+            frame->FollowMonitor(monitors.front());
+        }
+    }
+}
+
+void TankWindows::ForgetFrame(CMainFrame& frame) {
+    const auto found = std::find(frames_.begin(), frames_.end(), &frame);
+    if (found == frames_.end()) return;
+    if (frame.View()) runner_.RemoveTank(*frame.View());
+    if (musicDialog_ && musicDialog_->GetParent() == &frame) musicDialog_ = nullptr;
+    if (backgroundDialog_ && backgroundDialog_->GetParent() == &frame) backgroundDialog_ = nullptr;
+    frames_.erase(found);
+}
