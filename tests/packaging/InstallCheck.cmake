@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix and checks what a desktop gets: the
 # program answers --version, --help and a wrong option as documented, every
-# icon is there at its size, the menu entry validates, the xscreensaver
+# icon is there at its size, the menu entries validate, the xscreensaver
 # description runs it with -root and the man page renders without a warning.
 #
 #   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<x.y.z> -P InstallCheck.cmake
@@ -16,10 +16,11 @@ endif()
 set(failures "")
 set(program "${PREFIX}/bin/velmar")
 set(entry "${PREFIX}/share/applications/velmar.desktop")
+set(wallpaperEntry "${PREFIX}/share/applications/velmar-wallpaper.desktop")
 set(hack "${PREFIX}/share/xscreensaver/config/velmar.xml")
 set(manual "${PREFIX}/share/man/man6/velmar.6.gz")
 set(listing "${PREFIX}/share/metainfo/example.velmar_aquarium.Velmar.metainfo.xml")
-foreach(file IN ITEMS "${program}" "${entry}" "${hack}" "${manual}" "${listing}")
+foreach(file IN ITEMS "${program}" "${entry}" "${wallpaperEntry}" "${hack}" "${manual}" "${listing}")
     if(NOT EXISTS "${file}")
         list(APPEND failures "not installed: ${file}")
     endif()
@@ -62,7 +63,7 @@ if(NOT status EQUAL 2 OR NOT at EQUAL 0 OR NOT out STREQUAL "")
     list(APPEND failures "a wrong option ended with ${status}, printing:\n${out}${err}")
 endif()
 
-execute_process(COMMAND desktop-file-validate "${entry}"
+execute_process(COMMAND desktop-file-validate "${entry}" "${wallpaperEntry}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0)
     list(APPEND failures "desktop-file-validate: ${out}${err}")
