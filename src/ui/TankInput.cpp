@@ -15,6 +15,7 @@ TankInput::TankInput(wxWindow& window, AquariumScene& scene) : window_(window), 
     window_.Bind(wxEVT_RIGHT_DOWN, &TankInput::OnRightDown, this);
     window_.Bind(wxEVT_RIGHT_UP, &TankInput::OnRightUp, this);
     window_.Bind(wxEVT_KILL_FOCUS, &TankInput::OnKillFocus, this);
+    window_.Bind(wxEVT_LEAVE_WINDOW, &TankInput::OnLeave, this);
 }
 
 // The pointer in client pixels; the renderer scales it with the viewport.
@@ -57,6 +58,13 @@ void TankInput::OnRightDown(wxMouseEvent& event) {
 void TankInput::OnRightUp(wxMouseEvent& event) {
     event.Skip();
     if (MenuShown()) menu_->ReleasedAt(window_.ClientToScreen(event.GetPosition()));
+}
+
+// Onto another monitor's tank or another window; the menu, which lies inside
+// the tank, keeps the net where it is.
+void TankInput::OnLeave(wxMouseEvent& event) {
+    event.Skip();
+    if (!window_.GetScreenRect().Contains(wxGetMousePosition())) scene_.PointerLeft();
 }
 
 // Another window, a dialog of ours or another program, has the keyboard now.

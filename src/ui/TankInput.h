@@ -14,7 +14,8 @@ class wxWindow;
 // The pointer and the menu keys over the tank's window: the left button and
 // motion go to the scene, the right button (or the Menu key, or Shift+F10)
 // opens the right-click menu, whose modes go to the scene and whose other
-// commands to the handler given, and the cursor follows the mode. While the menu
+// commands to the handler given, and the cursor follows the mode. The net hides
+// while the pointer is away from the tank. While the menu
 // is open the scene gets no pointer: a left press on the tank closes the menu,
 // a right press opens it again there, and the tank's losing the keyboard focus
 // (to a dialog, another program, Alt+Tab) closes it.
@@ -40,6 +41,7 @@ class TankInput {
     void OnMouseMove(wxMouseEvent& event);
     void OnRightDown(wxMouseEvent& event);
     void OnKillFocus(wxFocusEvent& event);
+    void OnLeave(wxMouseEvent& event);
     void OnRightUp(wxMouseEvent& event);
     void OpenMenuAt(const wxPoint& screenPoint, bool pressedThere);
     void Choose(int commandId);

@@ -28,9 +28,8 @@ constexpr int kWallpaperMaxFps = 30;
 constexpr int kWatchMs = 1000;
 constexpr int kWallpaperWatchMs = 250;
 
-std::vector<Monitor> MonitorsToFill(const X11Desktop& desktop, const TankPlacement& placement) {
-    int pointerX = 0, pointerY = 0;
-    desktop.PointerPosition(pointerX, pointerY);
+std::vector<Monitor> MonitorsToFill(const X11Desktop& desktop, const TankPlacement& placement,
+                                    int pointerX, int pointerY) {
     std::vector<Monitor> monitors =
         MonitorsForTanks(placement, desktop.Monitors(), pointerX, pointerY);
     if (monitors.empty()) {
@@ -53,10 +52,16 @@ TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.ma
     const CMainFrame::Owner owner{
         [this](CMainFrame& from, int commandId) { OnCommand(from, commandId); }, [this] { Quit(); },
         [this](CMainFrame& frame) { ForgetFrame(frame); }};
-    for (const Monitor& monitor : MonitorsToFill(desktop_, placement)) {
+    int pointerX = 0, pointerY = 0;
+    desktop_.PointerPosition(pointerX, pointerY);
+    for (const Monitor& monitor : MonitorsToFill(desktop_, placement, pointerX, pointerY)) {
         std::unique_ptr<AquariumScene> scene;
         if (hasTempPath) scene = std::make_unique<AquariumScene>();
         if (scene && wallpaper_) scene->HideOverlay();
+        // The wallpaper is under whatever window the pointer is over.
+        if (scene && (wallpaper_ || !monitor.area.Contains(pointerX, pointerY))) {
+            scene->PointerLeft();
+        }
         frames_.push_back(new CMainFrame(
             monitor, wallpaper_ ? TankWindowKind::kWallpaper : TankWindowKind::kFullScreen,
             std::move(scene), owner));

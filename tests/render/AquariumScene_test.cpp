@@ -82,7 +82,7 @@ TEST(AquariumScene, RevealsOneFishPerStepInSpeciesOrderUnderTheHelpTextAtFirst) 
     }
 }
 
-TEST(AquariumScene, CatchNetShowsOnlyInCatchModeOnceEveryFishIsRevealed) {
+TEST(AquariumScene, CatchNetShowsOnlyInCatchModeOnceEveryFishIsRevealedWithThePointerOver) {
     SceneRun run(WithFish({}));
     run.Frames(199);
     EXPECT_EQ(run.Shown(), "");
@@ -94,6 +94,13 @@ TEST(AquariumScene, CatchNetShowsOnlyInCatchModeOnceEveryFishIsRevealed) {
         EXPECT_EQ(run.Shown(), "") << static_cast<int>(mode);
     }
     run.scene.SetMode(Mode::kCatch);
+    run.Frames(1);
+    EXPECT_EQ(run.Shown(), "net");
+    // Over another monitor's tank, until the pointer comes back.
+    run.scene.PointerLeft();
+    run.Frames(1);
+    EXPECT_EQ(run.Shown(), "");
+    run.scene.MouseMove({10, 10});
     run.Frames(1);
     EXPECT_EQ(run.Shown(), "net");
 }

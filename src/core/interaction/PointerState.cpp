@@ -2,6 +2,7 @@
 
 void PointerState::LeftButtonDown(PointerPos at) {
     mousePos = at;
+    away = false;
     buttonDown = true;
     if (mode == Mode::kFeed) feedRequest = true;
     if (mode == Mode::kCatch) catchRequest = true;

@@ -18,10 +18,16 @@ struct PointerState {
     // Raised by a press in Catch mode and never cleared, so the net follows
     // the pointer from the first frame on.
     bool catchRequest = true;
+    // The pointer is over another window or monitor: the net hides and
+    // catches nothing until it comes back.
+    bool away = false;
 
     void LeftButtonDown(PointerPos at);
     // In Catch and Touch the fish pick lowers the button instead, so every
     // press reaches it.
     void LeftButtonUp();
-    void MouseMove(PointerPos to) { mousePos = to; }
+    void MouseMove(PointerPos to) {
+        mousePos = to;
+        away = false;
+    }
 };

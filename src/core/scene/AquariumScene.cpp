@@ -80,7 +80,7 @@ void AquariumScene::Advance(ScenePicker& picker) {
     if (!placed_) return;
     if (WallShown()) backgroundSurface_.UpdateControlNet(tankBounds_, settings_.background);
     StepSchool();
-    netShown_ = pointer_.mode == Mode::kCatch && revealCount_ == kRevealLimit;
+    netShown_ = NetOut() && revealCount_ == kRevealLimit;
     if (netShown_) catchMarker_.Advance();
     StepBubbles();
     StepFoodPellets();
@@ -107,10 +107,14 @@ void AquariumScene::StepSchool() {
             fish.SetFeeding(false);
         }
         FoodTest(fish, foodPellets_);
-        if (pointer_.mode == Mode::kCatch && revealCount_ >= kRevealLimit) {
+        if (NetOut() && revealCount_ >= kRevealLimit) {
             CatchTest(slot, fish, catchMarker_);
         }
     }
+}
+
+bool AquariumScene::NetOut() const {
+    return pointer_.mode == Mode::kCatch && !pointer_.away;
 }
 
 bool AquariumScene::WallShown() const {
@@ -148,7 +152,7 @@ PickView AquariumScene::View() const {
 }
 
 void AquariumScene::RunPickPass(ScenePicker& picker) {
-    if (pointer_.mode != Mode::kFeed && pointer_.mode != Mode::kCatch) return;
+    if (pointer_.mode != Mode::kFeed && !NetOut()) return;
     MovePickGrid(pickGridX_, 0, tankBounds_.xMin);
     MovePickGrid(pickGridY_, 1, tankBounds_.yMin);
     if (pointer_.feedRequest || pointer_.catchRequest) {

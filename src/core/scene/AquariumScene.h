@@ -69,6 +69,8 @@ class AquariumScene {
     void LeftButtonDown(PointerPos at);
     void LeftButtonUp() { pointer_.LeftButtonUp(); }
     void MouseMove(PointerPos to) { pointer_.MouseMove(to); }
+    // Until the pointer moves over the tank again.
+    void PointerLeft() { pointer_.away = true; }
     const PointerState& Pointer() const { return pointer_; }
     void ToggleOverlay() { overlay_.Toggle(); }
     void HideOverlay() { overlay_.Hide(); }
@@ -106,6 +108,8 @@ class AquariumScene {
     std::array<float, 3> BubbleOrigin(int e) const;
 
   private:
+    // Catch mode with the pointer over the tank: the net follows it and catches.
+    bool NetOut() const;
     void PlaceBubbleEmitters();
     void PlaceFishSchool();
     void LayPickGrids();
