@@ -47,12 +47,18 @@ void CMainFrame::ShowOnMonitor() {
     // Full screen the desktop's way, above its panels, on the monitor the
     // window was placed on; where no window manager grants it, the frame
     // covers its monitor by itself.
-    if (kind_ == TankWindowKind::kFullScreen && WindowManagerGrantsFullScreen()) {
+    if (kind_ == TankWindowKind::kWallpaper) {
+        Show();
+        // Without a window manager nobody keeps it below: it goes there itself.
+        Lower();
+        return;
+    }
+    if (WindowManagerGrantsFullScreen()) {
         ShowFullScreen(true);
     } else {
         Show();
     }
-    if (view_ && kind_ == TankWindowKind::kFullScreen) view_->SetFocus();
+    if (view_) view_->SetFocus();
 }
 
 void CMainFrame::FollowMonitor(const Monitor& monitor) {

@@ -11,6 +11,8 @@
 # closes it, the tank has the keyboard again and Escape ends the program with
 # status 0. Xwayland 22 under headless Weston crashes on synthetic input, so
 # there the program is ended by SIGTERM and looked at through its window alone.
+# Then, on the X desktops, --wallpaper: a desktop-type window under a normal
+# window that keeps the keyboard, the tank drawn beside it, SIGTERM ends it.
 # Screenshots are kept in $DESKTOP_SHOTS (default: the current folder).
 # Needs scripts/install-deps.sh --test (and --desktops for all but openbox).
 set -uo pipefail
@@ -218,8 +220,49 @@ try_desktop() {
     note "Escape ends it with status 0"
 }
 
+window_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed -n 's/.*= //p'; }
+# The first window is listed below the second, bottom to top.
+stacked_below() {
+    local stacking
+    stacking=$(xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | sed -n 's/.*# //p' | tr -d ',')
+    [[ " $stacking " == *" $(printf '0x%x' "$1") "*"$(printf '0x%x' "$2") "* ]]
+}
+
+try_wallpaper() {
+    xmessage -geometry 400x200+100+100 "a window to work in" &>/dev/null &
+    local other=$!
+    pids+=($other)
+    wait_until 100 has_window xmessage || { fail "no xmessage window"; return; }
+    local message
+    message=$(window_named xmessage)
+    [[ $desktop == none ]] || wait_until 50 takes_keys "$message" || note "xmessage has not the keyboard"
+    "$velmar" --wallpaper &>"$HOME/velmar.log" &
+    local pid=$!
+    pids+=($pid)
+    wait_until 600 has_window VelmarScr || { fail "no wallpaper window"; return; }
+    window=$(window_named VelmarScr)
+    # The tank shows to the right of and below the window in front of it.
+    wait_until 600 bash -c "import -window root '$work/wall.png' 2>/dev/null &&
+        convert '$work/wall.png' -format '%[fx:p{900,400}.b > p{900,400}.r + 0.15]' info: | grep -q 1" ||
+        fail "no tank drawn beside the window"
+    cp "$work/wall.png" "$shots/desktop-$desktop-wallpaper.png" 2>/dev/null
+    if [[ $desktop != none ]]; then
+        [[ $(window_type "$window") == _NET_WM_WINDOW_TYPE_DESKTOP ]] ||
+            fail "not a desktop window: $(window_type "$window")"
+        stacked_below "$window" "$message" ||
+            fail "the wallpaper $(printf 0x%x "$window") is not below the window $(printf 0x%x "$message"): $(xprop -root _NET_CLIENT_LIST_STACKING)"
+        takes_keys "$message" || fail "the wallpaper took the keyboard"
+    fi
+    kill -TERM "$pid"
+    wait "$pid"
+    local status=$?
+    [[ $status -eq 0 ]] || fail "SIGTERM ended the wallpaper with status $status"
+    note "the wallpaper lies under the window, which keeps the keyboard; SIGTERM ends it with status 0"
+}
+
 for desktop in "${desktops[@]}"; do
     try_desktop
+    [[ $desktop == weston ]] || try_wallpaper
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
     wait 2>/dev/null
     pids=()
