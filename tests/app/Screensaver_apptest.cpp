@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
 #include <signal.h>
 
 #include <chrono>
@@ -9,39 +8,9 @@
 #include <thread>
 
 #include "support/AppSession.h"
+#include "support/TestWindow.h"
 
 namespace {
-// A plain window of the test's own, as xscreensaver makes one for its hacks.
-// The screens run no window manager: xscreensaver's windows are its own.
-class HostWindow {
-  public:
-    HostWindow(const XServer& server, int x, int y, int width, int height)
-        : display_(XOpenDisplay(server.Display().c_str())),
-          window_(XCreateSimpleWindow(display_, DefaultRootWindow(display_), x, y, width, height, 0,
-                                      0, 0)) {
-        XMapWindow(display_, window_);
-        XSync(display_, False);
-    }
-    ~HostWindow() {
-        if (window_ != 0) XDestroyWindow(display_, window_);
-        XCloseDisplay(display_);
-    }
-    unsigned long Id() const { return window_; }
-    void Resize(int width, int height) {
-        XResizeWindow(display_, window_, width, height);
-        XSync(display_, False);
-    }
-    void Destroy() {
-        XDestroyWindow(display_, window_);
-        XSync(display_, False);
-        window_ = 0;
-    }
-
-  private:
-    Display* display_;
-    Window window_;
-};
-
 bool TankDrawnIn(const XServer& server, int x, int y, int width, int height) {
     return WaitForScreen(
         server,
@@ -60,6 +29,7 @@ void ExpectEndsOnSigterm(AppSession& app, pid_t pid) {
 }
 }  // namespace
 
+// The screens run no window manager: xscreensaver's windows are its own.
 TEST(ScreensaverMode, RootDrawsTheMovingTankWithNoWindowOfItsOwnAndNeverWritesTheSettings) {
     XServer server(640, 480, Desktop::kBare);
     AppSession app(server);
@@ -82,7 +52,7 @@ TEST(ScreensaverMode, RootDrawsTheMovingTankWithNoWindowOfItsOwnAndNeverWritesTh
 TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsTheProgram) {
     XServer server(640, 480, Desktop::kBare);
     AppSession app(server);
-    HostWindow host(server, 100, 80, 200, 150);
+    TestWindow host(server, 100, 80, 200, 150);
     char hexId[32];
     std::snprintf(hexId, sizeof hexId, "0x%lx", host.Id());
     const pid_t pid = app.Start({"-window-id", hexId});
@@ -97,8 +67,8 @@ TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsThePro
 TEST(ScreensaverMode, TwoScreensaversOfTheEnvironmentsWindowRunBesideANormalCopy) {
     XServer server(640, 480, Desktop::kBare);
     AppSession app(server);
-    HostWindow preview(server, 10, 10, 160, 120);
-    HostWindow full(server, 200, 10, 160, 120);
+    TestWindow preview(server, 10, 10, 160, 120);
+    TestWindow full(server, 200, 10, 160, 120);
     const pid_t first = app.Start({}, {"XSCREENSAVER_WINDOW=" + std::to_string(preview.Id())});
     const pid_t second = app.Start({}, {"XSCREENSAVER_WINDOW=" + std::to_string(full.Id())});
     ASSERT_TRUE(TankDrawnIn(server, 10, 10, 160, 120)) << app.Output();

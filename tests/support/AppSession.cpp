@@ -1,11 +1,15 @@
 #include "support/AppSession.h"
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 #include <X11/Xatom.h>
@@ -32,34 +36,121 @@ bool FocusIsWithin(Display* display, Window window) {
     return false;
 }
 
+// Maps a probe window and waits a moment for a window manager to frame it.
+bool GetsAFrame(Display* display) {
+    const Window root = DefaultRootWindow(display);
+    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+    XMapWindow(display, probe);
+    const bool framed = PollUntil(
+        [&] {
+            Window parent = None, unused = None;
+            Window* children = nullptr;
+            unsigned count = 0;
+            const bool known = XQueryTree(display, probe, &unused, &parent, &children, &count);
+            if (children) XFree(children);
+            return known && parent != root;
+        },
+        1000);
+    XDestroyWindow(display, probe);
+    XSync(display, False);
+    return framed;
+}
+
 std::string At(int x, int y) {
     return " " + std::to_string(x) + " " + std::to_string(y);
 }
+
+// The dummy driver's screen room for two monitors side by side.
+constexpr const char* kTwoMonitorConfig = R"(Section "Device"
+  Identifier "d"
+  Driver "dummy"
+  VideoRam 256000
+EndSection
+Section "Monitor"
+  Identifier "m"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+  Identifier "s"
+  Device "d"
+  Monitor "m"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 2560 800
+  EndSubSection
+EndSection
+)";
 }  // namespace
 
 XServer::XServer(int width, int height, Desktop desktop) : width_(width), height_(height) {
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    // Without -noreset the server resets when its last client leaves (our
+    // probe), and a program connecting during the reset is refused.
+    Start({"Xvfb", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"}, "/dev/null", desktop);
+}
+
+XServer XServer::TwoMonitors(Desktop desktop) {
+    return XServer(TwoMonitorsTag{}, desktop);
+}
+
+XServer::XServer(TwoMonitorsTag, Desktop desktop) : width_(2560), height_(800) {
+    const std::filesystem::path folder = serverFiles_.emplace().Path();
+    WriteFile(folder / "dummy.conf", kTwoMonitorConfig);
+    // A seat of its own: the server opens no console and takes none of the
+    // machine's input devices (xdotool's come in through XTEST). -sharevts and
+    // -novtswitch keep it off the consoles should it look at one all the same.
+    Start({"Xorg", "-config", (folder / "dummy.conf").string(), "-logfile",
+           (folder / "xorg.log").string(), "-noreset", "-nolisten", "tcp", "-seat",
+           "seat-velmar-test", "-sharevts", "-novtswitch"},
+          (folder / "stderr.txt").string(), desktop);
+}
+
+void XServer::Start(std::vector<std::string> command, const std::string& errorFile,
+                    Desktop desktop) {
+    // The destructor does not run for an object never made.
+    try {
+        StartServer(std::move(command), errorFile);
+        if (serverFiles_) SetUpTwoMonitors();
+        if (desktop == Desktop::kOpenbox) StartWindowManager();
+    } catch (...) {
+        Stop();
+        throw;
+    }
+}
+
+void XServer::StartServer(std::vector<std::string> command, const std::string& errorFile) {
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe");
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    command.insert(command.begin() + 1, {"-displayfd", std::to_string(fds[1])});
+    std::vector<char*> argv;
+    for (std::string& argument : command) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::fflush(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         close(fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        std::freopen("/dev/null", "w", stderr);
-        // Without -noreset the server resets when its last client leaves (our
-        // probe below), and a program connecting during the reset is refused.
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
-               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        // A test program that dies on the way takes its server with it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        std::freopen(errorFile.c_str(), "w", stderr);
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     close(fds[1]);
-    // Xvfb writes the number and the newline separately; stopping after the first
-    // write would make its second one fail and the server quit.
+    // The server writes the number and the newline separately; stopping after
+    // the first write would make its second one fail and the server quit.
     std::string number;
     char c = 0;
     while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
     close(fds[0]);
-    if (number.empty()) throw std::runtime_error("Xvfb did not start");
+    if (number.empty()) {
+        const std::string why = serverFiles_ ? " (Xorg takes a -config path outside its own"
+                                               " folders only from root)"
+                                             : "";
+        throw std::runtime_error(command[0] + " did not start" + why + "; it wrote:\n" +
+                                 ReadFile(errorFile));
+    }
     display_ = ":" + number;
     // Only hand the display out once a client can really connect to it.
     const bool open = PollUntil(
@@ -69,8 +160,28 @@ XServer::XServer(int width, int height, Desktop desktop) : width_(width), height
             return probe != nullptr;
         },
         10000, 50);
-    if (!open) throw std::runtime_error("Xvfb on " + display_ + " accepts no connection");
-    if (desktop == Desktop::kOpenbox) StartWindowManager();
+    if (!open) throw std::runtime_error(command[0] + " on " + display_ + " accepts no connection");
+}
+
+void XServer::SetUpTwoMonitors() {
+    // The driver may not offer the second output at once after the start: the
+    // steps are tried again until both monitors show.
+    std::string monitors;
+    const bool shown = PollUntil(
+        [&] {
+            Run("xrandr --newmode 1280x800_60 83.50 1280 1352 1480 1680 800 803 809 831"
+                " -hsync +vsync");
+            Run("xrandr --addmode DUMMY0 1280x800_60; xrandr --addmode DUMMY1 1280x800_60");
+            Run("xrandr --output DUMMY0 --mode 1280x800_60 --pos 0x0 --primary"
+                " --output DUMMY1 --mode 1280x800_60 --pos 1280x0");
+            monitors = Run("xrandr --listmonitors");
+            return monitors.rfind("Monitors: 2\n", 0) == 0;
+        },
+        10000, 200);
+    if (!shown) {
+        throw std::runtime_error("Xorg on " + display_ + " shows not two monitors:\n" + monitors +
+                                 ReadFile(serverFiles_->Path() / "xorg.log"));
+    }
 }
 
 void XServer::StartWindowManager() {
@@ -97,20 +208,29 @@ void XServer::StartWindowManager() {
             return count == 1;
         },
         10000);
+    // It names that window before it manages windows, and a window mapped in
+    // between may stay unmanaged: probe windows are mapped until one gets a frame.
+    const bool managing = owned && PollUntil([display] { return GetsAFrame(display); }, 10000, 0);
     XCloseDisplay(display);
-    if (!owned) throw std::runtime_error("openbox did not take the screen of " + display_);
+    if (!managing) throw std::runtime_error("openbox did not take the screen of " + display_);
 }
 
 XServer::~XServer() {
-    for (const pid_t pid : {windowManagerPid_, pid_}) {
-        if (pid <= 0) continue;
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
+    Stop();
+}
+
+void XServer::Stop() {
+    for (pid_t* pid : {&windowManagerPid_, &pid_}) {
+        if (*pid <= 0) continue;
+        kill(*pid, SIGTERM);
+        waitpid(*pid, nullptr, 0);
+        *pid = -1;
     }
 }
 
 std::string XServer::Run(const std::string& command) const {
-    const std::string full = "DISPLAY=" + display_ + " " + command + " 2>/dev/null";
+    // For every step of a command made of several.
+    const std::string full = "export DISPLAY=" + display_ + "; { " + command + "\n} 2>/dev/null";
     std::string output;
     if (std::FILE* pipe = popen(full.c_str(), "r")) {
         char buffer[256];
@@ -120,15 +240,31 @@ std::string XServer::Run(const std::string& command) const {
     return output;
 }
 
+std::vector<std::string> XServer::ShownWindows(const std::string& title) const {
+    std::istringstream ids(Run("xdotool search --onlyvisible --name '^" + title + "$'"));
+    return {std::istream_iterator<std::string>(ids), {}};
+}
+
 std::string XServer::WaitForWindow(const std::string& title, int timeoutMs) const {
-    std::string found;
+    std::vector<std::string> found;
     PollUntil(
         [&] {
-            found = Run("xdotool search --onlyvisible --name '^" + title + "$'");
+            found = ShownWindows(title);
             return !found.empty();
         },
         timeoutMs, 100);
-    return found.substr(0, found.find('\n'));
+    return found.empty() ? std::string() : found.front();
+}
+
+bool XServer::HasFocus(const std::string& windowId) const {
+    ::Display* display = XOpenDisplay(display_.c_str());
+    if (!display) return false;
+    // A window that goes while we look must not end the test program.
+    const auto previousHandler = XSetErrorHandler([](::Display*, XErrorEvent*) { return 0; });
+    const bool focused = FocusIsWithin(display, std::stoul(windowId));
+    XSetErrorHandler(previousHandler);
+    XCloseDisplay(display);
+    return focused;
 }
 
 void XServer::Close(const std::string& windowId) const {
@@ -266,15 +402,15 @@ std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
 
 void AppSession::TakeKeyboard() const {
     server_.Run("xdotool mousemove 10 10 click 1");
-    const std::optional<std::string> window = WaitForWindow(10000);
-    Display* display = XOpenDisplay(server_.Display().c_str());
-    // A window that goes while we look must not end the test program.
-    const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-    const bool focused =
-        window && display &&
-        PollUntil([&] { return FocusIsWithin(display, std::stoul(*window)); }, 10000);
-    XSetErrorHandler(previousHandler);
-    if (display) XCloseDisplay(display);
+    // Any of the program's windows: with one on each monitor, the click's.
+    const bool focused = PollUntil(
+        [this] {
+            const std::vector<std::string> windows = server_.ShownWindows(kWindowName);
+            return std::any_of(windows.begin(), windows.end(), [this](const std::string& window) {
+                return server_.HasFocus(window);
+            });
+        },
+        10000, 100);
     if (!focused) {
         std::fprintf(stderr, "the window on %s never took the keyboard\n",
                      server_.Display().c_str());

@@ -16,12 +16,16 @@
 // as every user has, or nothing at all (windows map at once, no focus rules).
 enum class Desktop { kOpenbox, kBare };
 
-// An X server of its own (Xvfb) for one whole-program test, so tests can run in
+// An X server of its own for one whole-program test, so tests can run in
 // parallel and see only their own windows. With a window manager, the server
 // is handed out once the manager owns the screen.
 class XServer {
   public:
+    // Xvfb with one screen, which is one monitor.
     XServer(int width, int height, Desktop desktop = Desktop::kOpenbox);
+    // Xorg with the dummy video driver and two RandR monitors of 1280x800 side
+    // by side: DUMMY0 at 0,0 (primary), DUMMY1 at 1280,0. Xvfb has one only.
+    static XServer TwoMonitors(Desktop desktop = Desktop::kOpenbox);
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -32,9 +36,13 @@ class XServer {
 
     // Runs a shell command (xdotool, xprop, ...) against the display; returns its output.
     std::string Run(const std::string& command) const;
+    // The shown top-level windows titled exactly `title`, by id.
+    std::vector<std::string> ShownWindows(const std::string& title) const;
     // The first shown top-level window titled exactly `title`; empty when none
     // came within `timeoutMs`.
     std::string WaitForWindow(const std::string& title, int timeoutMs = 15000) const;
+    // The keyboard focus is on the window or on a window inside it.
+    bool HasFocus(const std::string& windowId) const;
     // Asks the window to close, as a window manager does for Alt+F4.
     void Close(const std::string& windowId) const;
     // Opens the right-click menu at (x, y) and, once it shows, clicks entry
@@ -42,8 +50,21 @@ class XServer {
     void ChooseFromMenu(int x, int y, int index) const;
 
   private:
+    struct TwoMonitorsTag {};
+    XServer(TwoMonitorsTag, Desktop desktop);
+    // Starts the server, its monitors and the desktop; stops what started
+    // when a step fails.
+    void Start(std::vector<std::string> command, const std::string& errorFile, Desktop desktop);
+    // Starts the server on a free display it picks and tells through -displayfd,
+    // and waits until it takes connections. Its standard error goes to `errorFile`.
+    void StartServer(std::vector<std::string> command, const std::string& errorFile);
+    void SetUpTwoMonitors();
     void StartWindowManager();
+    void Stop();
 
+    // Xorg's configuration, log and standard error: only the two-monitor
+    // server has them.
+    std::optional<TempDir> serverFiles_;
     pid_t pid_ = -1;
     pid_t windowManagerPid_ = -1;
     std::string display_;

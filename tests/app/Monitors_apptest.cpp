@@ -1,0 +1,229 @@
+// The tank on a desktop of two monitors side by side (1280x800 each): which
+// monitor it takes, one window on each, the wallpaper under the other windows,
+// and a monitor that changes its size while the tank shows.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/ProgramNames.h"
+#include "support/AppSession.h"
+#include "support/ProcessorTime.h"
+#include "support/TestWindow.h"
+
+namespace {
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const Rect& other) const {
+        return x == other.x && y == other.y && width == other.width && height == other.height;
+    }
+    bool operator<(const Rect& other) const { return x < other.x; }
+};
+
+std::ostream& operator<<(std::ostream& out, const Rect& rect) {
+    return out << rect.width << "x" << rect.height << "+" << rect.x << "+" << rect.y;
+}
+
+constexpr Rect kFirst{0, 0, 1280, 800};
+constexpr Rect kSecond{1280, 0, 1280, 800};
+
+// Where the window's inside lies on the root, whatever frame the window
+// manager put it in.
+Rect PlaceOf(const XServer& server, const std::string& window) {
+    std::istringstream info(server.Run("xwininfo -id " + window));
+    Rect place;
+    for (std::string line; std::getline(info, line);) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        const std::size_t start = line.find_first_not_of(' ');
+        const std::string name = line.substr(start, colon - start);
+        const int value = std::atoi(line.c_str() + colon + 1);
+        if (name.rfind("Absolute upper-left X", 0) == 0) place.x = value;
+        if (name.rfind("Absolute upper-left Y", 0) == 0) place.y = value;
+        if (name.rfind("Width", 0) == 0) place.width = value;
+        if (name.rfind("Height", 0) == 0) place.height = value;
+    }
+    return place;
+}
+
+// The places of the windows, left to right, once they are `expected`; else the
+// last ones seen.
+std::vector<Rect> WaitForPlaces(const XServer& server, const std::vector<std::string>& windows,
+                                const std::vector<Rect>& expected) {
+    std::vector<Rect> places;
+    PollUntil(
+        [&] {
+            places.clear();
+            for (const std::string& window : windows) places.push_back(PlaceOf(server, window));
+            std::sort(places.begin(), places.end());
+            return places == expected;
+        },
+        30000, 100);
+    return places;
+}
+
+// Exactly `count` of the program's windows show: their ids; else what shows.
+std::vector<std::string> WaitForTankWindows(const XServer& server, std::size_t count) {
+    std::vector<std::string> windows;
+    PollUntil(
+        [&] {
+            windows = server.ShownWindows(kWindowName);
+            return windows.size() == count;
+        },
+        30000, 100);
+    return windows;
+}
+
+// How many of the monitor's two bottom corners show the tank.
+int DrawnCorners(const ScreenCapture& screen, const Rect& monitor) {
+    const int bottom = monitor.y + monitor.height - 3;
+    return screen.IsDrawn(monitor.x + 2, bottom) +
+           screen.IsDrawn(monitor.x + monitor.width - 3, bottom);
+}
+
+bool TankDrawnOn(const XServer& server, const std::vector<Rect>& monitors) {
+    return WaitForScreen(
+        server,
+        [&](const ScreenCapture& screen) {
+            return std::all_of(monitors.begin(), monitors.end(), [&](const Rect& monitor) {
+                return DrawnCorners(screen, monitor) == 2;
+            });
+        },
+        30000);
+}
+
+// Gives the output a 1024x768 mode and switches to it.
+void ShrinkMonitor(const XServer& server, const std::string& output) {
+    server.Run(
+        "xrandr --newmode 1024x768_60 63.50 1024 1072 1176 1328 768 771 775 798"
+        " -hsync +vsync");
+    server.Run("xrandr --addmode " + output + " 1024x768_60 && xrandr --output " + output +
+               " --mode 1024x768_60");
+}
+
+// The managed windows from the bottom up, by id.
+std::vector<unsigned long> StackingOrder(const XServer& server) {
+    const std::string property = server.Run("xprop -root _NET_CLIENT_LIST_STACKING");
+    std::istringstream ids(property.substr(std::min(property.find('#') + 1, property.size())));
+    std::vector<unsigned long> windows;
+    for (std::string id; std::getline(ids, id, ',');) windows.push_back(std::stoul(id, nullptr, 0));
+    return windows;
+}
+}  // namespace
+
+// With no option the tank takes the monitor under the pointer; --monitor N
+// takes monitor N wherever the pointer is. It covers that monitor alone and
+// follows it when the monitor's size changes.
+TEST(Monitors, TheTankCoversTheMonitorUnderThePointerOrTheNamedOneAndFollowsItsSize) {
+    const struct {
+        const char* pointer;
+        std::vector<std::string> arguments;
+        const char* output;
+        Rect monitor;
+        Rect other;
+    } cases[] = {
+        {"1500 400", {}, "DUMMY1", kSecond, kFirst},
+        {"1500 400", {"--monitor", "0"}, "DUMMY0", kFirst, kSecond},
+        {"100 400", {"--monitor", "1"}, "DUMMY1", kSecond, kFirst},
+    };
+    for (const auto& [pointer, arguments, output, monitor, other] : cases) {
+        SCOPED_TRACE(std::string("pointer at ") + pointer + ", " + output);
+        const XServer server = XServer::TwoMonitors();
+        AppSession app(server);
+        server.Run(std::string("xdotool mousemove ") + pointer);
+        const pid_t pid = app.Start(arguments);
+        const std::vector<std::string> windows = WaitForTankWindows(server, 1);
+        ASSERT_EQ(windows.size(), 1u) << app.Output();
+        EXPECT_EQ(WaitForPlaces(server, windows, {monitor}), std::vector<Rect>{monitor});
+        EXPECT_TRUE(TankDrawnOn(server, {monitor})) << app.Output();
+        EXPECT_EQ(DrawnCorners(CaptureScreen(server), other), 0)
+            << "the other monitor is left alone";
+
+        ShrinkMonitor(server, output);
+        const Rect shrunk{monitor.x, monitor.y, 1024, 768};
+        EXPECT_EQ(WaitForPlaces(server, windows, {shrunk}), std::vector<Rect>{shrunk});
+        EXPECT_TRUE(app.IsRunning(pid)) << app.Output();
+    }
+}
+
+TEST(Monitors, ANumberThatNamesNoMonitorIsRefusedInOneLineWithStatusTwo) {
+    const XServer server = XServer::TwoMonitors(Desktop::kBare);
+    for (const char* number : {"2", "7"}) {
+        SCOPED_TRACE(number);
+        AppSession app(server);
+        EXPECT_EQ(app.WaitForExit(app.Start({"--monitor", number}), 30000), 2) << app.Output();
+        const std::string output = app.Output();
+        EXPECT_EQ(output.rfind("velmar: ", 0), 0u) << output;
+        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    }
+}
+
+TEST(Monitors, AllMonitorsDrawsATankOnEachAndOneEscapeEndsThem) {
+    const XServer server = XServer::TwoMonitors();
+    AppSession app(server);
+    const pid_t pid = app.Start({"--all-monitors"});
+    const std::vector<std::string> windows = WaitForTankWindows(server, 2);
+    ASSERT_EQ(windows.size(), 2u) << app.Output();
+    EXPECT_EQ(WaitForPlaces(server, windows, {kFirst, kSecond}),
+              (std::vector<Rect>{kFirst, kSecond}));
+    ASSERT_TRUE(TankDrawnOn(server, {kFirst, kSecond})) << app.Output();
+    app.TakeKeyboard();
+    server.Run("xdotool key Escape");
+    EXPECT_EQ(app.WaitForExit(pid, 30000), 0) << app.Output();
+}
+
+// The wallpaper lies under a window that has the focus and leaves it the
+// focus; covered wholly by full-screen windows it rests; SIGTERM ends it.
+TEST(Monitors, TheWallpaperLiesUnderOtherWindowsTakesNoFocusAndRestsWhenCovered) {
+    const XServer server = XServer::TwoMonitors();
+    const TestWindow normal(server, 100, 100, 300, 200, "normal");
+    const std::string normalId = std::to_string(normal.Id());
+    ASSERT_TRUE(PollUntil([&] { return server.HasFocus(normalId); }, 30000))
+        << "the window manager never gave the normal window the focus";
+    AppSession app(server);
+    const pid_t pid = app.Start({"--wallpaper"});
+    const std::vector<std::string> wallpapers = WaitForTankWindows(server, 2);
+    ASSERT_EQ(wallpapers.size(), 2u) << app.Output();
+    EXPECT_EQ(WaitForPlaces(server, wallpapers, {kFirst, kSecond}),
+              (std::vector<Rect>{kFirst, kSecond}));
+    EXPECT_TRUE(TankDrawnOn(server, {kFirst, kSecond})) << "around the normal window";
+
+    const std::vector<unsigned long> stacking = StackingOrder(server);
+    const auto height = [&](unsigned long window) {
+        return std::find(stacking.begin(), stacking.end(), window) - stacking.begin();
+    };
+    ASSERT_LT(height(normal.Id()), static_cast<long>(stacking.size()));
+    for (const std::string& wallpaper : wallpapers) {
+        SCOPED_TRACE(wallpaper);
+        EXPECT_LT(height(std::stoul(wallpaper)), height(normal.Id()));
+        EXPECT_NE(server.Run("xprop -id " + wallpaper + " _NET_WM_WINDOW_TYPE")
+                      .find("= _NET_WM_WINDOW_TYPE_DESKTOP"),
+                  std::string::npos);
+    }
+    EXPECT_TRUE(server.HasFocus(normalId));
+
+    TestWindow coverFirst(server, 0, 0, 1280, 800, "cover");
+    TestWindow coverSecond(server, 1280, 0, 1280, 800, "cover");
+    coverFirst.MakeFullScreen();
+    coverSecond.MakeFullScreen();
+    ASSERT_EQ(
+        WaitForPlaces(server, {std::to_string(coverFirst.Id()), std::to_string(coverSecond.Id())},
+                      {kFirst, kSecond}),
+        (std::vector<Rect>{kFirst, kSecond}));
+    // Let the frame in flight and the window manager's moves settle before measuring.
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_LT(ProcessorShareOver(pid, 5), 0.1) << "share of a processor while covered";
+    kill(pid, SIGTERM);
+    EXPECT_EQ(app.WaitForExit(pid, 30000), 0) << app.Output();
+}
