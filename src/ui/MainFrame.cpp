@@ -61,10 +61,14 @@ void CMainFrame::ShowOnMonitor() {
     if (view_) view_->SetFocus();
 }
 
+// The wallpaper is also put back where the toolkit placed it wrong: it takes
+// the frame a window manager draws around other windows off a window with
+// none, on xfwm4 for one. A full-screen window is the window manager's to size.
 void CMainFrame::FollowMonitor(const Monitor& monitor) {
     const PixelRect area = monitor.area;
     monitor_.name = monitor.name;
-    if (area == monitor_.area) return;
+    const bool misplaced = kind_ == TankWindowKind::kWallpaper && GetScreenRect() != ToWx(area);
+    if (area == monitor_.area && !misplaced) return;
     monitor_.area = area;
     const bool fullScreen = IsFullScreen();
     if (fullScreen) ShowFullScreen(false);

@@ -246,6 +246,9 @@ try_wallpaper() {
         convert '$work/wall.png' -format '%[fx:p{900,400}.b > p{900,400}.r + 0.15]' info: | grep -q 1" ||
         fail "no tank drawn beside the window"
     cp "$work/wall.png" "$shots/desktop-$desktop-wallpaper.png" 2>/dev/null
+    wait_until 50 bash -c "xwininfo -id $window | grep -q 'Width: $width' &&
+        xwininfo -id $window | grep -q 'Height: $height'" ||
+        fail "the wallpaper does not cover the screen: $(xwininfo -id "$window" | grep -E 'Width|Height' | tr -s ' \n' ' ')"
     if [[ $desktop != none ]]; then
         [[ $(window_type "$window") == _NET_WM_WINDOW_TYPE_DESKTOP ]] ||
             fail "not a desktop window: $(window_type "$window")"
