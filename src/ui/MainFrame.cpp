@@ -3,7 +3,7 @@
 #include "core/scene/AquariumScene.h"
 #include "platform/ProgramNames.h"
 #include "platform/posix/ProcessExit.h"
-#include "platform/x11/FullScreenSupport.h"
+#include "platform/x11/WindowManagerSupport.h"
 #include "ui/AppIcon.h"
 #include "ui/AquariumView.h"
 #include "ui/DesktopLayer.h"
@@ -53,7 +53,7 @@ void CMainFrame::ShowOnMonitor() {
         Lower();
         return;
     }
-    if (WindowManagerGrantsFullScreen()) {
+    if (AskWindowManager().fullScreen) {
         ShowFullScreen(true);
     } else {
         Show();

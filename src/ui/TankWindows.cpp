@@ -1,6 +1,7 @@
 #include "ui/TankWindows.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/desktop/Coverage.h"
 #include "core/interaction/MenuCommands.h"
@@ -15,6 +16,7 @@
 #include "platform/posix/TempPath.h"
 #include "platform/wx/AppProfile.h"
 #include "platform/wx/DisplayGeometry.h"
+#include "platform/x11/WindowManagerSupport.h"
 #include "ui/CustomBackgroundDlg.h"
 #include "ui/CustomMusicDlg.h"
 #include "ui/FishSettingsDlg.h"
@@ -38,6 +40,17 @@ std::vector<Monitor> MonitorsToFill(const X11Desktop& desktop, const TankPlaceme
     }
     return monitors;
 }
+// Without a window manager the wallpaper lowers itself; one that knows
+// neither desktop windows nor keep-below ones stacks it as any other.
+void SayWhenNoWallpaperLayer() {
+    const WindowManagerSupport windowManager = AskWindowManager();
+    if (windowManager.runs && !windowManager.keepsBelow) {
+        std::fputs(
+            "velmar: this desktop keeps no window under the others (Weston's Xwayland does "
+            "not): the wallpaper is an ordinary window here\n",
+            stderr);
+    }
+}
 }  // namespace
 
 // Each fish and food pellet draws from the random stream as its scene is
@@ -47,6 +60,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.ma
     const TankPlacement placement = options.placement.value_or(velmar.placement);
     wallpaper_ = placement.placement == Placement::kWallpaper;
     if (wallpaper_ && !maxFps_) maxFps_ = kWallpaperMaxFps;
+    if (wallpaper_) SayWhenNoWallpaperLayer();
     const bool hasTempPath = HasTempPath();
     if (!hasTempPath) ReportNoTempPath();
     const CMainFrame::Owner owner{

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "platform/x11/WindowProperty.h"
+
 namespace {
 Display* ourDisplay = nullptr;
 XErrorHandler otherHandler = nullptr;
@@ -17,24 +19,6 @@ int IgnoreOurErrors(Display* display, XErrorEvent* error) {
     return otherHandler ? otherHandler(display, error) : 0;
 }
 
-// The 32-bit items of a window property; none when it is not set.
-std::vector<unsigned long> Property(Display* display, Window window, const char* name, Atom type) {
-    constexpr long kMostItems = 4096;
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* value = nullptr;
-    std::vector<unsigned long> items;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, kMostItems, False,
-                           type, &actualType, &format, &count, &after, &value) == Success &&
-        value && format == 32) {
-        // Xlib hands 32-bit items over as longs.
-        const auto* first = reinterpret_cast<const unsigned long*>(value);
-        items.assign(first, first + count);
-    }
-    if (value) XFree(value);
-    return items;
-}
 }  // namespace
 
 struct X11Desktop::Native {
@@ -94,7 +78,7 @@ std::vector<PixelRect> X11Desktop::WindowsAbove(unsigned long window) const {
     Display* display = native_->display;
     const Window root = DefaultRootWindow(display);
     const std::vector<unsigned long> stacking =
-        Property(display, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
+        WindowProperty32(display, root, "_NET_CLIENT_LIST_STACKING", XA_WINDOW);
     const auto ours = std::find(stacking.begin(), stacking.end(), window);
     if (ours == stacking.end()) return {};
     std::vector<PixelRect> above;
@@ -110,7 +94,7 @@ std::vector<PixelRect> X11Desktop::WindowsAbove(unsigned long window) const {
         if (!XTranslateCoordinates(display, *other, root, 0, 0, &x, &y, &child)) continue;
         PixelRect area{x, y, attributes.width, attributes.height};
         const std::vector<unsigned long> frame =
-            Property(display, *other, "_NET_FRAME_EXTENTS", XA_CARDINAL);
+            WindowProperty32(display, *other, "_NET_FRAME_EXTENTS", XA_CARDINAL);
         if (frame.size() == 4) {
             area = {x - static_cast<int>(frame[0]), y - static_cast<int>(frame[2]),
                     area.width + static_cast<int>(frame[0] + frame[1]),
