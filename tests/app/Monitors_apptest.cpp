@@ -13,27 +13,19 @@
 #include <thread>
 #include <vector>
 
+#include "core/desktop/Monitors.h"
 #include "platform/ProgramNames.h"
 #include "support/AppSession.h"
 #include "support/ProcessorTime.h"
 #include "support/TestWindow.h"
 
-namespace {
-struct Rect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool operator==(const Rect& other) const {
-        return x == other.x && y == other.y && width == other.width && height == other.height;
-    }
-    bool operator<(const Rect& other) const { return x < other.x; }
-};
-
-std::ostream& operator<<(std::ostream& out, const Rect& rect) {
+// For the failure messages.
+std::ostream& operator<<(std::ostream& out, const PixelRect& rect) {
     return out << rect.width << "x" << rect.height << "+" << rect.x << "+" << rect.y;
 }
+
+namespace {
+using Rect = PixelRect;
 
 constexpr Rect kFirst{0, 0, 1280, 800};
 constexpr Rect kSecond{1280, 0, 1280, 800};
@@ -66,7 +58,8 @@ std::vector<Rect> WaitForPlaces(const XServer& server, const std::vector<std::st
         [&] {
             places.clear();
             for (const std::string& window : windows) places.push_back(PlaceOf(server, window));
-            std::sort(places.begin(), places.end());
+            std::sort(places.begin(), places.end(),
+                      [](const Rect& a, const Rect& b) { return a.x < b.x; });
             return places == expected;
         },
         30000, 100);
