@@ -206,6 +206,11 @@ void MpvTunePlayer::StartLooping(const std::vector<std::uint8_t>& wav, int volum
     });
 }
 
+void MpvTunePlayer::SetVolume(int volume) {
+    engine_.Apply(
+        [volume](mpv_handle* handle) { SetVolumeAsync(handle, MpvVolumeForAmplitude(volume)); });
+}
+
 void MpvTunePlayer::Stop() {
     engine_.Apply([](mpv_handle* handle) {
         DrainQueuedEvents(handle);

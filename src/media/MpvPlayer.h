@@ -77,6 +77,7 @@ class MpvTunePlayer : public TunePlayer {
 
     void StartLooping(const std::vector<std::uint8_t>& wav, int volume) override;
     void Stop() override;
+    void SetVolume(int volume) override;
 
     // Whether the engine runs yet; never waits.
     bool HasEngine() { return engine_.Poll() == MpvEngine::State::kRunning; }

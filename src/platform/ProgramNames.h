@@ -14,3 +14,4 @@ inline const std::string kFishSettingsTitle = std::string("Fish Settings - ") + 
 inline const std::string kCustomMusicTitle = std::string("Custom Music - ") + kProgramTitle;
 inline const std::string kCustomBackgroundTitle =
     std::string("Custom Background - ") + kProgramTitle;
+inline const std::string kPreferencesTitle = std::string("Preferences - ") + kProgramTitle;

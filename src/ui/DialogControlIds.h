@@ -1,6 +1,6 @@
 #pragma once
 
-// The control ids of the Custom Background and Custom Music dialogs, which the
+// The control ids of the Custom Background, Custom Music and Preferences dialogs, which the
 // whole-program tests find the controls by. The play modes' radio buttons take
 // kFirstMode + the mode (Repeat One, Repeat All, Random).
 namespace background_ids {
@@ -26,3 +26,18 @@ inline constexpr int kStop = 1022;
 inline constexpr int kFirstMode = 1023;
 inline constexpr int kRepeatAll = kFirstMode + 1;
 }  // namespace music_ids
+
+namespace preference_ids {
+inline constexpr int kWall = 1101;
+inline constexpr int kGradient = 1102;
+inline constexpr int kTopColour = 1103;
+inline constexpr int kBottomColour = 1104;
+inline constexpr int kLight = 1105;
+inline constexpr int kBubbles = 1106;
+inline constexpr int kHelpText = 1107;
+inline constexpr int kTune = 1108;
+inline constexpr int kTuneLevel = 1109;
+inline constexpr int kWallpaperMusic = 1110;
+inline constexpr int kPlacement = 1111;
+inline constexpr int kFrameRate = 1112;
+}  // namespace preference_ids

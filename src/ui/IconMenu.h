@@ -10,7 +10,7 @@
 #include "core/interaction/PopupMenuLayout.h"
 
 // The right-click menu, painted by hand since GTK menus cannot be drawn by
-// their owner: nine entries, an icon column on the left, the entry under the
+// their owner: ten entries, an icon column on the left, the entry under the
 // pointer (or chosen with the arrow keys) framed and filled in lavender. The
 // tank goes on animating behind it. An entry is chosen where a button is
 // released over it, as on desktop menus.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/desktop/Coverage.h"
+#include "core/dialogs/PreferencesModel.h"
 #include "core/interaction/MenuCommands.h"
 #include "core/music/BuiltinTune.h"
 #include "core/runner/SteadyClock.h"
@@ -20,6 +21,7 @@
 #include "ui/CustomBackgroundDlg.h"
 #include "ui/CustomMusicDlg.h"
 #include "ui/FishSettingsDlg.h"
+#include "ui/PreferencesDlg.h"
 #include "ui/TankLoop.h"
 
 namespace {
@@ -55,11 +57,10 @@ void SayWhenNoWallpaperLayer() {
 
 // Each fish and food pellet draws from the random stream as its scene is
 // built, after the temporary-path check; then the settings are read.
-TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.maxFps) {
-    const VelmarSettings velmar = LoadVelmarSettings();
-    const TankPlacement placement = options.placement.value_or(velmar.placement);
+TankWindows::TankWindows(const TankWindowsOptions& options)
+    : commandLineMaxFps_(options.maxFps), velmar_(LoadVelmarSettings()) {
+    const TankPlacement placement = options.placement.value_or(velmar_.placement);
     wallpaper_ = placement.placement == Placement::kWallpaper;
-    if (wallpaper_ && !maxFps_) maxFps_ = kWallpaperMaxFps;
     if (wallpaper_) SayWhenNoWallpaperLayer();
     const bool hasTempPath = HasTempPath();
     if (!hasTempPath) ReportNoTempPath();
@@ -71,7 +72,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.ma
     for (const Monitor& monitor : MonitorsToFill(desktop_, placement, pointerX, pointerY)) {
         std::unique_ptr<AquariumScene> scene;
         if (hasTempPath) scene = std::make_unique<AquariumScene>();
-        if (scene && wallpaper_) scene->HideOverlay();
+        if (scene && (wallpaper_ || !velmar_.helpText)) scene->HideOverlay();
         // The wallpaper is under whatever window the pointer is over.
         if (scene && (wallpaper_ || !monitor.area.Contains(pointerX, pointerY))) {
             scene->PointerLeft();
@@ -85,11 +86,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.ma
     settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
     loop_ = std::make_unique<TankLoop>(runner_);
     musicPlayer_ = std::make_unique<MpvPlayer>();
-    if (wallpaper_ && !velmar.wallpaperMusic) {
-        tunePlayer_ = std::make_unique<SilentTunePlayer>();
-    } else {
-        tunePlayer_ = std::make_unique<MpvTunePlayer>();
-    }
+    tunePlayer_ = std::make_unique<MpvTunePlayer>();
     desktopWatch_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { WatchDesktop(); });
 }
 
@@ -117,7 +114,7 @@ void TankWindows::SetUpNext(std::size_t index) {
         return;
     }
     CAquariumView& view = *frames_[index]->View();
-    if (maxFps_) view.SetMaxFps(*maxFps_);
+    view.SetMaxFps(MaxFps(velmar_));
     view.PaceBySwap(frames_.size() == 1);
     if (index > 0) view.ShareObjectsWith(*frames_.front()->View());
     view.SetUpOnceShown(settings_.tank, [this, index](ViewSetUp made) {
@@ -138,8 +135,9 @@ void TankWindows::StartTanks() {
         view.OnRepaint([this] { runner_.DrawFrame(SteadyNowMs()); });
     }
     runner_.AfterEachFrame(FrameWatcher());
-    const ViewSetUp& first = setUps_.front();
-    runner_.StartPacing(SteadyNowMs(), first.refreshHz, first.maxFps, first.swapWaitsForRefresh);
+    refreshHz_ = setUps_.front().refreshHz;
+    swapWaitsForRefresh_ = setUps_.front().swapWaitsForRefresh;
+    runner_.StartPacing(SteadyNowMs(), refreshHz_, MaxFps(velmar_), swapWaitsForRefresh_);
     setUps_.clear();
     if (complete) StartSession();
     loop_->Start();
@@ -155,7 +153,7 @@ void TankWindows::StartSession() {
                            return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path())
                                                  : std::vector<std::uint8_t>();
                        },
-                       GetAppProfileInt("Settings", "Volume", 1000)};
+                       GetAppProfileInt("Settings", "Volume", 1000), TuneOn(velmar_)};
     session_ = &runner_.StartSession(settings_, std::move(music));
 }
 
@@ -167,6 +165,9 @@ void TankWindows::OnCommand(CMainFrame& from, int commandId) {
             Quit();
         case kCommandAddDeleteFish:
             ShowFishSettings(from);
+            break;
+        case kCommandPreferences:
+            ShowPreferences(from);
             break;
         // The dialogs are made when first chosen: the session lives without them.
         case kCommandCustomMusic:
@@ -207,25 +208,75 @@ void TankWindows::Quit() {
     ExitProcessNow(0);
 }
 
-// Modal, and on every tank: the counts are each tank's, and each fills and
-// empties behind it as they change. Nobody points at a tank meanwhile.
-void TankWindows::ShowFishSettings(CMainFrame& from) {
+template <typename ShowDialog>
+void TankWindows::Modal(CMainFrame& from, ShowDialog show) {
     std::vector<Mode> modes;
     for (CMainFrame* frame : frames_) {
         modes.push_back(frame->Scene()->CurrentMode());
         frame->Scene()->SetMode(Mode::kNoPointer);
     }
-    CFishSettingsDlg dialog(&from, from.Scene()->SpeciesCounts(),
-                            [this](const std::array<int, kSpeciesCount>& counts) {
-                                for (CMainFrame* frame : frames_) {
-                                    frame->Scene()->SetSpeciesCounts(counts);
-                                }
-                            });
-    dialog.ShowModal();
+    show();
     for (std::size_t i = 0; i < frames_.size() && i < modes.size(); ++i) {
         frames_[i]->Scene()->SetMode(modes[i]);
     }
     from.Raise();
+}
+
+// On every tank: the counts are each tank's, and each fills and empties
+// behind the dialog as they change.
+void TankWindows::ShowFishSettings(CMainFrame& from) {
+    Modal(from, [&] {
+        CFishSettingsDlg dialog(&from, from.Scene()->SpeciesCounts(),
+                                [this](const std::array<int, kSpeciesCount>& counts) {
+                                    for (CMainFrame* frame : frames_) {
+                                        frame->Scene()->SetSpeciesCounts(counts);
+                                    }
+                                });
+        dialog.ShowModal();
+    });
+}
+
+void TankWindows::ShowPreferences(CMainFrame& from) {
+    const AquariumSettings tankBefore = from.Scene()->Settings();
+    const VelmarSettings velmarBefore = velmar_;
+    const Preferences shown = PreferencesOf(tankBefore, velmarBefore);
+    std::vector<std::string> monitorNames;
+    for (const Monitor& monitor : desktop_.Monitors()) monitorNames.push_back(monitor.name);
+    Modal(from, [&] {
+        CPreferencesDlg dialog(&from, shown, monitorNames, [&](const Preferences& chosen) {
+            ApplyPreferences(WithPreferences(tankBefore, shown, chosen), chosen.velmar);
+        });
+        if (dialog.ShowModal() != wxID_OK) {
+            ApplyPreferences(tankBefore, velmarBefore);
+            return;
+        }
+        const Preferences& chosen = dialog.Chosen();
+        const AquariumSettings tankAfter = WithPreferences(tankBefore, shown, chosen);
+        ApplyPreferences(tankAfter, chosen.velmar);
+        SavePreferences(tankBefore, tankAfter, chosen.velmar);
+    });
+}
+
+// The fish counts stay each tank's own; the placement waits for the next start.
+void TankWindows::ApplyPreferences(const AquariumSettings& tank, const VelmarSettings& velmar) {
+    velmar_ = velmar;
+    for (CMainFrame* frame : frames_) {
+        AquariumSettings settings = tank;
+        settings.fishCounts = frame->Scene()->SpeciesCounts();
+        frame->Scene()->ApplySettings(settings);
+    }
+    if (session_) session_->SetTune(TuneOn(velmar), tank.volume);
+    runner_.SetPace(refreshHz_, MaxFps(velmar), swapWaitsForRefresh_);
+}
+
+bool TankWindows::TuneOn(const VelmarSettings& velmar) const {
+    return velmar.tune && (!wallpaper_ || velmar.wallpaperMusic);
+}
+
+int TankWindows::MaxFps(const VelmarSettings& velmar) const {
+    if (commandLineMaxFps_) return *commandLineMaxFps_;
+    if (velmar.maxFps) return *velmar.maxFps;
+    return wallpaper_ ? kWallpaperMaxFps : -1;
 }
 
 void TankWindows::WatchDesktop() {

@@ -51,7 +51,16 @@ class TankWindows {
     void OnCommand(CMainFrame& from, int commandId);
     // Every tank's GL objects go, then every context, and the process ends.
     [[noreturn]] void Quit();
+    // Runs a modal dialog opened from `from`; nobody points at a tank meanwhile.
+    template <typename ShowDialog>
+    void Modal(CMainFrame& from, ShowDialog show);
     void ShowFishSettings(CMainFrame& from);
+    // Live in every tank while it is open; OK keeps and writes, the rest puts back.
+    void ShowPreferences(CMainFrame& from);
+    void ApplyPreferences(const AquariumSettings& tank, const VelmarSettings& velmar);
+    bool TuneOn(const VelmarSettings& velmar) const;
+    // The command line's cap, else the settings', else the wallpaper's.
+    int MaxFps(const VelmarSettings& velmar) const;
     // A dialog shows on the monitor of the tank it was opened from.
     template <typename Dialog>
     void ShowFileListDialog(Dialog*& dialog, CMainFrame& from);
@@ -61,7 +70,10 @@ class TankWindows {
     void ForgetFrame(CMainFrame& frame);
 
     bool wallpaper_ = false;
-    std::optional<int> maxFps_;
+    std::optional<int> commandLineMaxFps_;
+    VelmarSettings velmar_;
+    double refreshHz_ = 0.0;
+    bool swapWaitsForRefresh_ = false;
     X11Desktop desktop_;
     std::vector<CMainFrame*> frames_;  // top-level windows: the toolkit deletes them
     std::vector<ViewSetUp> setUps_;

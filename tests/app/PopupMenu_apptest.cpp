@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/interaction/PopupMenuLayout.h"
 #include "platform/ProgramNames.h"
 #include "support/AppSession.h"
 
@@ -18,14 +19,15 @@ std::string At(int x, int y) {
     return " " + std::to_string(x) + " " + std::to_string(y);
 }
 
-// The menu, 140 x 432, with its top-left corner at (left, top).
+// The whole menu with its top-left corner at (left, top).
 bool MenuAt(const ScreenCapture& screen, int left, int top) {
+    const int bottom = top + kPopupHeight;
     return screen.At(left + 3, top + 2) == kIconColumn &&
-           screen.At(left + 24, top + 431) == kIconColumn &&
+           screen.At(left + 24, bottom - 1) == kIconColumn &&
            screen.At(left + 25, top + 2) == kTextColumn &&
-           screen.At(left + 139, top + 431) == kTextColumn &&
-           screen.At(left + 140, top + 200) != kTextColumn &&
-           screen.At(left + 70, top + 432) != kTextColumn;
+           screen.At(left + kPopupWidth - 1, bottom - 1) == kTextColumn &&
+           screen.At(left + kPopupWidth, top + 200) != kTextColumn &&
+           screen.At(left + 70, bottom) != kTextColumn;
 }
 
 bool MenuShown(const ScreenCapture& screen) {
@@ -68,12 +70,12 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     ASSERT_TRUE(WaitForScreen(server, MenuShown)) << app.Output();
     server.Run("xdotool key Escape");
     ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) { return !MenuShown(s); }));
-    // Up from no entry lands on the last one, Exit; one more is Custom Background.
+    // Up from no entry lands on the last one, Exit; two more is Custom Background.
     server.Run("xdotool key shift+F10");
     ASSERT_TRUE(WaitForScreen(server, MenuShown));
     server.Run("xdotool key Up");
-    EXPECT_TRUE(WaitForScreen(server, Highlighted(8)));
-    server.Run("xdotool key Up Return");
+    EXPECT_TRUE(WaitForScreen(server, Highlighted(9)));
+    server.Run("xdotool key Up Up Return");
     const std::string& title = kCustomBackgroundTitle;
     const std::string dialog = server.WaitForWindow(title);
     ASSERT_FALSE(dialog.empty()) << app.Output();
@@ -82,7 +84,7 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     EXPECT_TRUE(app.TraceLines().empty());
 
     server.Run("xdotool mousemove" + At(300, 200) + " mousedown 3 sleep 0.3 mousemove" +
-               At(370, 200 + 48 * 8 + 24) + " sleep 0.3 mouseup 3");
+               At(370, 200 + 48 * 9 + 24) + " sleep 0.3 mouseup 3");
     EXPECT_EQ(app.WaitForExit(pid, 15000), 0) << app.Output();
     EXPECT_EQ(app.TraceLines(), std::vector<std::string>{"DestroyScene"});
 }

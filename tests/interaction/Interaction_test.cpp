@@ -136,16 +136,17 @@ TEST(PickGrid, SwaysAUnitEitherSideOfTheTankEdgeAndTurnsMidGrid) {
 }
 
 // Nine entries of 140 x 48 in menu order; the arrow keys walk them and wrap round.
-TEST(PopupMenuLayout, NineEntriesOf140By48InMenuOrderWalkedByTheArrows) {
+TEST(PopupMenuLayout, TenEntriesOf140By48InMenuOrderWalkedByTheArrows) {
     const std::tuple<int, int, std::optional<int>> points[] = {
-        {0, 0, 0},     {139, 47, 0}, {70, 48, 1},   {10, 431, 8},
-        {140, 10, {}}, {-1, 10, {}}, {10, 432, {}}, {10, -1, {}},
+        {0, 0, 0},     {139, 47, 0}, {70, 48, 1},   {10, 479, 9},
+        {140, 10, {}}, {-1, 10, {}}, {10, 480, {}}, {10, -1, {}},
     };
     for (const auto& [x, y, entry] : points) EXPECT_EQ(PopupEntryAt(x, y), entry) << x << ", " << y;
     EXPECT_STREQ(kMenuCommands[1].text, "  Feed Fish");
-    EXPECT_EQ(kMenuCommands[8].commandId, kCommandExit);
+    EXPECT_EQ(kMenuCommands[8].commandId, kCommandPreferences);
+    EXPECT_EQ(kMenuCommands[9].commandId, kCommandExit);
     const std::tuple<std::optional<int>, int, int> steps[] = {
-        {{}, 1, 0}, {{}, -1, 8}, {3, 1, 4}, {8, 1, 0}, {0, -1, 8}};
+        {{}, 1, 0}, {{}, -1, 9}, {3, 1, 4}, {9, 1, 0}, {0, -1, 9}};
     for (const auto& [from, step, to] : steps) EXPECT_EQ(NextPopupEntry(from, step), to);
 }
 
@@ -153,10 +154,10 @@ TEST(PopupMenuLayout, OpensAtTheClickAndFlipsToStayOnScreen) {
     const ScreenRect screen{0, 0, 1024, 768};
     const std::tuple<int, int, int, int> cases[] = {
         {300, 200, 300, 200},  // room enough: top-left at the click
-        {884, 336, 884, 336},  // exactly fits
+        {884, 288, 884, 288},  // exactly fits
         {950, 200, 810, 200},  // near the right edge: to the left of the click
-        {300, 700, 300, 268},  // near the bottom: above the click
-        {100, 300, 100, 300},
+        {300, 700, 300, 220},  // near the bottom: above the click
+        {100, 289, 100, 0},    // a pixel short below, no room above: from the top
     };
     for (const auto& [x, y, left, top] : cases) {
         EXPECT_EQ(PlacePopup(x, y, screen), (std::array<int, 2>{left, top})) << x << ", " << y;

@@ -93,7 +93,7 @@ TEST(PlayList, AnEmptyStartUpListWithTheBoxOnPlaysNothing) {
     EXPECT_TRUE(silent.opened.empty());
 }
 
-TEST(MusicHandover, TheTuneWaitsForTheDialogStartsOnceAndIsSilencedByOwnMusic) {
+TEST(MusicHandover, TheTuneWaitsForTheDialogStartsOnceAndIsSilencedByOwnMusicOrItsSwitch) {
     FakeTune tune;
     MusicHandover handover(tune, [] { return std::vector<std::uint8_t>{1, 2, 3}; });
     handover.SetTuneAttenuation(65535);
@@ -110,4 +110,13 @@ TEST(MusicHandover, TheTuneWaitsForTheDialogStartsOnceAndIsSilencedByOwnMusic) {
     handover.SetCustomMusicActive(false);
     handover.AfterFrame();
     EXPECT_EQ(tune.starts, (std::vector<int>{0, 65535}));
+    // A new level reaches the tune that plays; the switch stops it and starts it again.
+    handover.SetTuneAttenuation(65535 - 1000);
+    EXPECT_EQ(tune.volumes, std::vector<int>{1000});
+    handover.SetTuneOn(false);
+    handover.AfterFrame();
+    EXPECT_EQ(tune.stops, 2);
+    handover.SetTuneOn(true);
+    handover.AfterFrame();
+    EXPECT_EQ(tune.starts, (std::vector<int>{0, 65535, 1000}));
 }

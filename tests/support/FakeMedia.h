@@ -49,7 +49,9 @@ class FakeTune : public TunePlayer {
         starts.push_back(volume);
     }
     void Stop() override { ++stops; }
+    void SetVolume(int volume) override { volumes.push_back(volume); }
     std::vector<int> starts;
+    std::vector<int> volumes;
     int stops = 0;
 };
 

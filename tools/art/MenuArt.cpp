@@ -61,6 +61,9 @@ RgbaCanvas PaintMenuIcon(int id) {
         case 232:
             DrawAquarium(pen);
             break;
+        case 271:
+            DrawSliders(pen);
+            break;
         case 175:
             DrawExitButton(pen);
             break;

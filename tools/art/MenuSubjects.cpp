@@ -396,3 +396,30 @@ void DrawExitButton(Pen& pen) {
              0.6f);
     pen.Fill(letters, FromHex(0xFFFFFF));
 }
+
+void DrawSliders(Pen& pen) {
+    const Rgb ink = FromHex(0x1E232B);
+    auto panel = [](float x, float y) {
+        return BoxDistance(x, y, 16.0f, 16.0f, 14.0f, 13.0f, 3.0f);
+    };
+    pen.FillOutlined(panel, Lit(FromHex(0x8C99AD), 12.0f, 10.0f, 16.0f, 0.4f), ink, 0.8f);
+    const struct {
+        float x, knobY;
+        Rgb colour;
+    } sliders[] = {{9.0f, 20.0f, FromHex(0xFF8A1A)},
+                   {16.0f, 11.0f, FromHex(0x2FA0E0)},
+                   {23.0f, 16.5f, FromHex(0x3CC05A)}};
+    for (const auto& slider : sliders) {
+        // The groove, then the knob across it.
+        pen.Fill(
+            [&](float x, float y) {
+                return CapsuleDistance(x, y, slider.x, 7.0f, slider.x, 25.0f, 0.9f);
+            },
+            FromHex(0x202830));
+        auto knob = [&](float x, float y) {
+            return BoxDistance(x, y, slider.x, slider.knobY, 3.2f, 1.9f, 0.9f);
+        };
+        pen.FillOutlined(knob, Lit(slider.colour, slider.x - 1.0f, slider.knobY - 1.0f, 3.5f, 0.5f),
+                         ink, 0.6f);
+    }
+}

@@ -67,3 +67,7 @@ void DrawAquarium(Pen& pen);
 
 // A green button reading EXIT in white letters drawn from strokes.
 void DrawExitButton(Pen& pen);
+
+// Three mixing-desk sliders on a panel, their knobs at different heights: the
+// settings.
+void DrawSliders(Pen& pen);

@@ -131,10 +131,11 @@ click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 
 # Chooses entry $1 of the right-click menu (0 Catch Fish, 1 Feed Fish, 2 Touch
 # Fish, 3 Zoom In, 4 Zoom Out, 5 Add/Delete Fish, 6 Custom Music, 7 Custom
-# Background) opened at a place that turns with each call.
+# Background, 8 Preferences) opened at a place that turns with each call, the
+# whole menu below the click.
 menu_turn=0
 choose_from_menu() {
-    local x=$((200 + (menu_turn * 173) % (screen_w - 500))) y=$((100 + (menu_turn * 61) % 150))
+    local x=$((200 + (menu_turn * 173) % (screen_w - 500))) y=$((100 + (menu_turn * 61) % 120))
     menu_turn=$((menu_turn + 1))
     for ((attempt = 0; attempt < 3; ++attempt)); do
         click "$x" "$y" 3

@@ -20,6 +20,7 @@ enum CommandId : int {
     kCommandCatch = 1047,
     kCommandCustomMusic = 1050,
     kCommandCustomBackground = 1052,
+    kCommandPreferences = 1060,
 };
 
 // One entry of the menu: its text, its command, the mode it chooses (none for
@@ -35,7 +36,7 @@ struct MenuCommand {
     int pressedCursorId;
 };
 
-inline constexpr std::size_t kMenuCommandCount = 9;
+inline constexpr std::size_t kMenuCommandCount = 10;
 
 // In menu order.
 inline constexpr std::array<MenuCommand, kMenuCommandCount> kMenuCommands{{
@@ -47,6 +48,7 @@ inline constexpr std::array<MenuCommand, kMenuCommandCount> kMenuCommands{{
     {"  Add/Delete Fish", kCommandAddDeleteFish, std::nullopt, 180, 0, 0},
     {"  Custom Music", kCommandCustomMusic, std::nullopt, 253, 0, 0},
     {"  Custom Background", kCommandCustomBackground, std::nullopt, 232, 0, 0},
+    {"  Preferences...", kCommandPreferences, std::nullopt, 271, 0, 0},
     {"  Exit", kCommandExit, std::nullopt, 175, 0, 0},
 }};
 

@@ -46,11 +46,6 @@ class TunePlayer {
     // playback.
     virtual void StartLooping(const std::vector<std::uint8_t>& wav, int volume) = 0;
     virtual void Stop() = 0;
-};
-
-// The tune unheard, where the user has not asked for it: no engine starts.
-class SilentTunePlayer final : public TunePlayer {
-  public:
-    void StartLooping(const std::vector<std::uint8_t>&, int) override {}
-    void Stop() override {}
+    // The level of the tune that plays, as StartLooping takes it.
+    virtual void SetVolume(int volume) = 0;
 };

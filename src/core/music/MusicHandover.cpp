@@ -4,8 +4,13 @@
 
 #include "core/music/MediaPlayer.h"
 
+void MusicHandover::SetTuneAttenuation(int attenuation) {
+    attenuation_ = attenuation;
+    if (tuneStarted_) tune_.SetVolume(TuneVolume(attenuation));
+}
+
 void MusicHandover::AfterFrame() {
-    if (customMusicActive_) {
+    if (customMusicActive_ || !tuneOn_) {
         builtinMusicRestartPending_ = true;
         // Stopping is asked of the engine only when there is something to stop.
         if (tuneStarted_) tune_.Stop();

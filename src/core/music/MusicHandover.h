@@ -7,9 +7,9 @@
 class TunePlayer;
 
 // Keeps the built-in tune and the user's own music apart. After every frame:
-// while the user's music is on the tune is silenced and marked to start again;
-// once it is off the tune starts, once. Both flags start raised, so the tune
-// waits for the session's first tick.
+// while the user's music is on, or the tune is turned off, the tune is
+// silenced and marked to start again; once neither holds it starts, once. Both flags start raised,
+// so the tune waits for the session's first tick.
 class MusicHandover {
   public:
     // `tuneWav` gives the tune's wave file when it is to start.
@@ -18,8 +18,11 @@ class MusicHandover {
 
     // The "On/Off" box, copied every 200 ms.
     void SetCustomMusicActive(bool on) { customMusicActive_ = on; }
-    // The "YINLIANG" setting: 0 loudest, 65535 silent.
-    void SetTuneAttenuation(int attenuation) { attenuation_ = attenuation; }
+    // The "YINLIANG" setting: 0 loudest, 65535 silent. A tune that plays
+    // takes the new level at once.
+    void SetTuneAttenuation(int attenuation);
+    // The user's switch for the tune (and the wallpaper's default).
+    void SetTuneOn(bool on) { tuneOn_ = on; }
 
     void AfterFrame();
 
@@ -27,6 +30,7 @@ class MusicHandover {
     TunePlayer& tune_;
     std::function<std::vector<std::uint8_t>()> tuneWav_;
     bool customMusicActive_ = true;
+    bool tuneOn_ = true;
     bool builtinMusicRestartPending_ = true;
     bool tuneStarted_ = false;
     int attenuation_ = 32767;

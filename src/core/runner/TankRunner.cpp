@@ -29,8 +29,12 @@ TankSession& TankRunner::StartSession(const StartupSettings& settings,
 }
 
 void TankRunner::StartPacing(double nowMs, double refreshHz, int maxFps, bool swapWaitsForRefresh) {
-    pacer_ = FramePacer(refreshHz, maxFps, swapWaitsForRefresh);
+    SetPace(refreshHz, maxFps, swapWaitsForRefresh);
     nextTickMs_ = nowMs + TankSession::kTickMs;
+}
+
+void TankRunner::SetPace(double refreshHz, int maxFps, bool swapWaitsForRefresh) {
+    pacer_ = FramePacer(refreshHz, maxFps, swapWaitsForRefresh);
 }
 
 bool TankRunner::DrawsFrames() const {

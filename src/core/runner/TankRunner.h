@@ -36,6 +36,8 @@ class TankRunner : public PictureTextureLoader {
     // `refreshHz` 0 when the display does not say; see FramePacer. The first
     // session tick is due a tick from `nowMs`.
     void StartPacing(double nowMs, double refreshHz, int maxFps, bool swapWaitsForRefresh);
+    // A new pace from the next frame on; the session's ticks keep theirs.
+    void SetPace(double refreshHz, int maxFps, bool swapWaitsForRefresh);
 
     // What is due at `nowMs` on a steady clock: a session tick, a frame on
     // every visible surface. Returns the milliseconds until the next is due

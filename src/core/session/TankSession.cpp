@@ -12,6 +12,7 @@ TankSession::TankSession(PictureTextureLoader& loader, const StartupSettings& se
         playList_->Restore(settings.music);
         handover_ = std::make_unique<MusicHandover>(music->tune, std::move(music->tuneWav));
         handover_->SetTuneAttenuation(settings.tank.volume);
+        handover_->SetTuneOn(music->tuneOn);
     }
     pictures_.Restore(settings.pictures);
 }
@@ -25,6 +26,12 @@ void TankSession::Tick() {
         playList_->Tick();
     }
     for (const std::function<void()>& listener : tickListeners_) listener();
+}
+
+void TankSession::SetTune(bool on, int attenuation) {
+    if (!handover_) return;
+    handover_->SetTuneOn(on);
+    handover_->SetTuneAttenuation(attenuation);
 }
 
 void TankSession::AfterFrame() {

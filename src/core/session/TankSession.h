@@ -22,6 +22,7 @@ struct SessionMusic {
     // The tune's wave file, asked for each time the tune starts.
     std::function<std::vector<std::uint8_t>()> tuneWav;
     int playListVolume;  // the Custom Music dialog's slider, 0..1000
+    bool tuneOn = true;  // the built-in tune plays when the user's music does not
 };
 
 // The user's pictures and music for the tank's whole life, without a window:
@@ -53,6 +54,8 @@ class TankSession {
     void Tick();
     // After every frame drawn: the built-in tune starts or stops.
     void AfterFrame();
+    // The built-in tune's switch and level ("YINLIANG"), at once.
+    void SetTune(bool on, int attenuation);
     // `listener` runs after every tick from now on, for as long as the session.
     void AfterEachTick(std::function<void()> listener);
 

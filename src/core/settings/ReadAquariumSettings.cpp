@@ -121,6 +121,17 @@ AquariumSettings ReadAndRepairSettings(ProfileText& profile) {
     return settings;
 }
 
+void WriteChangedSettings(const AquariumSettings& before, const AquariumSettings& after,
+                          ProfileText& profile) {
+    Repairs changes;
+    for (const SettingRule& rule : kRules) {
+        if (rule.intField && before.*rule.intField != after.*rule.intField) {
+            changes.emplace_back(rule.key, std::to_string(after.*rule.intField));
+        }
+    }
+    profile.SetAll(kAquariumSettingsSection, changes);
+}
+
 void WriteFishCounts(const std::array<int, kSpeciesCount>& counts, ProfileText& profile) {
     for (std::size_t species = 0; species < counts.size(); ++species) {
         profile.Set(kFishNumberSection, "Fish" + std::to_string(species),

@@ -34,6 +34,14 @@ void SaveCustomImages(const CustomImagesSettings& pictures) {
     file.Save();
 }
 
+void SavePreferences(const AquariumSettings& before, const AquariumSettings& after,
+                     const VelmarSettings& velmar) {
+    SettingsFile file;
+    WriteChangedSettings(before, after, file.Profile());
+    WriteVelmarSettings(velmar, file.Profile());
+    file.Save();
+}
+
 void SaveCustomMusic(const ListSection& music) {
     SettingsFile file;
     WriteListFlags(music, file.Profile(), kCustomMusicKeys);

@@ -37,3 +37,6 @@ VelmarSettings LoadVelmarSettings();
 void SaveFishCounts(const std::array<int, kSpeciesCount>& counts);
 void SaveCustomImages(const CustomImagesSettings& pictures);
 void SaveCustomMusic(const ListSection& music);
+// The Preferences dialog's OK: the design's keys it changed, and our section.
+void SavePreferences(const AquariumSettings& before, const AquariumSettings& after,
+                     const VelmarSettings& velmar);
