@@ -86,7 +86,6 @@ void CAquariumView::SetUpOnceShown(const AquariumSettings& settings,
 // stopped early still hands over whatever it made.
 void CAquariumView::SetUp() {
     ViewSetUp made;
-    made.maxFps = maxFps_;
     if (MakeContext()) {
         TankOnSurface tank =
             SetUpTankOnSurface(scene_, PixelSize(), settings_, GetContentScaleFactor());

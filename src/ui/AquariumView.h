@@ -20,7 +20,6 @@ struct ViewSetUp {
     std::unique_ptr<SceneRenderer> renderer;
     bool complete = false;
     double refreshHz = 0.0;  // 0 when the display does not say
-    int maxFps = -1;
     bool swapWaitsForRefresh = false;
 };
 

@@ -42,6 +42,7 @@ std::vector<Monitor> MonitorsToFill(const X11Desktop& desktop, const TankPlaceme
     }
     return monitors;
 }
+
 // Without a window manager the wallpaper lowers itself; one that knows
 // neither desktop windows nor keep-below ones stacks it as any other.
 void SayWhenNoWallpaperLayer() {
