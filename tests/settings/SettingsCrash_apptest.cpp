@@ -93,10 +93,20 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
         // What a save killed between writing and renaming leaves.
         WriteFile(app.WorkDir() / ("VelmarSet.ini.tmp-" + std::to_string(pid) + "-9"), "half");
     }
-    EXPECT_GT(FishCount(ReadFile(file)), 5) << "the dialog saved what it was given";
-    // A last start clears the last kill's file, and a clean end leaves nothing else.
+    // A last start clears the last kill's file, saves a fish added without a
+    // kill, and a clean end leaves nothing else.
+    const int fishBefore = FishCount(ReadFile(file));
     const pid_t pid = app.Start();
     ASSERT_TRUE(app.WaitForWindow()) << app.Output();
+    ASSERT_TRUE(WaitForScreen(
+        server, [](const ScreenCapture& screen) { return screen.IsDrawn(2, 765); }, 30000));
+    server.ChooseFromMenu(100, 100, 5);
+    const std::string dialog = server.WaitForWindow(kFishSettingsTitle);
+    ASSERT_FALSE(dialog.empty()) << app.Output();
+    server.Run("xdotool mousemove --window " + dialog + " 350 45 click 1 key a");
+    EXPECT_TRUE(PollUntil([&] { return FishCount(ReadFile(file)) == fishBefore + 1; }, 30000))
+        << "the dialog saved what it was given";
+    server.Run("xdotool key Escape");
     app.TakeKeyboard();
     server.Run("xdotool key Escape");
     EXPECT_EQ(app.WaitForExit(pid, 10000), 0);
