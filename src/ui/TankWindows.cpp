@@ -55,7 +55,8 @@ void SayWhenNoWallpaperLayer() {
 
 // Each fish and food pellet draws from the random stream as its scene is
 // built, after the temporary-path check; then the settings are read.
-TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.maxFps) {
+TankWindows::TankWindows(const TankWindowsOptions& options)
+    : maxFps_(options.maxFps), overrides_(options.overrides) {
     const VelmarSettings velmar = LoadVelmarSettings();
     const TankPlacement placement = options.placement.value_or(velmar.placement);
     wallpaper_ = placement.placement == Placement::kWallpaper;
@@ -83,6 +84,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options) : maxFps_(options.ma
         if (!hasTempPath) return;
     }
     settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
+    settings_.tank = WithOverrides(settings_.tank, overrides_);
     loop_ = std::make_unique<TankLoop>(runner_);
     musicPlayer_ = std::make_unique<MpvPlayer>();
     if (wallpaper_ && !velmar.wallpaperMusic) {
@@ -138,6 +140,7 @@ void TankWindows::StartTanks() {
         view.OnRepaint([this] { runner_.DrawFrame(SteadyNowMs()); });
     }
     runner_.AfterEachFrame(FrameWatcher());
+    if (overrides_.frameRate) runner_.ShowFrameRate();
     const ViewSetUp& first = setUps_.front();
     runner_.StartPacing(SteadyNowMs(), first.refreshHz, first.maxFps, first.swapWaitsForRefresh);
     setUps_.clear();

@@ -9,6 +9,7 @@
 #include "core/desktop/TankPlacement.h"
 #include "core/runner/TankRunner.h"
 #include "core/settings/StartupSettings.h"
+#include "core/settings/TankOverrides.h"
 #include "ui/AquariumView.h"
 #include "ui/MainFrame.h"
 #include "ui/X11Desktop.h"
@@ -24,6 +25,7 @@ class TunePlayer;
 struct TankWindowsOptions {
     std::optional<TankPlacement> placement;  // unset: the settings file's
     std::optional<int> maxFps;               // unset: the display's pace
+    TankOverrides overrides;                 // never written to the settings file
 };
 
 // The program's own tanks: a window on each monitor the placement names, each
@@ -62,6 +64,7 @@ class TankWindows {
 
     bool wallpaper_ = false;
     std::optional<int> maxFps_;
+    TankOverrides overrides_;
     X11Desktop desktop_;
     std::vector<CMainFrame*> frames_;  // top-level windows: the toolkit deletes them
     std::vector<ViewSetUp> setUps_;
