@@ -9,6 +9,7 @@
 #include "core/runner/SteadyClock.h"
 #include "core/runner/TankRunner.h"
 #include "core/scene/AquariumScene.h"
+#include "core/settings/SettingsOverrides.h"
 #include "core/settings/StartupSettings.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/settings/TankOverrides.h"
+#include "core/TankOverrides.h"
 
 // Screensaver mode: the tank drawn into a window that is not ours (0 for the
 // root window), the xscreensaver way. No frame, help text, menu or dialogs and

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/PlainNumber.h"
+#include "core/tank/SchoolLayout.h"
 
 namespace {
 CommandLine UsageError(std::string error) {

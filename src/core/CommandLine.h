@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/desktop/TankPlacement.h"
-#include "core/settings/TankOverrides.h"
+#include "core/TankOverrides.h"
 
 // What the user (or xscreensaver) asked for on the command line.
 struct CommandLine {

@@ -8,6 +8,7 @@
 #include "core/music/BuiltinTune.h"
 #include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
+#include "core/settings/SettingsOverrides.h"
 #include "diagnostics/Diagnostics.h"
 #include "gl/SceneRenderer.h"
 #include "media/MpvPlayer.h"

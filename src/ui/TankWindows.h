@@ -6,10 +6,10 @@
 
 #include <wx/timer.h>
 
+#include "core/TankOverrides.h"
 #include "core/desktop/TankPlacement.h"
 #include "core/runner/TankRunner.h"
 #include "core/settings/StartupSettings.h"
-#include "core/settings/TankOverrides.h"
 #include "ui/AquariumView.h"
 #include "ui/MainFrame.h"
 #include "ui/X11Desktop.h"

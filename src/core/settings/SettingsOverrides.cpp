@@ -1,4 +1,4 @@
-#include "core/settings/TankOverrides.h"
+#include "core/settings/SettingsOverrides.h"
 
 #include <algorithm>
 #include <numeric>

@@ -3,7 +3,7 @@
 #include <array>
 #include <numeric>
 
-#include "core/settings/TankOverrides.h"
+#include "core/settings/SettingsOverrides.h"
 #include "core/tank/BubbleColumns.h"
 
 namespace {
