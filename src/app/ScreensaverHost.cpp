@@ -9,13 +9,15 @@
 #include "core/runner/SteadyClock.h"
 #include "core/runner/TankRunner.h"
 #include "core/scene/AquariumScene.h"
+#include "core/settings/SettingsOverrides.h"
 #include "core/settings/StartupSettings.h"
 #include "gl/SceneRenderer.h"
 #include "gl/TankSetUp.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TerminationSignals.h"
 
-int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
+int RunScreensaver(unsigned long windowId, std::optional<int> maxFps,
+                   const TankOverrides& overrides) {
     ForeignWindowSurface window(windowId);
     if (!window.Ok()) {
         std::fprintf(stderr, "velmar: %s\n", window.Problem().c_str());
@@ -23,7 +25,8 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
     }
     AquariumScene scene;
     // This mode never writes the settings file.
-    const StartupSettings settings = LoadStartupSettings(SettingsRepairs::kKeptInMemory);
+    StartupSettings settings = LoadStartupSettings(SettingsRepairs::kKeptInMemory);
+    settings.tank = WithOverrides(settings.tank, overrides);
     TankOnSurface tank = SetUpTankOnSurface(scene, window.PixelSize(), settings.tank, 1.0);
     if (tank.result == TankSetUpResult::kNoTempPath) {
         std::fprintf(stderr, "velmar: no temporary folder to unpack the artwork into\n");
@@ -36,6 +39,7 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps) {
     TankRunner runner;
     runner.AddTank(scene, window, std::move(tank.renderer));
     runner.StartSession(settings, std::nullopt);
+    if (overrides.frameRate) runner.ShowFrameRate();
     // The display's refresh rate is not asked: 60 frames a second, or the limit given.
     runner.StartPacing(SteadyNowMs(), 0.0, maxFps.value_or(-1), false);
 

@@ -31,13 +31,17 @@ int main(int argc, char** argv) {
             break;
     }
     InstallTerminationSignals();
-    if (options.windowId) return RunScreensaver(*options.windowId, options.maxFps);
+    if (options.windowId) {
+        return RunScreensaver(*options.windowId, options.maxFps, options.overrides);
+    }
     // xscreensaver starts its hacks with -root but covers the real root with a
     // window of its own, which it names here: that window is the root to draw on.
     const char* saverWindow = std::getenv("XSCREENSAVER_WINDOW");
     const std::optional<unsigned long> saverId =
         saverWindow ? ParseWindowId(saverWindow) : std::nullopt;
-    if (options.root || saverId) return RunScreensaver(saverId.value_or(0), options.maxFps);
+    if (options.root || saverId) {
+        return RunScreensaver(saverId.value_or(0), options.maxFps, options.overrides);
+    }
     // The GL canvas is GLX only: on a Wayland desktop run through XWayland.
     setenv("GDK_BACKEND", "x11", 0);
     // A display that cannot be opened is the toolkit's to report.
@@ -53,8 +57,8 @@ int main(int argc, char** argv) {
 
     ReportToolkitAssertsOnStandardError();
     bool anotherCopyRuns = false;
-    wxApp::SetInstance(
-        new CAquariumApp(TankWindowsOptions{options.placement, options.maxFps}, anotherCopyRuns));
+    wxApp::SetInstance(new CAquariumApp(
+        TankWindowsOptions{options.placement, options.maxFps, options.overrides}, anotherCopyRuns));
     // The options are ours: GTK must not read (or take out) any of them.
     int toolkitArgc = 1;
     const int status = wxEntry(toolkitArgc, argv);

@@ -1,9 +1,13 @@
 #include "core/CommandLine.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 #include "core/PlainNumber.h"
+#include "core/tank/SchoolLayout.h"
 
 namespace {
 CommandLine UsageError(std::string error) {
@@ -25,6 +29,7 @@ std::optional<unsigned long> ParseWindowId(std::string_view text) {
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
     CommandLine result;
     int placements = 0;
+    std::string problem;
     for (int i = 1; i < argc; ++i) {
         std::string_view option = argv[i];
         // xscreensaver's hacks take one dash, GNU programs two: both are ours.
@@ -32,7 +37,19 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         const std::size_t dashes = option.rfind("--", 0) == 0 ? 2 : option.rfind('-', 0) == 0;
         // A word without a dash is no option: keep it unmatchable.
         option = dashes ? option.substr(dashes) : std::string_view();
-        const bool hasValue = i + 1 < argc;
+        // The whole number after the option, up to `max`; else `problem` says why.
+        const auto number = [&](const char* needs, const char* takes,
+                                int max = std::numeric_limits<int>::max()) {
+            if (i + 1 >= argc) {
+                problem = shown + " needs " + needs;
+                return std::optional<int>();
+            }
+            const std::string text = argv[++i];
+            std::optional<int> value = ParsePlainNumber<int>(text, 10);
+            if (value && *value > max) value.reset();
+            if (!value) problem = shown + " takes " + takes + ", not '" + text + "'";
+            return value;
+        };
         if (option == "help") {
             result.action = CommandLine::Action::Help;
             return result;
@@ -44,25 +61,33 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         if (option == "root") {
             result.root = true;
         } else if (option == "window-id") {
-            if (!hasValue) return UsageError(shown + " needs a window id");
+            if (i + 1 >= argc) return UsageError(shown + " needs a window id");
             result.windowId = ParseWindowId(argv[++i]);
             if (!result.windowId) {
                 return UsageError("not a window id: '" + std::string(argv[i]) + "'");
             }
         } else if (option == "max-fps") {
-            if (!hasValue) return UsageError(shown + " needs a number of frames a second");
-            result.maxFps = ParsePlainNumber<int>(argv[++i], 10);
-            if (!result.maxFps) {
-                return UsageError(shown + " takes a whole number 0 or more, not '" +
-                                  std::string(argv[i]) + "'");
-            }
+            result.maxFps = number("a number of frames a second", "a whole number 0 or more");
+            if (!result.maxFps) return UsageError(problem);
+        } else if (option == "delay") {
+            const std::optional<int> delayUs =
+                number("a number of microseconds", "microseconds, a whole number 0 or more");
+            if (!delayUs) return UsageError(problem);
+            result.maxFps = MaxFpsForDelay(*delayUs);
+        } else if (option == "fish") {
+            result.overrides.fish =
+                number("a number of fish", "a number of fish from 0 to 200", kSchoolSlots);
+            if (!result.overrides.fish) return UsageError(problem);
+        } else if (option == "bubbles" || option == "no-bubbles") {
+            result.overrides.bubbles = option == "bubbles";
+        } else if (option == "wall" || option == "no-wall") {
+            result.overrides.wall = option == "wall";
+        } else if (option == "fps") {
+            result.overrides.frameRate = true;
         } else if (option == "monitor") {
-            if (!hasValue) return UsageError(shown + " needs a monitor number");
-            const std::optional<int> monitor = ParsePlainNumber<int>(argv[++i], 10);
-            if (!monitor) {
-                return UsageError(shown + " takes a monitor number from 0, not '" +
-                                  std::string(argv[i]) + "'");
-            }
+            const std::optional<int> monitor =
+                number("a monitor number", "a monitor number from 0");
+            if (!monitor) return UsageError(problem);
             result.placement = TankPlacement{Placement::kOneMonitor, *monitor};
             ++placements;
         } else if (option == "all-monitors") {
@@ -75,9 +100,6 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             return UsageError("unknown option '" + shown + "'");
         }
     }
-    if (result.root && result.windowId) {
-        return UsageError("-root and -window-id cannot be used together");
-    }
     if (placements > 1) {
         return UsageError("only one of --monitor, --all-monitors and --wallpaper at a time");
     }
@@ -88,9 +110,14 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     return result;
 }
 
+int MaxFpsForDelay(int delayUs) {
+    if (delayUs <= 0) return 0;
+    return std::max(1, static_cast<int>(std::lround(1e6 / delayUs)));
+}
+
 std::string UsageText(const std::string& settingsPath) {
-    return "Usage: velmar [--monitor N | --all-monitors | --wallpaper] [--max-fps N]\n"
-           "       velmar -root | -window-id ID [--max-fps N]\n"
+    return "Usage: velmar [--monitor N | --all-monitors | --wallpaper] [TANK OPTIONS]\n"
+           "       velmar -root | -window-id ID [TANK OPTIONS]\n"
            "       velmar --help | --version\n"
            "\n"
            "Velmar, an interactive 3-D aquarium. With no option it fills the monitor under\n"
@@ -103,13 +130,29 @@ std::string UsageText(const std::string& settingsPath) {
            "  -root, --root        draw into the root window, as a screensaver\n"
            "  -window-id ID, --window-id ID\n"
            "                       draw into the existing X window ID (decimal, or hex\n"
-           "                       with 0x); with neither option, $XSCREENSAVER_WINDOW\n"
-           "                       names that window when it is set\n"
-           "  --max-fps N          draw at most N frames a second (0: no limit)\n"
+           "                       with 0x), also when -root is given; with neither\n"
+           "                       option, $XSCREENSAVER_WINDOW names that window when\n"
+           "                       it is set\n"
            "  --help               print this text and end\n"
            "  --version            print the version and end\n"
            "\n"
-           "Every option may also be written with one dash (-wallpaper).\n"
+           "Tank options, for this run only (the settings file is left as it is):\n"
+           "  --fish N             N fish (0 to 200), shared over the species in the\n"
+           "                       proportions of the settings file's counts\n"
+           "  --bubbles            bubbles as many as the settings file says, or the\n"
+           "                       usual amount where it says none\n"
+           "  --no-bubbles         no bubbles\n"
+           "  --wall               the waving picture wall, even where the settings\n"
+           "                       file turns it off\n"
+           "  --no-wall            no wall: the backdrop alone behind the fish\n"
+           "  --fps                show the frame rate and the load (the share of the\n"
+           "                       time not spent waiting) in the bottom-left corner\n"
+           "  --max-fps N          draw at most N frames a second (0: no limit)\n"
+           "  --delay N            draw at most one frame every N microseconds\n"
+           "                       (xscreensaver's way; 0: no limit)\n"
+           "\n"
+           "Every option may also be written with one dash (-wallpaper). Of two options\n"
+           "that set one thing, the last counts.\n"
            "\n"
            "In its own window: Escape ends the program, F1 shows or hides the help text,\n"
            "and the right mouse button opens the menu.\n"

@@ -6,6 +6,7 @@
 #include <GL/glu.h>
 
 #include "core/resources/ResourceTable.h"
+#include "core/runner/FrameRateMeter.h"
 #include "core/scene/AquariumScene.h"
 #include "core/scene/CameraGeometry.h"
 #include "gl/Backdrop.h"
@@ -16,6 +17,7 @@
 #include "gl/FishMeshGl.h"
 #include "gl/FrameCamera.h"
 #include "gl/FrameLayers.h"
+#include "gl/FrameRateReadout.h"
 #include "gl/GlSceneState.h"
 #include "gl/Overlay.h"
 #include "gl/OverlayFont.h"
@@ -27,7 +29,7 @@ constexpr int kGlyphListCount = 256;
 }  // namespace
 
 SceneRenderer::SceneRenderer(double pixelScale) : pixelScale_(pixelScale), picker_(pixelScale) {
-    fontBase_ = BuildFont(OverlayCharacters());
+    fontBase_ = BuildFont(OverlayCharacters() + FrameRateCharacters());
     SetUpSceneGlState();
 }
 
@@ -128,6 +130,10 @@ void SceneRenderer::BeginFrame(const AquariumScene& scene) {
 
 void SceneRenderer::DrawHelpText() {
     DrawOverlay(fontBase_);
+}
+
+void SceneRenderer::DrawReadout(const std::string& text) {
+    DrawFrameRateReadout(fontBase_, text);
 }
 
 // In place of a backdrop the wall hides, the state is left as drawing it would.

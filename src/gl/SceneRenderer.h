@@ -49,6 +49,7 @@ class SceneRenderer : public SceneDrawer {
     // backdrop); the driver may still be drawing when it returns.
     void Submit(const AquariumScene& scene);
     ScenePicker& Picker() override { return picker_; }
+    void DrawReadout(const std::string& text) override;
 
     // The width and height in texels of the picture the wall wears.
     std::array<int, 2> WallPictureSize(const CustomBackground& picture) const;

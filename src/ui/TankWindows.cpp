@@ -9,6 +9,7 @@
 #include "core/music/BuiltinTune.h"
 #include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
+#include "core/settings/SettingsOverrides.h"
 #include "diagnostics/Diagnostics.h"
 #include "gl/SceneRenderer.h"
 #include "media/MpvPlayer.h"
@@ -59,7 +60,9 @@ void SayWhenNoWallpaperLayer() {
 // Each fish and food pellet draws from the random stream as its scene is
 // built, after the temporary-path check; then the settings are read.
 TankWindows::TankWindows(const TankWindowsOptions& options)
-    : commandLineMaxFps_(options.maxFps), velmar_(LoadVelmarSettings()) {
+    : commandLineMaxFps_(options.maxFps),
+      overrides_(options.overrides),
+      velmar_(LoadVelmarSettings()) {
     const TankPlacement placement = options.placement.value_or(velmar_.placement);
     wallpaper_ = placement.placement == Placement::kWallpaper;
     if (wallpaper_) SayWhenNoWallpaperLayer();
@@ -85,6 +88,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options)
         if (!hasTempPath) return;
     }
     settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
+    settings_.tank = WithOverrides(settings_.tank, overrides_);
     loop_ = std::make_unique<TankLoop>(runner_);
     musicPlayer_ = std::make_unique<MpvPlayer>();
     tunePlayer_ = std::make_unique<MpvTunePlayer>();
@@ -136,6 +140,7 @@ void TankWindows::StartTanks() {
         view.OnRepaint([this] { runner_.DrawFrame(SteadyNowMs()); });
     }
     runner_.AfterEachFrame(FrameWatcher());
+    if (overrides_.frameRate) runner_.ShowFrameRate();
     refreshHz_ = setUps_.front().refreshHz;
     swapWaitsForRefresh_ = setUps_.front().swapWaitsForRefresh;
     runner_.StartPacing(SteadyNowMs(), refreshHz_, MaxFps(velmar_), swapWaitsForRefresh_);

@@ -6,6 +6,7 @@
 
 #include <wx/timer.h>
 
+#include "core/TankOverrides.h"
 #include "core/desktop/TankPlacement.h"
 #include "core/runner/TankRunner.h"
 #include "core/settings/StartupSettings.h"
@@ -24,6 +25,7 @@ class TunePlayer;
 struct TankWindowsOptions {
     std::optional<TankPlacement> placement;  // unset: the settings file's
     std::optional<int> maxFps;               // unset: the display's pace
+    TankOverrides overrides;                 // never written to the settings file
 };
 
 // The program's own tanks: a window on each monitor the placement names, each
@@ -71,6 +73,7 @@ class TankWindows {
 
     bool wallpaper_ = false;
     std::optional<int> commandLineMaxFps_;
+    TankOverrides overrides_;
     VelmarSettings velmar_;
     double refreshHz_ = 0.0;
     bool swapWaitsForRefresh_ = false;

@@ -16,7 +16,7 @@ CommandLine Parse(std::vector<const char*> options) {
 }
 }  // namespace
 
-TEST(CommandLine, ReadsTheModesThePlacementAndThePaceAndRefusesEverythingElse) {
+TEST(CommandLine, ReadsTheModesThePlacementThePaceAndTheTankAndRefusesEverythingElse) {
     const struct {
         std::vector<const char*> options;
         Action action;
@@ -25,6 +25,7 @@ TEST(CommandLine, ReadsTheModesThePlacementAndThePaceAndRefusesEverythingElse) {
         std::optional<int> maxFps;
         std::string error;  // a part of the one-line error
         std::optional<TankPlacement> placement = {};
+        TankOverrides overrides = {};
     } cases[] = {
         {{}, Action::Run, false, {}, {}, ""},
         {{"-root"}, Action::Run, true, {}, {}, ""},
@@ -42,7 +43,30 @@ TEST(CommandLine, ReadsTheModesThePlacementAndThePaceAndRefusesEverythingElse) {
         {{"--max-fps", "-1"}, Action::UsageError, false, {}, {}, "'-1'"},
         {{"--max-fps", "2.5"}, Action::UsageError, false, {}, {}, "'2.5'"},
         {{"--max-fps", "99999999999"}, Action::UsageError, false, {}, {}, "'99999999999'"},
-        {{"-root", "-window-id", "7"}, Action::UsageError, false, {}, {}, "together"},
+        // xscreensaver's preview: the window wins.
+        {{"--root", "--window-id", "0x7"}, Action::Run, true, 7, {}, ""},
+        {{"-delay", "20000"}, Action::Run, false, {}, 50, ""},
+        {{"-delay", "0", "-root"}, Action::Run, true, {}, 0, ""},
+        {{"--max-fps", "30", "-delay", "3000000"}, Action::Run, false, {}, 1, ""},
+        {{"-delay", "-5"}, Action::UsageError, false, {}, {}, "microseconds, a whole number"},
+        {{"-fish", "0", "-no-bubbles", "--wall", "-fps"},
+         Action::Run,
+         false,
+         {},
+         {},
+         "",
+         {},
+         {0, false, true, true}},
+        {{"--fish", "200", "-no-bubbles", "-bubbles", "-wall", "-no-wall"},
+         Action::Run,
+         false,
+         {},
+         {},
+         "",
+         {},
+         {200, true, false, false}},
+        {{"-fish", "201"}, Action::UsageError, false, {}, {}, "from 0 to 200, not '201'"},
+        {{"-fish"}, Action::UsageError, false, {}, {}, "-fish needs a number of fish"},
         {{"--monitor", "1"}, Action::Run, false, {}, {}, "", {{Placement::kOneMonitor, 1}}},
         {{"-all-monitors", "-max-fps", "20"},
          Action::Run,
@@ -73,6 +97,10 @@ TEST(CommandLine, ReadsTheModesThePlacementAndThePaceAndRefusesEverythingElse) {
         EXPECT_EQ(parsed.windowId, c.windowId);
         EXPECT_EQ(parsed.maxFps, c.maxFps);
         EXPECT_EQ(parsed.placement, c.placement);
+        EXPECT_EQ(parsed.overrides.fish, c.overrides.fish);
+        EXPECT_EQ(parsed.overrides.bubbles, c.overrides.bubbles);
+        EXPECT_EQ(parsed.overrides.wall, c.overrides.wall);
+        EXPECT_EQ(parsed.overrides.frameRate, c.overrides.frameRate);
     }
 }
 

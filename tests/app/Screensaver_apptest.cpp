@@ -2,10 +2,13 @@
 
 #include <signal.h>
 
+#include <array>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "support/AppSession.h"
 #include "support/TestWindow.h"
@@ -18,6 +21,29 @@ bool TankDrawnIn(const XServer& server, int x, int y, int width, int height) {
             return screen.IsDrawn(x + 2, y + 2) && screen.IsDrawn(x + width - 3, y + height - 3);
         },
         30000);
+}
+
+// What shows: pixels of the red root the program has not drawn over yet, and
+// drawn pixels that are not black, in the bottom-left corner (the readout's
+// place, some 500 pixels at 640 x 480) and elsewhere.
+struct Shown {
+    int red = 0, corner = 0, elsewhere = 0;
+};
+// The food flakes the tank opens with sink slowly where no fish eats them.
+constexpr int kFlakePixelsAtMost = 300;
+Shown Count(const ScreenCapture& screen) {
+    Shown shown;
+    for (int y = 0; y < screen.height; ++y) {
+        for (int x = 0; x < screen.width; ++x) {
+            if (screen.At(x, y) == std::array<std::uint8_t, 3>{255, 0, 0}) {
+                ++shown.red;
+            } else if (!screen.IsBlack(x, y)) {
+                const bool inCorner = x < screen.width / 4 && y >= screen.height * 4 / 5;
+                ++(inCorner ? shown.corner : shown.elsewhere);
+            }
+        }
+    }
+    return shown;
 }
 
 // SIGTERM ends a screensaver, with status 0. It ends within the frame it
@@ -55,7 +81,8 @@ TEST(ScreensaverMode, AGivenWindowIsFilledAndFollowedAndItsDestructionEndsThePro
     TestWindow host(server, 100, 80, 200, 150);
     char hexId[32];
     std::snprintf(hexId, sizeof hexId, "0x%lx", host.Id());
-    const pid_t pid = app.Start({"-window-id", hexId});
+    // xscreensaver's preview gives both: the window wins.
+    const pid_t pid = app.Start({"-root", "-window-id", hexId});
     ASSERT_TRUE(TankDrawnIn(server, 100, 80, 200, 150)) << app.Output();
     EXPECT_TRUE(CaptureScreen(server).IsBlack(50, 50)) << "only inside";
     host.Resize(400, 300);
@@ -80,4 +107,46 @@ TEST(ScreensaverMode, TwoScreensaversOfTheEnvironmentsWindowRunBesideANormalCopy
     ExpectEndsOnSigterm(app, first);
     ExpectEndsOnSigterm(app, second);
     EXPECT_TRUE(app.IsRunning(normal));
+}
+
+// Over a black backdrop, with no bubbles and the file's 200 fish: the root is
+// red until the program's first frame.
+TEST(ScreensaverMode, TheCommandLineSetsTheFishAndTheReadoutForOneRunAndNeverTheFile) {
+    XServer server(640, 480, Desktop::kBare);
+    AppSession app(server);
+    const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
+    std::string file = "[Aquarium Settings]\r\nBACKGROUND=1\r\nQIPAONUM=110\r\n[Fish Number]\r\n";
+    for (int species = 0; species < 10; ++species) {
+        file += "Fish" + std::to_string(species) + "=20\r\n";
+    }
+    WriteFile(settings, file);
+    const struct {
+        std::vector<std::string> options;
+        bool readout;
+        bool fish;
+    } runs[] = {
+        {{"-root", "-fish", "0"}, false, false},
+        {{"--root", "--fish", "0", "--fps"}, true, false},
+        {{"-root"}, false, true},
+    };
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.options.size());
+        server.Run("xsetroot -solid red");
+        const pid_t pid = app.Start(run.options);
+        const auto shows = [&](const ScreenCapture& screen) {
+            const Shown shown = Count(screen);
+            // The fish may swim through the corner; they cover thousands of pixels.
+            const bool readout = shown.corner > kFlakePixelsAtMost;
+            const bool fish = shown.elsewhere > 10 * kFlakePixelsAtMost;
+            return shown.red == 0 && (run.fish || readout == run.readout) && fish == run.fish &&
+                   (fish || shown.elsewhere <= kFlakePixelsAtMost);
+        };
+        EXPECT_TRUE(WaitForScreen(server, shows, 30000)) << app.Output();
+        if (run.readout) SaveScreenshot(server, "screensaver-frame-rate.png");
+        // A readout would come after a second of frames, and the fish one a frame.
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        EXPECT_TRUE(shows(CaptureScreen(server)));
+        ExpectEndsOnSigterm(app, pid);
+    }
+    EXPECT_EQ(ReadFile(settings), file);
 }

@@ -1,7 +1,8 @@
 # Installs the build into a fresh prefix and checks what a desktop gets: the
 # program answers --version, --help and a wrong option as documented, every
 # icon is there at its size, the menu entries validate, the xscreensaver
-# description runs it with -root and the man page renders without a warning.
+# description is well-formed, runs it with -root and gives it only options it
+# takes, and the man page renders without a warning.
 #
 #   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch folder> -DVERSION=<x.y.z> -P InstallCheck.cmake
 cmake_minimum_required(VERSION 3.22)
@@ -73,6 +74,41 @@ file(READ "${hack}" text)
 if(NOT text MATCHES "<screensaver name=\"velmar\"[^>]*>.*<command arg=\"-root\"/>.*</screensaver>")
     list(APPEND failures "the xscreensaver description does not run velmar -root")
 endif()
+execute_process(COMMAND xmllint --noout "${hack}" RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    list(APPEND failures "the xscreensaver description is no well-formed XML:\n${err}")
+endif()
+# Every option the description can put on the command line, a slider's at its
+# ends and its default: the program reads the options before --version and
+# ends with status 2 at one it does not know or whose value it refuses.
+string(REGEX MATCHALL "arg(-set|-unset)?=\"[^\"%]*\"" switches "${text}")
+string(REGEX MATCHALL "<number [^>]*>" sliders "${text}")
+set(commandLines "")
+foreach(switch IN LISTS switches)
+    string(REGEX REPLACE "^[^\"]*\"([^\"]*)\"$" "\\1" switch "${switch}")
+    list(APPEND commandLines "${switch}")
+endforeach()
+foreach(slider IN LISTS sliders)
+    string(REGEX MATCH "arg=\"([^\"]*)\"" _ "${slider}")
+    set(arg "${CMAKE_MATCH_1}")
+    foreach(end IN ITEMS low default high)
+        string(REGEX MATCH " ${end}=\"([^\"]*)\"" _ "${slider}")
+        string(REPLACE "%" "${CMAKE_MATCH_1}" withValue "${arg}")
+        list(APPEND commandLines "${withValue}")
+    endforeach()
+endforeach()
+list(LENGTH commandLines count)
+if(count LESS 10)
+    list(APPEND failures "the xscreensaver description gives only ${count} options: ${commandLines}")
+endif()
+foreach(commandLine IN LISTS commandLines)
+    separate_arguments(arguments UNIX_COMMAND "${commandLine}")
+    execute_process(COMMAND "${program}" ${arguments} --version
+                    RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+    if(NOT status EQUAL 0)
+        list(APPEND failures "velmar ${commandLine}, from the xscreensaver description: ${err}")
+    endif()
+endforeach()
 
 execute_process(COMMAND ${CMAKE_COMMAND} -E env MANWIDTH=80 man --warnings -l "${manual}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)

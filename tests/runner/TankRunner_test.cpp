@@ -33,6 +33,7 @@ class CountingDrawer : public SceneDrawer {
     ScenePicker& Picker() override { return picker_; }
     unsigned LoadPicture(const std::string&) override { return 0; }
     void ReleasePicture(unsigned) override {}
+    void DrawReadout(const std::string&) override {}
 
   private:
     int& draws_;

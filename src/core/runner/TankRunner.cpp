@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
 #include "platform/posix/LargeBlocks.h"
 
@@ -52,10 +53,14 @@ double TankRunner::RunDue(double nowMs) {
     }
     double untilNext = nextTickMs_ - nowMs;
     // A hidden tank gets no frames; it goes on from where it was once shown.
+    const int framesBefore = framesDrawn_;
     if (DrawsFrames()) {
         if (pacer_.DelayMs(nowMs) <= 0.0) DrawFrame(nowMs);
         untilNext = std::min(untilNext, pacer_.DelayMs(nowMs));
     }
+    // What the frame costs, the swap's wait included, is work; the rest of
+    // the time until the next call is the loop's wait.
+    if (frameRate_) frameRate_->Worked(nowMs, SteadyNowMs(), framesDrawn_ - framesBefore);
     return std::max(0.0, untilNext);
 }
 
@@ -73,10 +78,12 @@ void TankRunner::DrawFrame(double nowMs) {
         }
         tank.scene.Advance(tank.drawer->Picker());
         tank.drawer->Draw(tank.scene);
+        if (frameRate_) tank.drawer->DrawReadout(frameRate_->Text());
         if (frameObserver_) frameObserver_(nowMs);
         tank.surface.ShowFrame();
     }
     if (session_) session_->AfterFrame();
+    ++framesDrawn_;
 }
 
 void TankRunner::TickSession() {

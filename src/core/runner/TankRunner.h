@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/runner/FrameRateMeter.h"
 #include "core/runner/RenderSurface.h"
 #include "core/runner/SceneDrawer.h"
 #include "core/scene/FramePacing.h"
@@ -49,6 +50,9 @@ class TankRunner : public PictureTextureLoader {
     void DrawFrame(double nowMs);
     // Whether any surface is visible, so that frames are drawn.
     bool DrawsFrames() const;
+    // Every frame from now on shows the frame rate and the load in its
+    // bottom-left corner, measured over each second of RunDue's work.
+    void ShowFrameRate() { frameRate_.emplace(); }
     // Runs after each frame drawn, with its surface still current.
     void AfterEachFrame(std::function<void(double nowMs)> observer) {
         frameObserver_ = std::move(observer);
@@ -74,6 +78,8 @@ class TankRunner : public PictureTextureLoader {
     FramePacer pacer_{0.0, -1, false};
     double nextTickMs_ = 0.0;
     std::function<void(double nowMs)> frameObserver_;
+    std::optional<FrameRateMeter> frameRate_;
+    int framesDrawn_ = 0;
     static constexpr int kTrimPeriodMs = 20000;
     int ticksSinceTrim_ = 0;
 };
