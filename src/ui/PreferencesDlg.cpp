@@ -30,12 +30,16 @@ int ValueOf(const wxColour& colour) {
     return static_cast<int>(colour.GetRGB() & 0xFFFFFF);
 }
 
-// A label and its control on one row.
-wxSizer* Row(wxWindow* parent, const wxString& label, wxWindow* control) {
-    auto* row = new wxBoxSizer(wxHORIZONTAL);
-    row->Add(new wxStaticText(parent, wxID_ANY, label), wxSizerFlags().CentreVertical());
-    row->Add(control, wxSizerFlags(1).CentreVertical().Border(wxLEFT));
-    return row;
+// Labels in a column of their own, their controls filling the rest.
+wxFlexGridSizer* Rows() {
+    auto* rows = new wxFlexGridSizer(2, wxSize(8, 2));
+    rows->AddGrowableCol(1);
+    return rows;
+}
+
+void AddRow(wxFlexGridSizer* rows, wxWindow* parent, const wxString& label, wxWindow* control) {
+    rows->Add(new wxStaticText(parent, wxID_ANY, label), wxSizerFlags().CentreVertical());
+    rows->Add(control, wxSizerFlags().Expand());
 }
 
 // The choice's entries: the pointer's monitor, each monitor, all, the wallpaper.
@@ -104,14 +108,14 @@ wxSizer* CPreferencesDlg::TankControls() {
     backdrop->Add(bottomColour_, wxSizerFlags().CentreVertical().Border(wxLEFT));
     box->Add(backdrop, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
 
+    wxFlexGridSizer* rows = Rows();
     light_ = new wxSlider(inside, ids::kLight, chosen_.lightPercent, 0, 100, wxDefaultPosition,
                           wxDefaultSize, wxSL_HORIZONTAL | wxSL_VALUE_LABEL);
-    box->Add(Row(inside, "Light (percent):", light_),
-             wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
+    AddRow(rows, inside, "Light (percent):", light_);
     bubbles_ = new wxSlider(inside, ids::kBubbles, chosen_.bubblesPerColumn, 0, kBubblePoolSize,
                             wxDefaultPosition, wxDefaultSize, wxSL_HORIZONTAL | wxSL_VALUE_LABEL);
-    box->Add(Row(inside, "Bubbles in each column:", bubbles_),
-             wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
+    AddRow(rows, inside, "Bubbles in each column:", bubbles_);
+    box->Add(rows, wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
     helpText_ = new wxCheckBox(inside, ids::kHelpText, "Show the help text at start");
     helpText_->SetValue(chosen_.velmar.helpText);
     box->Add(helpText_, wxSizerFlags().Border());
@@ -127,8 +131,9 @@ wxSizer* CPreferencesDlg::SoundControls() {
     box->Add(tune_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
     tuneLevel_ = new wxSlider(inside, ids::kTuneLevel, chosen_.tunePercent, 0, 100,
                               wxDefaultPosition, wxDefaultSize, wxSL_HORIZONTAL | wxSL_VALUE_LABEL);
-    box->Add(Row(inside, "The tune's volume (percent):", tuneLevel_),
-             wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
+    wxFlexGridSizer* rows = Rows();
+    AddRow(rows, inside, "The tune's volume (percent):", tuneLevel_);
+    box->Add(rows, wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
     wallpaperMusic_ =
         new wxCheckBox(inside, ids::kWallpaperMusic, "Play it under the wallpaper too");
     wallpaperMusic_->SetValue(chosen_.velmar.wallpaperMusic);
@@ -153,10 +158,10 @@ wxSizer* CPreferencesDlg::StartControls(const std::vector<std::string>& monitorN
     const int index = PlacementIndex(chosen_.velmar.placement, monitorCount);
     placementShown_ = index < static_cast<int>(places.size()) ? index : 0;
     placement_->SetSelection(placementShown_);
-    box->Add(Row(inside, "Where it opens:", placement_),
-             wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
-    box->Add(new wxStaticText(inside, wxID_ANY, "(from the next start)"),
-             wxSizerFlags().Right().Border(wxRIGHT));
+    wxFlexGridSizer* rows = Rows();
+    AddRow(rows, inside, "Where it opens:", placement_);
+    rows->AddSpacer(0);
+    rows->Add(new wxStaticText(inside, wxID_ANY, "(from the next start)"), wxSizerFlags().Right());
 
     wxArrayString rates;
     rates.Add("As often as the display refreshes");
@@ -172,7 +177,8 @@ wxSizer* CPreferencesDlg::StartControls(const std::vector<std::string>& monitorN
             frameRate_->Append(wxString::Format("At most %d a second", *chosen_.velmar.maxFps)));
     }
     frameRate_->SetSelection(rateIndex);
-    box->Add(Row(inside, "Frames:", frameRate_), wxSizerFlags().Expand().Border());
+    AddRow(rows, inside, "Frames:", frameRate_);
+    box->Add(rows, wxSizerFlags().Expand().Border());
     return box;
 }
 
