@@ -1,0 +1,20 @@
+#include "platform/posix/LocalTime.h"
+
+#include <clocale>
+#include <ctime>
+
+#include <langinfo.h>
+
+int LocalSecondOfDay() {
+    tzset();
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) return 0;
+    return (local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec % 60;
+}
+
+LocaleTimeWords ReadLocaleTimeWords() {
+    static const bool localeTaken = std::setlocale(LC_TIME, "") != nullptr;
+    static_cast<void>(localeTaken);
+    return {nl_langinfo(T_FMT), nl_langinfo(AM_STR), nl_langinfo(PM_STR)};
+}
