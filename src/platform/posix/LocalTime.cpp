@@ -1,5 +1,6 @@
 #include "platform/posix/LocalTime.h"
 
+#include <algorithm>
 #include <clocale>
 #include <ctime>
 
@@ -10,7 +11,8 @@ int LocalSecondOfDay() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr) return 0;
-    return (local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec % 60;
+    // A leap second counts as its minute's last.
+    return (local.tm_hour * 60 + local.tm_min) * 60 + std::min(local.tm_sec, 59);
 }
 
 LocaleTimeWords ReadLocaleTimeWords() {
