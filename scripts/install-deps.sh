@@ -19,6 +19,8 @@ if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
     packages+=(openbox xfwm4 tint2 weston xwayland dbus dbus-daemon)
     packages+=(libgtest-dev xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev lame
                desktop-file-utils man-db groff-base lintian appstream libxml2-utils)
+    # The local time a whole-program test shows the tank at.
+    packages+=(faketime)
     # Two monitors side by side: a real X server with the dummy driver, and xrandr.
     packages+=(xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 fi

@@ -6,6 +6,7 @@
 
 #include "app/ForeignWindowSurface.h"
 #include "core/interaction/MenuCommands.h"
+#include "core/runner/LocalTimeOfDay.h"
 #include "core/runner/SteadyClock.h"
 #include "core/runner/TankRunner.h"
 #include "core/scene/AquariumScene.h"
@@ -40,6 +41,9 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps,
     runner.AddTank(scene, window, std::move(tank.renderer));
     runner.StartSession(settings, std::nullopt);
     if (overrides.frameRate) runner.ShowFrameRate();
+    const VelmarSettings velmar = LoadVelmarSettings();
+    runner.FollowTimeOfDay(
+        LocalTimeOfDay(overrides.dayNight || velmar.dayNight, overrides.clock || velmar.clock));
     // The display's refresh rate is not asked: 60 frames a second, or the limit given.
     runner.StartPacing(SteadyNowMs(), 0.0, maxFps.value_or(-1), false);
 

@@ -84,6 +84,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             result.overrides.wall = option == "wall";
         } else if (option == "fps") {
             result.overrides.frameRate = true;
+        } else if (option == "daynight") {
+            result.overrides.dayNight = true;
+        } else if (option == "clock") {
+            result.overrides.clock = true;
         } else if (option == "monitor") {
             const std::optional<int> monitor =
                 number("a monitor number", "a monitor number from 0");
@@ -147,6 +151,9 @@ std::string UsageText(const std::string& settingsPath) {
            "  --no-wall            no wall: the backdrop alone behind the fish\n"
            "  --fps                show the frame rate and the load (the share of the\n"
            "                       time not spent waiting) in the bottom-left corner\n"
+           "  --daynight           the light follows the local time: dawn 06:00 to 08:00,\n"
+           "                       dusk 18:00 to 20:00, a dim blue night between\n"
+           "  --clock              show the local time in the tank\n"
            "  --max-fps N          draw at most N frames a second (0: no limit)\n"
            "  --delay N            draw at most one frame every N microseconds\n"
            "                       (xscreensaver's way; 0: no limit)\n"

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/desktop/TankPlacement.h"
 #include "core/TankOverrides.h"
+#include "core/desktop/TankPlacement.h"
 
 // What the user (or xscreensaver) asked for on the command line.
 struct CommandLine {
@@ -22,7 +22,8 @@ struct CommandLine {
     // At most this many frames a second; 0 means no limit, unset the default pace.
     // -delay N (microseconds a frame, xscreensaver's way) sets it too.
     std::optional<int> maxFps;
-    // -fish N, -bubbles, -no-bubbles, -wall, -no-wall and -fps: this run only.
+    // -fish N, -bubbles, -no-bubbles, -wall, -no-wall, -fps, -daynight and
+    // -clock: this run only.
     TankOverrides overrides;
     // One line saying what was wrong, for Action::UsageError.
     std::string error;

@@ -9,4 +9,6 @@ struct TankOverrides {
     std::optional<bool> bubbles;  // true: the file's amount, or the default when it has none
     std::optional<bool> wall;     // true: the wall is shown, whatever the file says
     bool frameRate = false;       // the frame-rate readout in the bottom-left corner
+    bool dayNight = false;        // true: the light follows the time of day, whatever the file says
+    bool clock = false;           // true: a clock in the tank, whatever the file says
 };

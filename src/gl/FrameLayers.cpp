@@ -1,5 +1,7 @@
 #include "gl/FrameLayers.h"
 
+#include <algorithm>
+
 #include "core/scene/AquariumScene.h"
 #include "core/scene/CameraGeometry.h"
 #include "core/scene/SettingsColours.h"
@@ -19,13 +21,16 @@ FrameLayers ChooseFrameLayers(const AquariumScene& scene, const DrawShortcuts& s
     const int height = scene.ScreenHeight();
     const double eyeZ = EyeZ(AquariumScene::kCameraOffset);
     FrameLayers layers;
-    layers.lightLevel = LightLevel(settings.lightReduction);
+    const Daylight& daylight = scene.CurrentDaylight();
+    const float level = LightLevel(settings.lightReduction) * daylight.level;
+    for (int c = 0; c < 3; ++c) layers.light[c] = level * daylight.tint[c];
     layers.wall = scene.WallShown();
     const bool wallCovers = layers.wall && WallCoversView(scene.Surface(), width, height, eyeZ);
     layers.backdrop = !(wallCovers && shortcuts.hiddenBackdrop);
-    layers.wallFirst = !layers.backdrop && shortcuts.wallFirst &&
-                       (settings.backSolid != 0 || settings.backGradient != 0) &&
-                       LightSaturatesWhite(layers.lightLevel);
+    layers.wallFirst =
+        !layers.backdrop && shortcuts.wallFirst &&
+        (settings.backSolid != 0 || settings.backGradient != 0) &&
+        LightSaturatesWhite(*std::min_element(layers.light.begin(), layers.light.end()));
     layers.wallMagnified =
         layers.wall && shortcuts.magnifiedWall &&
         WallTexelsPerPixel(scene.Surface(), width, height, eyeZ, wallPictureSize[0],

@@ -8,7 +8,8 @@ class AquariumScene;
 
 // Which layers a frame of the scene draws, and how, under the shortcuts.
 struct FrameLayers {
-    float lightLevel = 1.0f;
+    // Light 1's red, green and blue: the settings' level in the scene's daylight.
+    std::array<float, 3> light{1.0f, 1.0f, 1.0f};
     bool backdrop = true;
     bool wall = false;
     // Drawn before everything else, without the depth test and the lighting.

@@ -33,8 +33,8 @@ void SetUpSceneFog() {
     glEnable(GL_FOG);
 }
 
-void ApplyLightLevel(float level) {
-    const GLfloat colour[] = {level, level, level, 1.0f};
+void ApplyLight(const std::array<float, 3>& light) {
+    const GLfloat colour[] = {light[0], light[1], light[2], 1.0f};
     glLightfv(GL_LIGHT1, GL_AMBIENT, colour);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, colour);
     glEnable(GL_LIGHTING);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // The fixed GL state of the scene, set once after the context is made current.
 
 // Texturing, smooth shading, clear values, depth test, colour material,
@@ -10,6 +12,6 @@ void SetUpSceneGlState();
 // nothing turns it on again.
 void SetUpSceneFog();
 
-// Writes the light level into the red, green and blue of light 1's ambient and
-// diffuse colours and enables lighting.
-void ApplyLightLevel(float level);
+// Writes `light`'s red, green and blue into light 1's ambient and diffuse
+// colours and enables lighting.
+void ApplyLight(const std::array<float, 3>& light);

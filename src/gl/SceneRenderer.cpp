@@ -13,6 +13,7 @@
 #include "gl/BackgroundSurfaceGl.h"
 #include "gl/BubbleEmitterGl.h"
 #include "gl/CatchMarkerGl.h"
+#include "gl/ClockGl.h"
 #include "gl/EmbeddedTexture.h"
 #include "gl/FishMeshGl.h"
 #include "gl/FrameCamera.h"
@@ -29,7 +30,8 @@ constexpr int kGlyphListCount = 256;
 }  // namespace
 
 SceneRenderer::SceneRenderer(double pixelScale) : pixelScale_(pixelScale), picker_(pixelScale) {
-    fontBase_ = BuildFont(OverlayCharacters() + FrameRateCharacters());
+    fontBase_ =
+        BuildFont(OverlayCharacters() + FrameRateCharacters() + std::string(ClockCharacters()));
     SetUpSceneGlState();
 }
 
@@ -105,7 +107,7 @@ void SceneRenderer::Submit(const AquariumScene& scene) {
         ChooseFrameLayers(scene, shortcuts_, WallPictureSize(scene.CustomBackgroundPicture()));
     if (layers.wallFirst) DrawWallFirst(scene, layers.wallMagnified);
     if (scene.HelpTextShown()) DrawHelpText();
-    ApplyLightLevel(layers.lightLevel);
+    ApplyLight(layers.light);
     DrawBackdrop(scene, !layers.backdrop);
     DrawSchool(scene);
     if (layers.wallFirst) {
@@ -118,6 +120,7 @@ void SceneRenderer::Submit(const AquariumScene& scene) {
     DrawNet(scene);
     DrawBubbles(scene);
     DrawPellets(scene);
+    DrawClock(fontBase_, scene.Clock());
 }
 
 void SceneRenderer::BeginFrame(const AquariumScene& scene) {

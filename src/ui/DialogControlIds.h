@@ -40,4 +40,6 @@ inline constexpr int kTuneLevel = 1109;
 inline constexpr int kWallpaperMusic = 1110;
 inline constexpr int kPlacement = 1111;
 inline constexpr int kFrameRate = 1112;
+inline constexpr int kDayNight = 1113;
+inline constexpr int kClock = 1114;
 }  // namespace preference_ids

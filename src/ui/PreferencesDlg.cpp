@@ -118,7 +118,14 @@ wxSizer* CPreferencesDlg::TankControls() {
     box->Add(rows, wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
     helpText_ = new wxCheckBox(inside, ids::kHelpText, "Show the help text at start");
     helpText_->SetValue(chosen_.velmar.helpText);
-    box->Add(helpText_, wxSizerFlags().Border());
+    box->Add(helpText_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
+    dayNight_ =
+        new wxCheckBox(inside, ids::kDayNight, "Day and night: the light follows the time of day");
+    dayNight_->SetValue(chosen_.velmar.dayNight);
+    box->Add(dayNight_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
+    clock_ = new wxCheckBox(inside, ids::kClock, "Show a clock in the tank");
+    clock_->SetValue(chosen_.velmar.clock);
+    box->Add(clock_, wxSizerFlags().Border());
     return box;
 }
 
@@ -197,6 +204,8 @@ void CPreferencesDlg::Changed() {
     chosen_.bubblesPerColumn = bubbles_->GetValue();
     chosen_.tunePercent = tuneLevel_->GetValue();
     chosen_.velmar.helpText = helpText_->GetValue();
+    chosen_.velmar.dayNight = dayNight_->GetValue();
+    chosen_.velmar.clock = clock_->GetValue();
     chosen_.velmar.tune = tune_->GetValue();
     chosen_.velmar.wallpaperMusic = wallpaperMusic_->GetValue();
     if (placement_->GetSelection() != placementShown_) {

@@ -45,6 +45,8 @@ class CPreferencesDlg : public wxDialog {
     wxSlider* light_ = nullptr;
     wxSlider* bubbles_ = nullptr;
     wxCheckBox* helpText_ = nullptr;
+    wxCheckBox* dayNight_ = nullptr;
+    wxCheckBox* clock_ = nullptr;
     wxCheckBox* tune_ = nullptr;
     wxSlider* tuneLevel_ = nullptr;
     wxCheckBox* wallpaperMusic_ = nullptr;

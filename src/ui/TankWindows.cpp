@@ -7,6 +7,7 @@
 #include "core/dialogs/PreferencesModel.h"
 #include "core/interaction/MenuCommands.h"
 #include "core/music/BuiltinTune.h"
+#include "core/runner/LocalTimeOfDay.h"
 #include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
 #include "core/settings/SettingsOverrides.h"
@@ -141,6 +142,7 @@ void TankWindows::StartTanks() {
     }
     runner_.AfterEachFrame(FrameWatcher());
     if (overrides_.frameRate) runner_.ShowFrameRate();
+    FollowTimeOfDay();
     refreshHz_ = setUps_.front().refreshHz;
     swapWaitsForRefresh_ = setUps_.front().swapWaitsForRefresh;
     runner_.StartPacing(SteadyNowMs(), refreshHz_, MaxFps(velmar_), swapWaitsForRefresh_);
@@ -273,6 +275,12 @@ void TankWindows::ApplyPreferences(const AquariumSettings& tank, const VelmarSet
     }
     if (session_) session_->SetTune(TuneOn(velmar), tank.volume);
     runner_.SetPace(refreshHz_, MaxFps(velmar), swapWaitsForRefresh_);
+    FollowTimeOfDay();
+}
+
+void TankWindows::FollowTimeOfDay() {
+    runner_.FollowTimeOfDay(
+        LocalTimeOfDay(overrides_.dayNight || velmar_.dayNight, overrides_.clock || velmar_.clock));
 }
 
 bool TankWindows::TuneOn(const VelmarSettings& velmar) const {

@@ -63,6 +63,8 @@ class TankWindows {
     bool TuneOn(const VelmarSettings& velmar) const;
     // The command line's cap, else the settings', else the wallpaper's.
     int MaxFps(const VelmarSettings& velmar) const;
+    // The light and the clock as the command line and our section ask.
+    void FollowTimeOfDay();
     // A dialog shows on the monitor of the tank it was opened from.
     template <typename Dialog>
     void ShowFileListDialog(Dialog*& dialog, CMainFrame& from);

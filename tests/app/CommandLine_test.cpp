@@ -57,14 +57,14 @@ TEST(CommandLine, ReadsTheModesThePlacementThePaceAndTheTankAndRefusesEverything
          "",
          {},
          {0, false, true, true}},
-        {{"--fish", "200", "-no-bubbles", "-bubbles", "-wall", "-no-wall"},
+        {{"--fish", "200", "-no-bubbles", "-bubbles", "-wall", "-no-wall", "-daynight", "--clock"},
          Action::Run,
          false,
          {},
          {},
          "",
          {},
-         {200, true, false, false}},
+         {200, true, false, false, true, true}},
         {{"-fish", "201"}, Action::UsageError, false, {}, {}, "from 0 to 200, not '201'"},
         {{"-fish"}, Action::UsageError, false, {}, {}, "-fish needs a number of fish"},
         {{"--monitor", "1"}, Action::Run, false, {}, {}, "", {{Placement::kOneMonitor, 1}}},
@@ -101,6 +101,8 @@ TEST(CommandLine, ReadsTheModesThePlacementThePaceAndTheTankAndRefusesEverything
         EXPECT_EQ(parsed.overrides.bubbles, c.overrides.bubbles);
         EXPECT_EQ(parsed.overrides.wall, c.overrides.wall);
         EXPECT_EQ(parsed.overrides.frameRate, c.overrides.frameRate);
+        EXPECT_EQ(parsed.overrides.dayNight, c.overrides.dayNight);
+        EXPECT_EQ(parsed.overrides.clock, c.overrides.clock);
     }
 }
 

@@ -75,19 +75,21 @@ TEST(Coverage, AnAreaIsCoveredOnlyWhenTheWindowsTogetherLeaveNoPixel) {
     for (const auto& c : cases) EXPECT_EQ(WhollyCovered(area, c.above), c.covered) << c.what;
 }
 
-TEST(VelmarSettings, ThePlacementKeysWithWallpaperFirstAndJunkAsAbsent) {
+TEST(VelmarSettings, ThePlacementAndFlagKeysWithWallpaperFirstAndJunkAsAbsent) {
     const struct {
         const char* section;
         TankPlacement placement;
         bool wallpaperMusic;
+        bool dayNightAndClock = false;
     } cases[] = {
         {"", {Placement::kPointerMonitor}, false},
+        {"DayNight=1\nClock=1\n", {Placement::kPointerMonitor}, false, true},
         {"Monitor=1\n", {Placement::kOneMonitor, 1}, false},
         {"monitor = 0\nAllMonitors=1\n", {Placement::kAllMonitors}, false},
         {"Monitor=1\nAllMonitors=1\nWallpaper=1\nWallpaperMusic=1\n",
          {Placement::kWallpaper},
          true},
-        {"Monitor=-1\nAllMonitors=yes\nWallpaper=2\nWallpaperMusic=1x\n",
+        {"Monitor=-1\nAllMonitors=yes\nWallpaper=2\nWallpaperMusic=1x\nDayNight=2\nClock=on\n",
          {Placement::kPointerMonitor},
          false},
     };
@@ -97,5 +99,7 @@ TEST(VelmarSettings, ThePlacementKeysWithWallpaperFirstAndJunkAsAbsent) {
             ProfileText(std::string("[Aquarium Settings]\nMonitor=1\n[Velmar]\n") + c.section));
         EXPECT_EQ(read.placement, c.placement);
         EXPECT_EQ(read.wallpaperMusic, c.wallpaperMusic);
+        EXPECT_EQ(read.dayNight, c.dayNightAndClock);
+        EXPECT_EQ(read.clock, c.dayNightAndClock);
     }
 }

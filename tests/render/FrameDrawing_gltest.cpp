@@ -19,7 +19,8 @@ void DrawBackdropFrame(const GlTestContext& gl, const AquariumSettings& settings
     ApplyFrameCamera(1920, 1080, -5.0f);
     glViewport(0, 0, gl.Width(), gl.Height());
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    ApplyLightLevel(LightLevel(settings.lightReduction));
+    const float level = LightLevel(settings.lightReduction);
+    ApplyLight({level, level, level});
     DrawBackdrop(settings, TankBoundsForScreen(1920, 1080));
 }
 

@@ -73,6 +73,7 @@ TEST(Preferences, SavingWritesTheChangedKeysAndOurSectionAndKeepsTheRest) {
     velmar.placement = {Placement::kOneMonitor, 1};
     velmar.tune = false;
     velmar.maxFps = 30;
+    velmar.clock = true;
     SavePreferences(Hand(), after, velmar);
 
     const std::string text = ReadFile(path);
@@ -82,6 +83,8 @@ TEST(Preferences, SavingWritesTheChangedKeysAndOurSectionAndKeepsTheRest) {
     EXPECT_FALSE(read.tune);
     EXPECT_TRUE(read.helpText);
     EXPECT_EQ(read.maxFps, 30);
+    EXPECT_TRUE(read.clock);
+    EXPECT_FALSE(read.dayNight);
     velmar.placement = {Placement::kWallpaper};
     velmar.maxFps.reset();
     SavePreferences(after, after, velmar);

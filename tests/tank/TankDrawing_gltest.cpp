@@ -78,7 +78,7 @@ TEST(FishMeshGl, DrawsTheFishWhereItSwimsAndRestoresTheState) {
     ASSERT_TRUE(gl.Ok());
     SetUpSceneGlState();
     StartFrame(gl);
-    ApplyLightLevel(1.0f);
+    ApplyLight({1.0f, 1.0f, 1.0f});
     glBindTexture(GL_TEXTURE_2D, 0);
 
     Fish fish = SwimmingFish(0.0f, 0.0f, 0.0f);

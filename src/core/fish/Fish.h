@@ -125,6 +125,9 @@ class Fish {
     float size = 2.0f;
     bool mouthClosed = true;
     float speed = 0.2f;
+    // The share of `speed` swum each frame: less at night. Speed itself, and
+    // every choice made from it, stays as by day.
+    float speedShare = 1.0f;
     float pitch = 0.0f;
     float targetHeading = 0.0f;
     float shownPitch = 0.0f;

@@ -49,8 +49,9 @@ void Fish::Move() {
 
     const float h = DegreesToRadians(heading);
     const float p = DegreesToRadians(pitch);
-    const float alongX = std::fabs(std::cos(h) * speed);
-    const float alongZ = std::fabs(std::sin(h) * speed);
+    const float stride = speed * speedShare;
+    const float alongX = std::fabs(std::cos(h) * stride);
+    const float alongZ = std::fabs(std::sin(h) * stride);
     if (leftward && wallState != kWallXMin) position[0] -= alongX;
     if (rightward && wallState != kWallXMax) position[0] += alongX;
     if (towardPlusZ) {
@@ -58,7 +59,7 @@ void Fish::Move() {
     } else {
         position[2] -= alongZ;
     }
-    position[1] += std::sin(p) * speed;
+    position[1] += std::sin(p) * stride;
 
     CheckBounds();
 }

@@ -1,6 +1,7 @@
 #include "core/runner/TankRunner.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
@@ -13,6 +14,7 @@ TankRunner::~TankRunner() {
 void TankRunner::AddTank(AquariumScene& scene, RenderSurface& surface,
                          std::unique_ptr<SceneDrawer> drawer) {
     tanks_.push_back({scene, surface, std::move(drawer)});
+    ShowTimeOfDayIn(scene);
 }
 
 void TankRunner::RemoveTank(const RenderSurface& surface) {
@@ -86,7 +88,36 @@ void TankRunner::DrawFrame(double nowMs) {
     ++framesDrawn_;
 }
 
+void TankRunner::FollowTimeOfDay(TimeOfDay timeOfDay) {
+    timeOfDay_ = std::move(timeOfDay);
+    daylight_ = Daylight{};
+    clock_ = ClockFace{};
+    clockMinute_ = -1;
+    ShowTimeOfDay();
+}
+
+// The clock's text is made again only when its minute changes.
+void TankRunner::ShowTimeOfDay() {
+    if (!timeOfDay_.secondOfDay) return;
+    const int second = timeOfDay_.secondOfDay();
+    if (timeOfDay_.dayNight) daylight_ = DaylightAt(second / 60.0);
+    if (timeOfDay_.clock) {
+        const int minute = second / 60;
+        if (minute != clockMinute_) clock_.text = ClockText(minute, timeOfDay_.locale);
+        clockMinute_ = minute;
+        clock_.place = ClockPlace(second);
+    }
+    for (Tank& tank : tanks_) ShowTimeOfDayIn(tank.scene);
+}
+
+void TankRunner::ShowTimeOfDayIn(AquariumScene& scene) const {
+    if (!timeOfDay_.secondOfDay) return;
+    scene.SetDaylight(daylight_);
+    scene.SetClock(clock_);
+}
+
 void TankRunner::TickSession() {
+    ShowTimeOfDay();
     if (session_) session_->Tick();
     // What the frames, the media engine and the dialogs let go stays in the
     // heap's pages (some 6 MB after the start) unless handed back.

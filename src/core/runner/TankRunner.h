@@ -9,6 +9,8 @@
 #include "core/runner/FrameRateMeter.h"
 #include "core/runner/RenderSurface.h"
 #include "core/runner/SceneDrawer.h"
+#include "core/scene/ClockFace.h"
+#include "core/scene/Daylight.h"
 #include "core/scene/FramePacing.h"
 #include "core/session/TankSession.h"
 
@@ -53,6 +55,17 @@ class TankRunner : public PictureTextureLoader {
     // Every frame from now on shows the frame rate and the load in its
     // bottom-left corner, measured over each second of RunDue's work.
     void ShowFrameRate() { frameRate_.emplace(); }
+    // From now on, at once and at each session tick, every tank's light
+    // follows the time of day (`dayNight`) and a clock shows it (`clock`, as
+    // `locale` writes it), from `secondOfDay` (the local time, 0..86399).
+    // What is not asked for any more goes at once.
+    struct TimeOfDay {
+        bool dayNight = false;
+        bool clock = false;
+        ClockLocale locale;
+        std::function<int()> secondOfDay;
+    };
+    void FollowTimeOfDay(TimeOfDay timeOfDay);
     // Runs after each frame drawn, with its surface still current.
     void AfterEachFrame(std::function<void(double nowMs)> observer) {
         frameObserver_ = std::move(observer);
@@ -72,6 +85,8 @@ class TankRunner : public PictureTextureLoader {
         std::unique_ptr<SceneDrawer> drawer;
     };
     void TickSession();
+    void ShowTimeOfDay();
+    void ShowTimeOfDayIn(AquariumScene& scene) const;
 
     std::list<Tank> tanks_;
     std::unique_ptr<TankSession> session_;
@@ -79,6 +94,10 @@ class TankRunner : public PictureTextureLoader {
     double nextTickMs_ = 0.0;
     std::function<void(double nowMs)> frameObserver_;
     std::optional<FrameRateMeter> frameRate_;
+    TimeOfDay timeOfDay_;
+    Daylight daylight_;
+    ClockFace clock_;
+    int clockMinute_ = -1;
     int framesDrawn_ = 0;
     static constexpr int kTrimPeriodMs = 20000;
     int ticksSinceTrim_ = 0;

@@ -1,6 +1,7 @@
 #include "core/scene/AquariumScene.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/interaction/FeedSteering.h"
 #include "core/interaction/FishContactTests.h"
@@ -97,6 +98,7 @@ void AquariumScene::StepSchool() {
         Fish& fish = fish_[slot];
         ShownFish& shown = shownSchool_[slot];
         shown.species = SpeciesOfSlot(ranges, slot);
+        fish.speedShare = daylight_.fishSpeedShare;
         fish.Update(shown.pose);
         shown.caughtRadius = fish.caught ? CaughtSphereRadius(fish.size) : 0.0f;
         if (!fish.caught) catchMarker_.slots[slot].caught = false;
@@ -126,7 +128,8 @@ std::array<float, 3> AquariumScene::BubbleOrigin(int e) const {
 }
 
 void AquariumScene::StepBubbles() {
-    const int bubbleCount = BubbleDrawCount(settings_.bubbleAmount);
+    const int bubbleCount = static_cast<int>(
+        std::lround(BubbleDrawCount(settings_.bubbleAmount) * daylight_.bubbleShare));
     for (BubbleEmitter& emitter : bubbleEmitters_) emitter.Step(bubbleCount);
 }
 

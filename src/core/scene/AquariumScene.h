@@ -9,6 +9,8 @@
 #include "core/interaction/PickGrid.h"
 #include "core/interaction/PointerState.h"
 #include "core/interaction/ScenePicker.h"
+#include "core/scene/ClockFace.h"
+#include "core/scene/Daylight.h"
 #include "core/scene/OverlayVisibility.h"
 #include "core/settings/AquariumSettings.h"
 #include "core/tank/BackgroundSurface.h"
@@ -86,6 +88,13 @@ class AquariumScene {
     }
     void SetCustomBackground(const CustomBackground& picture) { customBackground_ = picture; }
     const CustomBackground& CustomBackgroundPicture() const { return customBackground_; }
+    // The light of the time of day, dimming the light, thinning the bubbles
+    // and slowing the fish from the next step on; the day's own unless set.
+    void SetDaylight(const Daylight& light) { daylight_ = light; }
+    const Daylight& CurrentDaylight() const { return daylight_; }
+    // The clock drawn over the tank (no text: none).
+    void SetClock(const ClockFace& clock) { clock_ = clock; }
+    const ClockFace& Clock() const { return clock_; }
     int RevealCount() const { return revealCount_; }
     const std::array<Fish, kSchoolSlots>& School() const { return fish_; }
     std::array<Fish, kSchoolSlots>& School() { return fish_; }
@@ -133,6 +142,8 @@ class AquariumScene {
     OverlayVisibility overlay_;
     PointerState pointer_;
     CustomBackground customBackground_;
+    Daylight daylight_;
+    ClockFace clock_;
 
     // Each fish, then each pellet, draws from the random stream as it is built.
     std::array<Fish, kSchoolSlots> fish_;

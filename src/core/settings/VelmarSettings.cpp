@@ -33,6 +33,8 @@ VelmarSettings ReadVelmarSettings(const ProfileText& profile) {
     settings.helpText = Flag(section, "HelpText", true);
     const std::optional<int> maxFps = ParsePlainNumber<int>(section.Get("MaxFps"));
     if (maxFps && *maxFps > 0) settings.maxFps = maxFps;
+    settings.dayNight = Flag(section, "DayNight", false);
+    settings.clock = Flag(section, "Clock", false);
     return settings;
 }
 
@@ -46,5 +48,7 @@ void WriteVelmarSettings(const VelmarSettings& settings, ProfileText& profile) {
                     {"WallpaperMusic", FlagText(settings.wallpaperMusic)},
                     {"Tune", FlagText(settings.tune)},
                     {"HelpText", FlagText(settings.helpText)},
-                    {"MaxFps", settings.maxFps ? std::to_string(*settings.maxFps) : ""}});
+                    {"MaxFps", settings.maxFps ? std::to_string(*settings.maxFps) : ""},
+                    {"DayNight", FlagText(settings.dayNight)},
+                    {"Clock", FlagText(settings.clock)}});
 }

@@ -13,6 +13,8 @@
 //   Tune=0           the built-in tune stays silent
 //   HelpText=0       no help text at start
 //   MaxFps=N         at most N frames a second (absent or empty: the display's pace)
+//   DayNight=1       the light follows the local time of day
+//   Clock=1          a clock shows the local time in the tank
 // A value that is no plain number, or a flag other than 0 or 1, reads as absent.
 struct VelmarSettings {
     TankPlacement placement;
@@ -20,6 +22,8 @@ struct VelmarSettings {
     bool tune = true;
     bool helpText = true;
     std::optional<int> maxFps;
+    bool dayNight = false;
+    bool clock = false;
 };
 
 VelmarSettings ReadVelmarSettings(const ProfileText& profile);
