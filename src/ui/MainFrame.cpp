@@ -3,7 +3,6 @@
 #include "core/scene/AquariumScene.h"
 #include "platform/ProgramNames.h"
 #include "platform/posix/ProcessExit.h"
-#include "platform/x11/WindowManagerSupport.h"
 #include "ui/AppIcon.h"
 #include "ui/AquariumView.h"
 #include "ui/DesktopLayer.h"
@@ -42,7 +41,7 @@ unsigned long CMainFrame::XWindow() const {
     return TopLevelXWindow(*this);
 }
 
-void CMainFrame::ShowOnMonitor() {
+void CMainFrame::ShowOnMonitor(bool fullScreenGranted) {
     SetSize(ToWx(monitor_.area));
     // Full screen the desktop's way, above its panels, on the monitor the
     // window was placed on; where no window manager grants it, the frame
@@ -53,7 +52,7 @@ void CMainFrame::ShowOnMonitor() {
         Lower();
         return;
     }
-    if (AskWindowManager().fullScreen) {
+    if (fullScreenGranted) {
         ShowFullScreen(true);
     } else {
         Show();

@@ -35,8 +35,9 @@ class CMainFrame : public wxFrame {
                Owner owner);
     ~CMainFrame() override;
 
-    // Shows the window on its monitor, full screen or as wallpaper.
-    void ShowOnMonitor();
+    // Shows the window on its monitor, full screen or as wallpaper;
+    // `fullScreenGranted`: the window manager takes requests for full screen.
+    void ShowOnMonitor(bool fullScreenGranted);
     // Its monitor moved or changed its size, or the window goes to another.
     void FollowMonitor(const Monitor& monitor);
     // The owner is gone: nothing is handed to it from here on.

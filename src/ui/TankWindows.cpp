@@ -47,8 +47,7 @@ std::vector<Monitor> MonitorsToFill(const X11Desktop& desktop, const TankPlaceme
 
 // Without a window manager the wallpaper lowers itself; one that knows
 // neither desktop windows nor keep-below ones stacks it as any other.
-void SayWhenNoWallpaperLayer() {
-    const WindowManagerSupport windowManager = AskWindowManager();
+void SayWhenNoWallpaperLayer(const WindowManagerSupport& windowManager) {
     if (windowManager.runs && !windowManager.keepsBelow) {
         std::fputs(
             "velmar: this desktop keeps no window under the others (Weston's Xwayland does "
@@ -66,7 +65,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options)
       velmar_(LoadVelmarSettings()) {
     const TankPlacement placement = options.placement.value_or(velmar_.placement);
     wallpaper_ = placement.placement == Placement::kWallpaper;
-    if (wallpaper_) SayWhenNoWallpaperLayer();
+    if (wallpaper_) SayWhenNoWallpaperLayer(windowManager_);
     const bool hasTempPath = HasTempPath();
     if (!hasTempPath) ReportNoTempPath();
     const CMainFrame::Owner owner{
@@ -105,7 +104,7 @@ TankWindows::~TankWindows() {
 }
 
 void TankWindows::Show() {
-    for (CMainFrame* frame : frames_) frame->ShowOnMonitor();
+    for (CMainFrame* frame : frames_) frame->ShowOnMonitor(windowManager_.fullScreen);
     if (frames_.empty() || !frames_.front()->View()) return;
     SetUpNext(0);
 }

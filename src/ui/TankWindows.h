@@ -10,6 +10,7 @@
 #include "core/desktop/TankPlacement.h"
 #include "core/runner/TankRunner.h"
 #include "core/settings/StartupSettings.h"
+#include "platform/x11/WindowManagerSupport.h"
 #include "ui/AquariumView.h"
 #include "ui/MainFrame.h"
 #include "ui/X11Desktop.h"
@@ -80,6 +81,8 @@ class TankWindows {
     double refreshHz_ = 0.0;
     bool swapWaitsForRefresh_ = false;
     X11Desktop desktop_;
+    // Asked once: every window shows by it.
+    const WindowManagerSupport windowManager_ = AskWindowManager();
     std::vector<CMainFrame*> frames_;  // top-level windows: the toolkit deletes them
     std::vector<ViewSetUp> setUps_;
     StartupSettings settings_;
