@@ -16,6 +16,7 @@
 #include "gl/TankSetUp.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TerminationSignals.h"
+#include "platform/runtime/Translation.h"
 
 int RunScreensaver(unsigned long windowId, std::optional<int> maxFps,
                    const TankOverrides& overrides) {
@@ -30,7 +31,8 @@ int RunScreensaver(unsigned long windowId, std::optional<int> maxFps,
     settings.tank = WithOverrides(settings.tank, overrides);
     TankOnSurface tank = SetUpTankOnSurface(scene, window.PixelSize(), settings.tank, 1.0);
     if (tank.result == TankSetUpResult::kNoTempPath) {
-        std::fprintf(stderr, "velmar: no temporary folder to unpack the artwork into\n");
+        std::fprintf(stderr, "velmar: %s\n",
+                     Tr("no temporary folder to unpack the artwork into").c_str());
         return 1;
     }
     // Nobody listens, points or reads help here: no music, no net, no picks

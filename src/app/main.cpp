@@ -10,11 +10,15 @@
 #include "core/settings/SettingsFile.h"
 #include "platform/posix/LargeBlocks.h"
 #include "platform/posix/TerminationSignals.h"
+#include "platform/runtime/Translation.h"
 #include "platform/wx/ToolkitAsserts.h"
+#include "platform/wx/WxTranslations.h"
 #include "ui/X11Desktop.h"
+#include "platform/runtime/Translation.h"
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksToTheSystem();
+    UseTheUsersLanguage();
     const CommandLine options = ParseCommandLine(argc, argv);
     switch (options.action) {
         case CommandLine::Action::Help:
@@ -49,8 +53,10 @@ int main(int argc, char** argv) {
         const X11Desktop desktop;
         const std::vector<Monitor> monitors = desktop.Monitors();
         if (desktop.Connected() && !NamesAMonitor(options.placement->monitor, monitors)) {
-            std::fprintf(stderr, "velmar: no monitor %d: this display has %zu, numbered from 0\n",
-                         options.placement->monitor, monitors.size());
+            std::fprintf(stderr, "velmar: %s\n",
+                         Filled(Tr("no monitor %d: this display's monitors are numbered 0 to %zu"),
+                                options.placement->monitor, monitors.size() - 1)
+                             .c_str());
             return 2;
         }
     }

@@ -16,7 +16,7 @@ constexpr std::array<float, 3> kLetters{0.92f, 0.96f, 1.0f};
 constexpr std::array<float, 3> kOutline{0.02f, 0.03f, 0.06f};
 }  // namespace
 
-void DrawClock(GLuint fontBase, const ClockFace& clock) {
+void DrawClock(const GlyphLists& font, const ClockFace& clock) {
     if (clock.text.empty()) return;
     const PixelTextPass pass;
     const std::array<float, 2> view = pass.ViewSize();
@@ -27,10 +27,10 @@ void DrawClock(GLuint fontBase, const ClockFace& clock) {
     for (int dx = -1; dx <= 1; ++dx) {
         for (int dy = -1; dy <= 1; ++dy) {
             if (dx != 0 || dy != 0) {
-                pass.Print(fontBase, clock.text, at[0] + dx * outline, at[1] + dy * outline, em,
+                pass.Print(font, clock.text, at[0] + dx * outline, at[1] + dy * outline, em,
                            kOutline);
             }
         }
     }
-    pass.Print(fontBase, clock.text, at[0], at[1], em, kLetters);
+    pass.Print(font, clock.text, at[0], at[1], em, kLetters);
 }

@@ -13,7 +13,7 @@ constexpr float kLineSpacingEm = 1.3f;
 constexpr float kMarginEm = 0.6f;
 }  // namespace
 
-void DrawFrameRateReadout(GLuint fontBase, const std::string& text) {
+void DrawFrameRateReadout(const GlyphLists& font, const std::string& text) {
     if (text.empty()) return;
     const PixelTextPass pass;
     const float em = std::max(kMinEmPx, pass.ViewSize()[1] / kScreenHeightsPerEm);
@@ -22,7 +22,7 @@ void DrawFrameRateReadout(GLuint fontBase, const std::string& text) {
     float baseline = kMarginEm * em + (lineCount - 1) * kLineSpacingEm * em;
     for (std::size_t start = 0; start <= lines.size(); baseline -= kLineSpacingEm * em) {
         const std::size_t end = std::min(lines.find('\n', start), lines.size());
-        pass.Print(fontBase, lines.substr(start, end - start), kMarginEm * em, baseline, em,
+        pass.Print(font, lines.substr(start, end - start), kMarginEm * em, baseline, em,
                    {1.0f, 1.0f, 1.0f});
         start = end + 1;
     }

@@ -1,39 +1,36 @@
 #include "gl/Overlay.h"
 
-#include "gl/OverlayFont.h"
 #include "platform/ProgramNames.h"
+#include "platform/runtime/Translation.h"
 
 namespace {
-struct OverlayLine {
-    float x, y, z;
-    const char* text;
-};
-
-constexpr OverlayLine kOverlayLines[] = {
-    {-5.5f, 4.0f, -60.0f, kProgramTitle},
-    {-4.0f, 1.0f, -60.0f, "[Right Click]: Toolbar popup"},
-    {-4.0f, 0.0f, -60.0f, "[ESC]: Exit"},
-    {-4.0f, -2.0f, -60.0f, "www.velmar-aquarium.example"},
-};
+constexpr std::array<std::array<float, 3>, 4> kLineOrigins{{
+    {-5.5f, 4.0f, -60.0f},
+    {-4.0f, 1.0f, -60.0f},
+    {-4.0f, 0.0f, -60.0f},
+    {-4.0f, -2.0f, -60.0f},
+}};
 }  // namespace
 
-void DrawOverlay(GLuint fontBase) {
+HelpTextLines HelpText(bool inUsersLanguage) {
+    const auto words = [inUsersLanguage](const char* english) {
+        return inUsersLanguage ? Tr(english) : std::string(english);
+    };
+    return {kProgramTitle, words(N_("[Right Click]: Toolbar popup")), words(N_("[ESC]: Exit")),
+            "www.velmar-aquarium.example"};
+}
+
+void DrawOverlay(const GlyphLists& font, const HelpTextLines& lines) {
     // The glyphs carry no texture coordinates: textured, they would all take the
     // one texel of whatever picture the last frame left bound, which turns the
     // text near black over the dark water. The frame's state is left as it was.
     glPushAttrib(GL_ENABLE_BIT);
     glDisable(GL_TEXTURE_2D);
-    for (const OverlayLine& line : kOverlayLines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         glPushMatrix();
-        glTranslatef(line.x, line.y, line.z);
-        glPrint(fontBase, line.text);
+        glTranslatef(kLineOrigins[i][0], kLineOrigins[i][1], kLineOrigins[i][2]);
+        glPrint(font, lines[i]);
         glPopMatrix();
     }
     glPopAttrib();
-}
-
-std::string OverlayCharacters() {
-    std::string characters;
-    for (const OverlayLine& line : kOverlayLines) characters += line.text;
-    return characters;
 }

@@ -30,12 +30,12 @@ PixelTextPass::~PixelTextPass() {
     glPopAttrib();
 }
 
-void PixelTextPass::Print(GLuint fontBase, std::string_view text, float x, float y, float em,
+void PixelTextPass::Print(const GlyphLists& font, std::string_view text, float x, float y, float em,
                           const std::array<float, 3>& colour) const {
     glColor3f(colour[0], colour[1], colour[2]);
     glPushMatrix();
     glTranslatef(x, y, 0.0f);
     glScalef(em, em, em);
-    glPrint(fontBase, text);
+    glPrint(font, text);
     glPopMatrix();
 }

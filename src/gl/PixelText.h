@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include <GL/gl.h>
+#include "gl/OverlayFont.h"
 
 // Text in the help text's letters placed in the viewport's pixels, unlit and
 // untextured, in front of everything: the scene's camera, fog and depth do
@@ -18,7 +18,7 @@ class PixelTextPass {
     // The viewport's width and height in pixels.
     std::array<float, 2> ViewSize() const { return viewSize_; }
     // `text` on the baseline from (x, y), `em` pixels high, in `colour`.
-    void Print(GLuint fontBase, std::string_view text, float x, float y, float em,
+    void Print(const GlyphLists& font, std::string_view text, float x, float y, float em,
                const std::array<float, 3>& colour) const;
 
   private:

@@ -1,7 +1,10 @@
 #include "gl/SceneRenderer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <utility>
 
 #include <GL/glu.h>
 
@@ -24,19 +27,43 @@
 #include "gl/OverlayFont.h"
 #include "gl/TextureLoaders.h"
 #include "gl/UserPictureTexture.h"
+#include "platform/runtime/Translation.h"
 
 namespace {
-constexpr int kGlyphListCount = 256;
+// Every letter the tank may write: the help text's, the readout's, the clock's.
+GlyphLists FontFor(const HelpTextLines& help, const std::string& language) {
+    std::string characters = FrameRateCharacters() + std::string(ClockCharacters());
+    for (const std::string& line : help) characters += line;
+    return BuildFont(characters, language);
+}
+
+// fontconfig names languages as "zh-cn", the catalogs as "zh_CN".
+std::string FontLanguage() {
+    std::string language = TranslationLanguage();
+    for (char& c : language) c = c == '_' ? '-' : static_cast<char>(std::tolower(c));
+    return language;
+}
 }  // namespace
 
-SceneRenderer::SceneRenderer(double pixelScale) : pixelScale_(pixelScale), picker_(pixelScale) {
-    fontBase_ =
-        BuildFont(OverlayCharacters() + FrameRateCharacters() + std::string(ClockCharacters()));
+SceneRenderer::SceneRenderer(double pixelScale)
+    : pixelScale_(pixelScale), help_(HelpText(true)), picker_(pixelScale) {
+    font_ = FontFor(help_, FontLanguage());
+    if (font_.base == 0 && help_ != HelpText(false)) {
+        static bool told = false;
+        if (!std::exchange(told, true)) {
+            std::fprintf(stderr, "velmar: %s\n",
+                         Tr("no font has the letters of the help text in your language, so it "
+                            "shows in English")
+                             .c_str());
+        }
+        help_ = HelpText(false);
+        font_ = FontFor(help_, "");
+    }
     SetUpSceneGlState();
 }
 
 SceneRenderer::~SceneRenderer() {
-    if (fontBase_ != 0) glDeleteLists(fontBase_, kGlyphListCount);
+    DeleteFont(font_);
     glDeleteTextures(1, &backgroundTexture_);
     glDeleteTextures(static_cast<GLsizei>(speciesSkins_.size()), speciesSkins_.data());
     glDeleteTextures(1, &bubbleTexture_);
@@ -120,7 +147,7 @@ void SceneRenderer::Submit(const AquariumScene& scene) {
     DrawNet(scene);
     DrawBubbles(scene);
     DrawPellets(scene);
-    DrawClock(fontBase_, scene.Clock());
+    DrawClock(font_, scene.Clock());
 }
 
 void SceneRenderer::BeginFrame(const AquariumScene& scene) {
@@ -132,11 +159,11 @@ void SceneRenderer::BeginFrame(const AquariumScene& scene) {
 }
 
 void SceneRenderer::DrawHelpText() {
-    DrawOverlay(fontBase_);
+    DrawOverlay(font_, help_);
 }
 
 void SceneRenderer::DrawReadout(const std::string& text) {
-    DrawFrameRateReadout(fontBase_, text);
+    DrawFrameRateReadout(font_, text);
 }
 
 // In place of a backdrop the wall hides, the state is left as drawing it would.

@@ -14,6 +14,8 @@
 #include "gl/DrawShortcuts.h"
 #include "gl/FoodPelletGl.h"
 #include "gl/GlScenePicker.h"
+#include "gl/Overlay.h"
+#include "gl/OverlayFont.h"
 
 class AquariumScene;
 struct CustomBackground;
@@ -74,7 +76,8 @@ class SceneRenderer : public SceneDrawer {
     // The texture the wall drawn first left bound: what the catch net after
     // the school takes its colour from.
     GLint wallTexture_ = 0;
-    GLuint fontBase_ = 0;
+    HelpTextLines help_;
+    GlyphLists font_;
     GLuint backgroundTexture_ = 0;
     std::array<GLuint, kSpeciesCount> speciesSkins_{};
     GLuint bubbleTexture_ = 0;

@@ -1,4 +1,5 @@
 #include "media/MpvLibrary.h"
+#include "platform/runtime/Translation.h"
 
 #include <dlfcn.h>
 
@@ -35,7 +36,7 @@ std::optional<MpvLibrary> Load() {
                        Find(handle, "mpv_stream_cb_add_ro", library.streamCbAddRo);
     if (found) return library;
     const char* why = dlerror();
-    std::fprintf(stderr, "velmar: no music: %s\n", why ? why : name.c_str());
+    std::fprintf(stderr, "velmar: %s\n", Filled(Tr("no music: %s"), why ? why : name.c_str()).c_str());
     return std::nullopt;
 }
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/runtime/Translation.h"
+
 // The main window's title, which is also the toolkit's application name, the
 // profile's name and the name of the single-instance guard: the desktop, the
 // window manager and the tests find the program by it.
@@ -10,8 +12,7 @@ inline constexpr char kWindowName[] = "VelmarScr";
 // The program's full title: the help text's first line, and the end of each
 // dialog's title.
 inline constexpr char kProgramTitle[] = "Velmar Screensaver 1.0";
-inline const std::string kFishSettingsTitle = std::string("Fish Settings - ") + kProgramTitle;
-inline const std::string kCustomMusicTitle = std::string("Custom Music - ") + kProgramTitle;
-inline const std::string kCustomBackgroundTitle =
-    std::string("Custom Background - ") + kProgramTitle;
-inline const std::string kPreferencesTitle = std::string("Preferences - ") + kProgramTitle;
+// A dialog's title: its name in the user's language, then the program's title.
+inline std::string DialogTitle(const char* englishName) {
+    return Tr(englishName) + " - " + kProgramTitle;
+}

@@ -10,6 +10,7 @@
 #include "platform/ProgramNames.h"
 #include "platform/posix/TempPath.h"
 #include "platform/runtime/MessageBox.h"
+#include "platform/runtime/Translation.h"
 #include "ui/PixelFormat.h"
 
 namespace {
@@ -43,14 +44,14 @@ CAquariumView::~CAquariumView() {
 
 bool CAquariumView::MakeContext() {
     if (!pixelFormatFound_) {
-        ShowMessageBox("ChoosePixelFormat failed", kWindowName);
+        ShowMessageBox(Tr("ChoosePixelFormat failed"), kWindowName);
         return false;
     }
     context_ = std::make_unique<wxGLContext>(
         this, shareWith_ && shareWith_->context_ ? shareWith_->context_.get() : nullptr);
     if (!context_->IsOK() || !MakeCurrent()) {
         context_.reset();
-        ShowMessageBox("SetPixelFormat failed", kWindowName);
+        ShowMessageBox(Tr("SetPixelFormat failed"), kWindowName);
         return false;
     }
     return true;

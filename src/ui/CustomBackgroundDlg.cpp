@@ -11,18 +11,21 @@
 #include "core/session/TankSession.h"
 #include "core/settings/StartupSettings.h"
 #include "platform/ProgramNames.h"
+#include "platform/runtime/Translation.h"
 #include "ui/DialogControlIds.h"
 
 namespace {
 const wxColour kListBackground(207, 184, 130);
 const wxColour kRowText(0, 0, 255);
-constexpr char kPictureFilter[] =
-    "(*.jpg;*.bmp;*.png)|*.jpg;*.bmp;*.png|"
-    "Other pictures (*.jpeg;*.tif;*.tiff)|*.jpeg;*.tif;*.tiff";
+std::string PictureFilter() {
+    return "(*.jpg;*.bmp;*.png)|*.jpg;*.bmp;*.png|" + Tr("Other pictures") +
+           " (*.jpeg;*.tif;*.tiff)|*.jpeg;*.tif;*.tiff";
+}
 }  // namespace
 
 CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, TankSession& session)
-    : FileListDialog(parent, kCustomBackgroundTitle), list_(session.Pictures()) {
+    : FileListDialog(parent, wxString::FromUTF8(DialogTitle(N_("Custom Background")))),
+      list_(session.Pictures()) {
     AddControls();
     // Only these controls change the boxes and the interval afterwards.
     interval_->ChangeValue(wxString::FromUTF8(list_.Interval()));
@@ -35,8 +38,8 @@ CCustomBackgroundDlg::CCustomBackgroundDlg(wxWindow* parent, TankSession& sessio
 void CCustomBackgroundDlg::AddControls() {
     const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     const auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
-    ownImage_ = new wxCheckBox(this, background_ids::kOwnImage, "Use your own image", at(8, 10));
-    const char* modeTexts[] = {"Repeat One", "Repeat All", "Random "};
+    ownImage_ = new wxCheckBox(this, background_ids::kOwnImage, _("Use your own image"), at(8, 10));
+    const wxString modeTexts[] = {_("Repeat One"), _("Repeat All"), _("Random")};
     const int modeX[] = {94, 147, 199};
     for (int mode = 0; mode < 3; ++mode) {
         modes_[mode] =
@@ -60,18 +63,19 @@ void CCustomBackgroundDlg::AddControls() {
     });
 
     auto* addImage =
-        new wxButton(this, background_ids::kAddImage, "Add Image", at(7, 117), size(50, 11));
+        new wxButton(this, background_ids::kAddImage, _("Add Image"), at(7, 117), size(50, 11));
     auto* remove =
-        new wxButton(this, background_ids::kRemoveImage, "Remove Image", at(63, 117), size(51, 11));
+        new wxButton(this, background_ids::kRemoveImage, _("Remove Image"), at(63, 117), size(51, 11));
     auto* removeAll =
-        new wxButton(this, background_ids::kRemoveAll, "Remove All", at(119, 117), size(50, 11));
-    new wxStaticText(this, wxID_ANY, "Interval", at(178, 119));
+        new wxButton(this, background_ids::kRemoveAll, _("Remove All"), at(119, 117), size(50, 11));
+    new wxStaticText(this, wxID_ANY, _("Interval"), at(178, 119));
     interval_ = new wxTextCtrl(this, background_ids::kInterval, "5", at(204, 118), size(24, 12), 0,
                                wxTextValidator(wxFILTER_DIGITS));
-    new wxStaticText(this, wxID_ANY, "S", at(231, 119));
+    // TRANSLATORS: the unit after the picture interval, seconds.
+    new wxStaticText(this, wxID_ANY, _("S"), at(231, 119));
 
     addImage->Bind(wxEVT_BUTTON,
-                   [this](wxCommandEvent&) { ChooseFiles("Add Image", kPictureFilter); });
+                   [this](wxCommandEvent&) { ChooseFiles("Add Image", PictureFilter()); });
     remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         list_.RemoveImage(SelectedRow());
         Sync();
@@ -115,7 +119,7 @@ void CCustomBackgroundDlg::Sync() {
     }
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         const wxString path = wxString::FromUTF8(rows[row].path);
-        const wxString state = rows[row].on ? "ON" : "OFF";
+        const wxString state = rows[row].on ? _("ON") : _("OFF");
         if (rows_->GetItemText(row) != path) rows_->SetItemText(row, path);
         if (rows_->GetItemText(row, 1) != state) rows_->SetItem(row, 1, state);
     }

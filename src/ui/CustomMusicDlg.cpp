@@ -11,6 +11,7 @@
 #include "core/session/TankSession.h"
 #include "core/settings/StartupSettings.h"
 #include "platform/ProgramNames.h"
+#include "platform/runtime/Translation.h"
 #include "platform/runtime/MessageBox.h"
 #include "ui/DialogControlIds.h"
 
@@ -19,13 +20,14 @@ const wxColour kListBackground(207, 184, 130);
 const wxColour kRowBackground(196, 184, 130);
 const wxColour kPlayingRow(0, 255, 0);
 const wxColour kRowText(0, 0, 255);
-constexpr char kMusicFilter[] =
-    "(*.mp3;*.wav;*.mpeg)|*.mp3;*.wav;*.mpeg|"
-    "Other audio (*.ogg;*.flac;*.opus;*.m4a)|*.ogg;*.flac;*.opus;*.m4a";
+std::string MusicFilter() {
+    return "(*.mp3;*.wav;*.mpeg)|*.mp3;*.wav;*.mpeg|" + Tr("Other audio") +
+           " (*.ogg;*.flac;*.opus;*.m4a)|*.ogg;*.flac;*.opus;*.m4a";
+}
 }  // namespace
 
 CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, TankSession& session)
-    : FileListDialog(parent, kCustomMusicTitle),
+    : FileListDialog(parent, wxString::FromUTF8(DialogTitle(N_("Custom Music")))),
       playList_(*session.Music()),
       shownHighlight_(playList_.HighlightedIndex()) {
     AddControls();
@@ -39,10 +41,10 @@ CCustomMusicDlg::CCustomMusicDlg(wxWindow* parent, TankSession& session)
 void CCustomMusicDlg::AddControls() {
     const auto at = [this](int x, int y) { return ConvertDialogToPixels(wxPoint(x, y)); };
     const auto size = [this](int w, int h) { return ConvertDialogToPixels(wxSize(w, h)); };
-    new wxStaticBox(this, wxID_ANY, "Use your own music", at(10, 10), size(79, 22));
-    ownMusic_ = new wxCheckBox(this, music_ids::kOwnMusic, "On/Off", at(17, 19), size(54, 12));
-    new wxStaticBox(this, wxID_ANY, "Play Modes", at(95, 10), size(212, 22));
-    const char* modeTexts[] = {"Repeat One", "Repeat All", "Random "};
+    new wxStaticBox(this, wxID_ANY, _("Use your own music"), at(10, 10), size(79, 22));
+    ownMusic_ = new wxCheckBox(this, music_ids::kOwnMusic, _("On/Off"), at(17, 19), size(54, 12));
+    new wxStaticBox(this, wxID_ANY, _("Play Modes"), at(95, 10), size(212, 22));
+    const wxString modeTexts[] = {_("Repeat One"), _("Repeat All"), _("Random")};
     const int modeX[] = {100, 186, 262};
     const int modeWidth[] = {58, 53, 41};
     for (int mode = 0; mode < 3; ++mode) {
@@ -64,16 +66,16 @@ void CCustomMusicDlg::AddControls() {
         Sync();
     });
 
-    addMusic_ = new wxButton(this, music_ids::kAddMusic, "Add Music", at(270, 44), size(38, 11));
-    remove_ = new wxButton(this, music_ids::kRemove, "Remove", at(270, 57), size(38, 11));
-    removeAll_ = new wxButton(this, music_ids::kRemoveAll, "Remove All", at(270, 70), size(38, 11));
-    play_ = new wxButton(this, music_ids::kPlay, "Play", at(270, 83), size(38, 11));
-    auto* stop = new wxButton(this, music_ids::kStop, "Stop", at(270, 97), size(38, 11));
-    new wxStaticBox(this, wxID_ANY, "Volume", at(270, 113), size(38, 26));
+    addMusic_ = new wxButton(this, music_ids::kAddMusic, _("Add Music"), at(270, 44), size(38, 11));
+    remove_ = new wxButton(this, music_ids::kRemove, _("Remove"), at(270, 57), size(38, 11));
+    removeAll_ = new wxButton(this, music_ids::kRemoveAll, _("Remove All"), at(270, 70), size(38, 11));
+    play_ = new wxButton(this, music_ids::kPlay, _("Play"), at(270, 83), size(38, 11));
+    auto* stop = new wxButton(this, music_ids::kStop, _("Stop"), at(270, 97), size(38, 11));
+    new wxStaticBox(this, wxID_ANY, _("Volume"), at(270, 113), size(38, 26));
     volume_ = new wxSlider(this, music_ids::kVolume, 1000, 0, 1000, at(271, 122), size(33, 13));
 
     addMusic_->Bind(wxEVT_BUTTON,
-                    [this](wxCommandEvent&) { ChooseFiles("Add Music", kMusicFilter); });
+                    [this](wxCommandEvent&) { ChooseFiles("Add Music", MusicFilter()); });
     remove_->Bind(wxEVT_BUTTON, &CCustomMusicDlg::OnRemove, this);
     removeAll_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         playList_.RemoveAllRows();
@@ -105,7 +107,7 @@ void CCustomMusicDlg::AddFiles(const std::vector<std::string>& paths) {
 
 void CCustomMusicDlg::OnRemove(wxCommandEvent&) {
     if (!playList_.RemoveSelectedRow()) {
-        ShowMessageBox("Please select an item from the music list!", "");
+        ShowMessageBox(Tr("Please select an item from the music list!"), "");
         return;
     }
     Sync();

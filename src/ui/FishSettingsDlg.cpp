@@ -21,15 +21,15 @@ const wxColour kTotalBackground(255, 255, 239);
 
 struct ButtonPlace {
     int id;
-    const char* label;
+    const char* label;  // English, with the mnemonic's &
     char action;
     int x, y, width, height;  // dialog units
 };
 constexpr ButtonPlace kButtons[] = {
-    {1007, "&Add", 'A', 121, 324, 27, 15},
-    {1008, "&Delete", 'D', 150, 324, 32, 15},
-    {1009, "&Random", 'R', 184, 324, 31, 15},
-    {1010, "&Clear", 'C', 217, 324, 27, 15},
+    {1007, N_("&Add"), 'A', 121, 324, 27, 15},
+    {1008, N_("&Delete"), 'D', 150, 324, 32, 15},
+    {1009, N_("&Random"), 'R', 184, 324, 31, 15},
+    {1010, N_("&Clear"), 'C', 217, 324, 27, 15},
 };
 
 // Turns the colours inside the oval that fills `box` (in image pixels) over.
@@ -56,7 +56,7 @@ wxRect ToRect(const CellBox& box) {
 
 CFishSettingsDlg::CFishSettingsDlg(wxWindow* parent, const std::array<int, kSpeciesCount>& swimming,
                                    CountsSink applyCounts)
-    : wxDialog(parent, wxID_ANY, kFishSettingsTitle),
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(DialogTitle(N_("Fish Settings")))),
       applyCounts_(std::move(applyCounts)),
       saveTimer_(this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -88,7 +88,7 @@ void CFishSettingsDlg::AddControls() {
     };
     for (const ButtonPlace& button : kButtons) {
         const auto [at, size] = place(button.x, button.y, button.width, button.height);
-        auto* control = new wxButton(this, button.id, button.label, at, size);
+        auto* control = new wxButton(this, button.id, wxGetTranslation(button.label), at, size);
         control->Bind(wxEVT_BUTTON,
                       [this, action = button.action](wxCommandEvent&) { Act(action); });
     }

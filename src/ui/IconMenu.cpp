@@ -5,6 +5,7 @@
 
 #include <wx/dcbuffer.h>
 #include <wx/dcclient.h>
+#include <wx/intl.h>
 #include <wx/settings.h>
 
 #include "ui/MenuArtwork.h"
@@ -32,8 +33,10 @@ IconMenu::IconMenu(wxWindow* parent, std::function<void(int)> choose)
     SetClientSize(kPopupWidth, kPopupHeight);
     for (int i = 0; i < kPopupEntryCount; ++i) {
         wxImage icon = MenuIconImage(kMenuCommands[i].iconId);
-        if (icon.IsOk())
+        if (icon.IsOk()) {
             icons_[i] = wxBitmap(icon.Scale(kIconSize, kIconSize, wxIMAGE_QUALITY_HIGH));
+        }
+        labels_[i] = "  " + wxGetTranslation(kMenuCommands[i].text);
     }
     font_ = FittingFont();
     Bind(wxEVT_PAINT, &IconMenu::OnPaint, this);
@@ -51,8 +54,8 @@ wxFont IconMenu::FittingFont() {
     while (font.GetPointSize() > kSmallestPoints) {
         dc.SetFont(font);
         int widest = 0;
-        for (const MenuCommand& entry : kMenuCommands) {
-            widest = std::max(widest, dc.GetTextExtent(entry.text).GetWidth());
+        for (const wxString& label : labels_) {
+            widest = std::max(widest, dc.GetTextExtent(label).GetWidth());
         }
         if (widest <= room) break;
         font.SetPointSize(font.GetPointSize() - 1);
@@ -155,7 +158,7 @@ void IconMenu::DrawItem(wxDC& dc, int index, bool highlighted) const {
     }
     const wxRect text(item.x + kIconColumnWidth + kTextGap, item.y,
                       item.width - kIconColumnWidth - kTextGap, item.height);
-    dc.DrawLabel(kMenuCommands[index].text, text, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+    dc.DrawLabel(labels_[index], text, wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
 }
 
 void IconMenu::OnMotion(wxMouseEvent& event) {

@@ -45,6 +45,7 @@ class IconMenu : public wxPopupWindow {
 
     std::function<void(int)> choose_;
     std::array<wxBitmap, kPopupEntryCount> icons_;
+    std::array<wxString, kPopupEntryCount> labels_;  // translated, set off by two spaces
     std::optional<int> highlighted_;
     std::optional<wxPoint> openingPress_;
     wxFont font_;

@@ -67,7 +67,7 @@ TankPlacement PlacementAt(int index, int monitorCount) {
 CPreferencesDlg::CPreferencesDlg(wxWindow* parent, const Preferences& shown,
                                  const std::vector<std::string>& monitorNames,
                                  std::function<void(const Preferences&)> onChange)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(kPreferencesTitle)),
+    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(DialogTitle(N_("Preferences")))),
       chosen_(shown),
       onChange_(std::move(onChange)) {
     auto* page = new wxBoxSizer(wxVERTICAL);
@@ -86,16 +86,16 @@ CPreferencesDlg::CPreferencesDlg(wxWindow* parent, const Preferences& shown,
 }
 
 wxSizer* CPreferencesDlg::TankControls() {
-    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, "In the tank");
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, _("In the tank"));
     wxWindow* inside = box->GetStaticBox();
-    wall_ = new wxCheckBox(inside, ids::kWall, "Show the sea bed behind the fish");
+    wall_ = new wxCheckBox(inside, ids::kWall, _("Show the sea bed behind the fish"));
     wall_->SetValue(chosen_.wall);
     box->Add(wall_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
 
     auto* backdrop = new wxBoxSizer(wxHORIZONTAL);
-    black_ = new wxRadioButton(inside, wxID_ANY, "Black background", wxDefaultPosition,
+    black_ = new wxRadioButton(inside, wxID_ANY, _("Black background"), wxDefaultPosition,
                                wxDefaultSize, wxRB_GROUP);
-    gradient_ = new wxRadioButton(inside, ids::kGradient, "A gradient from");
+    gradient_ = new wxRadioButton(inside, ids::kGradient, _("A gradient from"));
     topColour_ = new wxColourPickerCtrl(inside, ids::kTopColour, ColourOf(chosen_.topColour));
     bottomColour_ =
         new wxColourPickerCtrl(inside, ids::kBottomColour, ColourOf(chosen_.bottomColour));
@@ -103,7 +103,7 @@ wxSizer* CPreferencesDlg::TankControls() {
     backdrop->Add(black_, wxSizerFlags().CentreVertical());
     backdrop->Add(gradient_, wxSizerFlags().CentreVertical().Border(wxLEFT));
     backdrop->Add(topColour_, wxSizerFlags().CentreVertical().Border(wxLEFT));
-    backdrop->Add(new wxStaticText(inside, wxID_ANY, "at the top to"),
+    backdrop->Add(new wxStaticText(inside, wxID_ANY, _("at the top to")),
                   wxSizerFlags().CentreVertical().Border(wxLEFT));
     backdrop->Add(bottomColour_, wxSizerFlags().CentreVertical().Border(wxLEFT));
     box->Add(backdrop, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
@@ -111,68 +111,68 @@ wxSizer* CPreferencesDlg::TankControls() {
     wxFlexGridSizer* rows = Rows();
     light_ = new wxSlider(inside, ids::kLight, chosen_.lightPercent, 0, 100, wxDefaultPosition,
                           wxDefaultSize, wxSL_HORIZONTAL | wxSL_VALUE_LABEL);
-    AddRow(rows, inside, "Light (percent):", light_);
+    AddRow(rows, inside, _("Light (percent):"), light_);
     bubbles_ = new wxSlider(inside, ids::kBubbles, chosen_.bubblesPerColumn, 0, kBubblePoolSize,
                             wxDefaultPosition, wxDefaultSize, wxSL_HORIZONTAL | wxSL_VALUE_LABEL);
-    AddRow(rows, inside, "Bubbles in each column:", bubbles_);
+    AddRow(rows, inside, _("Bubbles in each column:"), bubbles_);
     box->Add(rows, wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
-    helpText_ = new wxCheckBox(inside, ids::kHelpText, "Show the help text at start");
+    helpText_ = new wxCheckBox(inside, ids::kHelpText, _("Show the help text at start"));
     helpText_->SetValue(chosen_.velmar.helpText);
     box->Add(helpText_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
     dayNight_ =
-        new wxCheckBox(inside, ids::kDayNight, "Day and night: the light follows the time of day");
+        new wxCheckBox(inside, ids::kDayNight, _("Day and night: the light follows the time of day"));
     dayNight_->SetValue(chosen_.velmar.dayNight);
     box->Add(dayNight_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
-    clock_ = new wxCheckBox(inside, ids::kClock, "Show a clock in the tank");
+    clock_ = new wxCheckBox(inside, ids::kClock, _("Show a clock in the tank"));
     clock_->SetValue(chosen_.velmar.clock);
     box->Add(clock_, wxSizerFlags().Border());
     return box;
 }
 
 wxSizer* CPreferencesDlg::SoundControls() {
-    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, "Sound");
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, _("Sound"));
     wxWindow* inside = box->GetStaticBox();
     tune_ =
-        new wxCheckBox(inside, ids::kTune, "Play the built-in tune while your own music is off");
+        new wxCheckBox(inside, ids::kTune, _("Play the built-in tune while your own music is off"));
     tune_->SetValue(chosen_.velmar.tune);
     box->Add(tune_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
     tuneLevel_ = new wxSlider(inside, ids::kTuneLevel, chosen_.tunePercent, 0, 100,
                               wxDefaultPosition, wxDefaultSize, wxSL_HORIZONTAL | wxSL_VALUE_LABEL);
     wxFlexGridSizer* rows = Rows();
-    AddRow(rows, inside, "The tune's volume (percent):", tuneLevel_);
+    AddRow(rows, inside, _("The tune's volume (percent):"), tuneLevel_);
     box->Add(rows, wxSizerFlags().Expand().Border(wxALL & ~wxBOTTOM));
     wallpaperMusic_ =
-        new wxCheckBox(inside, ids::kWallpaperMusic, "Play it under the wallpaper too");
+        new wxCheckBox(inside, ids::kWallpaperMusic, _("Play it under the wallpaper too"));
     wallpaperMusic_->SetValue(chosen_.velmar.wallpaperMusic);
     box->Add(wallpaperMusic_, wxSizerFlags().Border());
     return box;
 }
 
 wxSizer* CPreferencesDlg::StartControls(const std::vector<std::string>& monitorNames) {
-    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, "Screen");
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, _("Screen"));
     wxWindow* inside = box->GetStaticBox();
     const int monitorCount = static_cast<int>(monitorNames.size());
     wxArrayString places;
-    places.Add("Full screen on the monitor under the pointer");
+    places.Add(_("Full screen on the monitor under the pointer"));
     for (int i = 0; i < monitorCount; ++i) {
-        places.Add(wxString::Format("Full screen on monitor %d (%s)", i + 1,
+        places.Add(wxString::Format(_("Full screen on monitor %d (%s)"), i + 1,
                                     wxString::FromUTF8(monitorNames[i])));
     }
-    places.Add("Full screen on every monitor");
-    places.Add("As the desktop's wallpaper, behind your windows");
+    places.Add(_("Full screen on every monitor"));
+    places.Add(_("As the desktop's wallpaper, behind your windows"));
     placement_ = new wxChoice(inside, ids::kPlacement, wxDefaultPosition, wxDefaultSize, places);
     // A monitor the settings name that is not connected now shows as the pointer's.
     const int index = PlacementIndex(chosen_.velmar.placement, monitorCount);
     placementShown_ = index < static_cast<int>(places.size()) ? index : 0;
     placement_->SetSelection(placementShown_);
     wxFlexGridSizer* rows = Rows();
-    AddRow(rows, inside, "Where it opens:", placement_);
+    AddRow(rows, inside, _("Where it opens:"), placement_);
     rows->AddSpacer(0);
-    rows->Add(new wxStaticText(inside, wxID_ANY, "(from the next start)"), wxSizerFlags().Right());
+    rows->Add(new wxStaticText(inside, wxID_ANY, _("(from the next start)")), wxSizerFlags().Right());
 
     wxArrayString rates;
-    rates.Add("As often as the display refreshes");
-    for (const int rate : kFrameRates) rates.Add(wxString::Format("At most %d a second", rate));
+    rates.Add(_("As often as the display refreshes"));
+    for (const int rate : kFrameRates) rates.Add(wxString::Format(wxPLURAL("At most %d a second", "At most %d a second", rate), rate));
     frameRate_ = new wxChoice(inside, ids::kFrameRate, wxDefaultPosition, wxDefaultSize, rates);
     int rateIndex = 0;
     for (int i = 0; i < static_cast<int>(std::size(kFrameRates)); ++i) {
@@ -181,10 +181,12 @@ wxSizer* CPreferencesDlg::StartControls(const std::vector<std::string>& monitorN
     // A cap set by hand that the list lacks keeps its own entry.
     if (chosen_.velmar.maxFps && rateIndex == 0) {
         rateIndex = static_cast<int>(
-            frameRate_->Append(wxString::Format("At most %d a second", *chosen_.velmar.maxFps)));
+            frameRate_->Append(wxString::Format(wxPLURAL("At most %d a second", "At most %d a second",
+                                                      *chosen_.velmar.maxFps),
+                                             *chosen_.velmar.maxFps)));
     }
     frameRate_->SetSelection(rateIndex);
-    AddRow(rows, inside, "Frames:", frameRate_);
+    AddRow(rows, inside, _("Frames:"), frameRate_);
     box->Add(rows, wxSizerFlags().Expand().Border());
     return box;
 }

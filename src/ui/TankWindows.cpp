@@ -25,6 +25,7 @@
 #include "ui/FishSettingsDlg.h"
 #include "ui/PreferencesDlg.h"
 #include "ui/TankLoop.h"
+#include "platform/runtime/Translation.h"
 
 namespace {
 // A wallpaper is looked at now and then, not watched: it leaves the
@@ -49,10 +50,10 @@ std::vector<Monitor> MonitorsToFill(const X11Desktop& desktop, const TankPlaceme
 // neither desktop windows nor keep-below ones stacks it as any other.
 void SayWhenNoWallpaperLayer(const WindowManagerSupport& windowManager) {
     if (windowManager.runs && !windowManager.keepsBelow) {
-        std::fputs(
-            "velmar: this desktop keeps no window under the others (Weston's Xwayland does "
-            "not): the wallpaper is an ordinary window here\n",
-            stderr);
+        std::fprintf(stderr, "velmar: %s\n",
+                     Tr("this desktop keeps no window under the others (Weston's Xwayland "
+                        "does not): the wallpaper is an ordinary window here")
+                         .c_str());
     }
 }
 }  // namespace

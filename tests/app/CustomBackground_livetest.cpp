@@ -43,7 +43,7 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
             picture.SaveFile(blue, wxBITMAP_TYPE_PNG);
         });
         tank.Server().ChooseFromMenu(100, 100, 7);  // "  Custom Background"
-        LiveDialog dialog(tank, kCustomBackgroundTitle);
+        LiveDialog dialog(tank, DialogTitle("Custom Background"));
         ASSERT_TRUE(dialog.Shown());
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
         for (const std::string& picture : {red, blue}) {

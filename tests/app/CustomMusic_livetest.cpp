@@ -23,7 +23,7 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
         // The modeless dialogs leave the user in Catch mode.
         tank.ChooseMode(Mode::kZoomIn);
         tank.Server().ChooseFromMenu(100, 100, 6);  // "  Custom Music"
-        LiveDialog dialog(tank, kCustomMusicTitle);
+        LiveDialog dialog(tank, DialogTitle("Custom Music"));
         ASSERT_TRUE(dialog.Shown());
         EXPECT_EQ(tank.Read<Mode>([](auto& s) { return s.CurrentMode(); }), Mode::kCatch);
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };

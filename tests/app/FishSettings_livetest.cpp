@@ -22,7 +22,7 @@ TEST(FishSettingsDialog, ClearAndAddsReachTheTankAndStayWhenTheFileCannotTakeThe
         const Counts two{0, 0, 0, 2, 0, 0, 0, 0, 0, 0};
         for (int visit = 0; visit < 2; ++visit) {
             tank.Server().ChooseFromMenu(100, 100, 5);  // "  Add/Delete Fish"
-            const std::string dialog = tank.Server().WaitForWindow(kFishSettingsTitle);
+            const std::string dialog = tank.Server().WaitForWindow(DialogTitle("Fish Settings"));
             ASSERT_FALSE(dialog.empty());
             // Species 3 is the fourth picture of the first row.
             if (visit == 0) {

@@ -76,7 +76,7 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     server.Run("xdotool key Up");
     EXPECT_TRUE(WaitForScreen(server, Highlighted(9)));
     server.Run("xdotool key Up Up Return");
-    const std::string& title = kCustomBackgroundTitle;
+    const std::string title = DialogTitle("Custom Background");
     const std::string dialog = server.WaitForWindow(title);
     ASSERT_FALSE(dialog.empty()) << app.Output();
     server.Close(dialog);

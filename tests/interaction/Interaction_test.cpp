@@ -142,7 +142,7 @@ TEST(PopupMenuLayout, TenEntriesOf140By48InMenuOrderWalkedByTheArrows) {
         {140, 10, {}}, {-1, 10, {}}, {10, 480, {}}, {10, -1, {}},
     };
     for (const auto& [x, y, entry] : points) EXPECT_EQ(PopupEntryAt(x, y), entry) << x << ", " << y;
-    EXPECT_STREQ(kMenuCommands[1].text, "  Feed Fish");
+    EXPECT_STREQ(kMenuCommands[1].text, "Feed Fish");
     EXPECT_EQ(kMenuCommands[8].commandId, kCommandPreferences);
     EXPECT_EQ(kMenuCommands[9].commandId, kCommandExit);
     const std::tuple<std::optional<int>, int, int> steps[] = {

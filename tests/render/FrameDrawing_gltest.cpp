@@ -80,16 +80,18 @@ TEST(Overlay, HelpTextShowsInTheUpperMiddleOverAnyBoundPicture) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
     glEnable(GL_TEXTURE_2D);
-    const GLuint fontBase = BuildFont(OverlayCharacters());
+    const HelpTextLines help = HelpText(false);
+    GlyphLists font = BuildFont(help[0] + help[1] + help[2] + help[3], "");
     ApplyFrameCamera(gl.Width(), gl.Height(), -5.0f);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glColor3f(1.0f, 1.0f, 1.0f);
-    DrawOverlay(fontBase);
+    DrawOverlay(font, help);
     EXPECT_GT(
         LitPixels(gl, gl.Width() / 4, gl.Height() / 3, gl.Width() * 3 / 4, gl.Height() * 3 / 4),
         100);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    glPrint(fontBase, std::string(4000, 'x'));
+    glPrint(font, std::string(4000, 'x'));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    DeleteFont(font);
 }

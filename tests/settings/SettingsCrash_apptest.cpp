@@ -73,7 +73,7 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
         while (Clock::now() < killAt) {
             if (dialog.empty()) {
                 server.ChooseFromMenu(100, 100, 5);
-                dialog = server.WaitForWindow(kFishSettingsTitle);
+                dialog = server.WaitForWindow(DialogTitle("Fish Settings"));
                 ASSERT_FALSE(dialog.empty()) << app.Output();
             } else {
                 // A click picks species 3, the fourth picture of the first row; A adds one.
@@ -101,7 +101,7 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
     ASSERT_TRUE(WaitForScreen(
         server, [](const ScreenCapture& screen) { return screen.IsDrawn(2, 765); }, 30000));
     server.ChooseFromMenu(100, 100, 5);
-    const std::string dialog = server.WaitForWindow(kFishSettingsTitle);
+    const std::string dialog = server.WaitForWindow(DialogTitle("Fish Settings"));
     ASSERT_FALSE(dialog.empty()) << app.Output();
     server.Run("xdotool mousemove --window " + dialog + " 350 45 click 1 key a");
     EXPECT_TRUE(PollUntil([&] { return FishCount(ReadFile(file)) == fishBefore + 1; }, 30000))

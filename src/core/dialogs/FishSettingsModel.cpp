@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "platform/runtime/Random.h"
+#include "platform/runtime/Translation.h"
 
 namespace {
 constexpr int kRandomDealLimit = 199;
@@ -64,7 +65,7 @@ int FishSettingsModel::Total() const {
 }
 
 std::string FishSettingsModel::TotalLabel() const {
-    return "Total: " + std::to_string(Total()) + "/" + std::to_string(kSchoolSlots);
+    return Filled(Tr("Total: %d/%d"), Total(), kSchoolSlots);
 }
 
 std::array<int, kSpeciesCount> FishSettingsModel::SchoolCounts() const {

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "platform/runtime/Translation.h"
+
 // What the left button does over the tank. Nobody points at the tank of the
 // screensaver, nor at one behind a modal dialog: no net, no picks, nothing
 // caught.
@@ -28,7 +30,7 @@ enum CommandId : int {
 // the button pressed. Icons and cursors are resources of their own types,
 // numbered by these ids.
 struct MenuCommand {
-    const char* text;  // begins with two spaces
+    const char* text;  // English; the menu shows it translated
     int commandId;
     std::optional<Mode> mode;
     int iconId;
@@ -40,16 +42,16 @@ inline constexpr std::size_t kMenuCommandCount = 10;
 
 // In menu order.
 inline constexpr std::array<MenuCommand, kMenuCommandCount> kMenuCommands{{
-    {"  Catch Fish", kCommandCatch, Mode::kCatch, 137, 154, 155},
-    {"  Feed Fish", kCommandFeed, Mode::kFeed, 133, 163, 164},
-    {"  Touch Fish", kCommandTouch, Mode::kTouch, 160, 158, 159},
-    {"  Zoom In Fish", kCommandZoomIn, Mode::kZoomIn, 134, 167, 177},
-    {"  Zoom Out Fish", kCommandZoomOut, Mode::kZoomOut, 135, 169, 178},
-    {"  Add/Delete Fish", kCommandAddDeleteFish, std::nullopt, 180, 0, 0},
-    {"  Custom Music", kCommandCustomMusic, std::nullopt, 253, 0, 0},
-    {"  Custom Background", kCommandCustomBackground, std::nullopt, 232, 0, 0},
-    {"  Preferences...", kCommandPreferences, std::nullopt, 271, 0, 0},
-    {"  Exit", kCommandExit, std::nullopt, 175, 0, 0},
+    {N_("Catch Fish"), kCommandCatch, Mode::kCatch, 137, 154, 155},
+    {N_("Feed Fish"), kCommandFeed, Mode::kFeed, 133, 163, 164},
+    {N_("Touch Fish"), kCommandTouch, Mode::kTouch, 160, 158, 159},
+    {N_("Zoom In Fish"), kCommandZoomIn, Mode::kZoomIn, 134, 167, 177},
+    {N_("Zoom Out Fish"), kCommandZoomOut, Mode::kZoomOut, 135, 169, 178},
+    {N_("Add/Delete Fish"), kCommandAddDeleteFish, std::nullopt, 180, 0, 0},
+    {N_("Custom Music"), kCommandCustomMusic, std::nullopt, 253, 0, 0},
+    {N_("Custom Background"), kCommandCustomBackground, std::nullopt, 232, 0, 0},
+    {N_("Preferences..."), kCommandPreferences, std::nullopt, 271, 0, 0},
+    {N_("Exit"), kCommandExit, std::nullopt, 175, 0, 0},
 }};
 
 // Every menu icon, in menu order: what the painter draws and the program carries.

@@ -5,15 +5,16 @@
 #include "platform/runtime/CrtAtoi.h"
 #include "platform/runtime/MessageBox.h"
 #include "platform/runtime/Random.h"
+#include "platform/runtime/Translation.h"
 
 CustomBackgroundList::AddResult CustomBackgroundList::AddBackgroundImage(const std::string& path) {
     if (rows_.size() >= kMaxImages) {
-        ShowMessageBox("The maximum number of background is: " + std::to_string(rows_.size()), "");
+        ShowMessageBox(Filled(Tr("The maximum number of background is: %zu"), rows_.size()), "");
         return AddResult::kListFull;
     }
     const unsigned texture = loader_.LoadPicture(path);
     if (texture == 0) {
-        ShowMessageBox("(" + path + ")image loading error.", "");
+        ShowMessageBox(Filled(Tr("(%s)image loading error."), path.c_str()), "");
         StopSwitching();
         return AddResult::kLoadFailed;
     }

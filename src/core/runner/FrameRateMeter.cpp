@@ -24,5 +24,6 @@ bool FrameRateMeter::Worked(double startMs, double endMs, int frames) {
 }
 
 std::string FrameRateCharacters() {
-    return "FPSLoad: 0123456789.%";
+    // The decimal point is a comma in many languages.
+    return "FPSLoad: 0123456789.,%";
 }

@@ -7,6 +7,7 @@
 #include "core/settings/ProfileFile.h"
 #include "platform/posix/WorkDir.h"
 #include "platform/runtime/MessageBox.h"
+#include "platform/runtime/Translation.h"
 
 namespace {
 constexpr char kSettingsFileName[] = "VelmarSet.ini";
@@ -16,9 +17,10 @@ void TellSettingsNotSaved(const std::string& path) {
     static std::set<std::string> told;
     if (!told.insert(path).second) return;
     const std::string shown = std::filesystem::path(path).lexically_normal().string();
-    ShowMessageBox(
-        "Velmar cannot save its settings in " + shown + ", so changes last only until it ends.",
-        "Velmar");
+    ShowMessageBox(Filled(Tr("Velmar cannot save its settings in %s, so changes last only until "
+                              "it ends."),
+                           shown.c_str()),
+                   "Velmar");
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/runtime/MessageBox.h"
+#include "platform/runtime/Translation.h"
 
 bool HasTempPath() {
     std::error_code error;
@@ -12,5 +13,5 @@ bool HasTempPath() {
 }
 
 void ReportNoTempPath() {
-    ShowMessageBox("Error Find TempPath.", "ERROR");
+    ShowMessageBox(Tr("Error Find TempPath."), Tr("ERROR"));
 }

@@ -1,4 +1,5 @@
 #include "platform/x11/ForeignX11Window.h"
+#include "platform/runtime/Translation.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -25,14 +26,14 @@ ForeignX11Window::ForeignX11Window(unsigned long windowId) : native_(std::make_u
     Native& x = *native_;
     x.display = XOpenDisplay(nullptr);
     if (!x.display) {
-        problem_ = "cannot open the X display";
+        problem_ = Tr("cannot open the X display");
         return;
     }
     XSetErrorHandler(NoteXError);
     x.window = windowId != 0 ? windowId : DefaultRootWindow(x.display);
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(x.display, x.window, &attributes) || windowFailed) {
-        problem_ = "no window " + std::to_string(windowId);
+        problem_ = Filled(Tr("no window %lu"), windowId);
         return;
     }
     XSelectInput(x.display, x.window, attributes.your_event_mask | StructureNotifyMask);
@@ -54,7 +55,7 @@ ForeignX11Window::ForeignX11Window(unsigned long windowId) : native_(std::make_u
         XFree(visual);
     }
     if (!x.context || !glXMakeCurrent(x.display, x.window, x.context)) {
-        problem_ = "the window's visual offers no double-buffered OpenGL";
+        problem_ = Tr("the window's visual offers no double-buffered OpenGL");
     }
 }
 
