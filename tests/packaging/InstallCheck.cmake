@@ -43,6 +43,8 @@ foreach(size 16 32 48 64 128 256)
     endif()
 endforeach()
 
+# The texts below are English whatever language the test's environment names.
+set(english LANGUAGE= LC_ALL=C.UTF-8)
 execute_process(COMMAND "${program}" --version RESULT_VARIABLE status OUTPUT_VARIABLE out)
 if(NOT status EQUAL 0 OR NOT out STREQUAL "velmar ${VERSION}\n")
     list(APPEND failures "--version ended with ${status}, printing '${out}'")
@@ -50,19 +52,43 @@ endif()
 
 # --help names the settings file without making its folder.
 set(config "${PREFIX}/config")
-execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} "${program}" --help
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} ${english} "${program}" --help
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(FIND "${out}" "Settings file: ${config}/velmar/VelmarSet.ini\n" at)
 if(NOT status EQUAL 0 OR at EQUAL -1 OR NOT err STREQUAL "" OR EXISTS "${config}")
     list(APPEND failures "--help ended with ${status}, printing:\n${out}${err}")
 endif()
 
-execute_process(COMMAND "${program}" -root --bogus
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${english} "${program}" -root --bogus
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(FIND "${err}" "velmar: unknown option '--bogus'\nUsage: velmar" at)
 if(NOT status EQUAL 2 OR NOT at EQUAL 0 OR NOT out STREQUAL "")
     list(APPEND failures "a wrong option ended with ${status}, printing:\n${out}${err}")
 endif()
+
+# German and Japanese as a sample of every language: the catalog, found by the
+# installed program under its prefix, and the menu entry's and listing's fields.
+foreach(locale de_DE ja_JP)
+    string(REGEX REPLACE "_.*" "" language "${locale}")
+    if(NOT EXISTS "${PREFIX}/share/locale/${language}/LC_MESSAGES/velmar.mo")
+        list(APPEND failures "no ${language} catalog installed")
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LANGUAGE= LC_ALL=${locale}.UTF-8
+                            "${program}" --help OUTPUT_VARIABLE translated)
+    string(FIND "${translated}" "Usage: velmar" at)
+    if(NOT at EQUAL -1)
+        list(APPEND failures "--help is English under ${locale}.UTF-8")
+    endif()
+    file(STRINGS "${entry}" comment ENCODING UTF-8 REGEX "^Comment\\[${language}\\]=.")
+    file(STRINGS "${wallpaperEntry}" wallpaperName ENCODING UTF-8 REGEX "^Name\\[${language}\\]=.")
+    if(NOT comment OR NOT wallpaperName)
+        list(APPEND failures "the menu entries lack their ${language} fields")
+    endif()
+    file(READ "${listing}" listingText)
+    if(NOT listingText MATCHES "<summary xml:lang=\"${language}\">")
+        list(APPEND failures "the listing lacks its ${language} summary")
+    endif()
+endforeach()
 
 execute_process(COMMAND desktop-file-validate "${entry}" "${wallpaperEntry}"
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)

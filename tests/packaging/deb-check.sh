@@ -60,6 +60,7 @@ contact='^[^<]+ <[^@]+@[^>]+>$'
 depends='^libmpv2, .*libc6 \(>= .*libwxgtk'
 [[ $(field Depends) =~ $depends ]] || fail "depends: $(field Depends)"
 [[ $(field Description | wc -l) -gt 3 ]] || fail "no long description: $(field Description)"
+[[ $(field Recommends) == *wx3.2-i18n*fonts-noto-cjk* ]] || fail "recommends: $(field Recommends)"
 
 # Debian's own checks; the warnings left are explained in the README.
 lintian "$deb" 2>/dev/null > "$work/lintian" || fail "lintian ended with $?"
@@ -77,6 +78,13 @@ grep -q '<launchable type="desktop-id">velmar.desktop<' "$metainfo" &&
 
 velmar=$work/root/usr/bin/velmar
 [[ $("$velmar" --version) == "velmar $version" ]] || fail "--version: $("$velmar" --version)"
+while read -r language; do
+    [[ -f $work/root/usr/share/locale/$language/LC_MESSAGES/velmar.mo ]] ||
+        fail "no catalog for $language in the package"
+done < "$source/po/LINGUAS"
+# The unpacked program finds its catalogs under its own prefix.
+[[ $(LANGUAGE= LC_ALL=de_DE.UTF-8 "$velmar" --help) != $(LANGUAGE= LC_ALL=C.UTF-8 "$velmar" --help) ]] ||
+    fail "--help is English under de_DE.UTF-8"
 xvfb-run -a -s "-screen 0 640x480x24" "$0" --screensaver "$velmar" || fail "screensaver run"
 [[ $failures -eq 0 ]] && echo "The package $deb is right"
 exit "$failures"

@@ -1,5 +1,8 @@
 #include "platform/wx/WxTranslations.h"
 
+#include <memory>
+
+#include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
@@ -16,10 +19,15 @@ std::string Translated(const char* english) {
 }  // namespace
 
 void UseTheUsersLanguage() {
+    // The toolkit finds catalogs through an application object, which does not
+    // exist yet: a plain one stands in while they load.
+    const auto standIn = std::make_unique<wxAppConsole>();
     wxUILocale::UseDefault();
-    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(program.GetPath() + "/locale");
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(VELMAR_LOCALE_DIR);
+    // The build folder keeps the catalogs beside the program; an installed
+    // program finds them under its prefix, wherever that is.
+    const wxString folder = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/locale");
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/../share/locale");
     auto* translations = new wxTranslations;
     wxTranslations::Set(translations);
     translations->AddStdCatalog();
