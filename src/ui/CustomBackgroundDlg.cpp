@@ -54,8 +54,8 @@ void CCustomBackgroundDlg::AddControls() {
                        wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE);
     rows_->SetBackgroundColour(kListBackground);
     rows_->SetTextColour(kRowText);
-    rows_->AppendColumn("Backgrounds Directory", wxLIST_FORMAT_CENTRE, 430);
-    rows_->AppendColumn("State", wxLIST_FORMAT_CENTRE, 50);
+    rows_->AppendColumn(_("Backgrounds Directory"), wxLIST_FORMAT_CENTRE, 430);
+    rows_->AppendColumn(_("State"), wxLIST_FORMAT_CENTRE, 50);
     AcceptDroppedFiles(*rows_);
     OnRowClicks(*rows_, [this](int row) {
         list_.ClickRow(row);
@@ -64,8 +64,8 @@ void CCustomBackgroundDlg::AddControls() {
 
     auto* addImage =
         new wxButton(this, background_ids::kAddImage, _("Add Image"), at(7, 117), size(50, 11));
-    auto* remove =
-        new wxButton(this, background_ids::kRemoveImage, _("Remove Image"), at(63, 117), size(51, 11));
+    auto* remove = new wxButton(this, background_ids::kRemoveImage, _("Remove Image"), at(63, 117),
+                                size(51, 11));
     auto* removeAll =
         new wxButton(this, background_ids::kRemoveAll, _("Remove All"), at(119, 117), size(50, 11));
     new wxStaticText(this, wxID_ANY, _("Interval"), at(178, 119));
@@ -75,7 +75,7 @@ void CCustomBackgroundDlg::AddControls() {
     new wxStaticText(this, wxID_ANY, _("S"), at(231, 119));
 
     addImage->Bind(wxEVT_BUTTON,
-                   [this](wxCommandEvent&) { ChooseFiles("Add Image", PictureFilter()); });
+                   [this](wxCommandEvent&) { ChooseFiles(_("Add Image"), PictureFilter()); });
     remove->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         list_.RemoveImage(SelectedRow());
         Sync();

@@ -11,8 +11,8 @@
 #include "core/session/TankSession.h"
 #include "core/settings/StartupSettings.h"
 #include "platform/ProgramNames.h"
-#include "platform/runtime/Translation.h"
 #include "platform/runtime/MessageBox.h"
+#include "platform/runtime/Translation.h"
 #include "ui/DialogControlIds.h"
 
 namespace {
@@ -59,7 +59,7 @@ void CCustomMusicDlg::AddControls() {
         new wxListCtrl(this, music_ids::kList, at(15, 44), size(250, 95),
                        wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES | wxBORDER_SIMPLE);
     list_->SetBackgroundColour(kListBackground);
-    list_->AppendColumn("Music List", wxLIST_FORMAT_CENTRE, 500);
+    list_->AppendColumn(_("Music List"), wxLIST_FORMAT_CENTRE, 500);
     AcceptDroppedFiles(*list_);
     OnRowClicks(*list_, [this](int row) {
         playList_.ClickRow(row);
@@ -68,14 +68,15 @@ void CCustomMusicDlg::AddControls() {
 
     addMusic_ = new wxButton(this, music_ids::kAddMusic, _("Add Music"), at(270, 44), size(38, 11));
     remove_ = new wxButton(this, music_ids::kRemove, _("Remove"), at(270, 57), size(38, 11));
-    removeAll_ = new wxButton(this, music_ids::kRemoveAll, _("Remove All"), at(270, 70), size(38, 11));
+    removeAll_ =
+        new wxButton(this, music_ids::kRemoveAll, _("Remove All"), at(270, 70), size(38, 11));
     play_ = new wxButton(this, music_ids::kPlay, _("Play"), at(270, 83), size(38, 11));
     auto* stop = new wxButton(this, music_ids::kStop, _("Stop"), at(270, 97), size(38, 11));
     new wxStaticBox(this, wxID_ANY, _("Volume"), at(270, 113), size(38, 26));
     volume_ = new wxSlider(this, music_ids::kVolume, 1000, 0, 1000, at(271, 122), size(33, 13));
 
     addMusic_->Bind(wxEVT_BUTTON,
-                    [this](wxCommandEvent&) { ChooseFiles("Add Music", MusicFilter()); });
+                    [this](wxCommandEvent&) { ChooseFiles(_("Add Music"), MusicFilter()); });
     remove_->Bind(wxEVT_BUTTON, &CCustomMusicDlg::OnRemove, this);
     removeAll_->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         playList_.RemoveAllRows();
