@@ -14,7 +14,6 @@
 #include "platform/wx/ToolkitAsserts.h"
 #include "platform/wx/WxTranslations.h"
 #include "ui/X11Desktop.h"
-#include "platform/runtime/Translation.h"
 
 int main(int argc, char** argv) {
     ReturnLargeBlocksToTheSystem();

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "core/PlainNumber.h"
-#include "platform/runtime/Translation.h"
 #include "core/tank/SchoolLayout.h"
+#include "platform/runtime/Translation.h"
 
 namespace {
 CommandLine UsageError(std::string error) {
@@ -94,9 +94,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         } else if (option == "clock") {
             result.overrides.clock = true;
         } else if (option == "monitor") {
-            const std::optional<int> monitor =
-                number(N_("%s needs a monitor number"),
-                       N_("%s takes a monitor number from 0, not '%s'"));
+            const std::optional<int> monitor = number(
+                N_("%s needs a monitor number"), N_("%s takes a monitor number from 0, not '%s'"));
             if (!monitor) return UsageError(problem);
             result.placement = TankPlacement{Placement::kOneMonitor, *monitor};
             ++placements;
@@ -128,43 +127,48 @@ int MaxFpsForDelay(int delayUs) {
 std::string UsageText(const std::string& settingsPath) {
     // A paragraph to a catalog entry: the options' columns stay the translator's.
     return Tr("Usage: velmar [--monitor N | --all-monitors | --wallpaper] [TANK OPTIONS]\n"
-               "       velmar -root | -window-id ID [TANK OPTIONS]\n"
-               "       velmar --help | --version\n") +
-           "\n" + Tr("Velmar, an interactive 3-D aquarium. With no option it fills the monitor under\n"
-               "the pointer in a window of its own.\n") +
-           "\n" + Tr("  --monitor N          fill monitor N, counted from 0 as xrandr lists them\n"
-               "  --all-monitors       a tank on every monitor\n"
-               "  --wallpaper          a tank on every monitor as the desktop's wallpaper,\n"
-               "                       under every window; the menu's Exit ends it\n"
-               "  -root, --root        draw into the root window, as a screensaver\n"
-               "  -window-id ID, --window-id ID\n"
-               "                       draw into the existing X window ID (decimal, or hex\n"
-               "                       with 0x), also when -root is given; with neither\n"
-               "                       option, $XSCREENSAVER_WINDOW names that window when\n"
-               "                       it is set\n"
-               "  --help               print this text and end\n"
-               "  --version            print the version and end\n") +
-           "\n" + Tr("Tank options, for this run only (the settings file is left as it is):\n"
-               "  --fish N             N fish (0 to 200), shared over the species in the\n"
-               "                       proportions of the settings file's counts\n"
-               "  --bubbles            bubbles as many as the settings file says, or the\n"
-               "                       usual amount where it says none\n"
-               "  --no-bubbles         no bubbles\n"
-               "  --wall               the waving picture wall, even where the settings\n"
-               "                       file turns it off\n"
-               "  --no-wall            no wall: the backdrop alone behind the fish\n"
-               "  --fps                show the frame rate and the load (the share of the\n"
-               "                       time not spent waiting) in the bottom-left corner\n"
-               "  --daynight           the light follows the local time: dawn 06:00 to 08:00,\n"
-               "                       dusk 18:00 to 20:00, a dim blue night between\n"
-               "  --clock              show the local time in the tank\n"
-               "  --max-fps N          draw at most N frames a second (0: no limit)\n"
-               "  --delay N            draw at most one frame every N microseconds\n"
-               "                       (xscreensaver's way; 0: no limit)\n") +
-           "\n" + Tr("Every option may also be written with one dash (-wallpaper). Of two options\n"
-               "that set one thing, the last counts.\n") +
-           "\n" + Tr("In its own window: Escape ends the program, F1 shows or hides the help text,\n"
-               "and the right mouse button opens the menu.\n") +
+              "       velmar -root | -window-id ID [TANK OPTIONS]\n"
+              "       velmar --help | --version\n") +
+           "\n" +
+           Tr("Velmar, an interactive 3-D aquarium. With no option it fills the monitor under\n"
+              "the pointer in a window of its own.\n") +
+           "\n" +
+           Tr("  --monitor N          fill monitor N, counted from 0 as xrandr lists them\n"
+              "  --all-monitors       a tank on every monitor\n"
+              "  --wallpaper          a tank on every monitor as the desktop's wallpaper,\n"
+              "                       under every window; the menu's Exit ends it\n"
+              "  -root, --root        draw into the root window, as a screensaver\n"
+              "  -window-id ID, --window-id ID\n"
+              "                       draw into the existing X window ID (decimal, or hex\n"
+              "                       with 0x), also when -root is given; with neither\n"
+              "                       option, $XSCREENSAVER_WINDOW names that window when\n"
+              "                       it is set\n"
+              "  --help               print this text and end\n"
+              "  --version            print the version and end\n") +
+           "\n" +
+           Tr("Tank options, for this run only (the settings file is left as it is):\n"
+              "  --fish N             N fish (0 to 200), shared over the species in the\n"
+              "                       proportions of the settings file's counts\n"
+              "  --bubbles            bubbles as many as the settings file says, or the\n"
+              "                       usual amount where it says none\n"
+              "  --no-bubbles         no bubbles\n"
+              "  --wall               the waving picture wall, even where the settings\n"
+              "                       file turns it off\n"
+              "  --no-wall            no wall: the backdrop alone behind the fish\n"
+              "  --fps                show the frame rate and the load (the share of the\n"
+              "                       time not spent waiting) in the bottom-left corner\n"
+              "  --daynight           the light follows the local time: dawn 06:00 to 08:00,\n"
+              "                       dusk 18:00 to 20:00, a dim blue night between\n"
+              "  --clock              show the local time in the tank\n"
+              "  --max-fps N          draw at most N frames a second (0: no limit)\n"
+              "  --delay N            draw at most one frame every N microseconds\n"
+              "                       (xscreensaver's way; 0: no limit)\n") +
+           "\n" +
+           Tr("Every option may also be written with one dash (-wallpaper). Of two options\n"
+              "that set one thing, the last counts.\n") +
+           "\n" +
+           Tr("In its own window: Escape ends the program, F1 shows or hides the help text,\n"
+              "and the right mouse button opens the menu.\n") +
            "\n" + Filled(Tr("Settings file: %s\n"), settingsPath.c_str());
 }
 

@@ -27,10 +27,10 @@ bool FirstFaceCovers(FcConfig* config, const FcChar8* file, FcCharSet* wanted) {
     FcObjectSet* objects = FcObjectSetBuild(FC_CHARSET, nullptr);
     FcFontSet* faces = FcFontList(config, first, objects);
     FcCharSet* characters = nullptr;
-    const bool covers = faces && faces->nfont > 0 &&
-                        FcPatternGetCharSet(faces->fonts[0], FC_CHARSET, 0, &characters) ==
-                            FcResultMatch &&
-                        Covers(characters, wanted);
+    const bool covers =
+        faces && faces->nfont > 0 &&
+        FcPatternGetCharSet(faces->fonts[0], FC_CHARSET, 0, &characters) == FcResultMatch &&
+        Covers(characters, wanted);
     if (faces) FcFontSetDestroy(faces);
     FcObjectSetDestroy(objects);
     FcPatternDestroy(first);

@@ -10,8 +10,8 @@
 // glyph one unit (one em) high from the current origin, extruded 0.2 units
 // along -z, and moves the origin to the next letter.
 struct GlyphLists {
-    GLuint base = 0;         // the first list; 0 when no font could be loaded
-    std::u32string points;   // sorted: list base + i draws points[i]
+    GLuint base = 0;        // the first list; 0 when no font could be loaded
+    std::u32string points;  // sorted: list base + i draws points[i]
 };
 
 // Builds the lists from the bold sans face fontconfig prefers for `language`

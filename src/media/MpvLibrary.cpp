@@ -36,7 +36,8 @@ std::optional<MpvLibrary> Load() {
                        Find(handle, "mpv_stream_cb_add_ro", library.streamCbAddRo);
     if (found) return library;
     const char* why = dlerror();
-    std::fprintf(stderr, "velmar: %s\n", Filled(Tr("no music: %s"), why ? why : name.c_str()).c_str());
+    std::fprintf(stderr, "velmar: %s\n",
+                 Filled(Tr("no music: %s"), why ? why : name.c_str()).c_str());
     return std::nullopt;
 }
 }  // namespace

@@ -119,8 +119,8 @@ wxSizer* CPreferencesDlg::TankControls() {
     helpText_ = new wxCheckBox(inside, ids::kHelpText, _("Show the help text at start"));
     helpText_->SetValue(chosen_.velmar.helpText);
     box->Add(helpText_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
-    dayNight_ =
-        new wxCheckBox(inside, ids::kDayNight, _("Day and night: the light follows the time of day"));
+    dayNight_ = new wxCheckBox(inside, ids::kDayNight,
+                               _("Day and night: the light follows the time of day"));
     dayNight_->SetValue(chosen_.velmar.dayNight);
     box->Add(dayNight_, wxSizerFlags().Border(wxALL & ~wxBOTTOM));
     clock_ = new wxCheckBox(inside, ids::kClock, _("Show a clock in the tank"));
@@ -168,11 +168,14 @@ wxSizer* CPreferencesDlg::StartControls(const std::vector<std::string>& monitorN
     wxFlexGridSizer* rows = Rows();
     AddRow(rows, inside, _("Where it opens:"), placement_);
     rows->AddSpacer(0);
-    rows->Add(new wxStaticText(inside, wxID_ANY, _("(from the next start)")), wxSizerFlags().Right());
+    rows->Add(new wxStaticText(inside, wxID_ANY, _("(from the next start)")),
+              wxSizerFlags().Right());
 
     wxArrayString rates;
     rates.Add(_("As often as the display refreshes"));
-    for (const int rate : kFrameRates) rates.Add(wxString::Format(wxPLURAL("At most %d a second", "At most %d a second", rate), rate));
+    for (const int rate : kFrameRates)
+        rates.Add(
+            wxString::Format(wxPLURAL("At most %d a second", "At most %d a second", rate), rate));
     frameRate_ = new wxChoice(inside, ids::kFrameRate, wxDefaultPosition, wxDefaultSize, rates);
     int rateIndex = 0;
     for (int i = 0; i < static_cast<int>(std::size(kFrameRates)); ++i) {
@@ -180,10 +183,9 @@ wxSizer* CPreferencesDlg::StartControls(const std::vector<std::string>& monitorN
     }
     // A cap set by hand that the list lacks keeps its own entry.
     if (chosen_.velmar.maxFps && rateIndex == 0) {
-        rateIndex = static_cast<int>(
-            frameRate_->Append(wxString::Format(wxPLURAL("At most %d a second", "At most %d a second",
-                                                      *chosen_.velmar.maxFps),
-                                             *chosen_.velmar.maxFps)));
+        rateIndex = static_cast<int>(frameRate_->Append(wxString::Format(
+            wxPLURAL("At most %d a second", "At most %d a second", *chosen_.velmar.maxFps),
+            *chosen_.velmar.maxFps)));
     }
     frameRate_->SetSelection(rateIndex);
     AddRow(rows, inside, _("Frames:"), frameRate_);

@@ -17,6 +17,7 @@
 #include "platform/posix/PrivateTempDir.h"
 #include "platform/posix/ProcessExit.h"
 #include "platform/posix/TempPath.h"
+#include "platform/runtime/Translation.h"
 #include "platform/wx/AppProfile.h"
 #include "platform/wx/DisplayGeometry.h"
 #include "platform/x11/WindowManagerSupport.h"
@@ -25,7 +26,6 @@
 #include "ui/FishSettingsDlg.h"
 #include "ui/PreferencesDlg.h"
 #include "ui/TankLoop.h"
-#include "platform/runtime/Translation.h"
 
 namespace {
 // A wallpaper is looked at now and then, not watched: it leaves the

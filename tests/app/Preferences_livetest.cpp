@@ -27,7 +27,8 @@ TEST(PreferencesDialog, ChangesShowAtOnceEscapePutsThemBackAndEnterWritesThem) {
             EXPECT_TRUE(tank.WaitFor(lightReduction(100), 10000)) << "dark at once";
             tank.Server().Run(std::string("xdotool key ") + leave);
             EXPECT_TRUE(PollUntil(
-                [&] { return tank.Server().WaitForWindow(DialogTitle("Preferences"), 0).empty(); }, 10000));
+                [&] { return tank.Server().WaitForWindow(DialogTitle("Preferences"), 0).empty(); },
+                10000));
             if (leave == std::string("Escape")) {
                 EXPECT_TRUE(tank.WaitFor(lightReduction(0), 10000)) << "the light is back";
                 EXPECT_EQ(ReadFile(tank.SettingsPath()), started);

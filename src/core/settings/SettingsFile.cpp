@@ -18,8 +18,8 @@ void TellSettingsNotSaved(const std::string& path) {
     if (!told.insert(path).second) return;
     const std::string shown = std::filesystem::path(path).lexically_normal().string();
     ShowMessageBox(Filled(Tr("Velmar cannot save its settings in %s, so changes last only until "
-                              "it ends."),
-                           shown.c_str()),
+                             "it ends."),
+                          shown.c_str()),
                    "Velmar");
 }
 }  // namespace

@@ -10,7 +10,11 @@ std::u32string CodePoints(std::string_view text) {
     std::u32string points;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+        const int length = lead < 0x80    ? 1
+                           : lead >= 0xF0 ? 4
+                           : lead >= 0xE0 ? 3
+                           : lead >= 0xC2 ? 2
+                                          : 0;
         char32_t point = length == 1 ? lead : lead & (0x7F >> length);
         bool wellFormed = length > 0 && i + length <= text.size();
         for (int k = 1; wellFormed && k < length; ++k) {
