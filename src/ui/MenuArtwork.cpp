@@ -1,5 +1,6 @@
 #include "ui/MenuArtwork.h"
 
+#include "core/interaction/MenuCommands.h"
 #include "ui/EmbeddedPng.h"
 
 wxImage MenuIconImage(int id) {
@@ -9,8 +10,8 @@ wxImage MenuIconImage(int id) {
 wxCursor ModeCursor(int id) {
     wxImage image = DecodeEmbeddedPng(ResourceType::kCursor, id);
     if (!image.IsOk()) return wxCursor(wxCURSOR_ARROW);
-    // The pictures are drawn to act at their top-left corner.
-    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, 0);
-    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, 0);
+    const CursorHotSpot point = CursorHotSpotOf(id);
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, point.x);
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, point.y);
     return wxCursor(image);
 }

@@ -175,7 +175,9 @@ TEST(AquariumScenePicks, APressTestsTheSchoolUpToTheFishHitAndZoomsOrTouchesIt) 
         run.scene.School()[std::max(c.hit, 0)].size = c.sizeBefore;
         run.scene.SetMode(c.mode);
         run.picker.fishUnderPointer = c.hit;
+        // A tap: pressed and released before the frame.
         run.scene.LeftButtonDown({10, 10});
+        run.scene.LeftButtonUp();
         run.Frames(1);
         EXPECT_FALSE(run.scene.Pointer().buttonDown);
         EXPECT_EQ(run.picker.fishPicks, c.picks);

@@ -75,8 +75,9 @@ RgbaCanvas PaintMenuIcon(int id) {
 
 RgbaCanvas PaintModeCursor(int id) {
     // Each subject keeps its business end (hoop, lens, opening, head) near the
-    // top-left corner, where the hot spot is; the pressed look of each pair
-    // moves it a little so a press is seen.
+    // top-left corner, so the picture trails down and right from the point the
+    // pointer acts at (CursorHotSpotOf); the pressed look of each pair moves a
+    // little so a press is seen.
     RgbaCanvas cursor(kMenuArtSize, kMenuArtSize);
     const float hoop = 12.5f;  // the net's and the magnifier's centre in design units
     switch (id) {

@@ -9,8 +9,8 @@ constexpr int kMenuArtSize = 32;
 // Menu icon `id`; fully transparent for an id that has no icon.
 RgbaCanvas PaintMenuIcon(int id);
 
-// Mode cursor `id`, drawn for a hot spot at the top-left corner and ringed
-// with a thin dark outline so it shows over the water; fully transparent for
+// Mode cursor `id`, its acting part at its hot spot (CursorHotSpotOf) and
+// ringed with a thin dark outline so it shows over the water; fully transparent for
 // an id that has no cursor.
 RgbaCanvas PaintModeCursor(int id);
 

@@ -2,6 +2,7 @@
 // menu's background and highlight colours at 32 and at 24 pixels (the menu's
 // size), the cursors on water and on white with their hot spot marked, and
 // each enlarged three times with its resource id under it.
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -47,15 +48,18 @@ int WriteNumber(Canvas& sheet, int x, int y, int number) {
     return 5 * kDigitScale;
 }
 
-// Two short red arms pointing at the hot spot (x, y) from above and from the left.
+// Four short red arms pointing at the hot spot (x, y), leaving it clear.
 void MarkHotSpot(Canvas& sheet, int x, int y) {
     FillRect(sheet, x - 7, y - 1, 5, 2, kMarker);
+    FillRect(sheet, x + 3, y - 1, 5, 2, kMarker);
     FillRect(sheet, x - 1, y - 7, 2, 5, kMarker);
+    FillRect(sheet, x - 1, y + 3, 2, 5, kMarker);
 }
 }  // namespace
 
 Canvas PaintMenuSheet() {
-    const int width = kMargin + static_cast<int>(kModeCursorCount) * kCursorStep;
+    const int width = kMargin + std::max(static_cast<int>(kMenuCommandCount) * kIconStep,
+                                         static_cast<int>(kModeCursorCount) * kCursorStep);
     const int iconsHeight = kZoom * 32 + 10 + 6 + 36 + 4 + 28 + 2 * kMargin;
     const int cursorsHeight = 8 + kZoom * 32 + 10 + 6 + 8 + 44 + 2 * kMargin;
     Canvas sheet(width, iconsHeight + cursorsHeight, kSheet);
@@ -84,15 +88,16 @@ Canvas PaintMenuSheet() {
         const RgbaCanvas cursor = PaintModeCursor(id);
         int y = iconsHeight + 8;
         FillRect(sheet, x + 8, y, kZoom * 32, kZoom * 32, kWater);
+        const CursorHotSpot point = CursorHotSpotOf(id);
         sheet.Composite(cursor, x + 8, y, kZoom);
-        MarkHotSpot(sheet, x + 8, y);
+        MarkHotSpot(sheet, x + 8 + kZoom * point.x + kZoom / 2, y + kZoom * point.y + kZoom / 2);
         y += kZoom * 32 + 4;
         y += WriteNumber(sheet, x + 8, y, id) + 6;
         for (int i = 0; i < 2; ++i) {
             const int swatchX = x + i * 50;
             FillRect(sheet, swatchX, y, 48, 52, i == 0 ? kWater : kWhite);
             sheet.Composite(cursor, swatchX + 10, y + 10);
-            MarkHotSpot(sheet, swatchX + 10, y + 10);
+            MarkHotSpot(sheet, swatchX + 10 + point.x, y + 10 + point.y);
         }
         x += kCursorStep;
     }

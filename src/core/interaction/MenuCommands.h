@@ -82,3 +82,36 @@ constexpr std::array<int, kModeCursorCount> ModeCursorIds() {
     }
     return ids;
 }
+
+// Where a mode cursor's picture points, in its 32 x 32 pixels, which is where
+// the pointer acts: the net's and the lenses' centres, the octopus's middle,
+// the food packet's open end. The pressed looks move their pictures, not the
+// point.
+struct CursorHotSpot {
+    int x = 0;
+    int y = 0;
+};
+constexpr CursorHotSpot CursorHotSpotOf(int cursorId) {
+    switch (cursorId) {
+        case 154:
+            return {13, 13};
+        case 155:
+            return {12, 12};
+        case 158:
+            return {15, 12};
+        case 159:
+            return {16, 13};
+        case 163:
+            return {9, 3};
+        case 164:
+            return {5, 12};
+        case 167:
+        case 169:
+            return {12, 12};
+        case 177:
+        case 178:
+            return {11, 11};
+        default:
+            return {};
+    }
+}

@@ -9,7 +9,5 @@ void PointerState::LeftButtonDown(PointerPos at) {
 }
 
 void PointerState::LeftButtonUp() {
-    if (mode == Mode::kFeed || mode == Mode::kZoomIn || mode == Mode::kZoomOut) {
-        buttonDown = false;
-    }
+    if (mode == Mode::kFeed) buttonDown = false;
 }

@@ -23,8 +23,8 @@ struct PointerState {
     bool away = false;
 
     void LeftButtonDown(PointerPos at);
-    // In Catch and Touch the fish pick lowers the button instead, so every
-    // press reaches it.
+    // Feed mode only: elsewhere the fish pick lowers the button instead, so
+    // every press reaches it, even a tap released before the next frame.
     void LeftButtonUp();
     void MouseMove(PointerPos to) {
         mousePos = to;
