@@ -83,7 +83,7 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
             std::this_thread::sleep_until(std::min(Clock::now() + milliseconds(500), killAt));
         }
         kill(pid, SIGKILL);
-        app.WaitForExit(pid, 5000);
+        app.WaitForExit(pid, 30000);
         killed = pid;
 
         const std::string text = ReadFile(file);
