@@ -62,12 +62,12 @@ depends='^libmpv2, .*libc6 \(>= .*libwxgtk'
 [[ $(field Description | wc -l) -gt 3 ]] || fail "no long description: $(field Description)"
 [[ $(field Recommends) == *wx3.2-i18n*fonts-noto-cjk* ]] || fail "recommends: $(field Recommends)"
 
-# Debian's own checks; the warnings left are explained in the README.
+# Debian's own checks; the warnings left are explained in docs/DEVELOPING.md.
 lintian "$deb" 2>/dev/null > "$work/lintian" || fail "lintian ended with $?"
 cat "$work/lintian"
 grep -E '^[EW]: ' "$work/lintian" |
     grep -v -E 'initial-upload-closes-no-bugs|package-section-games-but-has-usr-bin' &&
-    fail "lintian: a complaint the README does not explain"
+    fail "lintian: a complaint docs/DEVELOPING.md does not explain"
 
 dpkg-deb -x "$deb" "$work/root"
 metainfo=$(echo "$work"/root/usr/share/metainfo/*.metainfo.xml)
