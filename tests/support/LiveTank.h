@@ -62,6 +62,7 @@ class LiveDialog {
     LiveDialog(LiveTank& tank, std::string title);
 
     bool Shown() const { return !window_.empty(); }
+    const std::string& Window() const { return window_; }
     // Clicks the middle of the control with `id`.
     void Click(int id);
     // Clicks row `row` of the list control with `id`, in its first column.
