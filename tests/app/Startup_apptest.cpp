@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/ProfileText.h"
+#include "core/settings/SettingsFile.h"
 #include "platform/ProgramNames.h"
 #include "platform/posix/SingleInstanceGuard.h"
 #include "support/AppSession.h"
@@ -44,6 +46,33 @@ TEST(Startup, ASecondCopyOnTheDisplayEndsWithStatusZeroWhateverItsEnvironment) {
     const SingleInstanceGuard secondGuard(kWindowName, server.Display());
     ASSERT_FALSE(secondGuard.AlreadyHeldElsewhere());
     EXPECT_EQ(app.WaitForExit(app.Start(), 30000), 0) << app.Output();
+}
+
+// Without a temporary folder the set-up stops at its message: the window is
+// cleared, not left the toolkit's grey, and its menu works. Add/Delete Fish
+// starts from the settings file's counts, which the tank never took, and
+// keeps them.
+TEST(Startup, WithoutATemporaryFolderTheMenuWorksAndTheFileKeepsItsFish) {
+    XServer server(800, 600);
+    AppSession app(server);
+    const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
+    WriteFile(settings, "[Fish Number]\r\nFish3=7\r\n");
+    const pid_t pid = app.Start({}, {"TMPDIR=/nonexistent"});
+    const std::string box = server.WaitForWindow("ERROR", 30000);
+    ASSERT_FALSE(box.empty()) << app.Output();
+    server.Close(box);
+    EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
+        return screen.IsBlack(400, 590) && screen.IsBlack(790, 300);
+    })) << "the window is cleared";
+    server.ChooseFromMenu(100, 100, 5);  // "  Add/Delete Fish"
+    const std::string title = DialogTitle("Fish Settings");
+    const std::string dialog = server.WaitForWindow(title);
+    ASSERT_FALSE(dialog.empty()) << app.Output();
+    server.Close(dialog);
+    ASSERT_TRUE(PollUntil([&] { return server.WaitForWindow(title, 0).empty(); }, 10000));
+    EXPECT_EQ(ProfileText(ReadFile(settings)).Get(kFishNumberSection, "Fish3"), "7");
+    kill(pid, SIGTERM);
+    EXPECT_EQ(app.WaitForExit(pid, 30000), 0) << app.Output();
 }
 
 // A display that is not there: the toolkit's own words on standard error and a
