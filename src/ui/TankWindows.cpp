@@ -7,6 +7,7 @@
 #include "core/dialogs/PreferencesModel.h"
 #include "core/interaction/MenuCommands.h"
 #include "core/music/BuiltinTune.h"
+#include "core/music/PlayList.h"
 #include "core/runner/LocalTimeOfDay.h"
 #include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
@@ -95,6 +96,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options)
 
 // The tanks let their GL objects go while the windows they draw on are there.
 TankWindows::~TankWindows() {
+    KeepBeforeExit(nullptr);
     desktopWatch_.Stop();
     loop_.reset();
     runner_.Release();
@@ -161,8 +163,10 @@ void TankWindows::StartSession() {
                            return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path())
                                                  : std::vector<std::uint8_t>();
                        },
-                       GetAppProfileInt("Settings", "Volume", 1000), TuneOn(velmar_)};
+                       MusicVolume(), TuneOn(velmar_)};
     session_ = &runner_.StartSession(settings_, std::move(music));
+    // However the program ends, the next start finds the volume the user left.
+    KeepBeforeExit([this] { SaveMusicVolume(session_->Music()->Volume()); });
 }
 
 // The dialogs leave the tank they were opened from in Catch mode once they

@@ -88,7 +88,8 @@ TEST(Startup, WithoutADisplayItSaysSoAndEndsWithAFailure) {
 }
 
 // Escape and the signals end the program at once; the window manager's close
-// tears the scene down first. Every way leaves nothing but the settings.
+// tears the scene down first. Every way leaves nothing but the settings, and
+// the music's volume for the next start.
 TEST(Shutdown, EveryWayOfEndingARunningTankGivesStatusZeroAndLeavesOnlyTheSettings) {
     const std::pair<const char*, std::vector<std::string>> ways[] = {
         {"Escape", {}}, {"close", {"DestroyScene"}}, {"SIGTERM", {}}, {"SIGINT", {}}};
@@ -115,5 +116,6 @@ TEST(Shutdown, EveryWayOfEndingARunningTankGivesStatusZeroAndLeavesOnlyTheSettin
         EXPECT_EQ(app.TraceLines(), trace);
         for (const auto& entry : std::filesystem::directory_iterator(app.WorkDir()))
             EXPECT_EQ(entry.path().filename(), "VelmarSet.ini");
+        EXPECT_NE(ReadFile(app.Root() / ".VelmarScr").find("Volume=1000"), std::string::npos);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/slider.h>
 #include <wx/toplevel.h>
 
 #include "core/scene/AquariumScene.h"
@@ -14,6 +15,7 @@
 LiveTank::LiveTank(int width, int height, const std::string& settings) : server_(width, height) {
     WriteFile(SettingsPath(), settings);
     setenv("XDG_CONFIG_HOME", home_.Path().c_str(), 1);
+    setenv("HOME", home_.Path().c_str(), 1);
     setenv("DISPLAY", server_.Display().c_str(), 1);
     unsetenv("GDK_BACKEND");
     static int argc = 1;
@@ -98,6 +100,14 @@ long LiveDialog::SelectedRow(int id) {
     return FromList<long>(id, [](wxListCtrl& list) {
         return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     });
+}
+
+int LiveDialog::SliderValue(int id) {
+    int value = -1;
+    tank_.OnUiThread([&] {
+        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) value = slider->GetValue();
+    });
+    return value;
 }
 
 bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::string& path) {

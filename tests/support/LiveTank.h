@@ -45,6 +45,8 @@ class LiveTank {
     void Click(int x, int y) const;
     const XServer& Server() const { return server_; }
     std::filesystem::path SettingsPath() const { return home_.Path() / "velmar" / "VelmarSet.ini"; }
+    // The toolkit's profile, which keeps the music's volume.
+    std::filesystem::path ProfilePath() const { return home_.Path() / ".VelmarScr"; }
 
   private:
     const AquariumScene& Scene() const;
@@ -78,6 +80,8 @@ class LiveDialog {
     }
     // The row selected in the list control with `id`, or -1.
     long SelectedRow(int id);
+    // The value of the slider with `id`, or -1.
+    int SliderValue(int id);
     // Types `path` into the GTK file chooser titled `chooser`, which a click
     // on the control with `id` opens, and takes it.
     bool ChooseFile(int id, const std::string& chooser, const std::string& path);
