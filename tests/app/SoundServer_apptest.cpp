@@ -7,59 +7,35 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "support/AppSession.h"
 
 namespace {
-// A PulseAudio server of the test's own with a null sink, where the program's
-// runtime folder leads its sound; nobody starts one behind the test's back.
-// It is the test's child, so that a server killed is gone for its successor.
-class PulseServer {
+// A PulseAudio server of the test's own, with a null sink, where the program's
+// runtime folder leads its sound. It is the test's child, so that one killed
+// is gone for its successor; it goes as a crash does, leaving its socket.
+class PulseAudio {
   public:
-    PulseServer(const XServer& server, const AppSession& app)
-        : server_(server),
-          home_(app.Root().string()),
-          environment_("HOME=" + home_ + " XDG_RUNTIME_DIR=" + home_ + "/runtime" +
-                       " PULSE_CLIENTCONFIG=" + Config(app) + " ") {
-        WriteFile(Config(app), "autospawn = no\n");
+    explicit PulseAudio(const AppSession& app) : pid_(fork()) {
+        if (pid_ != 0) return;
+        setenv("HOME", app.Root().c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", (app.Root() / "runtime").c_str(), 1);
+        std::freopen("/dev/null", "w", stderr);
+        execlp("pulseaudio", "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+               "--load=module-null-sink sink_name=testsink", "--load=module-native-protocol-unix",
+               nullptr);
+        _exit(127);
     }
-    ~PulseServer() { Kill(); }
-
-    static std::string Config(const AppSession& app) {
-        return (app.Root() / "client.conf").string();
-    }
-    bool Start() {
-        pid_ = fork();
-        if (pid_ == 0) {
-            setenv("HOME", home_.c_str(), 1);
-            setenv("XDG_RUNTIME_DIR", (home_ + "/runtime").c_str(), 1);
-            std::freopen("/dev/null", "w", stderr);
-            execlp("pulseaudio", "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                   "--load=module-null-sink sink_name=testsink",
-                   "--load=module-native-protocol-unix", nullptr);
-            _exit(127);
-        }
-        return PollUntil([&] { return server_.Run(environment_ + "pactl info") != ""; }, 30000);
-    }
-    // As a crash does: the server leaves its socket behind.
-    void Kill() {
+    ~PulseAudio() {
         if (pid_ <= 0) return;
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-    bool PlaysFor(pid_t pid) const {
-        return server_.Run(environment_ + "pactl list sink-inputs")
-                   .find("application.process.id = \"" + std::to_string(pid) + "\"") !=
-               std::string::npos;
     }
 
   private:
-    const XServer& server_;
-    std::string home_;
-    std::string environment_;
-    pid_t pid_ = -1;
+    pid_t pid_;
 };
 }  // namespace
 
@@ -76,24 +52,30 @@ TEST(SoundServer, TheTuneAndTheUsersMusicComeBackWhenTheServerStartsAgain) {
         AppSession app(server);
         const std::filesystem::path track = app.Root() / "tone.wav";
         WriteFile(track, ToneWav(60000));
-        if (ownMusic) {
-            WriteFile(app.WorkDir() / "VelmarSet.ini",
-                      "[Custom Settings]\r\nOwnMusic=1\r\nMusicSum=1\r\nMusicList0=" +
-                          track.string() + "\r\n");
-        }
-        PulseServer pulse(server, app);
-        ASSERT_TRUE(pulse.Start());
-        const pid_t pid = app.Start({}, {"PULSE_CLIENTCONFIG=" + PulseServer::Config(app)});
-        ASSERT_TRUE(app.WaitForWindow()) << app.Output();
-        ASSERT_TRUE(PollUntil([&] { return pulse.PlaysFor(pid); }, 30000)) << app.Output();
-        pulse.Kill();
-        ASSERT_TRUE(PollUntil([&] { return !pulse.PlaysFor(pid); }, 30000));
+        WriteFile(app.WorkDir() / "VelmarSet.ini",
+                  "[Custom Settings]\r\nMusicSum=1\r\nOwnMusic=" + std::to_string(ownMusic) +
+                      "\r\nMusicList0=" + track.string() + "\r\n");
+        // Nobody else starts a server behind the test's back.
+        const std::string config = "PULSE_CLIENTCONFIG=" + (app.Root() / "client.conf").string();
+        WriteFile(app.Root() / "client.conf", "autospawn = no\n");
+        const std::string pactl = "HOME=" + app.Root().string() +
+                                  " XDG_RUNTIME_DIR=" + (app.Root() / "runtime").string() + " " +
+                                  config + " pactl ";
+        const auto plays = [&](pid_t pid) {
+            return server.Run(pactl + "list sink-inputs")
+                       .find("application.process.id = \"" + std::to_string(pid) + "\"") !=
+                   std::string::npos;
+        };
+        auto pulse = std::make_unique<PulseAudio>(app);
+        ASSERT_TRUE(PollUntil([&] { return !server.Run(pactl + "info").empty(); }, 30000));
+        const pid_t pid = app.Start({}, {config});
+        ASSERT_TRUE(PollUntil([&] { return plays(pid); }, 30000)) << app.Output();
+        pulse.reset();
         const ScreenCapture before = CaptureScreen(server);
         EXPECT_TRUE(WaitForScreen(server, [&](const ScreenCapture& now) {
             return now.rgb != before.rgb;
         })) << "the fish swim on";
-        ASSERT_TRUE(pulse.Start());
-        EXPECT_TRUE(PollUntil([&] { return pulse.PlaysFor(pid); }, 30000)) << app.Output();
-        EXPECT_TRUE(app.IsRunning(pid));
+        pulse = std::make_unique<PulseAudio>(app);
+        EXPECT_TRUE(PollUntil([&] { return plays(pid); }, 30000)) << app.Output();
     }
 }
