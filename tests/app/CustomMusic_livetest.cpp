@@ -18,8 +18,12 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListAndVo
     WriteFile(text, "Dear diary,\nthis is not music.\n");
     WriteFile(vanishing, ToneWav(2000, 2000.0));
     WriteFile(track, ToneWav(2000, 2000.0));
+    // The toolkit's profile keeps the volume in the home folder.
+    TempDir home;
+    const ScopedEnv homeEnv("HOME", home.Path().string());
+    const std::filesystem::path profile = home.Path() / ".VelmarScr";
+    WriteFile(profile, "[Settings]\nVolume=250\n");
     LiveTank tank(1024, 768, "");
-    WriteFile(tank.ProfilePath(), "[Settings]\nVolume=250\n");
     tank.Run([&](LiveTank& tank) {
         // The modeless dialogs leave the user in Catch mode.
         tank.ChooseMode(Mode::kZoomIn);
@@ -68,7 +72,7 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListAndVo
         tank.Server().Run("xdotool key Home");
         EXPECT_TRUE(PollUntil([&] { return dialog.SliderValue(music_ids::kVolume) == 0; }, 5000));
         EXPECT_TRUE(dialog.Close());
-        EXPECT_NE(ReadFile(tank.ProfilePath()).find("Volume=0"), std::string::npos);
+        EXPECT_NE(ReadFile(profile).find("Volume=0"), std::string::npos);
         const std::string file = ReadFile(tank.SettingsPath());
         EXPECT_NE(file.find("MusicSum=3"), std::string::npos) << file;
         EXPECT_NE(file.find("MusicList1=" + vanishing.string()), std::string::npos) << file;

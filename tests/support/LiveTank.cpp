@@ -15,7 +15,6 @@
 LiveTank::LiveTank(int width, int height, const std::string& settings) : server_(width, height) {
     WriteFile(SettingsPath(), settings);
     setenv("XDG_CONFIG_HOME", home_.Path().c_str(), 1);
-    setenv("HOME", home_.Path().c_str(), 1);
     setenv("DISPLAY", server_.Display().c_str(), 1);
     unsetenv("GDK_BACKEND");
     static int argc = 1;

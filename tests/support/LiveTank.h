@@ -45,8 +45,6 @@ class LiveTank {
     void Click(int x, int y) const;
     const XServer& Server() const { return server_; }
     std::filesystem::path SettingsPath() const { return home_.Path() / "velmar" / "VelmarSet.ini"; }
-    // The toolkit's profile, which keeps the music's volume.
-    std::filesystem::path ProfilePath() const { return home_.Path() / ".VelmarScr"; }
 
   private:
     const AquariumScene& Scene() const;
