@@ -27,6 +27,8 @@ if [[ "${1:-}" == "--test" || "${1:-}" == "--desktops" ]]; then
     packages+=(locales)
     # The local time a whole-program test shows the tank at.
     packages+=(faketime)
+    # A sound server the whole-program test kills and starts again.
+    packages+=(pulseaudio pulseaudio-utils)
     # Two monitors side by side: a real X server with the dummy driver, and xrandr.
     packages+=(xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils)
 fi

@@ -1,5 +1,8 @@
 #include "app/AquariumApp.h"
 
+#include <cstdlib>
+#include <string>
+
 #include <wx/log.h>
 
 #include "platform/ProgramNames.h"
@@ -21,9 +24,12 @@ bool CAquariumApp::Initialize(int& argc, wxChar** argv) {
 }
 
 bool CAquariumApp::OnInit() {
-    firstGuard_ = std::make_unique<SingleInstanceGuard>("FirstMyProject_Velm");
+    // The toolkit opened this display: a copy on another one is another session's.
+    const char* display = std::getenv("DISPLAY");
+    const std::string shownOn = display ? display : "";
+    firstGuard_ = std::make_unique<SingleInstanceGuard>("FirstMyProject_Velm", shownOn);
     if (firstGuard_->AlreadyHeldElsewhere()) ExitProcessNow(0);
-    titleGuard_ = std::make_unique<SingleInstanceGuard>(kWindowName);
+    titleGuard_ = std::make_unique<SingleInstanceGuard>(kWindowName, shownOn);
     if (titleGuard_->AlreadyHeldElsewhere()) {
         anotherCopyRuns_ = true;
         return false;

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <mutex>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "media/MpvLibrary.h"
+#include "media/SoundServerWatch.h"
 
 namespace {
 
@@ -92,8 +94,12 @@ struct MpvEngine::Worker {
     std::function<void(mpv_handle*)> wish;
 };
 
+// An output the owner chose (the tests' null one) is left alone.
 MpvEngine::MpvEngine(const MpvOptions& options, SetUp setUp)
-    : options_(BaseOptions()), setUp_(std::move(setUp)) {
+    : options_(BaseOptions()),
+      setUp_(std::move(setUp)),
+      followsSoundServer_(std::none_of(options.begin(), options.end(),
+                                       [](const auto& option) { return option.first == "ao"; })) {
     options_.insert(options_.end(), options.begin(), options.end());
 }
 
@@ -105,7 +111,9 @@ MpvEngine::~MpvEngine() {
             return;
         }
     }
-    if (Poll() == State::kRunning) LoadMpvLibrary()->terminateDestroy(handle_);
+    if (Poll() != State::kRunning) return;
+    if (followsSoundServer_) StopWatchingSoundServerFor(handle_);
+    LoadMpvLibrary()->terminateDestroy(handle_);
 }
 
 void MpvEngine::Start() {
@@ -114,10 +122,13 @@ void MpvEngine::Start() {
     worker_ = std::make_shared<Worker>();
     state_ = State::kStarting;
     try {
-        std::thread([worker = worker_, options = std::move(options_), setUp = std::move(setUp_)] {
+        std::thread([worker = worker_, options = std::move(options_), setUp = std::move(setUp_),
+                     follow = followsSoundServer_] {
             mpv_handle* handle = CreateHandle(options, setUp);
             std::unique_lock<std::mutex> lock(worker->mutex);
             if (!worker->ownerGone) {
+                // Watched from here, as the owner may not ask for a while.
+                if (handle && follow) WatchSoundServerFor(handle);
                 if (handle && worker->wish) worker->wish(handle);
                 worker->handle = handle;
                 worker->done = true;

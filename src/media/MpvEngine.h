@@ -51,6 +51,8 @@ class MpvEngine {
 
     MpvOptions options_;
     SetUp setUp_;
+    // Reopens its output when the sound server starts again (SoundServerWatch).
+    bool followsSoundServer_;
     std::shared_ptr<Worker> worker_;
     State state_ = State::kNotStarted;
     mpv_handle* handle_ = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/ProgramNames.h"
 #include "platform/runtime/MessageBox.h"
 #include "platform/runtime/Translation.h"
+#include "platform/wx/AppProfile.h"
 #include "ui/DialogControlIds.h"
 
 namespace {
@@ -116,6 +117,7 @@ void CCustomMusicDlg::OnRemove(wxCommandEvent&) {
 
 void CCustomMusicDlg::SaveList() {
     SaveCustomMusic(playList_.Saved());
+    SaveMusicVolume(playList_.Volume());
 }
 
 void CCustomMusicDlg::Sync() {

@@ -22,7 +22,7 @@ class FileListDialog : public wxDialog {
     virtual void AddFiles(const std::vector<std::string>& paths) = 0;
 
   protected:
-    // Writes the list to the settings file.
+    // Writes the list to the settings file (the music dialog its volume too).
     virtual void SaveList() = 0;
     // The chooser with `title` and the wx filter text; the files chosen are added.
     void ChooseFiles(const wxString& title, const std::string& filter);

@@ -25,7 +25,6 @@ CMainFrame::CMainFrame(const Monitor& monitor, TankWindowKind kind,
     Bind(wxEVT_SET_FOCUS, &CMainFrame::OnSetFocus, this);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { owner_.close(); });
     if (kind_ == TankWindowKind::kWallpaper) MakeDesktopLayer(*this);
-    if (!scene_) return;
     view_ = new CAquariumView(this, *scene_);
     view_->OnCommand([this](int commandId) { owner_.command(*this, commandId); });
 }
@@ -57,7 +56,7 @@ void CMainFrame::ShowOnMonitor(bool fullScreenGranted) {
     } else {
         Show();
     }
-    if (view_) view_->SetFocus();
+    view_->SetFocus();
 }
 
 // The wallpaper is also put back where the toolkit placed it wrong: it takes
@@ -78,7 +77,7 @@ void CMainFrame::FollowMonitor(const Monitor& monitor) {
 // An open menu takes Escape for itself. The wallpaper is the desktop: a key
 // typed there must not end it.
 void CMainFrame::OnCharHook(wxKeyEvent& event) {
-    if (view_ && view_->HandleMenuKey(event)) return;
+    if (view_->HandleMenuKey(event)) return;
     if (event.GetKeyCode() == WXK_ESCAPE && kind_ == TankWindowKind::kFullScreen) {
         ExitProcessNow(0);
     }
@@ -86,6 +85,6 @@ void CMainFrame::OnCharHook(wxKeyEvent& event) {
 }
 
 void CMainFrame::OnSetFocus(wxFocusEvent& event) {
-    if (view_) view_->SetFocus();
+    view_->SetFocus();
     event.Skip();
 }

@@ -30,7 +30,6 @@ class CMainFrame : public wxFrame {
         // The window is being destroyed.
         std::function<void(CMainFrame&)> gone;
     };
-    // Without a scene (start-up found no temporary path) the window stays empty.
     CMainFrame(const Monitor& monitor, TankWindowKind kind, std::unique_ptr<AquariumScene> scene,
                Owner owner);
     ~CMainFrame() override;
@@ -49,7 +48,6 @@ class CMainFrame : public wxFrame {
     // The top-level X window, as the window manager lists it.
     unsigned long XWindow() const;
 
-    // Null without a scene.
     CAquariumView* View() const { return view_; }
     AquariumScene* Scene() const { return scene_.get(); }
 

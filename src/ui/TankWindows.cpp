@@ -7,6 +7,7 @@
 #include "core/dialogs/PreferencesModel.h"
 #include "core/interaction/MenuCommands.h"
 #include "core/music/BuiltinTune.h"
+#include "core/music/PlayList.h"
 #include "core/runner/LocalTimeOfDay.h"
 #include "core/runner/SteadyClock.h"
 #include "core/scene/AquariumScene.h"
@@ -67,26 +68,23 @@ TankWindows::TankWindows(const TankWindowsOptions& options)
     const TankPlacement placement = options.placement.value_or(velmar_.placement);
     wallpaper_ = placement.placement == Placement::kWallpaper;
     if (wallpaper_) SayWhenNoWallpaperLayer(windowManager_);
+    // Without a temporary folder the view's set-up stops early and says so:
+    // one window is enough to show that.
     const bool hasTempPath = HasTempPath();
-    if (!hasTempPath) ReportNoTempPath();
     const CMainFrame::Owner owner{
         [this](CMainFrame& from, int commandId) { OnCommand(from, commandId); }, [this] { Quit(); },
         [this](CMainFrame& frame) { ForgetFrame(frame); }};
     int pointerX = 0, pointerY = 0;
     desktop_.PointerPosition(pointerX, pointerY);
     for (const Monitor& monitor : MonitorsToFill(desktop_, placement, pointerX, pointerY)) {
-        std::unique_ptr<AquariumScene> scene;
-        if (hasTempPath) scene = std::make_unique<AquariumScene>();
-        if (scene && (wallpaper_ || !velmar_.helpText)) scene->HideOverlay();
+        auto scene = std::make_unique<AquariumScene>();
+        if (wallpaper_ || !velmar_.helpText) scene->HideOverlay();
         // The wallpaper is under whatever window the pointer is over.
-        if (scene && (wallpaper_ || !monitor.area.Contains(pointerX, pointerY))) {
-            scene->PointerLeft();
-        }
+        if (wallpaper_ || !monitor.area.Contains(pointerX, pointerY)) scene->PointerLeft();
         frames_.push_back(new CMainFrame(
             monitor, wallpaper_ ? TankWindowKind::kWallpaper : TankWindowKind::kFullScreen,
             std::move(scene), owner));
-        // One empty window is enough to show that nothing can be drawn.
-        if (!hasTempPath) return;
+        if (!hasTempPath) break;
     }
     settings_ = LoadStartupSettings(SettingsRepairs::kWrittenBack);
     settings_.tank = WithOverrides(settings_.tank, overrides_);
@@ -98,6 +96,7 @@ TankWindows::TankWindows(const TankWindowsOptions& options)
 
 // The tanks let their GL objects go while the windows they draw on are there.
 TankWindows::~TankWindows() {
+    KeepBeforeExit(nullptr);
     desktopWatch_.Stop();
     loop_.reset();
     runner_.Release();
@@ -106,7 +105,7 @@ TankWindows::~TankWindows() {
 
 void TankWindows::Show() {
     for (CMainFrame* frame : frames_) frame->ShowOnMonitor(windowManager_.fullScreen);
-    if (frames_.empty() || !frames_.front()->View()) return;
+    if (frames_.empty()) return;
     SetUpNext(0);
 }
 
@@ -130,12 +129,15 @@ void TankWindows::SetUpNext(std::size_t index) {
 }
 
 // Without a context there is nothing to draw on; without the whole set-up,
-// only the help text, and no session: no music and no dialogs.
+// only the help text, and no session: no music and no dialogs. A tank whose
+// set-up stopped early still holds the settings file's values, which Add/Delete
+// Fish and Preferences start from.
 void TankWindows::StartTanks() {
     bool complete = true;
     for (std::size_t i = 0; i < frames_.size() && i < setUps_.size(); ++i) {
         ViewSetUp& made = setUps_[i];
         complete = complete && made.complete;
+        if (!made.complete) frames_[i]->Scene()->ApplySettings(settings_.tank);
         CAquariumView& view = *frames_[i]->View();
         if (made.renderer) runner_.AddTank(*frames_[i]->Scene(), view, std::move(made.renderer));
         view.OnRepaint([this] { runner_.DrawFrame(SteadyNowMs()); });
@@ -161,8 +163,10 @@ void TankWindows::StartSession() {
                            return unpackDir.Ok() ? BuiltinTuneWav(unpackDir.Path())
                                                  : std::vector<std::uint8_t>();
                        },
-                       GetAppProfileInt("Settings", "Volume", 1000), TuneOn(velmar_)};
+                       MusicVolume(), TuneOn(velmar_)};
     session_ = &runner_.StartSession(settings_, std::move(music));
+    // However the program ends, the next start finds the volume the user left.
+    KeepBeforeExit([this] { SaveMusicVolume(session_->Music()->Volume()); });
 }
 
 // The dialogs leave the tank they were opened from in Catch mode once they
@@ -210,9 +214,7 @@ void TankWindows::Quit() {
     desktopWatch_.Stop();
     loop_.reset();
     runner_.Release();
-    for (CMainFrame* frame : frames_) {
-        if (frame->View()) frame->View()->DestroyContext();
-    }
+    for (CMainFrame* frame : frames_) frame->View()->DestroyContext();
     ExitProcessNow(0);
 }
 
@@ -323,7 +325,7 @@ void TankWindows::FollowMonitors() {
 void TankWindows::ForgetFrame(CMainFrame& frame) {
     const auto found = std::find(frames_.begin(), frames_.end(), &frame);
     if (found == frames_.end()) return;
-    if (frame.View()) runner_.RemoveTank(*frame.View());
+    runner_.RemoveTank(*frame.View());
     if (musicDialog_ && musicDialog_->GetParent() == &frame) musicDialog_ = nullptr;
     if (backgroundDialog_ && backgroundDialog_->GetParent() == &frame) backgroundDialog_ = nullptr;
     frames_.erase(found);

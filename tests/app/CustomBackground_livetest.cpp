@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <wx/image.h>
 
 #include "platform/ProgramNames.h"
+#include "platform/wx/WxMessageBox.h"
 #include "support/LiveTank.h"
 #include "ui/DialogControlIds.h"
 
@@ -28,10 +30,12 @@ Shown BackgroundAt(const ScreenCapture& screen) {
 }
 }  // namespace
 
-TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackgroundAndAreKept) {
+TEST(CustomBackgroundDialog,
+     TwoPicturesTakeTurnsOnTheBackgroundAreKeptAndABrokenOneLeavesTheKeyboardThere) {
     TempDir pictures;
     const std::string red = (pictures.Path() / "red.png").string();
     const std::string blue = (pictures.Path() / "blue.png").string();
+    const std::string broken = (pictures.Path() / "broken.png").string();
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         tank.OnUiThread([&] {
@@ -42,6 +46,7 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
             picture.SetRGB(wxRect(0, 0, 64, 64), 0, 0, 255);
             picture.SaveFile(blue, wxBITMAP_TYPE_PNG);
         });
+        tank.OnUiThread(InstallWxMessageBoxes);
         tank.Server().ChooseFromMenu(100, 100, 7);  // "  Custom Background"
         LiveDialog dialog(tank, DialogTitle("Custom Background"));
         ASSERT_TRUE(dialog.Shown());
@@ -78,7 +83,30 @@ TEST(CustomBackgroundDialog, TwoPicturesAddedInTheDialogTakeTurnsOnTheBackground
             [](wxListCtrl& list) { return list.GetItemText(0, 1) + list.GetItemText(1, 1); });
         EXPECT_TRUE(onOff == "ONOFF" || onOff == "OFFON") << onOff;
 
-        EXPECT_TRUE(dialog.Close());
+        // A picture that does not load says so in a box; after it the keyboard
+        // is the dialog's again, and Escape hides the dialog, not the program.
+        WriteFile(broken, "Dear diary,\nthis is not a picture.\n");
+        ASSERT_TRUE(dialog.ChooseFile(background_ids::kAddImage, "Add Image", broken));
+        const auto activeWindow = [&] {
+            return std::to_string(std::atol(tank.Server().Run("xdotool getactivewindow").c_str()));
+        };
+        std::string box;
+        ASSERT_TRUE(PollUntil(
+            [&] {
+                box = activeWindow();
+                return box != "0" && box != dialog.Window() &&
+                       tank.Server().WaitForWindow("Add Image", 0).empty();
+            },
+            15000));
+        tank.Server().Run("xdotool key Return");
+        ASSERT_TRUE(PollUntil([&] { return tank.Server().HasFocus(dialog.Window()); }, 10000))
+            << "the keyboard went to " << activeWindow();
+        tank.Server().Run("xdotool key Escape");
+        EXPECT_TRUE(PollUntil(
+            [&] {
+                return tank.Server().WaitForWindow(DialogTitle("Custom Background"), 0).empty();
+            },
+            10000));
         const std::string file = ReadFile(tank.SettingsPath());
         for (const std::string& line :
              std::vector<std::string>{"OwnImage=1", "CycImage=1", "ImageTime=1", "ImageSum=2",

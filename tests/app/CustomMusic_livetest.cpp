@@ -9,7 +9,7 @@
 #include "support/LiveTank.h"
 #include "ui/DialogControlIds.h"
 
-TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKeptOnHiding) {
+TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListAndVolumeAreKept) {
     TempDir music;
     // A text file named as a song, a track that vanishes while it plays, and one that stays.
     const std::filesystem::path text = music.Path() / "notes.mp3";
@@ -18,6 +18,11 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
     WriteFile(text, "Dear diary,\nthis is not music.\n");
     WriteFile(vanishing, ToneWav(2000, 2000.0));
     WriteFile(track, ToneWav(2000, 2000.0));
+    // The toolkit's profile keeps the volume in the home folder.
+    TempDir home;
+    const ScopedEnv homeEnv("HOME", home.Path().string());
+    const std::filesystem::path profile = home.Path() / ".VelmarScr";
+    WriteFile(profile, "[Settings]\nVolume=250\n");
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         // The modeless dialogs leave the user in Catch mode.
@@ -26,6 +31,7 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
         LiveDialog dialog(tank, DialogTitle("Custom Music"));
         ASSERT_TRUE(dialog.Shown());
         EXPECT_EQ(tank.Read<Mode>([](auto& s) { return s.CurrentMode(); }), Mode::kCatch);
+        EXPECT_EQ(dialog.SliderValue(music_ids::kVolume), 250) << "the volume the last run kept";
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
         for (const std::filesystem::path& path : {text, vanishing, track}) {
             const int before = dialog.FromList<int>(music_ids::kList, rows);
@@ -62,7 +68,11 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListIsKep
         dialog.ClickRow(music_ids::kList, 2);
         EXPECT_TRUE(turnsGreen(2));
 
+        dialog.Click(music_ids::kVolume);
+        tank.Server().Run("xdotool key Home");
+        EXPECT_TRUE(PollUntil([&] { return dialog.SliderValue(music_ids::kVolume) == 0; }, 5000));
         EXPECT_TRUE(dialog.Close());
+        EXPECT_NE(ReadFile(profile).find("Volume=0"), std::string::npos);
         const std::string file = ReadFile(tank.SettingsPath());
         EXPECT_NE(file.find("MusicSum=3"), std::string::npos) << file;
         EXPECT_NE(file.find("MusicList1=" + vanishing.string()), std::string::npos) << file;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <pwd.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -10,24 +9,32 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/ProfileText.h"
+#include "core/settings/SettingsFile.h"
 #include "platform/ProgramNames.h"
 #include "platform/posix/SingleInstanceGuard.h"
 #include "support/AppSession.h"
 
-// The guards go with the process that held them, however it ended: files an
-// earlier run left, naming a process that is alive, block nothing. Either guard
-// held by a running copy ends a new one quietly.
-TEST(Startup, LeftoverLockFilesBlockNothingAndASecondCopyEndsWithStatusZero) {
+// Either guard held by a running copy ends a new one quietly, whatever else
+// the new one's environment says: started from a shell without the desktop's
+// runtime folder, or naming the display another way. The guards go with the
+// process that held them, however it ended.
+TEST(Startup, ASecondCopyOnTheDisplayEndsWithStatusZeroWhateverItsEnvironment) {
     XServer server(800, 600);
     AppSession app(server);
-    const std::string user = getpwuid(getuid())->pw_name;
-    const std::filesystem::path runtime = app.Root() / "runtime";
-    for (const char* guard : {"FirstMyProject_Velm", kWindowName}) {
-        WriteFile(runtime / (std::string(guard) + "-" + user), std::to_string(getpid()) + "\n");
-    }
+    const std::filesystem::path elsewhere = app.Root() / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
     const pid_t first = app.Start();
     ASSERT_TRUE(app.WaitForWindow()) << app.Output();
-    EXPECT_EQ(app.WaitForExit(app.Start(), 30000), 0);
+    const std::vector<std::string> environments[] = {
+        {},
+        {"XDG_RUNTIME_DIR", "TMPDIR=" + elsewhere.string(), "HOME=" + elsewhere.string()},
+        {"DISPLAY=" + server.Display() + ".0"},
+    };
+    for (const std::vector<std::string>& environment : environments) {
+        SCOPED_TRACE(environment.empty() ? "the same" : environment.front());
+        EXPECT_EQ(app.WaitForExit(app.Start({}, environment), 30000), 0) << app.Output();
+    }
     const std::string windows =
         server.Run(std::string("xdotool search --onlyvisible --name '^") + kWindowName + "$'");
     EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
@@ -36,10 +43,34 @@ TEST(Startup, LeftoverLockFilesBlockNothingAndASecondCopyEndsWithStatusZero) {
     app.WaitForExit(first, 30000);
 
     // Only the second guard held, here by the test itself.
-    ScopedEnv runtimeDir("XDG_RUNTIME_DIR", runtime.string());
-    const SingleInstanceGuard secondGuard(kWindowName);
+    const SingleInstanceGuard secondGuard(kWindowName, server.Display());
     ASSERT_FALSE(secondGuard.AlreadyHeldElsewhere());
     EXPECT_EQ(app.WaitForExit(app.Start(), 30000), 0) << app.Output();
+}
+
+// Without a temporary folder the set-up stops at its message: the window is
+// cleared, not left the toolkit's grey, and its menu works. Add/Delete Fish
+// starts from the settings file's counts, which the tank never took, and
+// keeps them.
+TEST(Startup, WithoutATemporaryFolderTheMenuWorksAndTheFileKeepsItsFish) {
+    XServer server(800, 600);
+    AppSession app(server);
+    const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
+    WriteFile(settings, "[Fish Number]\r\nFish3=7\r\n");
+    app.Start({}, {"TMPDIR=/nonexistent"});
+    const std::string box = server.WaitForWindow("ERROR", 30000);
+    ASSERT_FALSE(box.empty()) << app.Output();
+    server.Close(box);
+    EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
+        return screen.IsBlack(400, 590) && screen.IsBlack(790, 300);
+    })) << "the window is cleared";
+    server.ChooseFromMenu(100, 100, 5);  // "  Add/Delete Fish"
+    const std::string title = DialogTitle("Fish Settings");
+    const std::string dialog = server.WaitForWindow(title);
+    ASSERT_FALSE(dialog.empty()) << app.Output();
+    server.Close(dialog);
+    ASSERT_TRUE(PollUntil([&] { return server.WaitForWindow(title, 0).empty(); }, 10000));
+    EXPECT_EQ(ProfileText(ReadFile(settings)).Get(kFishNumberSection, "Fish3"), "7");
 }
 
 // A display that is not there: the toolkit's own words on standard error and a
@@ -55,7 +86,8 @@ TEST(Startup, WithoutADisplayItSaysSoAndEndsWithAFailure) {
 }
 
 // Escape and the signals end the program at once; the window manager's close
-// tears the scene down first. Every way leaves nothing but the settings.
+// tears the scene down first. Every way leaves nothing but the settings, and
+// the music's volume for the next start.
 TEST(Shutdown, EveryWayOfEndingARunningTankGivesStatusZeroAndLeavesOnlyTheSettings) {
     const std::pair<const char*, std::vector<std::string>> ways[] = {
         {"Escape", {}}, {"close", {"DestroyScene"}}, {"SIGTERM", {}}, {"SIGINT", {}}};
@@ -82,5 +114,6 @@ TEST(Shutdown, EveryWayOfEndingARunningTankGivesStatusZeroAndLeavesOnlyTheSettin
         EXPECT_EQ(app.TraceLines(), trace);
         for (const auto& entry : std::filesystem::directory_iterator(app.WorkDir()))
             EXPECT_EQ(entry.path().filename(), "VelmarSet.ini");
+        EXPECT_NE(ReadFile(app.Root() / ".VelmarScr").find("Volume=1000"), std::string::npos);
     }
 }

@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "platform/posix/TempPath.h"
 #include "platform/posix/WorkDir.h"
 #include "platform/runtime/CrtAtoi.h"
 #include "support/TestSupport.h"
@@ -20,12 +19,6 @@ TEST(CrtAtoi, ReadsLikeTheRuntimesAtoiAndSaturates) {
         EXPECT_EQ(CrtAtoi(text), INT_MAX) << text;
     for (const char* text : {"-2147483648", "-2147483649", "-99999999999999999999999"})
         EXPECT_EQ(CrtAtoi(text), INT_MIN) << text;
-}
-
-TEST(HasTempPath, FalseWhenTheNamedTemporaryFolderDoesNotExist) {
-    EXPECT_TRUE(HasTempPath());
-    ScopedEnv tmpdir("TMPDIR", "/nonexistent/velmar-temp");
-    EXPECT_FALSE(HasTempPath());
 }
 
 TEST(GetWorkDir, MakesVelmarUnderXdgConfigHomeOrDotConfigAndReportsWhenItCannot) {

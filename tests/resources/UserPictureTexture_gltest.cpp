@@ -14,6 +14,7 @@
 #include "core/pictures/CustomBackgroundList.h"
 #include "core/resources/PictureHeader.h"
 #include "gl/UserPictureTexture.h"
+#include "platform/wx/ImageHandlers.h"
 #include "resources/PictureBytes.h"
 #include "support/GlTestContext.h"
 
@@ -25,7 +26,7 @@ constexpr int kSide = 64;
 // names with the option given.
 void Save(const fs::path& path, wxBitmapType type, const wxString& option = "", int value = 0,
           int width = kSide) {
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG)) wxInitAllImageHandlers();
+    NeedImageHandler(type);
     wxImage image(width, kSide);
     image.SetRGB(wxRect(0, 0, width, kSide / 2), 255, 0, 0);
     image.SetRGB(wxRect(0, kSide / 2, width, kSide / 2), 0, 0, 255);

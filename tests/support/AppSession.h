@@ -102,7 +102,7 @@ class AppSession {
     AppSession& operator=(const AppSession&) = delete;
 
     // Starts one more copy of the program with the arguments and the extra
-    // environment variables ("NAME=value"); returns its process id.
+    // environment variables ("NAME=value", or "NAME" alone to unset it); returns its process id.
     pid_t Start(const std::vector<std::string>& arguments = {},
                 const std::vector<std::string>& environment = {});
     // The exit status of that copy, or nothing when it is still running after

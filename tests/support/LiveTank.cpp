@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
+#include <wx/slider.h>
 #include <wx/toplevel.h>
 
 #include "core/scene/AquariumScene.h"
@@ -98,6 +99,14 @@ long LiveDialog::SelectedRow(int id) {
     return FromList<long>(id, [](wxListCtrl& list) {
         return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     });
+}
+
+int LiveDialog::SliderValue(int id) {
+    int value = -1;
+    tank_.OnUiThread([&] {
+        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) value = slider->GetValue();
+    });
+    return value;
 }
 
 bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::string& path) {

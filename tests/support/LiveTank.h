@@ -62,6 +62,7 @@ class LiveDialog {
     LiveDialog(LiveTank& tank, std::string title);
 
     bool Shown() const { return !window_.empty(); }
+    const std::string& Window() const { return window_; }
     // Clicks the middle of the control with `id`.
     void Click(int id);
     // Clicks row `row` of the list control with `id`, in its first column.
@@ -77,6 +78,8 @@ class LiveDialog {
     }
     // The row selected in the list control with `id`, or -1.
     long SelectedRow(int id);
+    // The value of the slider with `id`, or -1.
+    int SliderValue(int id);
     // Types `path` into the GTK file chooser titled `chooser`, which a click
     // on the control with `id` opens, and takes it.
     bool ChooseFile(int id, const std::string& chooser, const std::string& path);

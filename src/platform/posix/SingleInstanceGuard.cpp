@@ -1,42 +1,43 @@
 #include "platform/posix/SingleInstanceGuard.h"
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include <cstddef>
+#include <cstring>
 
-namespace {
-// Lock files belong in the per-user runtime folder, not in the home folder.
-std::filesystem::path LockDirectory() {
-    const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-    if (runtimeDir && *runtimeDir) return runtimeDir;
-    std::error_code error;
-    return std::filesystem::temp_directory_path(error);
-}
-
-// The user's login name, or the number where the system knows no name.
-std::string UserName() {
-    const passwd* user = getpwuid(getuid());
-    return user ? user->pw_name : std::to_string(getuid());
-}
-}  // namespace
-
-SingleInstanceGuard::SingleInstanceGuard(const std::string& name) {
-    const std::filesystem::path path = LockDirectory() / (name + "-" + UserName());
-    fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+SingleInstanceGuard::SingleInstanceGuard(const std::string& name, const std::string& display) {
+    // The abstract namespace: a name that begins with a zero byte is no file,
+    // and goes with the last socket bound to it.
+    const std::string key =
+        "velmar/" + std::to_string(getuid()) + "/" + name + "/" + DisplayGuardScope(display);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::size_t length = std::min(key.size(), sizeof(address.sun_path) - 1);
+    std::memcpy(address.sun_path + 1, key.data(), length);
+    fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0) return;
-    int locked = 0;
-    do {
-        locked = flock(fd_, LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
-    heldElsewhere_ = locked != 0 && errno == EWOULDBLOCK;
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+    if (bind(fd_, reinterpret_cast<const sockaddr*>(&address), size) != 0) {
+        heldElsewhere_ = errno == EADDRINUSE;
+        close(fd_);
+        fd_ = -1;
+    }
 }
 
 SingleInstanceGuard::~SingleInstanceGuard() {
     if (fd_ >= 0) close(fd_);
+}
+
+std::string DisplayGuardScope(const std::string& display) {
+    const std::size_t colon = display.rfind(':');
+    if (colon == std::string::npos) return display;
+    std::string host = display.substr(0, colon);
+    if (host == "unix") host.clear();
+    std::string number = display.substr(colon + 1);
+    number = number.substr(0, number.find('.'));
+    return host + ":" + number;
 }

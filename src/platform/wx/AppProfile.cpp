@@ -10,23 +10,22 @@ std::string& VendorKey() {
     return key;
 }
 
-wxString EntryPath(const std::string& section, const std::string& entry) {
-    return "/" + wxString::FromUTF8(section) + "/" + wxString::FromUTF8(entry);
-}
+const char kVolumeEntry[] = "/Settings/Volume";
 }  // namespace
 
 void SetAppProfileKey(const std::string& vendorKey) {
     VendorKey() = vendorKey;
 }
 
-int GetAppProfileInt(const std::string& section, const std::string& entry, int defaultValue) {
+int MusicVolume() {
     wxConfig config(kWindowName, wxString::FromUTF8(VendorKey()));
-    long value = defaultValue;
-    config.Read(EntryPath(section, entry), &value, defaultValue);
-    return static_cast<int>(value);
+    long volume = 1000;
+    config.Read(kVolumeEntry, &volume, 1000L);
+    return static_cast<int>(volume);
 }
 
-bool WriteAppProfileInt(const std::string& section, const std::string& entry, int value) {
+void SaveMusicVolume(int volume) {
     wxConfig config(kWindowName, wxString::FromUTF8(VendorKey()));
-    return config.Write(EntryPath(section, entry), static_cast<long>(value)) && config.Flush();
+    config.Write(kVolumeEntry, static_cast<long>(volume));
+    config.Flush();
 }

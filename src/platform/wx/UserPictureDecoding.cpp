@@ -6,6 +6,8 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
+#include "platform/wx/ImageHandlers.h"
+
 namespace {
 wxBitmapType HandlerFor(PictureCodec codec) {
     switch (codec) {
@@ -22,9 +24,7 @@ wxBitmapType HandlerFor(PictureCodec codec) {
 }
 
 bool Decode(const std::uint8_t* data, std::size_t size, wxBitmapType type, wxImage& image) {
-    // The application object brings the BMP reader; without one it is missing.
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_BMP)) wxImage::InitStandardHandlers();
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_JPEG)) wxInitAllImageHandlers();
+    NeedImageHandler(type);
     // A broken file is reported by the caller's own message, not wx's log window.
     wxLogNull quiet;
     wxMemoryInputStream stream(data, size);
