@@ -27,7 +27,6 @@ class CCustomBackgroundDlg : public FileListDialog {
   private:
     void AddControls();
     void SaveList() override;
-    int SelectedRow() const;
     // Brings the rows and their states in line with the list.
     void Sync();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ class wxRadioButton;
 class wxSlider;
 
 // The user's own music, as the session has it: the play list, its mode, the
-// volume and the "On/Off" box. Made hidden once the session starts and kept
-// for the whole run; the row painted as playing follows the session's ticks.
+// volume and the "On/Off" box. The buttons act on the row the list shows
+// selected. The row painted as playing, and the selection with it, follow the
+// session's ticks.
 class CCustomMusicDlg : public FileListDialog {
   public:
     // The session, which has music, outlives the dialog.
@@ -27,11 +29,16 @@ class CCustomMusicDlg : public FileListDialog {
     void AddControls();
     void OnRemove(wxCommandEvent& event);
     void SaveList() override;
+    // What the engine's answers changed since the last tick.
+    void FollowTick();
     // Brings every control in line with the play list.
     void Sync();
+    // Selects `row`, or none for kNoRow.
+    void ShowSelection(int row);
 
     PlayList& playList_;
     int shownHighlight_;
+    bool shownPlaying_;
     wxListCtrl* list_ = nullptr;
     wxCheckBox* ownMusic_ = nullptr;
     wxRadioButton* modes_[3] = {};

@@ -1,12 +1,30 @@
 #include "ui/FileListDialog.h"
 
+#include <glib.h>
+
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
+#include <wx/filefn.h>
 #include <wx/listctrl.h>
+#include <wx/utils.h>
 
 #include "core/settings/FileFilter.h"
 
 namespace {
+// The desktop's Music or Pictures folder (the XDG user directory), else home.
+wxString UserFolderPath(UserFolder kind) {
+    const char* folder = g_get_user_special_dir(
+        kind == UserFolder::kMusic ? G_USER_DIRECTORY_MUSIC : G_USER_DIRECTORY_PICTURES);
+    if (folder && wxDirExists(wxString::FromUTF8(folder))) return wxString::FromUTF8(folder);
+    return wxGetHomeDir();
+}
+
+// Where files of each kind were last chosen in this run, by any tank's dialog.
+wxString& LastFolder(UserFolder kind) {
+    static wxString last[2];
+    return last[kind == UserFolder::kMusic ? 0 : 1];
+}
+
 std::vector<std::string> Utf8Paths(const wxArrayString& paths) {
     std::vector<std::string> utf8;
     for (const wxString& path : paths) utf8.push_back(path.utf8_string());
@@ -26,8 +44,8 @@ class FileDropTarget : public wxFileDropTarget {
 };
 }  // namespace
 
-FileListDialog::FileListDialog(wxWindow* parent, const wxString& title)
-    : wxDialog(parent, wxID_ANY, title) {
+FileListDialog::FileListDialog(wxWindow* parent, const wxString& title, UserFolder folder)
+    : wxDialog(parent, wxID_ANY, title), folder_(folder) {
     Bind(wxEVT_CHAR_HOOK, &FileListDialog::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { HideAndSave(); });
 }
@@ -39,9 +57,12 @@ void FileListDialog::ShowCentred() {
 }
 
 void FileListDialog::ChooseFiles(const wxString& title, const std::string& filter) {
-    wxFileDialog chooser(this, title, "", "", wxString::FromUTF8(WithUpperCasePatterns(filter)),
+    wxString& last = LastFolder(folder_);
+    const wxString start = wxDirExists(last) ? last : UserFolderPath(folder_);
+    wxFileDialog chooser(this, title, start, "", wxString::FromUTF8(WithUpperCasePatterns(filter)),
                          wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST);
     if (chooser.ShowModal() != wxID_OK) return;
+    last = chooser.GetDirectory();
     wxArrayString paths;
     chooser.GetPaths(paths);
     AddFiles(Utf8Paths(paths));
@@ -66,6 +87,15 @@ void FileListDialog::OnRowClicks(wxListCtrl& rows, std::function<void(int row)> 
         // Once the list has selected the row itself.
         if (row >= 0) CallAfter([clicked, row] { clicked(static_cast<int>(row)); });
     });
+}
+
+int FileListDialog::SelectedRow(const wxListCtrl& rows) {
+    return static_cast<int>(rows.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+}
+
+void FileListDialog::MatchRowCount(wxListCtrl& rows, int count) {
+    if (rows.GetItemCount() > count) rows.DeleteAllItems();
+    while (rows.GetItemCount() < count) rows.InsertItem(rows.GetItemCount(), "");
 }
 
 void FileListDialog::OnCharHook(wxKeyEvent& event) {

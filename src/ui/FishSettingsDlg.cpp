@@ -6,6 +6,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 #include <wx/hyperlink.h>
+#include <wx/sizer.h>
 #include <wx/stattext.h>
 
 #include "core/settings/StartupSettings.h"
@@ -16,20 +17,23 @@ namespace {
 constexpr int kPanelWidth = 500;
 constexpr int kPanelHeight = 512;
 constexpr int kSavePeriodMs = 500;
+// Around and between the controls under the panel, in pixels.
+constexpr int kMargin = 6;
+constexpr int kButtonGap = 3;
+constexpr int kButtonPadding = 3;
 const wxColour kTotalColour(0, 0, 255);
 const wxColour kTotalBackground(255, 255, 239);
 
-struct ButtonPlace {
+struct ActionButton {
     int id;
     const char* label;  // English, with the mnemonic's &
     char action;
-    int x, y, width, height;  // dialog units
 };
-constexpr ButtonPlace kButtons[] = {
-    {1007, N_("&Add"), 'A', 121, 324, 27, 15},
-    {1008, N_("&Delete"), 'D', 150, 324, 32, 15},
-    {1009, N_("&Random"), 'R', 184, 324, 31, 15},
-    {1010, N_("&Clear"), 'C', 217, 324, 27, 15},
+constexpr ActionButton kButtons[] = {
+    {1007, N_("&Add"), 'A'},
+    {1008, N_("&Delete"), 'D'},
+    {1009, N_("&Random"), 'R'},
+    {1010, N_("&Clear"), 'C'},
 };
 
 // Turns the colours inside the oval that fills `box` (in image pixels) over.
@@ -81,36 +85,58 @@ CFishSettingsDlg::CFishSettingsDlg(wxWindow* parent, const std::array<int, kSpec
     saveTimer_.Start(kSavePeriodMs);
 }
 
+// The panel's width, the buttons, the total and the link under it; the link
+// goes below them when all three would make the dialog wider than the panel.
 void CFishSettingsDlg::AddControls() {
-    const auto place = [this](int x, int y, int width, int height) {
-        return std::pair{ConvertDialogToPixels(wxPoint(x, y)),
-                         ConvertDialogToPixels(wxSize(width, height))};
-    };
-    for (const ButtonPlace& button : kButtons) {
-        const auto [at, size] = place(button.x, button.y, button.width, button.height);
-        auto* control = new wxButton(this, button.id, wxGetTranslation(button.label), at, size);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    for (const ActionButton& button : kButtons) {
+        auto* control = new wxButton(this, button.id, wxGetTranslation(button.label),
+                                     wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+        control->SetMinSize(control->GetBestSize() + wxSize(2 * kButtonPadding, 0));
         control->Bind(wxEVT_BUTTON,
                       [this, action = button.action](wxCommandEvent&) { Act(action); });
+        if (!buttons->IsEmpty()) buttons->AddSpacer(kButtonGap);
+        buttons->Add(control);
     }
     // Enter and Escape reach these through the key hook; they are never shown.
-    const auto [okAt, okSize] = place(211, 209, 47, 21);
-    auto* ok = new wxButton(this, wxID_OK, "OK", okAt, okSize);
+    auto* ok = new wxButton(this, wxID_OK, "OK");
     ok->SetDefault();
     ok->Hide();
-    const auto [cancelAt, cancelSize] = place(283, 209, 47, 21);
-    auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel", cancelAt, cancelSize);
+    auto* cancel = new wxButton(this, wxID_CANCEL, "Cancel");
     cancel->Hide();
 
-    const auto [totalAt, totalSize] = place(252, 332, 81, 8);
-    total_ = new wxStaticText(this, 1001, "", totalAt, totalSize, wxST_NO_AUTORESIZE);
+    // The total and the link in the smaller type of the dialog's notes; the
+    // total as wide as the widest.
+    FishSettingsModel full;
+    full.StartFrom({FishSettingsModel::kMaxTotal});
+    total_ = new wxStaticText(this, 1001, wxString::FromUTF8(full.TotalLabel()), wxDefaultPosition,
+                              wxDefaultSize, wxST_NO_AUTORESIZE);
+    total_->SetFont(GetFont().Smaller());
+    total_->SetMinSize(total_->GetBestSize());
     total_->SetForegroundColour(kTotalColour);
     total_->SetBackgroundColour(kTotalBackground);
-    const auto [linkAt, linkSize] = place(9, 332, 113, 12);
-    new wxHyperlinkCtrl(this, 1037, "www.velmar-aquarium.example",
-                        "https://www.velmar-aquarium.example", linkAt, linkSize);
+    auto* link = new wxGenericHyperlinkCtrl(this, 1037, "www.velmar-aquarium.example",
+                                            "https://www.velmar-aquarium.example");
+    link->SetFont(GetFont().Smaller().Underlined());
 
-    const wxSize client = ConvertDialogToPixels(wxSize(334, 345));
-    SetClientSize(std::max(client.x, kPanelWidth), std::max(client.y, kPanelHeight));
+    auto* controls = new wxBoxSizer(wxHORIZONTAL);
+    controls->Add(buttons, wxSizerFlags().CentreVertical());
+    controls->AddStretchSpacer();
+    controls->Add(total_, wxSizerFlags().CentreVertical().Border(wxLEFT, kMargin));
+    auto* page = new wxBoxSizer(wxVERTICAL);
+    page->Add(kPanelWidth + 1, kPanelHeight + 2 * kMargin);
+    const int besideLink = link->GetBestSize().x + kMargin + controls->GetMinSize().x + 2 * kMargin;
+    wxSizer* under = controls;
+    if (besideLink <= kPanelWidth + 1) {
+        under = new wxBoxSizer(wxHORIZONTAL);
+        under->Add(link, wxSizerFlags().CentreVertical());
+        under->AddStretchSpacer();
+        under->Add(controls, wxSizerFlags().Expand().Border(wxLEFT, kMargin));
+    }
+    page->Add(under, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, kMargin));
+    if (under == controls) page->Add(link, wxSizerFlags().Border(wxLEFT | wxTOP, kMargin));
+    page->AddSpacer(kMargin);
+    SetSizerAndFit(page);
     FindWindow(kButtons[0].id)->SetFocus();
 }
 
@@ -232,5 +258,5 @@ void CFishSettingsDlg::RefreshCountCorners() {
 }
 
 void CFishSettingsDlg::RefreshTotal() {
-    total_->SetLabel(model_.TotalLabel());
+    total_->SetLabel(wxString::FromUTF8(model_.TotalLabel()));
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <thread>
 
 #include "core/interaction/MenuCommands.h"
 #include "core/scene/AquariumScene.h"
@@ -9,7 +8,8 @@
 #include "support/LiveTank.h"
 #include "ui/DialogControlIds.h"
 
-TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListAndVolumeAreKept) {
+TEST(CustomMusicDialog,
+     ChosenTracksPlayPassingOverOnesThatCannotTheButtonsTakeTheSelectedRowAndTheListIsKept) {
     TempDir music;
     // A text file named as a song, a track that vanishes while it plays, and one that stays.
     const std::filesystem::path text = music.Path() / "notes.mp3";
@@ -43,30 +43,49 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListAndVo
         dialog.Click(music_ids::kRepeatAll);
         dialog.Click(music_ids::kPlay);
         // The playing row turns green.
-        const auto green = [&](int row) {
-            return dialog.FromList<bool>(music_ids::kList, [row](wxListCtrl& list) {
-                return list.GetItemBackgroundColour(row) == wxColour(0, 255, 0);
+        const auto greenRow = [&] {
+            return dialog.FromList<int>(music_ids::kList, [](wxListCtrl& list) {
+                int row = list.GetItemCount() - 1;
+                while (row >= 0 && list.GetItemBackgroundColour(row) != wxColour(0, 255, 0)) --row;
+                return row;
             });
         };
         const auto turnsGreen = [&](int row) {
-            return PollUntil([&] { return green(row); }, 10000);
+            return PollUntil([&] { return greenRow() == row; }, 10000);
+        };
+        const auto selected = [&](int row) {
+            return PollUntil([&] { return dialog.SelectedRow(music_ids::kList) == row; }, 10000);
         };
         EXPECT_TRUE(turnsGreen(1)) << "the text is passed over";
         std::filesystem::remove(vanishing);
         EXPECT_TRUE(turnsGreen(2)) << "it played to its end";
-        EXPECT_TRUE(PollUntil([&] { return !green(2); }, 10000));
+        EXPECT_TRUE(PollUntil([&] { return greenRow() != 2; }, 10000));
         EXPECT_TRUE(turnsGreen(2)) << "both others passed over";
-        // The keys move the selection and play nothing; a click plays, even
-        // on the row already selected.
+        EXPECT_TRUE(selected(2)) << "the selection follows the playing row";
+        // A click plays its row, even one the keys selected already.
         WriteFile(vanishing, ToneWav(20000, 2000.0));
         dialog.ClickRow(music_ids::kList, 1);
         EXPECT_TRUE(turnsGreen(1));
         tank.Server().Run("xdotool key Down");
-        EXPECT_TRUE(PollUntil([&] { return dialog.SelectedRow(music_ids::kList) == 2; }, 5000));
-        std::this_thread::sleep_for(std::chrono::milliseconds(600));
-        EXPECT_TRUE(green(1)) << "the keys played nothing";
+        EXPECT_TRUE(selected(2));
         dialog.ClickRow(music_ids::kList, 2);
         EXPECT_TRUE(turnsGreen(2));
+        // Play and Remove take the row the user sees selected, not the one clicked last.
+        const auto stopAndSelectRow1 = [&] {
+            dialog.Click(music_ids::kStop);
+            EXPECT_TRUE(turnsGreen(-1));
+            dialog.ClickRow(music_ids::kList, 2);
+            tank.Server().Run("xdotool key Up");
+            EXPECT_TRUE(selected(1));
+        };
+        stopAndSelectRow1();
+        dialog.Click(music_ids::kPlay);
+        EXPECT_TRUE(PollUntil([&] { return greenRow() != -1; }, 10000));
+        EXPECT_EQ(greenRow(), 1);
+        stopAndSelectRow1();
+        dialog.Click(music_ids::kRemove);
+        EXPECT_TRUE(
+            PollUntil([&] { return dialog.FromList<int>(music_ids::kList, rows) == 2; }, 5000));
 
         dialog.Click(music_ids::kVolume);
         tank.Server().Run("xdotool key Home");
@@ -74,8 +93,8 @@ TEST(CustomMusicDialog, ChosenTracksPlayPassingOverOnesThatCannotAndTheListAndVo
         EXPECT_TRUE(dialog.Close());
         EXPECT_NE(ReadFile(profile).find("Volume=0"), std::string::npos);
         const std::string file = ReadFile(tank.SettingsPath());
-        EXPECT_NE(file.find("MusicSum=3"), std::string::npos) << file;
-        EXPECT_NE(file.find("MusicList1=" + vanishing.string()), std::string::npos) << file;
+        EXPECT_NE(file.find("MusicSum=2"), std::string::npos) << file;
+        EXPECT_NE(file.find("MusicList1=" + track.string()), std::string::npos) << file;
         EXPECT_NE(file.find("OwnMusic=1"), std::string::npos) << file;
     });
 }

@@ -32,20 +32,21 @@ TEST(PlayList, EachModeChoosesTheNextTrackAtTheEndOfOne) {
     using Rows = std::vector<std::string>;
     FakePlayer one;
     PlayList repeatOne = ListOf(one, {"a", "b", "c"}, PlayList::kRepeatOne);
-    repeatOne.Play();
+    repeatOne.Play(PlayList::kNoRow);
     EXPECT_EQ(TracksAfter(repeatOne, one, 2), (Rows{"a", "a", "a"}));
 
     FakePlayer all;
     PlayList repeatAll = ListOf(all, {"a", "b", "c"}, PlayList::kRepeatAll);
-    repeatAll.SelectRow(1);
-    repeatAll.Play();
+    repeatAll.Play(1);
     EXPECT_EQ(TracksAfter(repeatAll, all, 3), (Rows{"b", "c", "a", "b"}));
+    EXPECT_EQ(repeatAll.TakeSelectionToShow(), 0) << "the selection follows the row lit last, a";
+    EXPECT_EQ(repeatAll.TakeSelectionToShow(), std::nullopt) << "once";
     repeatAll.Stop();
-    EXPECT_EQ(repeatAll.SelectedRow(), PlayList::kNoRow) << "Stop clears the selection";
+    EXPECT_EQ(repeatAll.TakeSelectionToShow(), PlayList::kNoRow) << "Stop clears the selection";
 
     FakePlayer random;
     PlayList single = ListOf(random, {"only"}, PlayList::kRandom);
-    single.Play();
+    single.Play(PlayList::kNoRow);
     EXPECT_EQ(TracksAfter(single, random, 3), (Rows(4, "only")));
     EXPECT_EQ(single.HighlightedIndex(), 0);
 }
@@ -57,7 +58,7 @@ TEST(PlayList, UnplayableTracksArePassedOverOnceEachOrStopAClickedRow) {
     using Rows = std::vector<std::string>;
     FakePlayer player;
     PlayList list = ListOf(player, {"bad1", "a", "bad2"}, PlayList::kRepeatAll);
-    list.Play();
+    list.Play(PlayList::kNoRow);
     EXPECT_EQ(list.HighlightedIndex(), PlayList::kNoRow) << "not lit before the engine answers";
     list.Tick();
     EXPECT_EQ(player.opened, (Rows{"bad1", "a"}));
@@ -69,7 +70,7 @@ TEST(PlayList, UnplayableTracksArePassedOverOnceEachOrStopAClickedRow) {
 
     FakePlayer silent;
     PlayList allBad = ListOf(silent, {"bad1", "bad2"}, PlayList::kRepeatAll);
-    allBad.Play();
+    allBad.Play(PlayList::kNoRow);
     for (int tick = 0; tick < 5; ++tick) allBad.Tick();
     EXPECT_EQ(silent.opened, (Rows{"bad1", "bad2"})) << "each row once, then at rest";
     EXPECT_TRUE(allBad.Playing());
@@ -78,7 +79,7 @@ TEST(PlayList, UnplayableTracksArePassedOverOnceEachOrStopAClickedRow) {
     list.ClickRow(2);
     list.Tick();
     EXPECT_FALSE(list.Playing());
-    EXPECT_EQ(list.SelectedRow(), PlayList::kNoRow);
+    EXPECT_EQ(list.TakeSelectionToShow(), PlayList::kNoRow);
     EXPECT_EQ(player.opened.back(), "bad2");
 }
 

@@ -56,7 +56,7 @@ TEST(TankSession, TicksSwitchThePicturesAdvanceThePlayListAndHandOverTheTune) {
 
     session.AfterFrame();
     EXPECT_TRUE(tune.starts.empty());
-    session.Music()->SetOwnMusic(false);
+    session.Music()->SetOwnMusic(false, PlayList::kNoRow);
     session.AfterFrame();
     EXPECT_TRUE(tune.starts.empty()) << "the hand-over hears of the box at the next tick";
     session.Tick();

@@ -151,8 +151,8 @@ choose_from_menu() {
     return 1
 }
 
-# Clicks at ($3, $4) in dialog units into the dialog $1 whose client area is
-# $2 ("WxH") dialog units: the dialog's size in pixels gives the scale.
+# Clicks at ($3, $4) into the dialog $1 whose client area measures $2 ("WxH")
+# at Xvfb's standard font: the dialog's size in pixels gives the scale.
 click_in() {
     local X Y WIDTH HEIGHT
     eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
@@ -219,19 +219,19 @@ fish_dialog() {
 }
 
 music_dialog() {
-    local title="Custom Music - Velmar Screensaver 1.0" size=317x151 id
+    local title="Custom Music - Velmar Screensaver 1.0" size=543x300 id
     choose_from_menu 6 || return 1
     id=$(wait_window "$title" 20) || { echo "soak: no Custom Music dialog" >&2; return 1; }
     local took=0
-    if add_file "$id" $size 289 49 "${tracks[rounds % 2]}" "Add Music"; then
-        click_in "$id" $size 25 25   # On/Off
-        click_in "$id" $size 289 89  # Play
+    if add_file "$id" $size 461 79 "${tracks[rounds % 2]}" "Add Music"; then
+        click_in "$id" $size 49 40   # On/Off
+        click_in "$id" $size 461 187 # Play
         sleep 3
-        click_in "$id" $size 289 102 # Stop
-        click_in "$id" $size 25 25   # On/Off
+        click_in "$id" $size 461 223 # Stop
+        click_in "$id" $size 49 40   # On/Off
         took=1
     fi
-    click_in "$id" $size 289 75 # Remove All
+    click_in "$id" $size 461 151 # Remove All
     close_dialog "$id" "$title"
     ((took))
 }
@@ -239,12 +239,12 @@ music_dialog() {
 added_file="$work/added"
 echo 0 >"$added_file"
 background_dialog() {
-    local title="Custom Background - Velmar Screensaver 1.0" size=265x135 id
+    local title="Custom Background - Velmar Screensaver 1.0" size=511x221 id
     choose_from_menu 7 || return 1
     id=$(wait_window "$title" 20) || { echo "soak: no Custom Background dialog" >&2; return 1; }
     local took=1
     for picture in "${pictures[@]:$((rounds % 2)):2}"; do
-        if ! add_file "$id" $size 32 122 "$picture" "Add Image"; then
+        if ! add_file "$id" $size 57 199 "$picture" "Add Image"; then
             took=0
             break
         fi
@@ -252,13 +252,13 @@ background_dialog() {
         echo "$added" >"$added_file"
     done
     if ((took)); then
-        click_in "$id" $size 14 14 # Use your own image
+        click_in "$id" $size 15 16 # Use your own image
         sleep 3
-        click_in "$id" $size 14 14
+        click_in "$id" $size 15 16
     fi
     # The list never fills up, whatever went wrong: a full list answers with a
     # message box that would stop the run.
-    click_in "$id" $size 144 122 # Remove All
+    click_in "$id" $size 302 199 # Remove All
     close_dialog "$id" "$title"
     ((took))
 }

@@ -5,41 +5,30 @@
 #include "core/music/MediaPlayer.h"
 #include "platform/runtime/Random.h"
 
-bool PlayList::RemoveSelectedRow() {
-    if (selectedRow_ == kNoRow) return false;
-    rows_.erase(rows_.begin() + selectedRow_);
-    selectedRow_ = kNoRow;
-    SelectNextTrack(0, false);
+bool PlayList::RemoveRow(int selected) {
+    if (selected < 0 || selected >= static_cast<int>(rows_.size())) return false;
+    rows_.erase(rows_.begin() + selected);
+    SelectNextTrack(kNoRow, false);
     return true;
 }
 
-void PlayList::RemoveAllRows() {
-    rows_.clear();
-    selectedRow_ = kNoRow;
-}
-
-void PlayList::SelectRow(int row) {
-    selectedRow_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : kNoRow;
-}
-
-void PlayList::Play() {
-    SelectNextTrack(0, false);
+void PlayList::Play(int selected) {
+    SelectNextTrack(selected, false);
     PlayOn();
 }
 
 void PlayList::ClickRow(int row) {
-    SelectRow(row);
-    if (selectedRow_ == kNoRow) return;
-    SelectNextTrack(0, true);
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+    SelectNextTrack(row, true);
     if (Playing()) StartPlayback();
 }
 
-void PlayList::SetOwnMusic(bool on) {
+void PlayList::SetOwnMusic(bool on, int selected) {
     ownMusicOn_ = on;
     if (!on) {
         if (Playing()) StopPlayback();
     } else {
-        Play();
+        Play(selected);
     }
 }
 
@@ -50,10 +39,9 @@ void PlayList::SetVolume(int volume) {
 
 void PlayList::Restore(const ListSection& settings) {
     rows_ = settings.rows;
-    selectedRow_ = kNoRow;
     ownMusicOn_ = settings.ownOn;
     mode_ = settings.Mode();
-    if (!rows_.empty() && ownMusicOn_) Play();
+    if (!rows_.empty() && ownMusicOn_) Play(kNoRow);
 }
 
 ListSection PlayList::Saved() const {
@@ -68,10 +56,13 @@ void PlayList::Tick() {
     for (TrackEvent event : player_.TakeEvents()) {
         switch (event) {
             case TrackEvent::kReady:
-                if (Playing()) highlightedIndex_ = currentIndex_;
+                if (Playing() && highlightedIndex_ != currentIndex_) {
+                    highlightedIndex_ = currentIndex_;
+                    selectionToShow_ = currentIndex_;
+                }
                 break;
             case TrackEvent::kEnded:
-                if (Playing()) Play();
+                if (Playing()) Play(kNoRow);
                 break;
             case TrackEvent::kCannotPlay:
                 PassOverUnplayableTrack();
@@ -80,14 +71,14 @@ void PlayList::Tick() {
     }
 }
 
-int PlayList::ChooseRow(int defaultIndex, bool useSelection) const {
+int PlayList::ChooseRow(int selected, bool useSelection) const {
     const int count = static_cast<int>(rows_.size());
     const bool playing = Playing();
     if (!playing || useSelection) {
-        if (selectedRow_ != kNoRow || playing) return selectedRow_;
+        if (selected >= 0 && selected < count) return selected;
         switch (mode_) {
             case kRepeatOne:
-                return defaultIndex;
+                return 0;
             case kRepeatAll:
                 return 0;
             case kRandom:
@@ -105,10 +96,10 @@ int PlayList::ChooseRow(int defaultIndex, bool useSelection) const {
     return 0;
 }
 
-void PlayList::SelectNextTrack(int defaultIndex, bool useSelection) {
+void PlayList::SelectNextTrack(int selected, bool useSelection) {
     if (rows_.empty()) return;
     unplayableInARow_ = 0;
-    OpenRow(ChooseRow(defaultIndex, useSelection));
+    OpenRow(ChooseRow(selected, useSelection));
 }
 
 void PlayList::OpenRow(int row) {
@@ -136,7 +127,7 @@ void PlayList::StopPlayback() {
     player_.Close();
     currentIndex_ = kNoRow;
     highlightedIndex_ = kNoRow;
-    selectedRow_ = kNoRow;
+    selectionToShow_ = kNoRow;
 }
 
 void PlayList::PassOverUnplayableTrack() {

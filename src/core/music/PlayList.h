@@ -1,17 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/settings/ListSection.h"
 
 class MediaPlayer;
 
-// The user's own music without a window: the rows of the list, the selected
-// row, the "On/Off" box, the play mode, and the engine's track choice and
-// playback. The Custom Music dialog shows this state and sends its controls'
-// actions here. The engine answers later than it is asked: whether a track
-// plays, and when it ends, is learned at the ticks.
+// The user's own music without a window: the rows of the list, the "On/Off"
+// box, the play mode, and the engine's track choice and playback. The Custom
+// Music dialog shows this state and sends its controls' actions here, with the
+// row its list shows selected. The engine answers later than it is asked:
+// whether a track plays, and when it ends, is learned at the ticks.
 class PlayList {
   public:
     using PlayMode = ListSection::PlayMode;
@@ -26,12 +28,10 @@ class PlayList {
     const std::vector<std::string>& Rows() const { return rows_; }
     void AddRow(const std::string& path) { rows_.push_back(path); }
     // Deletes the selected row and opens the next track. False (nothing
-    // changes) when no row is selected.
-    bool RemoveSelectedRow();
-    void RemoveAllRows();
+    // changes) when `selected` is no row.
+    bool RemoveRow(int selected);
+    void RemoveAllRows() { rows_.clear(); }
 
-    int SelectedRow() const { return selectedRow_; }
-    void SelectRow(int row);
     bool OwnMusicOn() const { return ownMusicOn_; }
     PlayMode Mode() const { return mode_; }
     void SetMode(PlayMode mode) { mode_ = mode; }
@@ -40,12 +40,16 @@ class PlayList {
     int HighlightedIndex() const { return highlightedIndex_; }
     int Volume() const { return volume_; }
 
-    // The controls. Play and a click choose a row (see ChooseRow) and open it.
-    void Play();
+    // The controls. Play and a click choose a row (see ChooseRow) and open it;
+    // `selected` is the row the list shows selected, or kNoRow.
+    void Play(int selected);
     void Stop() { StopPlayback(); }
     void ClickRow(int row);
-    void SetOwnMusic(bool on);
+    void SetOwnMusic(bool on, int selected);
     void SetVolume(int volume);
+    // The selection the list is to show, once, when playback changed it since
+    // the last call: none after a stop, the playing row when another row lights.
+    std::optional<int> TakeSelectionToShow() { return std::exchange(selectionToShow_, {}); }
 
     // The list as the settings file keeps it. Restoring a list with rows and
     // "OwnMusic" on starts playing it.
@@ -63,11 +67,10 @@ class PlayList {
   private:
     enum PlayState { kPlaying = 0, kNotStarted = 1, kStopped = 2 };
     // The selected row when there is one (or while playing, when a click
-    // chose it); else by the mode while playing; 0, `defaultIndex` or a random
-    // row when not.
-    int ChooseRow(int defaultIndex, bool useSelection) const;
+    // chose it); else by the mode while playing; 0 or a random row when not.
+    int ChooseRow(int selected, bool useSelection) const;
     // Chooses a row and opens it, paused at 0.
-    void SelectNextTrack(int defaultIndex, bool useSelection);
+    void SelectNextTrack(int selected, bool useSelection);
     // Opens `row` (row 0 when it is out of range) paused at 0.
     void OpenRow(int row);
     void StartPlayback();
@@ -78,7 +81,7 @@ class PlayList {
 
     MediaPlayer& player_;
     std::vector<std::string> rows_;
-    int selectedRow_ = kNoRow;
+    std::optional<int> selectionToShow_;
     bool ownMusicOn_ = false;
     PlayMode mode_ = kRepeatOne;
     PlayState playState_ = kNotStarted;
