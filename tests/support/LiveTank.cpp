@@ -112,11 +112,17 @@ int LiveDialog::SliderValue(int id) {
 bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::string& path) {
     Click(id);
     if (tank_.Server().WaitForWindow(chooser).empty()) return false;
-    // Typing a path opens the chooser's location field.
+    // Typing a path opens the chooser's location field. A Return that comes
+    // while the chooser still reads its folder, or offers completions, is
+    // taken by those: Return again until it closes.
     tank_.Server().Run("xdotool type --delay 20 '" + path + "'");
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    tank_.Server().Run("xdotool key Return");
-    return true;
+    return PollUntil(
+        [&] {
+            if (tank_.Server().WaitForWindow(chooser, 0).empty()) return true;
+            tank_.Server().Run("xdotool key Return");
+            return false;
+        },
+        30000, 1000);
 }
 
 bool LiveDialog::Close() {
