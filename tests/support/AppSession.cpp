@@ -286,9 +286,11 @@ void XServer::ChooseFromMenu(int x, int y, int index) const {
     const auto menuShown = [x, y](const ScreenCapture& screen) {
         return screen.At(x + 3, y + 2) == std::array<std::uint8_t, 3>{219, 216, 209};
     };
+    // A loaded machine may take seconds to show it; a click that was lost is
+    // given again.
     for (int attempt = 0; attempt < 3; ++attempt) {
         Run("xdotool mousemove" + At(x, y) + " click 3");
-        if (WaitForScreen(*this, menuShown, 5000)) break;
+        if (WaitForScreen(*this, menuShown, 20000)) break;
     }
     Run("xdotool mousemove" + At(x + 70, y + 48 * index + 24) + " mousedown 1 sleep 0.3 mouseup 1");
 }

@@ -40,7 +40,7 @@ class XServer {
     std::vector<std::string> ShownWindows(const std::string& title) const;
     // The first shown top-level window titled exactly `title`; empty when none
     // came within `timeoutMs`.
-    std::string WaitForWindow(const std::string& title, int timeoutMs = 15000) const;
+    std::string WaitForWindow(const std::string& title, int timeoutMs = 60000) const;
     // The keyboard focus is on the window or on a window inside it.
     bool HasFocus(const std::string& windowId) const;
     // Asks the window to close, as a window manager does for Alt+F4.
