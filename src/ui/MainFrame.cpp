@@ -7,12 +7,6 @@
 #include "ui/AquariumView.h"
 #include "ui/DesktopLayer.h"
 
-namespace {
-wxRect ToWx(const PixelRect& area) {
-    return {area.x, area.y, area.width, area.height};
-}
-}  // namespace
-
 CMainFrame::CMainFrame(const Monitor& monitor, TankWindowKind kind,
                        std::unique_ptr<AquariumScene> scene, Owner owner)
     : wxFrame(nullptr, wxID_ANY, kWindowName, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE),
@@ -36,12 +30,18 @@ CMainFrame::~CMainFrame() {
     DestroyChildren();
 }
 
+// Monitors are listed in the display's pixels; the toolkit places windows in
+// its own, fewer when the desktop scales (GDK_SCALE=2).
+wxRect CMainFrame::ToolkitRect(const PixelRect& area) const {
+    return {FromPhys(wxPoint(area.x, area.y)), FromPhys(wxSize(area.width, area.height))};
+}
+
 unsigned long CMainFrame::XWindow() const {
     return TopLevelXWindow(*this);
 }
 
 void CMainFrame::ShowOnMonitor(bool fullScreenGranted) {
-    SetSize(ToWx(monitor_.area));
+    SetSize(ToolkitRect(monitor_.area));
     // Full screen the desktop's way, above its panels, on the monitor the
     // window was placed on; where no window manager grants it, the frame
     // covers its monitor by itself.
@@ -65,12 +65,13 @@ void CMainFrame::ShowOnMonitor(bool fullScreenGranted) {
 void CMainFrame::FollowMonitor(const Monitor& monitor) {
     const PixelRect area = monitor.area;
     monitor_.name = monitor.name;
-    const bool misplaced = kind_ == TankWindowKind::kWallpaper && GetScreenRect() != ToWx(area);
+    const bool misplaced =
+        kind_ == TankWindowKind::kWallpaper && GetScreenRect() != ToolkitRect(area);
     if (area == monitor_.area && !misplaced) return;
     monitor_.area = area;
     const bool fullScreen = IsFullScreen();
     if (fullScreen) ShowFullScreen(false);
-    SetSize(ToWx(area));
+    SetSize(ToolkitRect(area));
     if (fullScreen) ShowFullScreen(true);
 }
 

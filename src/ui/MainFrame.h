@@ -52,6 +52,7 @@ class CMainFrame : public wxFrame {
     AquariumScene* Scene() const { return scene_.get(); }
 
   private:
+    wxRect ToolkitRect(const PixelRect& area) const;
     void OnCharHook(wxKeyEvent& event);
     void OnSetFocus(wxFocusEvent& event);
 
