@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,31 +10,20 @@
 #include "support/ProcessorTime.h"
 
 namespace {
-// The HUD's frames-per-second samples, half a second each: the median of
-// `count` of them after the first `skip`, once they are there (a slow start
-// under the sanitizers may take a while); -1 when they never come.
+// The median of `count` of the frame rates dumped after the first `skip`, once
+// they are there (a slow start under the sanitizers may take a while); -1
+// when they never come.
 double MedianFps(const TempDir& dump, std::size_t skip, std::size_t count) {
     std::vector<double> samples;
-    const bool came = PollUntil(
-        [&] {
-            std::ifstream file(dump.Path() / "fps");
-            samples.assign(std::istream_iterator<double>(file), {});
-            return samples.size() >= skip + count;
-        },
-        30000, 500);
-    if (!came) return -1.0;
+    if (!PollUntil([&] { return (samples = DumpedFrameRates(dump.Path())).size() >= skip + count; },
+                   30000, 500)) {
+        return -1.0;
+    }
     std::vector<double> counted(samples.begin() + static_cast<long>(skip),
                                 samples.begin() + static_cast<long>(skip + count));
     std::sort(counted.begin(), counted.end());
     return counted[counted.size() / 2];
 }
-
-struct HudRun {
-    TempDir dump;
-    ScopedEnv hud{"GALLIUM_HUD", "fps"};
-    ScopedEnv period{"GALLIUM_HUD_PERIOD", "0.5"};
-    ScopedEnv dir{"GALLIUM_HUD_DUMP_DIR", dump.Path().string()};
-};
 }  // namespace
 
 // A window nobody can see costs next to nothing: minimised through the window
@@ -47,11 +34,8 @@ TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
     const pid_t pid = app.Start();
     const auto window = app.WaitForWindow();
     ASSERT_TRUE(window) << app.Output();
-    // The set-up is done once the water shows.
-    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
-        const auto pixel = screen.At(2, 2);
-        return pixel[2] > pixel[0] + 40;
-    }));
+    // The set-up is done once the tank shows.
+    ASSERT_TRUE(WaitForTank(server, {0, 0, 640, 480}));
     const double shown = ProcessorShareOver(pid, 2);
     // Each share is measured until it settles, as the window manager's moves
     // and the frame in flight take their time.
@@ -74,10 +58,10 @@ TEST(FramePacing, AHiddenWindowDrawsNothingAndGoesOnWhenShownAgain) {
 TEST(FramePacing, MaxFpsLimitsTheFrameRate) {
     XServer server(640, 480);
     AppSession app(server);
-    HudRun hud;
-    const pid_t pid = app.Start({"--max-fps", "2"});
+    const TempDir dump;
+    const pid_t pid = app.Start({"--max-fps", "2"}, FrameRateDump(dump.Path()));
     ASSERT_TRUE(app.WaitForWindow()) << app.Output();
-    const double fps = MedianFps(hud.dump, 4, 8);
+    const double fps = MedianFps(dump, 4, 8);
     EXPECT_TRUE(app.IsRunning(pid));
     EXPECT_GT(fps, 1.0);
     EXPECT_LE(fps, 2.3);

@@ -15,10 +15,6 @@ constexpr Rgb kTextColumn{249, 248, 247};
 constexpr Rgb kHighlight{177, 185, 207};
 constexpr Rgb kBlack{0, 0, 0};
 
-std::string At(int x, int y) {
-    return " " + std::to_string(x) + " " + std::to_string(y);
-}
-
 // The whole menu with its top-left corner at (left, top).
 bool MenuAt(const ScreenCapture& screen, int left, int top) {
     const int bottom = top + kPopupHeight;
@@ -80,7 +76,7 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     const std::string dialog = server.WaitForWindow(title);
     ASSERT_FALSE(dialog.empty()) << app.Output();
     server.Close(dialog);
-    ASSERT_TRUE(PollUntil([&] { return server.WaitForWindow(title, 0).empty(); }, 10000));
+    ASSERT_TRUE(server.WaitForNoWindow(title));
     EXPECT_TRUE(app.TraceLines().empty());
 
     server.Run("xdotool mousemove" + At(300, 200) + " mousedown 3 sleep 0.3 mousemove" +

@@ -3,7 +3,6 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -35,9 +34,7 @@ TEST(Startup, ASecondCopyOnTheDisplayEndsWithStatusZeroWhateverItsEnvironment) {
         SCOPED_TRACE(environment.empty() ? "the same" : environment.front());
         EXPECT_EQ(app.WaitForExit(app.Start({}, environment), 30000), 0) << app.Output();
     }
-    const std::string windows =
-        server.Run(std::string("xdotool search --onlyvisible --name '^") + kWindowName + "$'");
-    EXPECT_EQ(std::count(windows.begin(), windows.end(), '\n'), 1);
+    EXPECT_EQ(server.ShownWindows(kWindowName).size(), 1u);
     EXPECT_TRUE(app.IsRunning(first));
     kill(first, SIGKILL);
     app.WaitForExit(first, 30000);
@@ -69,7 +66,7 @@ TEST(Startup, WithoutATemporaryFolderTheMenuWorksAndTheFileKeepsItsFish) {
     const std::string dialog = server.WaitForWindow(title);
     ASSERT_FALSE(dialog.empty()) << app.Output();
     server.Close(dialog);
-    ASSERT_TRUE(PollUntil([&] { return server.WaitForWindow(title, 0).empty(); }, 10000));
+    ASSERT_TRUE(server.WaitForNoWindow(title));
     EXPECT_EQ(ProfileText(ReadFile(settings)).Get(kFishNumberSection, "Fish3"), "7");
 }
 
@@ -99,9 +96,7 @@ TEST(Shutdown, EveryWayOfEndingARunningTankGivesStatusZeroAndLeavesOnlyTheSettin
         const auto window = app.WaitForWindow();
         ASSERT_TRUE(window) << app.Output();
         // Once a frame is on screen the set-up is done.
-        ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
-            return screen.IsDrawn(2, 597) && screen.IsDrawn(797, 597);
-        })) << "no frame drawn";
+        ASSERT_TRUE(WaitForTank(server, {0, 0, 800, 600})) << "no frame drawn";
         if (way == std::string("Escape")) {
             app.TakeKeyboard();
             server.Run("xdotool key Escape");

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -23,22 +21,6 @@ double MeanBrightness(const ScreenCapture& screen) {
     for (std::uint8_t value : screen.rgb) sum += value;
     return sum / static_cast<double>(screen.rgb.size());
 }
-
-// Pixels neither black nor the red of the root before the first frame.
-int Lit(const ScreenCapture& screen) {
-    int lit = 0;
-    for (int y = 0; y < screen.height; ++y) {
-        for (int x = 0; x < screen.width; ++x) {
-            const auto rgb = screen.At(x, y);
-            lit += !screen.IsBlack(x, y) && rgb != std::array<std::uint8_t, 3>{255, 0, 0};
-        }
-    }
-    return lit;
-}
-
-bool FirstFrameShown(const ScreenCapture& screen) {
-    return screen.At(0, 0) != std::array<std::uint8_t, 3>{255, 0, 0};
-}
 }  // namespace
 
 // As a screensaver over the root, with no fish and no bubbles: the wall lit by
@@ -49,40 +31,38 @@ TEST(TimeOfDay, NoonIsTheDaysLightMidnightIsDimAndTheClockShowsOnlyWhenAsked) {
     AppSession app(server);
     const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
     const struct {
-        std::vector<std::string> options;
+        std::vector<std::string> options;  // besides -root -fish 0 -no-bubbles
         const char* time;
         // Of the first run's: at least, and at most as far above (when negative: at most).
         double brightnessShare;
         int litAtLeast;  // or at most, when negative; 0 for the wall's runs
         const char* screenshot;
     } runs[] = {
-        {{"-root", "-fish", "0", "-no-bubbles"}, "12:00:00", 0.0, 0, nullptr},
-        {{"-root", "-fish", "0", "-no-bubbles", "-daynight"}, "12:00:00", 0.97, 0, "noon.png"},
-        {{"-root", "-fish", "0", "-no-bubbles", "-daynight"}, "00:00:00", -0.6, 0, "midnight.png"},
-        {{"-root", "-fish", "0", "-no-bubbles", "-daynight"}, "07:00:00", 0.0, 0, "dawn.png"},
-        {{"-root", "-fish", "0", "-no-bubbles", "-daynight"}, "19:00:00", 0.0, 0, "dusk.png"},
-        {{"-root", "-fish", "0", "-no-bubbles", "-no-wall", "-clock"},
-         "15:42:00",
-         0.0,
-         1000,
-         "clock.png"},
-        {{"-root", "-fish", "0", "-no-bubbles", "-no-wall"}, "15:42:00", 0.0, -300, nullptr},
+        {{}, "12:00:00", 0.0, 0, nullptr},
+        {{"-daynight"}, "12:00:00", 0.97, 0, "noon.png"},
+        {{"-daynight"}, "00:00:00", -0.6, 0, "midnight.png"},
+        {{"-daynight"}, "07:00:00", 0.0, 0, "dawn.png"},
+        {{"-daynight"}, "19:00:00", 0.0, 0, "dusk.png"},
+        {{"-no-wall", "-clock"}, "15:42:00", 0.0, 1000, "clock.png"},
+        {{"-no-wall"}, "15:42:00", 0.0, -300, nullptr},
     };
     double plain = 0.0;
     for (const auto& run : runs) {
-        SCOPED_TRACE(run.options.back() + " at " + run.time);
+        std::vector<std::string> options{"-root", "-fish", "0", "-no-bubbles"};
+        options.insert(options.end(), run.options.begin(), run.options.end());
+        SCOPED_TRACE(options.back() + " at " + run.time);
         WriteFile(settings, run.litAtLeast == 0 ? "" : "[Aquarium Settings]\nBACKGROUND=1\n");
         server.Run("xsetroot -solid red");
-        const pid_t pid = app.Start(run.options, LocalTimeAt(run.time));
+        const pid_t pid = app.Start(options, LocalTimeAt(run.time));
         double brightness = 0.0;
         int lit = 0;
         // Two captures in a row that agree: a frame half drawn passes no test.
         double before = -1.0;
         const auto shows = [&](const ScreenCapture& screen) {
-            if (!FirstFrameShown(screen)) return false;
+            if (!screen.RootCovered()) return false;
             const double previous = before;
             brightness = before = MeanBrightness(screen);
-            lit = Lit(screen);
+            lit = screen.LitIn(0, 0, screen.width, screen.height);
             if (run.litAtLeast != 0) {
                 return run.litAtLeast > 0 ? lit >= run.litAtLeast : lit <= -run.litAtLeast;
             }
@@ -99,7 +79,6 @@ TEST(TimeOfDay, NoonIsTheDaysLightMidnightIsDimAndTheClockShowsOnlyWhenAsked) {
         if (&run == &runs[0]) plain = brightness;
         EXPECT_TRUE(shows(CaptureScreen(server))) << "brightness " << brightness << ", lit " << lit;
         if (run.screenshot) SaveScreenshot(server, std::string("time-of-day-") + run.screenshot);
-        kill(pid, SIGTERM);
-        EXPECT_EQ(app.WaitForExit(pid, 30000), 0) << app.Output();
+        EXPECT_EQ(app.Terminate(pid), 0) << app.Output();
     }
 }

@@ -64,11 +64,6 @@ void LiveTank::ChooseMode(Mode mode) {
     OnUiThread([this, mode] { frame_->Scene()->SetMode(mode); });
 }
 
-void LiveTank::Click(int x, int y) const {
-    server_.Run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
-                " mousedown 1 sleep 0.3 mouseup 1");
-}
-
 LiveDialog::LiveDialog(LiveTank& tank, std::string title)
     : tank_(tank), title_(std::move(title)), window_(tank.Server().WaitForWindow(title_)) {}
 
@@ -80,7 +75,7 @@ void LiveDialog::Click(int id) {
             centre = wxPoint(box.x + box.width / 2, box.y + box.height / 2);
         }
     });
-    tank_.Click(centre.x, centre.y);
+    tank_.Server().Click(centre.x, centre.y);
 }
 
 void LiveDialog::ClickRow(int id, int row) {
@@ -92,7 +87,7 @@ void LiveDialog::ClickRow(int id, int row) {
             at = list->ClientToScreen(wxPoint(box.x + 20, box.y + box.height / 2));
         }
     });
-    tank_.Click(at.x, at.y);
+    tank_.Server().Click(at.x, at.y);
 }
 
 long LiveDialog::SelectedRow(int id) {
@@ -118,7 +113,7 @@ bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::strin
     tank_.Server().Run("xdotool type --delay 20 '" + path + "'");
     return PollUntil(
         [&] {
-            if (tank_.Server().WaitForWindow(chooser, 0).empty()) return true;
+            if (tank_.Server().ShownWindows(chooser).empty()) return true;
             tank_.Server().Run("xdotool key Return");
             return false;
         },
@@ -127,7 +122,11 @@ bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::strin
 
 bool LiveDialog::Close() {
     tank_.Server().Close(window_);
-    return PollUntil([&] { return tank_.Server().WaitForWindow(title_, 0).empty(); }, 10000, 100);
+    return Gone();
+}
+
+bool LiveDialog::Gone() const {
+    return tank_.Server().WaitForNoWindow(title_);
 }
 
 wxWindow* LiveDialog::Control(int id) const {

@@ -40,9 +40,6 @@ class LiveTank {
     bool WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs);
     // As the popup menu's mode entries do.
     void ChooseMode(Mode mode);
-    // Held as a person holds it: in the zoom modes a release that comes before
-    // the next frame cancels the press.
-    void Click(int x, int y) const;
     const XServer& Server() const { return server_; }
     std::filesystem::path SettingsPath() const { return home_.Path() / "velmar" / "VelmarSet.ini"; }
 
@@ -85,6 +82,8 @@ class LiveDialog {
     bool ChooseFile(int id, const std::string& chooser, const std::string& path);
     // Closes it as a window manager would and waits until it is gone.
     bool Close();
+    // Waits until no window with its title shows.
+    bool Gone() const;
 
   private:
     wxWindow* Control(int id) const;
