@@ -41,8 +41,6 @@ TEST(TimeOfDay, NoonIsTheDaysLightMidnightIsDimAndTheClockShowsOnlyWhenAsked) {
         {{}, "12:00:00", 0.0, 0, nullptr},
         {{"-daynight"}, "12:00:00", 0.97, 0, "noon.png"},
         {{"-daynight"}, "00:00:00", -0.6, 0, "midnight.png"},
-        {{"-daynight"}, "07:00:00", 0.0, 0, "dawn.png"},
-        {{"-daynight"}, "19:00:00", 0.0, 0, "dusk.png"},
         {{"-no-wall", "-clock"}, "15:42:00", 0.0, 1000, "clock.png"},
         {{"-no-wall"}, "15:42:00", 0.0, -300, nullptr},
     };
