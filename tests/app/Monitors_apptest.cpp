@@ -129,9 +129,9 @@ TEST(Monitors, ANumberThatNamesNoMonitorIsRefusedInOneLineWithStatusTwo) {
 }
 
 // A window on each monitor, --all-monitors ended by one Escape, the wallpaper
-// by SIGTERM. The wallpaper covered wholly by full-screen windows rests; how it
-// lies under other windows and leaves them the keyboard the desktop matrix
-// shows.
+// by SIGTERM. The wallpaper covered wholly by full-screen windows rests. The
+// desktop matrix shows how it lies under other windows and leaves them the
+// keyboard.
 TEST(Monitors, AllMonitorsAndTheWallpaperDrawATankOnEachAndEndAtOnce) {
     for (const char* option : {"--all-monitors", "--wallpaper"}) {
         SCOPED_TRACE(option);

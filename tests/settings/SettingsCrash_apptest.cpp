@@ -39,8 +39,8 @@ int FishCount(const std::string& text) {
 // Each run saves again and again, the Fish Settings dialog every half second,
 // until a kill at a moment drawn from the program's own generator; the file is
 // then always a whole one, the old or the new, and the next start removes what
-// the kill left behind. A save without a kill and a clean end are the
-// Languages and Shutdown tests'.
+// the kill left behind. The Languages and Shutdown tests show a save without
+// a kill and a clean end.
 TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversGoNextStart) {
     XServer server(1024, 768);
     AppSession app(server);

@@ -136,7 +136,8 @@ class AppSession {
     // `timeoutMs` (or was ended by a signal).
     std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
     bool IsRunning(pid_t pid);
-    // Ends that copy with SIGTERM, as a screensaver host does; its exit status.
+    // Ends that copy with SIGTERM, as a screensaver host does, and gives its
+    // exit status.
     std::optional<int> Terminate(pid_t pid);
 
     // Waits until the program's window shows; returns its id.
