@@ -5,40 +5,32 @@
 #include <string>
 #include <vector>
 
-#include <wx/image.h>
-
 #include "platform/ProgramNames.h"
 #include "platform/wx/WxMessageBox.h"
+#include "resources/PictureBytes.h"
 #include "support/LiveTank.h"
 #include "ui/DialogControlIds.h"
 
 TEST(CustomBackgroundDialog,
      TwoPicturesTakeTurnsOnTheBackgroundAreKeptAndABrokenOneLeavesTheKeyboardThere) {
     TempDir pictures;
-    const std::string red = (pictures.Path() / "red.png").string();
-    const std::string blue = (pictures.Path() / "blue.png").string();
+    const std::string first = (pictures.Path() / "first.bmp").string();
+    const std::string second = (pictures.Path() / "second.bmp").string();
+    for (const std::string& picture : {first, second}) WriteFile(picture, MakeBitmap(64, 64, 24));
     const std::string broken = (pictures.Path() / "broken.png").string();
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
-        tank.OnUiThread([&] {
-            if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
-            wxImage picture(64, 64);
-            picture.SetRGB(wxRect(0, 0, 64, 64), 255, 0, 0);
-            picture.SaveFile(red, wxBITMAP_TYPE_PNG);
-            picture.SetRGB(wxRect(0, 0, 64, 64), 0, 0, 255);
-            picture.SaveFile(blue, wxBITMAP_TYPE_PNG);
-        });
         tank.OnUiThread(InstallWxMessageBoxes);
         tank.Server().ChooseFromMenu(100, 100, 7);  // "  Custom Background"
         LiveDialog dialog(tank, DialogTitle("Custom Background"));
         ASSERT_TRUE(dialog.Shown());
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
-        for (const std::string& picture : {red, blue}) {
-            if (picture == blue) dialog.ClickRow(background_ids::kList, 0);
-            const int before = dialog.FromList<int>(background_ids::kList, rows);
+        for (const std::string& picture : {first, second}) {
+            if (picture == second) dialog.ClickRow(background_ids::kList, 0);
+            const int before = dialog.Read<int>(background_ids::kList, rows);
             ASSERT_TRUE(dialog.ChooseFile(background_ids::kAddImage, "Add Image", picture));
             ASSERT_TRUE(PollUntil(
-                [&] { return dialog.FromList<int>(background_ids::kList, rows) == before + 1; },
+                [&] { return dialog.Read<int>(background_ids::kList, rows) == before + 1; },
                 15000));
         }
         EXPECT_EQ(dialog.SelectedRow(background_ids::kList), 0)
@@ -52,13 +44,12 @@ TEST(CustomBackgroundDialog,
         std::set<wxString> onOff;
         EXPECT_TRUE(PollUntil(
             [&] {
-                onOff.insert(dialog.FromList<wxString>(background_ids::kList, [](wxListCtrl& list) {
+                onOff.insert(dialog.Read<wxString>(background_ids::kList, [](wxListCtrl& list) {
                     return list.GetItemText(0, 1) + list.GetItemText(1, 1);
                 }));
                 return onOff.count("ONOFF") && onOff.count("OFFON");
             },
             12000, 100));
-        SaveScreenshot(tank.Server(), "own-background.png");
 
         // A picture that does not load says so in a box; after it the keyboard
         // is the dialog's again, and Escape hides the dialog, not the program.
@@ -83,7 +74,7 @@ TEST(CustomBackgroundDialog,
         const std::string file = ReadFile(tank.SettingsPath());
         for (const std::string& line :
              std::vector<std::string>{"OwnImage=1", "CycImage=1", "ImageTime=1", "ImageSum=2",
-                                      "ImageList0=" + red, "ImageList1=" + blue}) {
+                                      "ImageList0=" + first, "ImageList1=" + second}) {
             EXPECT_NE(file.find(line + "\n"), std::string::npos) << line << " in\n" << file;
         }
     });

@@ -8,17 +8,6 @@
 #include "platform/ProgramNames.h"
 #include "support/AppSession.h"
 
-namespace {
-// The catalogs the build made, beside the program the tests run.
-std::string Translated(const XServer& server, const std::string& locale, const char* english) {
-    const std::filesystem::path catalogs =
-        std::filesystem::path(VELMAR_BINARY).parent_path() / "locale";
-    return server.Run("TEXTDOMAINDIR=" + catalogs.string() + " LANGUAGE= LC_ALL=" + locale +
-                      " gettext velmar '" + english + "'");
-}
-
-}  // namespace
-
 // In German and Japanese the program speaks the language, draws the help text
 // in its letters, and writes a settings file that reads as it does in English.
 TEST(Languages, GermanAndJapaneseTranslateAndWriteTheSameSettings) {
@@ -32,8 +21,11 @@ TEST(Languages, GermanAndJapaneseTranslateAndWriteTheSameSettings) {
         const std::string help =
             server.Run("LANGUAGE= LC_ALL=" + locale + " " VELMAR_BINARY " --help");
         EXPECT_EQ(help == helpInEnglish, english) << help;
+        // From the catalogs the build made, beside the program the tests run.
         const std::string title =
-            Translated(server, locale, "Fish Settings") + " - " + kProgramTitle;
+            server.Run("TEXTDOMAINDIR=$(dirname " VELMAR_BINARY ")/locale LANGUAGE= LC_ALL=" +
+                       locale + " gettext velmar 'Fish Settings'") +
+            " - " + kProgramTitle;
 
         AppSession app(server);
         const pid_t pid =

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include <X11/Xlib.h>
 
 #include "platform/ProgramNames.h"
@@ -328,20 +330,6 @@ bool WaitForTank(const XServer& server, const PixelRect& area, int timeoutMs) {
         timeoutMs);
 }
 
-void SaveScreenshot(const XServer& server, const std::string& fileName) {
-    server.Run("import -display " + server.Display() + " -window root " + fileName);
-}
-
-std::vector<std::string> FrameRateDump(const std::filesystem::path& folder) {
-    return {"GALLIUM_HUD=fps", "GALLIUM_HUD_VISIBLE=false", "GALLIUM_HUD_PERIOD=0.5",
-            "GALLIUM_HUD_DUMP_DIR=" + folder.string()};
-}
-
-std::vector<double> DumpedFrameRates(const std::filesystem::path& folder) {
-    std::ifstream file(folder / "fps");
-    return {std::istream_iterator<double>(file), {}};
-}
-
 AppSession::AppSession(const XServer& server)
     : server_(server), configHome_(root_.Path() / "config") {
     for (const char* folder : {"config", "runtime", "tmp"})
@@ -396,26 +384,20 @@ std::optional<int> AppSession::Terminate(pid_t pid) {
 }
 
 std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
-    const std::string window = server_.WaitForWindow(kWindowName, timeoutMs);
-    if (!window.empty()) return window;
-    std::fprintf(stderr, "no window on %s; the program wrote:\n%s\nxdpyinfo: %s\n",
-                 server_.Display().c_str(), Output().c_str(),
-                 server_.Run("xdpyinfo | head -2").c_str());
-    return std::nullopt;
+    std::string window = server_.WaitForWindow(kWindowName, timeoutMs);
+    return window.empty() ? std::nullopt : std::optional<std::string>(window);
 }
 
 void AppSession::TakeKeyboard() const {
     server_.Run("xdotool mousemove 10 10 click 1");
     // Any of the program's windows: with one on each monitor, the click's.
-    if (!PollUntil(
-            [this] {
-                return server_.Run("xdotool getwindowfocus getwindowname") ==
-                       std::string(kWindowName) + "\n";
-            },
-            10000, 100)) {
-        std::fprintf(stderr, "the window on %s never took the keyboard\n",
-                     server_.Display().c_str());
-    }
+    EXPECT_TRUE(PollUntil(
+        [this] {
+            return server_.Run("xdotool getwindowfocus getwindowname") ==
+                   std::string(kWindowName) + "\n";
+        },
+        10000, 100))
+        << "the window never took the keyboard";
 }
 
 std::vector<std::string> AppSession::TraceLines() const {

@@ -110,14 +110,6 @@ bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenC
                    int timeoutMs = 15000);
 // Waits until the tank shows in `area`: both its bottom corners drawn.
 bool WaitForTank(const XServer& server, const PixelRect& area, int timeoutMs = 30000);
-// Keeps a PNG of the screen next to the test binary, for a person to look at.
-void SaveScreenshot(const XServer& server, const std::string& fileName);
-
-// The environment that has Mesa's HUD, kept off the picture, write into
-// `folder` how many frames a second came over each half second.
-std::vector<std::string> FrameRateDump(const std::filesystem::path& folder);
-// The frame rates written there so far, oldest first.
-std::vector<double> DumpedFrameRates(const std::filesystem::path& folder);
 
 // The real velmar binary run on an X server, with a private home, settings
 // folder, runtime folder and temporary folder, and a lifecycle trace file.

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/slider.h>
 #include <wx/toplevel.h>
 
 #include "core/scene/AquariumScene.h"
@@ -70,7 +69,7 @@ LiveDialog::LiveDialog(LiveTank& tank, std::string title)
 void LiveDialog::Click(int id) {
     wxPoint centre;
     tank_.OnUiThread([&] {
-        if (wxWindow* control = Control(id)) {
+        if (wxWindow* control = Find(id)) {
             const wxRect box = control->GetScreenRect();
             centre = wxPoint(box.x + box.width / 2, box.y + box.height / 2);
         }
@@ -81,7 +80,7 @@ void LiveDialog::Click(int id) {
 void LiveDialog::ClickRow(int id, int row) {
     wxPoint at;
     tank_.OnUiThread([&] {
-        if (auto* list = dynamic_cast<wxListCtrl*>(Control(id))) {
+        if (auto* list = dynamic_cast<wxListCtrl*>(Find(id))) {
             wxRect box;
             list->GetItemRect(row, box);
             at = list->ClientToScreen(wxPoint(box.x + 20, box.y + box.height / 2));
@@ -91,17 +90,9 @@ void LiveDialog::ClickRow(int id, int row) {
 }
 
 long LiveDialog::SelectedRow(int id) {
-    return FromList<long>(id, [](wxListCtrl& list) {
+    return Read<long>(id, [](wxListCtrl& list) {
         return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     });
-}
-
-int LiveDialog::SliderValue(int id) {
-    int value = -1;
-    tank_.OnUiThread([&] {
-        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) value = slider->GetValue();
-    });
-    return value;
 }
 
 bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::string& path) {
@@ -120,16 +111,11 @@ bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::strin
         30000, 1000);
 }
 
-bool LiveDialog::Close() {
-    tank_.Server().Close(window_);
-    return Gone();
-}
-
 bool LiveDialog::Gone() const {
     return tank_.Server().WaitForNoWindow(title_);
 }
 
-wxWindow* LiveDialog::Control(int id) const {
+wxWindow* LiveDialog::Find(int id) const {
     for (wxWindow* window : wxTopLevelWindows) {
         const auto* dialog = dynamic_cast<wxTopLevelWindow*>(window);
         if (dialog && dialog->GetTitle() == title_) return wxWindow::FindWindowById(id, window);
