@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include <wx/slider.h>
+
 #include "core/interaction/MenuCommands.h"
 #include "core/scene/AquariumScene.h"
 #include "platform/ProgramNames.h"
@@ -31,20 +33,24 @@ TEST(CustomMusicDialog,
         LiveDialog dialog(tank, DialogTitle("Custom Music"));
         ASSERT_TRUE(dialog.Shown());
         EXPECT_EQ(tank.Read<Mode>([](auto& s) { return s.CurrentMode(); }), Mode::kCatch);
-        EXPECT_EQ(dialog.SliderValue(music_ids::kVolume), 250) << "the volume the last run kept";
+        const auto volume = [&] {
+            return dialog.Read<int, wxSlider>(music_ids::kVolume,
+                                              [](auto& s) { return s.GetValue(); });
+        };
+        EXPECT_EQ(volume(), 250) << "the volume the last run kept";
         const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
         for (const std::filesystem::path& path : {text, vanishing, track}) {
-            const int before = dialog.FromList<int>(music_ids::kList, rows);
+            const int before = dialog.Read<int>(music_ids::kList, rows);
             ASSERT_TRUE(dialog.ChooseFile(music_ids::kAddMusic, "Add Music", path.string()));
             ASSERT_TRUE(PollUntil(
-                [&] { return dialog.FromList<int>(music_ids::kList, rows) == before + 1; }, 15000));
+                [&] { return dialog.Read<int>(music_ids::kList, rows) == before + 1; }, 15000));
         }
 
         dialog.Click(music_ids::kRepeatAll);
         dialog.Click(music_ids::kPlay);
         // The playing row turns green.
         const auto greenRow = [&] {
-            return dialog.FromList<int>(music_ids::kList, [](wxListCtrl& list) {
+            return dialog.Read<int>(music_ids::kList, [](wxListCtrl& list) {
                 int row = list.GetItemCount() - 1;
                 while (row >= 0 && list.GetItemBackgroundColour(row) != wxColour(0, 255, 0)) --row;
                 return row;
@@ -85,12 +91,13 @@ TEST(CustomMusicDialog,
         stopAndSelectRow1();
         dialog.Click(music_ids::kRemove);
         EXPECT_TRUE(
-            PollUntil([&] { return dialog.FromList<int>(music_ids::kList, rows) == 2; }, 5000));
+            PollUntil([&] { return dialog.Read<int>(music_ids::kList, rows) == 2; }, 10000));
 
         dialog.Click(music_ids::kVolume);
         tank.Server().Run("xdotool key Home");
-        EXPECT_TRUE(PollUntil([&] { return dialog.SliderValue(music_ids::kVolume) == 0; }, 5000));
-        EXPECT_TRUE(dialog.Close());
+        EXPECT_TRUE(PollUntil([&] { return volume() == 0; }, 10000));
+        tank.Server().Close(dialog.Window());
+        EXPECT_TRUE(dialog.Gone());
         EXPECT_NE(ReadFile(profile).find("Volume=0"), std::string::npos);
         const std::string file = ReadFile(tank.SettingsPath());
         EXPECT_NE(file.find("MusicSum=2"), std::string::npos) << file;

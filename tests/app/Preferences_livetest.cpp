@@ -20,15 +20,12 @@ TEST(PreferencesDialog, ChangesShowAtOnceEscapePutsThemBackAndEnterWritesThem) {
             tank.Server().ChooseFromMenu(100, 100, 8);  // "  Preferences..."
             LiveDialog dialog(tank, DialogTitle("Preferences"));
             ASSERT_TRUE(dialog.Shown());
-            const std::string window = tank.Server().WaitForWindow(DialogTitle("Preferences"));
-            EXPECT_TRUE(PollUntil([&] { return tank.Server().HasFocus(window); }, 10000));
+            EXPECT_TRUE(PollUntil([&] { return tank.Server().HasFocus(dialog.Window()); }, 10000));
             dialog.Click(preference_ids::kLight);
             tank.Server().Run("xdotool key Home");
             EXPECT_TRUE(tank.WaitFor(lightReduction(100), 10000)) << "dark at once";
             tank.Server().Run(std::string("xdotool key ") + leave);
-            EXPECT_TRUE(PollUntil(
-                [&] { return tank.Server().WaitForWindow(DialogTitle("Preferences"), 0).empty(); },
-                10000));
+            EXPECT_TRUE(dialog.Gone());
             if (leave == std::string("Escape")) {
                 EXPECT_TRUE(tank.WaitFor(lightReduction(0), 10000)) << "the light is back";
                 EXPECT_EQ(ReadFile(tank.SettingsPath()), started);

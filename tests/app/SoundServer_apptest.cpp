@@ -18,16 +18,13 @@ namespace {
 // is gone for its successor; it goes as a crash does, leaving its socket.
 class PulseAudio {
   public:
-    explicit PulseAudio(const AppSession& app) : pid_(fork()) {
-        if (pid_ != 0) return;
-        setenv("HOME", app.Root().c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", (app.Root() / "runtime").c_str(), 1);
-        std::freopen("/dev/null", "w", stderr);
-        execlp("pulseaudio", "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-               "--load=module-null-sink sink_name=testsink", "--load=module-native-protocol-unix",
-               nullptr);
-        _exit(127);
-    }
+    explicit PulseAudio(const AppSession& app)
+        : pid_(Spawn(
+              {"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+               "--load=module-null-sink sink_name=testsink", "--load=module-native-protocol-unix"},
+              {"HOME=" + app.Root().string(),
+               "XDG_RUNTIME_DIR=" + (app.Root() / "runtime").string()},
+              "/dev/null")) {}
     ~PulseAudio() {
         if (pid_ <= 0) return;
         kill(pid_, SIGKILL);

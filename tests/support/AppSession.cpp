@@ -12,29 +12,15 @@
 #include <sstream>
 #include <stdexcept>
 
-#include <X11/Xatom.h>
+#include <gtest/gtest.h>
+
 #include <X11/Xlib.h>
 
 #include "platform/ProgramNames.h"
 
 namespace {
-// The keyboard focus is on the window or on a window inside it.
-bool FocusIsWithin(Display* display, Window window) {
-    Window focus = None;
-    int revertTo = 0;
-    XGetInputFocus(display, &focus, &revertTo);
-    while (focus != None && focus != PointerRoot) {
-        if (focus == window) return true;
-        Window root = None, parent = None;
-        Window* children = nullptr;
-        unsigned count = 0;
-        if (!XQueryTree(display, focus, &root, &parent, &children, &count)) return false;
-        if (children) XFree(children);
-        if (parent == root) return false;
-        focus = parent;
-    }
-    return false;
-}
+// What tests paint the root before the program draws on it.
+constexpr std::array<std::uint8_t, 3> kRootRed{255, 0, 0};
 
 // Maps a probe window and waits a moment for a window manager to frame it.
 bool GetsAFrame(Display* display) {
@@ -54,10 +40,6 @@ bool GetsAFrame(Display* display) {
     XDestroyWindow(display, probe);
     XSync(display, False);
     return framed;
-}
-
-std::string At(int x, int y) {
-    return " " + std::to_string(x) + " " + std::to_string(y);
 }
 
 // The dummy driver's screen room for two monitors side by side.
@@ -83,6 +65,35 @@ Section "Screen"
 EndSection
 )";
 }  // namespace
+
+pid_t Spawn(std::vector<std::string> command, const std::vector<std::string>& environment,
+            const std::string& output) {
+    std::vector<char*> argv;
+    for (std::string& argument : command) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    // Else the child's freopen writes out what the test printed a second time.
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    // A test program that dies on the way takes what it started with it.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    for (const std::string& variable : environment) {
+        const std::size_t equals = variable.find('=');
+        if (equals == std::string::npos) {
+            unsetenv(variable.c_str());
+        } else {
+            setenv(variable.substr(0, equals).c_str(), variable.c_str() + equals + 1, 1);
+        }
+    }
+    std::freopen(output.c_str(), "a", stdout);
+    std::freopen(output.c_str(), "a", stderr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+}
+
+std::string At(int x, int y) {
+    return " " + std::to_string(x) + " " + std::to_string(y);
+}
 
 XServer::XServer(int width, int height, Desktop desktop) : width_(width), height_(height) {
     const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
@@ -124,19 +135,7 @@ void XServer::StartServer(std::vector<std::string> command, const std::string& e
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe");
     command.insert(command.begin() + 1, {"-displayfd", std::to_string(fds[1])});
-    std::vector<char*> argv;
-    for (std::string& argument : command) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    std::fflush(nullptr);
-    pid_ = fork();
-    if (pid_ == 0) {
-        close(fds[0]);
-        // A test program that dies on the way takes its server with it.
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
-        std::freopen(errorFile.c_str(), "w", stderr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
+    pid_ = Spawn(command, {}, errorFile);
     close(fds[1]);
     // The server writes the number and the newline separately; stopping after
     // the first write would make its second one fail and the server quit.
@@ -144,13 +143,9 @@ void XServer::StartServer(std::vector<std::string> command, const std::string& e
     char c = 0;
     while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
     close(fds[0]);
-    if (number.empty()) {
-        const std::string why = serverFiles_ ? " (Xorg takes a -config path outside its own"
-                                               " folders only from root)"
-                                             : "";
-        throw std::runtime_error(command[0] + " did not start" + why + "; it wrote:\n" +
-                                 ReadFile(errorFile));
-    }
+    // Xorg takes a -config path outside its own folders only from root.
+    if (number.empty())
+        throw std::runtime_error(command[0] + " did not start; it wrote:\n" + ReadFile(errorFile));
     display_ = ":" + number;
     // Only hand the display out once a client can really connect to it.
     const bool open = PollUntil(
@@ -185,32 +180,11 @@ void XServer::SetUpTwoMonitors() {
 }
 
 void XServer::StartWindowManager() {
-    windowManagerPid_ = fork();
-    if (windowManagerPid_ == 0) {
-        setenv("DISPLAY", display_.c_str(), 1);
-        std::freopen("/dev/null", "w", stdout);
-        std::freopen("/dev/null", "w", stderr);
-        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    // A window manager owns the screen once it names its check window on the root.
+    windowManagerPid_ = Spawn({"openbox", "--sm-disable"}, {"DISPLAY=" + display_}, "/dev/null");
+    // It manages windows once a probe window gets a frame; one mapped before
+    // that may stay unmanaged, so probes are mapped until one gets a frame.
     ::Display* display = XOpenDisplay(display_.c_str());
-    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
-    const bool owned = PollUntil(
-        [&] {
-            Atom type = None;
-            int format = 0;
-            unsigned long count = 0, after = 0;
-            unsigned char* value = nullptr;
-            XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
-                               &type, &format, &count, &after, &value);
-            if (value) XFree(value);
-            return count == 1;
-        },
-        10000);
-    // It names that window before it manages windows, and a window mapped in
-    // between may stay unmanaged: probe windows are mapped until one gets a frame.
-    const bool managing = owned && PollUntil([display] { return GetsAFrame(display); }, 10000, 0);
+    const bool managing = PollUntil([display] { return GetsAFrame(display); }, 20000, 0);
     XCloseDisplay(display);
     if (!managing) throw std::runtime_error("openbox did not take the screen of " + display_);
 }
@@ -256,15 +230,13 @@ std::string XServer::WaitForWindow(const std::string& title, int timeoutMs) cons
     return found.empty() ? std::string() : found.front();
 }
 
+bool XServer::WaitForNoWindow(const std::string& title, int timeoutMs) const {
+    return PollUntil([&] { return ShownWindows(title).empty(); }, timeoutMs, 100);
+}
+
 bool XServer::HasFocus(const std::string& windowId) const {
-    ::Display* display = XOpenDisplay(display_.c_str());
-    if (!display) return false;
-    // A window that goes while we look must not end the test program.
-    const auto previousHandler = XSetErrorHandler([](::Display*, XErrorEvent*) { return 0; });
-    const bool focused = FocusIsWithin(display, std::stoul(windowId));
-    XSetErrorHandler(previousHandler);
-    XCloseDisplay(display);
-    return focused;
+    // xdotool names the top-level window that holds the keyboard focus.
+    return Run("xdotool getwindowfocus") == windowId + "\n";
 }
 
 void XServer::Close(const std::string& windowId) const {
@@ -292,7 +264,11 @@ void XServer::ChooseFromMenu(int x, int y, int index) const {
         Run("xdotool mousemove" + At(x, y) + " click 3");
         if (WaitForScreen(*this, menuShown, 20000)) break;
     }
-    Run("xdotool mousemove" + At(x + 70, y + 48 * index + 24) + " mousedown 1 sleep 0.3 mouseup 1");
+    Click(x + 70, y + 48 * index + 24);
+}
+
+void XServer::Click(int x, int y) const {
+    Run("xdotool mousemove" + At(x, y) + " mousedown 1 sleep 0.3 mouseup 1");
 }
 
 std::array<std::uint8_t, 3> ScreenCapture::At(int x, int y) const {
@@ -303,6 +279,18 @@ std::array<std::uint8_t, 3> ScreenCapture::At(int x, int y) const {
 bool ScreenCapture::IsDrawn(int x, int y) const {
     const auto [r, g, b] = At(x, y);
     return !(r == g && g == b) && At(x, y) != std::array<std::uint8_t, 3>{246, 245, 244};
+}
+
+int ScreenCapture::LitIn(int left, int top, int right, int bottom) const {
+    int lit = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) lit += !IsBlack(x, y) && At(x, y) != kRootRed;
+    }
+    return lit;
+}
+
+bool ScreenCapture::RootCovered() const {
+    return At(0, 0) != kRootRed && At(width - 1, height - 1) != kRootRed;
 }
 
 ScreenCapture CaptureScreen(const XServer& server) {
@@ -331,8 +319,15 @@ bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenC
         timeoutMs, 100);
 }
 
-void SaveScreenshot(const XServer& server, const std::string& fileName) {
-    server.Run("import -display " + server.Display() + " -window root " + fileName);
+bool WaitForTank(const XServer& server, const PixelRect& area, int timeoutMs) {
+    const int bottom = area.y + area.height - 3;
+    return WaitForScreen(
+        server,
+        [&](const ScreenCapture& screen) {
+            return screen.IsDrawn(area.x + 2, bottom) &&
+                   screen.IsDrawn(area.x + area.width - 3, bottom);
+        },
+        timeoutMs);
 }
 
 AppSession::AppSession(const XServer& server)
@@ -352,30 +347,20 @@ AppSession::~AppSession() {
 
 pid_t AppSession::Start(const std::vector<std::string>& arguments,
                         const std::vector<std::string>& environment) {
-    std::vector<char*> argv{const_cast<char*>(VELMAR_BINARY)};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    // Else the child's freopen writes out what the test printed a second time.
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("DISPLAY", server_.Display().c_str(), 1);
-        setenv("HOME", root_.Path().c_str(), 1);
-        setenv("XDG_CONFIG_HOME", configHome_.c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", (root_.Path() / "runtime").c_str(), 1);
-        // What a copy the test kills leaves in its temporary folder goes with the test's.
-        setenv("TMPDIR", (root_.Path() / "tmp").c_str(), 1);
-        setenv("VELMAR_TRACE_FILE", (root_.Path() / "trace.txt").c_str(), 1);
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-        unsetenv("GDK_BACKEND");
-        for (const std::string& variable : environment) putenv(const_cast<char*>(variable.c_str()));
-        const std::string log = (root_.Path() / "velmar.log").string();
-        std::freopen(log.c_str(), "a", stdout);
-        std::freopen(log.c_str(), "a", stderr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
+    std::vector<std::string> command{VELMAR_BINARY};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    const std::string root = root_.Path().string();
+    // What a copy the test kills leaves in its temporary folder goes with the test's.
+    std::vector<std::string> variables{"DISPLAY=" + server_.Display(),
+                                       "HOME=" + root,
+                                       "XDG_CONFIG_HOME=" + configHome_.string(),
+                                       "XDG_RUNTIME_DIR=" + root + "/runtime",
+                                       "TMPDIR=" + root + "/tmp",
+                                       "VELMAR_TRACE_FILE=" + root + "/trace.txt",
+                                       "ASAN_OPTIONS=detect_leaks=0",
+                                       "GDK_BACKEND"};
+    variables.insert(variables.end(), environment.begin(), environment.end());
+    const pid_t pid = Spawn(command, variables, root + "/velmar.log");
     started_.push_back(pid);
     return pid;
 }
@@ -393,30 +378,26 @@ bool AppSession::IsRunning(pid_t pid) {
     return waitpid(pid, nullptr, WNOHANG) == 0;
 }
 
+std::optional<int> AppSession::Terminate(pid_t pid) {
+    kill(pid, SIGTERM);
+    return WaitForExit(pid, 30000);
+}
+
 std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
-    const std::string window = server_.WaitForWindow(kWindowName, timeoutMs);
-    if (!window.empty()) return window;
-    std::fprintf(stderr, "no window on %s; the program wrote:\n%s\nxdpyinfo: %s\n",
-                 server_.Display().c_str(), Output().c_str(),
-                 server_.Run("xdpyinfo | head -2").c_str());
-    return std::nullopt;
+    std::string window = server_.WaitForWindow(kWindowName, timeoutMs);
+    return window.empty() ? std::nullopt : std::optional<std::string>(window);
 }
 
 void AppSession::TakeKeyboard() const {
     server_.Run("xdotool mousemove 10 10 click 1");
     // Any of the program's windows: with one on each monitor, the click's.
-    const bool focused = PollUntil(
+    EXPECT_TRUE(PollUntil(
         [this] {
-            const std::vector<std::string> windows = server_.ShownWindows(kWindowName);
-            return std::any_of(windows.begin(), windows.end(), [this](const std::string& window) {
-                return server_.HasFocus(window);
-            });
+            return server_.Run("xdotool getwindowfocus getwindowname") ==
+                   std::string(kWindowName) + "\n";
         },
-        10000, 100);
-    if (!focused) {
-        std::fprintf(stderr, "the window on %s never took the keyboard\n",
-                     server_.Display().c_str());
-    }
+        10000, 100))
+        << "the window never took the keyboard";
 }
 
 std::vector<std::string> AppSession::TraceLines() const {

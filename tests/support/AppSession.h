@@ -10,7 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "core/desktop/Monitors.h"
 #include "support/TestSupport.h"
+
+// Starts `command` with the environment variables changed ("NAME=value", or
+// "NAME" alone to unset it) and its standard output and error added to `output`.
+pid_t Spawn(std::vector<std::string> command, const std::vector<std::string>& environment,
+            const std::string& output);
 
 // What runs on a test's X server besides the program: a light window manager,
 // as every user has, or nothing at all (windows map at once, no focus rules).
@@ -45,6 +51,11 @@ class XServer {
     bool HasFocus(const std::string& windowId) const;
     // Asks the window to close, as a window manager does for Alt+F4.
     void Close(const std::string& windowId) const;
+    // Waits until no shown window is titled exactly `title`.
+    bool WaitForNoWindow(const std::string& title, int timeoutMs = 10000) const;
+    // Clicks at (x, y), held as a person holds it: in the zoom modes a release
+    // that comes before the next frame cancels the press.
+    void Click(int x, int y) const;
     // Opens the right-click menu at (x, y) and, once it shows, clicks entry
     // `index` as a person does.
     void ChooseFromMenu(int x, int y, int index) const;
@@ -72,6 +83,9 @@ class XServer {
     int height_;
 };
 
+// " x y", a point for an xdotool command.
+std::string At(int x, int y);
+
 // The whole screen as 8-bit RGB, origin top left.
 struct ScreenCapture {
     int width = 0;
@@ -83,14 +97,19 @@ struct ScreenCapture {
     // Something drawn there: neither black, nor a grey, nor the toolkit's
     // window background, which shows until the first frame.
     bool IsDrawn(int x, int y) const;
+    // Pixels in [left, right) x [top, bottom) neither black nor the red tests
+    // give the root until the program's first frame.
+    int LitIn(int left, int top, int right, int bottom) const;
+    // The program has drawn over the whole red root.
+    bool RootCovered() const;
 };
 
 ScreenCapture CaptureScreen(const XServer& server);
 // Captures the screen until `holds` is true (true) or the time is up (false).
 bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenCapture&)>& holds,
                    int timeoutMs = 15000);
-// Keeps a PNG of the screen next to the test binary, for a person to look at.
-void SaveScreenshot(const XServer& server, const std::string& fileName);
+// Waits until the tank shows in `area`: both its bottom corners drawn.
+bool WaitForTank(const XServer& server, const PixelRect& area, int timeoutMs = 30000);
 
 // The real velmar binary run on an X server, with a private home, settings
 // folder, runtime folder and temporary folder, and a lifecycle trace file.
@@ -109,6 +128,9 @@ class AppSession {
     // `timeoutMs` (or was ended by a signal).
     std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
     bool IsRunning(pid_t pid);
+    // Ends that copy with SIGTERM, as a screensaver host does, and gives its
+    // exit status.
+    std::optional<int> Terminate(pid_t pid);
 
     // Waits until the program's window shows; returns its id.
     std::optional<std::string> WaitForWindow(int timeoutMs = 30000) const;
@@ -117,7 +139,6 @@ class AppSession {
 
     // The folder that holds the home, the settings folder and the runtime folder.
     const std::filesystem::path& Root() const { return root_.Path(); }
-    const std::filesystem::path& ConfigHome() const { return configHome_; }
     std::filesystem::path WorkDir() const { return configHome_ / "velmar"; }
     std::vector<std::string> TraceLines() const;
     // What every copy started here wrote to standard output and error.

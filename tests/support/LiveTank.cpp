@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/slider.h>
 #include <wx/toplevel.h>
 
 #include "core/scene/AquariumScene.h"
@@ -64,49 +63,36 @@ void LiveTank::ChooseMode(Mode mode) {
     OnUiThread([this, mode] { frame_->Scene()->SetMode(mode); });
 }
 
-void LiveTank::Click(int x, int y) const {
-    server_.Run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) +
-                " mousedown 1 sleep 0.3 mouseup 1");
-}
-
 LiveDialog::LiveDialog(LiveTank& tank, std::string title)
     : tank_(tank), title_(std::move(title)), window_(tank.Server().WaitForWindow(title_)) {}
 
 void LiveDialog::Click(int id) {
     wxPoint centre;
     tank_.OnUiThread([&] {
-        if (wxWindow* control = Control(id)) {
+        if (wxWindow* control = Find(id)) {
             const wxRect box = control->GetScreenRect();
             centre = wxPoint(box.x + box.width / 2, box.y + box.height / 2);
         }
     });
-    tank_.Click(centre.x, centre.y);
+    tank_.Server().Click(centre.x, centre.y);
 }
 
 void LiveDialog::ClickRow(int id, int row) {
     wxPoint at;
     tank_.OnUiThread([&] {
-        if (auto* list = dynamic_cast<wxListCtrl*>(Control(id))) {
+        if (auto* list = dynamic_cast<wxListCtrl*>(Find(id))) {
             wxRect box;
             list->GetItemRect(row, box);
             at = list->ClientToScreen(wxPoint(box.x + 20, box.y + box.height / 2));
         }
     });
-    tank_.Click(at.x, at.y);
+    tank_.Server().Click(at.x, at.y);
 }
 
 long LiveDialog::SelectedRow(int id) {
-    return FromList<long>(id, [](wxListCtrl& list) {
+    return Read<long>(id, [](wxListCtrl& list) {
         return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     });
-}
-
-int LiveDialog::SliderValue(int id) {
-    int value = -1;
-    tank_.OnUiThread([&] {
-        if (auto* slider = dynamic_cast<wxSlider*>(Control(id))) value = slider->GetValue();
-    });
-    return value;
 }
 
 bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::string& path) {
@@ -118,19 +104,18 @@ bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::strin
     tank_.Server().Run("xdotool type --delay 20 '" + path + "'");
     return PollUntil(
         [&] {
-            if (tank_.Server().WaitForWindow(chooser, 0).empty()) return true;
+            if (tank_.Server().ShownWindows(chooser).empty()) return true;
             tank_.Server().Run("xdotool key Return");
             return false;
         },
         30000, 1000);
 }
 
-bool LiveDialog::Close() {
-    tank_.Server().Close(window_);
-    return PollUntil([&] { return tank_.Server().WaitForWindow(title_, 0).empty(); }, 10000, 100);
+bool LiveDialog::Gone() const {
+    return tank_.Server().WaitForNoWindow(title_);
 }
 
-wxWindow* LiveDialog::Control(int id) const {
+wxWindow* LiveDialog::Find(int id) const {
     for (wxWindow* window : wxTopLevelWindows) {
         const auto* dialog = dynamic_cast<wxTopLevelWindow*>(window);
         if (dialog && dialog->GetTitle() == title_) return wxWindow::FindWindowById(id, window);

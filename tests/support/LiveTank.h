@@ -40,9 +40,6 @@ class LiveTank {
     bool WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs);
     // As the popup menu's mode entries do.
     void ChooseMode(Mode mode);
-    // Held as a person holds it: in the zoom modes a release that comes before
-    // the next frame cancels the press.
-    void Click(int x, int y) const;
     const XServer& Server() const { return server_; }
     std::filesystem::path SettingsPath() const { return home_.Path() / "velmar" / "VelmarSet.ini"; }
 
@@ -67,27 +64,25 @@ class LiveDialog {
     void Click(int id);
     // Clicks row `row` of the list control with `id`, in its first column.
     void ClickRow(int id, int row);
-    // Reads the list control with `id` on the interface thread.
-    template <typename Result>
-    Result FromList(int id, const std::function<Result(wxListCtrl&)>& read) {
+    // Reads the control with `id`, a list unless told, on the interface thread.
+    template <typename Result, typename Control = wxListCtrl, typename Reader>
+    Result Read(int id, const Reader& read) {
         Result result{};
         tank_.OnUiThread([&] {
-            if (auto* list = dynamic_cast<wxListCtrl*>(Control(id))) result = read(*list);
+            if (auto* control = dynamic_cast<Control*>(Find(id))) result = read(*control);
         });
         return result;
     }
     // The row selected in the list control with `id`, or -1.
     long SelectedRow(int id);
-    // The value of the slider with `id`, or -1.
-    int SliderValue(int id);
     // Types `path` into the GTK file chooser titled `chooser`, which a click
     // on the control with `id` opens, and takes it.
     bool ChooseFile(int id, const std::string& chooser, const std::string& path);
-    // Closes it as a window manager would and waits until it is gone.
-    bool Close();
+    // Waits until no window with its title shows.
+    bool Gone() const;
 
   private:
-    wxWindow* Control(int id) const;
+    wxWindow* Find(int id) const;
 
     LiveTank& tank_;
     std::string title_;

@@ -26,11 +26,6 @@ TestWindow::~TestWindow() {
     XCloseDisplay(display_);
 }
 
-void TestWindow::Resize(int width, int height) {
-    XResizeWindow(display_, window_, width, height);
-    XSync(display_, False);
-}
-
 void TestWindow::MakeFullScreen() {
     XEvent event{};
     event.xclient.type = ClientMessage;

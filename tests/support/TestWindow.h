@@ -17,7 +17,6 @@ class TestWindow {
     TestWindow& operator=(const TestWindow&) = delete;
 
     unsigned long Id() const { return window_; }
-    void Resize(int width, int height);
     // Asks the window manager to make it full screen on the monitor it is on.
     void MakeFullScreen();
     void Destroy();
