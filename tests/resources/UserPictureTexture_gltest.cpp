@@ -78,11 +78,6 @@ TEST(UserPictures, EveryCommonKindLoadsRightWayUpAndBrokenFilesAreRefusedWithThe
              Save(path, wxBITMAP_TYPE_PNG, wxIMAGE_OPTION_PNG_FORMAT, wxPNG_TYPE_PALETTE);
          },
          true},
-        {"sixteen-bit.png",
-         [](const fs::path& path) {
-             Save(path, wxBITMAP_TYPE_PNG, wxIMAGE_OPTION_PNG_BITDEPTH, 16);
-         },
-         true},
         {"with-alpha.png", [](const fs::path& path) { Save(path, wxBITMAP_TYPE_PNG, "alpha"); },
          true},
         {"picture.bmp", [](const fs::path& path) { Save(path, wxBITMAP_TYPE_BMP); }, true},
