@@ -31,7 +31,7 @@ TEST(CustomBackgroundDialog,
             ASSERT_TRUE(dialog.ChooseFile(background_ids::kAddImage, "Add Image", picture));
             ASSERT_TRUE(PollUntil(
                 [&] { return dialog.Read<int>(background_ids::kList, rows) == before + 1; },
-                15000));
+                kPatientMs));
         }
         EXPECT_EQ(dialog.SelectedRow(background_ids::kList), 0)
             << "adding a picture keeps the row the user selected";
@@ -65,9 +65,9 @@ TEST(CustomBackgroundDialog,
                 return box != "0" && box != dialog.Window() &&
                        tank.Server().ShownWindows("Add Image").empty();
             },
-            15000));
+            kPatientMs));
         tank.Server().Run("xdotool key Return");
-        ASSERT_TRUE(PollUntil([&] { return tank.Server().HasFocus(dialog.Window()); }, 10000))
+        ASSERT_TRUE(PollUntil([&] { return tank.Server().HasFocus(dialog.Window()); }, kPatientMs))
             << "the keyboard went to " << activeWindow();
         tank.Server().Run("xdotool key Escape");
         EXPECT_TRUE(dialog.Gone());

@@ -42,8 +42,9 @@ TEST(CustomMusicDialog,
         for (const std::filesystem::path& path : {text, vanishing, track}) {
             const int before = dialog.Read<int>(music_ids::kList, rows);
             ASSERT_TRUE(dialog.ChooseFile(music_ids::kAddMusic, "Add Music", path.string()));
-            ASSERT_TRUE(PollUntil(
-                [&] { return dialog.Read<int>(music_ids::kList, rows) == before + 1; }, 15000));
+            ASSERT_TRUE(
+                PollUntil([&] { return dialog.Read<int>(music_ids::kList, rows) == before + 1; },
+                          kPatientMs));
         }
 
         dialog.Click(music_ids::kRepeatAll);
@@ -57,15 +58,16 @@ TEST(CustomMusicDialog,
             });
         };
         const auto turnsGreen = [&](int row) {
-            return PollUntil([&] { return greenRow() == row; }, 10000);
+            return PollUntil([&] { return greenRow() == row; }, kPatientMs);
         };
         const auto selected = [&](int row) {
-            return PollUntil([&] { return dialog.SelectedRow(music_ids::kList) == row; }, 10000);
+            return PollUntil([&] { return dialog.SelectedRow(music_ids::kList) == row; },
+                             kPatientMs);
         };
         EXPECT_TRUE(turnsGreen(1)) << "the text is passed over";
         std::filesystem::remove(vanishing);
         EXPECT_TRUE(turnsGreen(2)) << "it played to its end";
-        EXPECT_TRUE(PollUntil([&] { return greenRow() != 2; }, 10000));
+        EXPECT_TRUE(PollUntil([&] { return greenRow() != 2; }, kPatientMs));
         EXPECT_TRUE(turnsGreen(2)) << "both others passed over";
         EXPECT_TRUE(selected(2)) << "the selection follows the playing row";
         // A click plays its row, even one the keys selected already.
@@ -86,16 +88,16 @@ TEST(CustomMusicDialog,
         };
         stopAndSelectRow1();
         dialog.Click(music_ids::kPlay);
-        EXPECT_TRUE(PollUntil([&] { return greenRow() != -1; }, 10000));
+        EXPECT_TRUE(PollUntil([&] { return greenRow() != -1; }, kPatientMs));
         EXPECT_EQ(greenRow(), 1);
         stopAndSelectRow1();
         dialog.Click(music_ids::kRemove);
         EXPECT_TRUE(
-            PollUntil([&] { return dialog.Read<int>(music_ids::kList, rows) == 2; }, 10000));
+            PollUntil([&] { return dialog.Read<int>(music_ids::kList, rows) == 2; }, kPatientMs));
 
         dialog.Click(music_ids::kVolume);
         tank.Server().Run("xdotool key Home");
-        EXPECT_TRUE(PollUntil([&] { return volume() == 0; }, 10000));
+        EXPECT_TRUE(PollUntil([&] { return volume() == 0; }, kPatientMs));
         tank.Server().Close(dialog.Window());
         EXPECT_TRUE(dialog.Gone());
         EXPECT_NE(ReadFile(profile).find("Volume=0"), std::string::npos);

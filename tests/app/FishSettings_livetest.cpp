@@ -27,10 +27,11 @@ TEST(FishSettingsDialog, ClearAndAddsReachTheTankAndStayWhenTheFileCannotTakeThe
                               keys);
             std::array<int, kSpeciesCount> counts{};
             counts[3] = count;
-            EXPECT_TRUE(tank.WaitFor([&](auto& s) { return s.SpeciesCounts() == counts; }, 10000));
+            EXPECT_TRUE(
+                tank.WaitFor([&](auto& s) { return s.SpeciesCounts() == counts; }, kPatientMs));
             tank.Server().Run("xdotool key Escape");
             EXPECT_TRUE(
-                tank.WaitFor([](auto& s) { return s.CurrentMode() == Mode::kCatch; }, 10000));
+                tank.WaitFor([](auto& s) { return s.CurrentMode() == Mode::kCatch; }, kPatientMs));
         }
     });
 }

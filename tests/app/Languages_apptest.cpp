@@ -39,7 +39,7 @@ TEST(Languages, GermanAndJapaneseTranslateAndWriteTheSameSettings) {
             [&](const ScreenCapture& screen) {
                 return (lit = screen.LitIn(256, 192, 768, 460)) > 1500;
             },
-            30000))
+            kPatientMs))
             << "lit " << lit << "\n"
             << app.Output();
         EXPECT_EQ(app.Output().find("no font"), std::string::npos) << app.Output();
@@ -52,7 +52,7 @@ TEST(Languages, GermanAndJapaneseTranslateAndWriteTheSameSettings) {
         const std::filesystem::path file = app.WorkDir() / "VelmarSet.ini";
         ASSERT_TRUE(PollUntil(
             [&] { return ProfileText(ReadFile(file)).Get(kFishNumberSection, "Fish3") == "1"; },
-            30000))
+            kPatientMs))
             << ReadFile(file);
         EXPECT_EQ(app.Terminate(pid), 0) << app.Output();
         if (english) settingsInEnglish = ReadFile(file);

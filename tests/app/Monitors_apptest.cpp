@@ -57,7 +57,7 @@ std::vector<Rect> WaitForPlaces(const XServer& server, const std::string& title,
                       [](const Rect& a, const Rect& b) { return a.x < b.x; });
             return places == expected;
         },
-        30000, 100);
+        kPatientMs, 100);
     return places;
 }
 
@@ -92,7 +92,8 @@ TEST(Monitors, TheTankCoversTheMonitorUnderThePointerOrTheNamedOneAndFollowsItsS
         const XServer server = XServer::TwoMonitors();
         AppSession app(server);
         if (!arguments.empty()) {
-            EXPECT_EQ(app.WaitForExit(app.Start({"--monitor", "2"}), 30000), 2) << app.Output();
+            EXPECT_EQ(app.WaitForExit(app.Start({"--monitor", "2"}), kPatientMs), 2)
+                << app.Output();
             const std::string refusal = app.Output();
             EXPECT_EQ(refusal.rfind("velmar: ", 0), 0u) << refusal;
             EXPECT_EQ(std::count(refusal.begin(), refusal.end(), '\n'), 1) << refusal;
@@ -112,15 +113,17 @@ TEST(Monitors, TheTankCoversTheMonitorUnderThePointerOrTheNamedOneAndFollowsItsS
 }
 
 // A window on each monitor, --all-monitors ended by one Escape, the wallpaper
-// by SIGTERM. The wallpaper covered wholly by full-screen windows rests. The
-// desktop matrix shows how it lies under other windows and leaves them the
+// by SIGTERM; on a desktop that scales by two as well, the windows take the
+// monitors' pixels. The wallpaper covered wholly by full-screen windows rests.
+// The desktop matrix shows how it lies under other windows and leaves them the
 // keyboard.
 TEST(Monitors, AllMonitorsAndTheWallpaperDrawATankOnEachAndEndAtOnce) {
-    for (const char* option : {"--all-monitors", "--wallpaper"}) {
-        SCOPED_TRACE(option);
+    for (const auto& [option, scale] :
+         {std::pair{"--all-monitors", "GDK_SCALE=2"}, {"--wallpaper", "GDK_SCALE=1"}}) {
+        SCOPED_TRACE(std::string(option) + " " + scale);
         const XServer server = XServer::TwoMonitors();
         AppSession app(server);
-        const pid_t pid = app.Start({option});
+        const pid_t pid = app.Start({option}, {scale});
         ASSERT_EQ(WaitForPlaces(server, kWindowName, {kFirst, kSecond}),
                   (std::vector<Rect>{kFirst, kSecond}))
             << app.Output();
@@ -129,7 +132,7 @@ TEST(Monitors, AllMonitorsAndTheWallpaperDrawATankOnEachAndEndAtOnce) {
         if (option == std::string("--all-monitors")) {
             app.TakeKeyboard();
             server.Run("xdotool key Escape");
-            EXPECT_EQ(app.WaitForExit(pid, 30000), 0) << app.Output();
+            EXPECT_EQ(app.WaitForExit(pid, kPatientMs), 0) << app.Output();
             continue;
         }
         TestWindow coverFirst(server, 0, 0, 1280, 800, "cover");
@@ -140,7 +143,8 @@ TEST(Monitors, AllMonitorsAndTheWallpaperDrawATankOnEachAndEndAtOnce) {
                   (std::vector<Rect>{kFirst, kSecond}));
         // Measured until the frame in flight and the window manager's moves settle.
         double covered = 1.0;
-        EXPECT_TRUE(PollUntil([&] { return (covered = ProcessorShareOver(pid, 3)) < 0.1; }, 60000))
+        EXPECT_TRUE(
+            PollUntil([&] { return (covered = ProcessorShareOver(pid, 3)) < 0.1; }, kPatientMs))
             << "share of a processor while covered: " << covered;
         EXPECT_EQ(app.Terminate(pid), 0) << app.Output();
     }

@@ -79,6 +79,6 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     server.Run("xdotool mousemove" + At(370, 200 + 48 * 9 + 24));
     ASSERT_TRUE(WaitForScreen(server, Highlighted(9)));
     server.Run("xdotool mouseup 3");
-    EXPECT_EQ(app.WaitForExit(pid, 15000), 0) << app.Output();
+    EXPECT_EQ(app.WaitForExit(pid, kPatientMs), 0) << app.Output();
     EXPECT_EQ(app.TraceLines(), std::vector<std::string>{"DestroyScene"});
 }

@@ -20,14 +20,15 @@ TEST(PreferencesDialog, ChangesShowAtOnceEscapePutsThemBackAndEnterWritesThem) {
             tank.Server().ChooseFromMenu(100, 100, 8);  // "  Preferences..."
             LiveDialog dialog(tank, DialogTitle("Preferences"));
             ASSERT_TRUE(dialog.Shown());
-            EXPECT_TRUE(PollUntil([&] { return tank.Server().HasFocus(dialog.Window()); }, 10000));
+            EXPECT_TRUE(
+                PollUntil([&] { return tank.Server().HasFocus(dialog.Window()); }, kPatientMs));
             dialog.Click(preference_ids::kLight);
             tank.Server().Run("xdotool key Home");
-            EXPECT_TRUE(tank.WaitFor(lightReduction(100), 10000)) << "dark at once";
+            EXPECT_TRUE(tank.WaitFor(lightReduction(100), kPatientMs)) << "dark at once";
             tank.Server().Run(std::string("xdotool key ") + leave);
             EXPECT_TRUE(dialog.Gone());
             if (leave == std::string("Escape")) {
-                EXPECT_TRUE(tank.WaitFor(lightReduction(0), 10000)) << "the light is back";
+                EXPECT_TRUE(tank.WaitFor(lightReduction(0), kPatientMs)) << "the light is back";
                 EXPECT_EQ(ReadFile(tank.SettingsPath()), started);
             }
         }

@@ -34,7 +34,7 @@ TEST(ScreensaverMode, GivenWindowsAreFilledAndFollowedAndRunBesideANormalCopy) {
     server.Run("xdotool windowsize " + std::to_string(host.Id()) + " 400 250");
     EXPECT_TRUE(WaitForTank(server, {100, 200, 400, 250})) << "it follows the window's size";
     host.Destroy();
-    EXPECT_EQ(app.WaitForExit(given, 30000), 0) << app.Output();
+    EXPECT_EQ(app.WaitForExit(given, kPatientMs), 0) << app.Output();
 
     const pid_t normal = app.Start();
     // The window shows only once the copy passed the guards.
@@ -78,7 +78,7 @@ TEST(ScreensaverMode, TheCommandLineSetsTheFishAndTheReadoutForOneRunAndNeverThe
                        (fish ? elsewhere > 10 * kFlakePixelsAtMost
                              : corner > kFlakePixelsAtMost && elsewhere <= kFlakePixelsAtMost);
             },
-            30000))
+            kPatientMs))
             << app.Output();
         EXPECT_NE(server.Run("xwininfo -root -children").find("0 children"), std::string::npos);
         EXPECT_EQ(app.Terminate(pid), 0) << app.Output();

@@ -64,15 +64,15 @@ TEST(SoundServer, TheTuneAndTheUsersMusicComeBackWhenTheServerStartsAgain) {
                    std::string::npos;
         };
         auto pulse = std::make_unique<PulseAudio>(app);
-        ASSERT_TRUE(PollUntil([&] { return !server.Run(pactl + "info").empty(); }, 30000));
+        ASSERT_TRUE(PollUntil([&] { return !server.Run(pactl + "info").empty(); }, kPatientMs));
         const pid_t pid = app.Start({}, {config});
-        ASSERT_TRUE(PollUntil([&] { return plays(pid); }, 30000)) << app.Output();
+        ASSERT_TRUE(PollUntil([&] { return plays(pid); }, kPatientMs)) << app.Output();
         pulse.reset();
         const ScreenCapture before = CaptureScreen(server);
         EXPECT_TRUE(WaitForScreen(server, [&](const ScreenCapture& now) {
             return now.rgb != before.rgb;
         })) << "the fish swim on";
         pulse = std::make_unique<PulseAudio>(app);
-        EXPECT_TRUE(PollUntil([&] { return plays(pid); }, 30000)) << app.Output();
+        EXPECT_TRUE(PollUntil([&] { return plays(pid); }, kPatientMs)) << app.Output();
     }
 }

@@ -31,17 +31,17 @@ TEST(Startup, ASecondCopyOnTheDisplayEndsWithStatusZeroWhateverItsEnvironment) {
     };
     for (const std::vector<std::string>& environment : environments) {
         SCOPED_TRACE(environment.empty() ? "the same" : environment.front());
-        EXPECT_EQ(app.WaitForExit(app.Start({}, environment), 30000), 0) << app.Output();
+        EXPECT_EQ(app.WaitForExit(app.Start({}, environment), kPatientMs), 0) << app.Output();
     }
     EXPECT_EQ(server.ShownWindows(kWindowName).size(), 1u);
     EXPECT_TRUE(app.IsRunning(first));
     kill(first, SIGKILL);
-    app.WaitForExit(first, 30000);
+    app.WaitForExit(first, kPatientMs);
 
     // Only the second guard held, here by the test itself.
     const SingleInstanceGuard secondGuard(kWindowName, server.Display());
     ASSERT_FALSE(secondGuard.AlreadyHeldElsewhere());
-    EXPECT_EQ(app.WaitForExit(app.Start(), 30000), 0) << app.Output();
+    EXPECT_EQ(app.WaitForExit(app.Start(), kPatientMs), 0) << app.Output();
 }
 
 // Without a temporary folder the set-up stops at its message: the window is
@@ -54,7 +54,7 @@ TEST(Startup, WithoutATemporaryFolderTheMenuWorksAndTheFileKeepsItsFish) {
     const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
     WriteFile(settings, "[Fish Number]\r\nFish3=7\r\n");
     app.Start({}, {"TMPDIR=/nonexistent"});
-    const std::string box = server.WaitForWindow("ERROR", 30000);
+    const std::string box = server.WaitForWindow("ERROR", kPatientMs);
     ASSERT_FALSE(box.empty()) << app.Output();
     server.Close(box);
     EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& screen) {
@@ -92,7 +92,7 @@ TEST(Shutdown, EveryWayOfEndingARunningTankGivesStatusZeroAndLeavesOnlyTheSettin
         } else {
             kill(pid, way == std::string("SIGTERM") ? SIGTERM : SIGINT);
         }
-        EXPECT_EQ(app.WaitForExit(pid, 10000), 0) << app.Output();
+        EXPECT_EQ(app.WaitForExit(pid, kPatientMs), 0) << app.Output();
         EXPECT_EQ(app.TraceLines(), trace);
         for (const auto& entry : std::filesystem::directory_iterator(app.WorkDir()))
             EXPECT_EQ(entry.path().filename(), "VelmarSet.ini");

@@ -55,7 +55,7 @@ TEST(TimeOfDay, NoonIsTheDaysLightMidnightIsDimAndTheClockShowsOnlyWhenAsked) {
             lit = screen.LitIn(0, 0, screen.width, screen.height);
             return run.shows(brightness, std::fabs(brightness - before) <= 0.02 * brightness, lit);
         };
-        EXPECT_TRUE(WaitForScreen(server, shows, 60000))
+        EXPECT_TRUE(WaitForScreen(server, shows, kPatientMs))
             << app.Output() << " brightness " << brightness << " of " << noon << ", lit " << lit;
         if (&run == &runs[0]) noon = brightness;
         EXPECT_TRUE(shows(CaptureScreen(server))) << "brightness " << brightness << ", lit " << lit;

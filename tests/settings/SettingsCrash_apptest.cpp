@@ -74,7 +74,7 @@ TEST(SettingsCrashSafety, AKilledProgramLeavesTheOldOrTheNewFileAndItsLeftoversG
             std::this_thread::sleep_until(std::min(Clock::now() + milliseconds(500), killAt));
         }
         kill(pid, SIGKILL);
-        app.WaitForExit(pid, 30000);
+        app.WaitForExit(pid, kPatientMs);
         killed = pid;
 
         const std::string text = ReadFile(file);

@@ -154,7 +154,7 @@ void XServer::StartServer(std::vector<std::string> command, const std::string& e
             if (probe) XCloseDisplay(probe);
             return probe != nullptr;
         },
-        10000, 50);
+        kPatientMs, 50);
     if (!open) throw std::runtime_error(command[0] + " on " + display_ + " accepts no connection");
 }
 
@@ -172,7 +172,7 @@ void XServer::SetUpTwoMonitors() {
             monitors = Run("xrandr --listmonitors");
             return monitors.rfind("Monitors: 2\n", 0) == 0;
         },
-        10000, 200);
+        kPatientMs, 200);
     if (!shown) {
         throw std::runtime_error("Xorg on " + display_ + " shows not two monitors:\n" + monitors +
                                  ReadFile(serverFiles_->Path() / "xorg.log"));
@@ -184,7 +184,7 @@ void XServer::StartWindowManager() {
     // It manages windows once a probe window gets a frame; one mapped before
     // that may stay unmanaged, so probes are mapped until one gets a frame.
     ::Display* display = XOpenDisplay(display_.c_str());
-    const bool managing = PollUntil([display] { return GetsAFrame(display); }, 20000, 0);
+    const bool managing = PollUntil([display] { return GetsAFrame(display); }, kPatientMs, 0);
     XCloseDisplay(display);
     if (!managing) throw std::runtime_error("openbox did not take the screen of " + display_);
 }
@@ -262,7 +262,7 @@ void XServer::ChooseFromMenu(int x, int y, int index) const {
     // given again.
     for (int attempt = 0; attempt < 3; ++attempt) {
         Run("xdotool mousemove" + At(x, y) + " click 3");
-        if (WaitForScreen(*this, menuShown, 20000)) break;
+        if (WaitForScreen(*this, menuShown, 30000)) break;
     }
     Click(x + 70, y + 48 * index + 24);
 }
@@ -380,7 +380,7 @@ bool AppSession::IsRunning(pid_t pid) {
 
 std::optional<int> AppSession::Terminate(pid_t pid) {
     kill(pid, SIGTERM);
-    return WaitForExit(pid, 30000);
+    return WaitForExit(pid, kPatientMs);
 }
 
 std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
@@ -396,7 +396,7 @@ void AppSession::TakeKeyboard() const {
             return server_.Run("xdotool getwindowfocus getwindowname") ==
                    std::string(kWindowName) + "\n";
         },
-        10000, 100))
+        kPatientMs, 100))
         << "the window never took the keyboard";
 }
 

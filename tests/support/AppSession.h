@@ -46,13 +46,13 @@ class XServer {
     std::vector<std::string> ShownWindows(const std::string& title) const;
     // The first shown top-level window titled exactly `title`; empty when none
     // came within `timeoutMs`.
-    std::string WaitForWindow(const std::string& title, int timeoutMs = 60000) const;
+    std::string WaitForWindow(const std::string& title, int timeoutMs = kPatientMs) const;
     // The keyboard focus is on the window or on a window inside it.
     bool HasFocus(const std::string& windowId) const;
     // Asks the window to close, as a window manager does for Alt+F4.
     void Close(const std::string& windowId) const;
     // Waits until no shown window is titled exactly `title`.
-    bool WaitForNoWindow(const std::string& title, int timeoutMs = 10000) const;
+    bool WaitForNoWindow(const std::string& title, int timeoutMs = kPatientMs) const;
     // Clicks at (x, y), held as a person holds it: in the zoom modes a release
     // that comes before the next frame cancels the press.
     void Click(int x, int y) const;
@@ -107,9 +107,9 @@ struct ScreenCapture {
 ScreenCapture CaptureScreen(const XServer& server);
 // Captures the screen until `holds` is true (true) or the time is up (false).
 bool WaitForScreen(const XServer& server, const std::function<bool(const ScreenCapture&)>& holds,
-                   int timeoutMs = 15000);
+                   int timeoutMs = kPatientMs);
 // Waits until the tank shows in `area`: both its bottom corners drawn.
-bool WaitForTank(const XServer& server, const PixelRect& area, int timeoutMs = 30000);
+bool WaitForTank(const XServer& server, const PixelRect& area, int timeoutMs = kPatientMs);
 
 // The real velmar binary run on an X server, with a private home, settings
 // folder, runtime folder and temporary folder, and a lifecycle trace file.
@@ -133,7 +133,7 @@ class AppSession {
     std::optional<int> Terminate(pid_t pid);
 
     // Waits until the program's window shows; returns its id.
-    std::optional<std::string> WaitForWindow(int timeoutMs = 30000) const;
+    std::optional<std::string> WaitForWindow(int timeoutMs = kPatientMs) const;
     // Gives the program the keyboard with a click in the corner.
     void TakeKeyboard() const;
 

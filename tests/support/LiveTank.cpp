@@ -108,7 +108,7 @@ bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::strin
             tank_.Server().Run("xdotool key Return");
             return false;
         },
-        30000, 1000);
+        kPatientMs, 1000);
 }
 
 bool LiveDialog::Gone() const {

@@ -105,6 +105,10 @@ inline ino_t InodeOf(const std::filesystem::path& path) {
     return info.st_ino;
 }
 
+// How long a test waits for what must come. Generous: a loaded machine draws
+// a few frames a second under the sanitizers, and only a fault takes this long.
+constexpr int kPatientMs = 120000;
+
 // Asks until `holds` is true (true) or the time is up (false).
 inline bool PollUntil(const std::function<bool()>& holds, int timeoutMs, int everyMs = 20) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
