@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/interaction/PickGrid.h"
 #include "core/pictures/CustomBackgroundList.h"
 #include "core/scene/AquariumScene.h"
@@ -17,23 +19,14 @@ constexpr int kWidth = 320;
 constexpr int kHeight = 180;
 constexpr PickView kView{kWidth, kHeight, AquariumScene::kCameraOffset};
 
-struct GlStacks {
-    GLint modelView = 0;
-    GLint projection = 0;
-    GLint renderMode = 0;
-    GLint matrixMode = 0;
-    bool operator==(const GlStacks& other) const {
-        return modelView == other.modelView && projection == other.projection &&
-               renderMode == other.renderMode && matrixMode == other.matrixMode;
-    }
-};
+// The matrix stacks' depths, the render mode and the matrix mode.
+using GlStacks = std::array<GLint, 4>;
 
 GlStacks CurrentStacks() {
-    GlStacks stacks;
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &stacks.modelView);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &stacks.projection);
-    glGetIntegerv(GL_RENDER_MODE, &stacks.renderMode);
-    glGetIntegerv(GL_MATRIX_MODE, &stacks.matrixMode);
+    GlStacks stacks{};
+    const GLenum names[] = {GL_MODELVIEW_STACK_DEPTH, GL_PROJECTION_STACK_DEPTH, GL_RENDER_MODE,
+                            GL_MATRIX_MODE};
+    for (int i = 0; i < 4; ++i) glGetIntegerv(names[i], &stacks[i]);
     return stacks;
 }
 
@@ -146,8 +139,6 @@ TEST(SceneRenderer, FramesReserveNoFurtherGlNamesAndTeardownFreesThemAll) {
         EXPECT_EQ(afterRun.lists, afterWarmUp.lists);
         EXPECT_EQ(afterRun.textures, afterWarmUp.textures);
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-        const auto centre = gl.Pixel(gl.Width() / 2, gl.Height() / 2);
-        EXPECT_GT(centre[0] + centre[1] + centre[2], 60) << "the background picture fills the view";
     }
     const GlNames afterTeardown;
     EXPECT_EQ(afterTeardown.lists, before.lists);

@@ -86,25 +86,3 @@ TEST(TankRunner, VisibleTanksStepAndDrawAtOnePaceAndTheSessionTicksRegardless) {
     EXPECT_EQ(run.draws[0], 100);
     EXPECT_EQ(run.ticks, 14);
 }
-
-// The time of day reaches every tank at once and at each tick after; what is
-// no longer asked for goes at once.
-TEST(TankRunner, EveryTankFollowsTheTimeOfDayFromItsSourceAtEachTick) {
-    TwoTanks run;
-    int second = 0;
-    run.runner.FollowTimeOfDay({true, true, ClockLocale{}, [&] { return second; }});
-    for (const AquariumScene& scene : run.scenes) {
-        EXPECT_LT(scene.CurrentDaylight().level, 0.5f);
-        EXPECT_EQ(scene.Clock().text, "00:00");
-    }
-    second = 12 * 60 * 60 + 60;
-    run.RunFor(250.0);
-    for (const AquariumScene& scene : run.scenes) {
-        EXPECT_EQ(scene.CurrentDaylight().level, 1.0f);
-        EXPECT_EQ(scene.Clock().text, "12:01");
-    }
-    second = 0;
-    run.runner.FollowTimeOfDay({false, false, ClockLocale{}, [&] { return second; }});
-    EXPECT_EQ(run.scenes[1].CurrentDaylight().level, 1.0f);
-    EXPECT_EQ(run.scenes[1].Clock().text, "");
-}
