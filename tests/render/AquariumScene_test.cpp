@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "core/scene/AquariumScene.h"
 #include "platform/runtime/Random.h"
@@ -156,34 +157,28 @@ TEST(AquariumScenePicks, TheNetHeadsForThePickedPointEveryFrameInCatchMode) {
 }
 
 TEST(AquariumScenePicks, APressTestsTheSchoolUpToTheFishHitAndZoomsOrTouchesIt) {
-    struct Case {
-        Mode mode;
-        float sizeBefore;
-        int hit;
-        float sizeAfter;
-        int picks;
-    };
-    const Case cases[] = {
+    // Mode, size of the fish hit before and after, the slot hit (-1: none), picks.
+    const std::tuple<Mode, float, int, float, int> cases[] = {
         {Mode::kZoomIn, 2.0f, 5, 4.0f, 6},  {Mode::kZoomIn, 4.0f, 5, 4.0f, 6},
         {Mode::kZoomOut, 2.0f, 0, 1.0f, 1}, {Mode::kZoomOut, 1.0f, 0, 1.0f, 1},
         {Mode::kTouch, 2.0f, -1, 2.0f, 12}, {Mode::kCatch, 2.0f, 3, 2.0f, 4},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.mode));
+    for (const auto& [mode, sizeBefore, hit, sizeAfter, picks] : cases) {
+        SCOPED_TRACE(static_cast<int>(mode));
         SceneRun run(WithFish({0, 3, 0, 0, 0, 0, 0, 0, 0, 9}));
         run.Frames(1);
-        run.scene.School()[std::max(c.hit, 0)].size = c.sizeBefore;
-        run.scene.SetMode(c.mode);
-        run.picker.fishUnderPointer = c.hit;
+        run.scene.School()[std::max(hit, 0)].size = sizeBefore;
+        run.scene.SetMode(mode);
+        run.picker.fishUnderPointer = hit;
         // A tap: pressed and released before the frame.
         run.scene.LeftButtonDown({10, 10});
         run.scene.LeftButtonUp();
         run.Frames(1);
         EXPECT_FALSE(run.scene.Pointer().buttonDown);
-        EXPECT_EQ(run.picker.fishPicks, c.picks);
-        EXPECT_FLOAT_EQ(run.scene.School()[std::max(c.hit, 0)].size, c.sizeAfter);
+        EXPECT_EQ(run.picker.fishPicks, picks);
+        EXPECT_FLOAT_EQ(run.scene.School()[std::max(hit, 0)].size, sizeAfter);
         // One pick per press.
         run.Frames(1);
-        EXPECT_EQ(run.picker.fishPicks, c.picks);
+        EXPECT_EQ(run.picker.fishPicks, picks);
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/scene/SettingsColours.h"
 #include "core/settings/AquariumSettings.h"
@@ -35,24 +36,10 @@ int LitPixels(const GlTestContext& gl, int x0, int y0, int x1, int y1) {
 
 }  // namespace
 
-TEST(Backdrop, GradientShowsTopColourAtTheTopAndBottomColourAtTheBottom) {
-    GlTestContext gl(192, 108);
-    ASSERT_TRUE(gl.Ok());
-    AquariumSettings settings;
-    settings.backGradient = 1;
-    settings.backColor1 = 0x0000FF;  // red: the low byte
-    settings.backColor2 = 0xFF0000;
-    DrawBackdropFrame(gl, settings);
-    for (int x : {0, 96, 191}) {
-        const auto top = gl.Pixel(x, 107);
-        const auto bottom = gl.Pixel(x, 0);
-        EXPECT_TRUE(top[0] > 200 && top[2] < 64 && bottom[2] > 200 && bottom[0] < 64) << x;
-    }
-}
-
 // Black after a start without settings; lit in full, and dimmed to GL's global
-// ambient light, a fifth, when light 1 is off at full reduction.
-TEST(Backdrop, SolidColourFollowsTheSettingAndTheLight) {
+// ambient light, a fifth, when light 1 is off at full reduction; a gradient
+// runs from the top colour at the top to the bottom colour at the bottom.
+TEST(Backdrop, SolidColourOrGradientFollowsTheSettingsAndTheLight) {
     GlTestContext gl(64, 36);
     ASSERT_TRUE(gl.Ok());
     const std::tuple<int, int, int> cases[] = {
@@ -65,6 +52,16 @@ TEST(Backdrop, SolidColourFollowsTheSettingAndTheLight) {
         DrawBackdropFrame(gl, settings);
         EXPECT_TRUE(ColourNear(gl.Pixel(32, 18), 0, green, 0))
             << backColor << " at reduction " << lightReduction;
+    }
+    AquariumSettings settings;
+    settings.backGradient = 1;
+    settings.backColor1 = 0x0000FF;  // red: the low byte
+    settings.backColor2 = 0xFF0000;
+    DrawBackdropFrame(gl, settings);
+    for (int x : {0, 32, 63}) {
+        EXPECT_TRUE(ColourNear(gl.Pixel(x, 35), 255, 0, 0, 64) &&
+                    ColourNear(gl.Pixel(x, 0), 0, 0, 255, 64))
+            << x;
     }
 }
 
