@@ -161,18 +161,16 @@ TEST(PopupMenuLayout, TenEntriesOf140By48WalkedByTheArrowsAndTheModesTheyChoose)
 
 TEST(PopupMenuLayout, OpensAtTheClickAndFlipsToStayOnScreen) {
     const ScreenRect screen{0, 0, 1024, 768};
-    const std::tuple<int, int, int, int> cases[] = {
-        {300, 200, 300, 200},  // room enough: top-left at the click
-        {884, 288, 884, 288},  // exactly fits
-        {950, 200, 810, 200},  // near the right edge: to the left of the click
-        {300, 700, 300, 220},  // near the bottom: above the click
-        {100, 289, 100, 0},    // a pixel short below, no room above: from the top
+    const std::tuple<int, int, ScreenRect, int, int> cases[] = {
+        {300, 200, screen, 300, 200},        // room enough: top-left at the click
+        {884, 288, screen, 884, 288},        // exactly fits
+        {950, 200, screen, 810, 200},        // near the right edge: to the left of the click
+        {300, 700, screen, 300, 220},        // near the bottom: above the click
+        {100, 289, screen, 100, 0},          // a pixel short below, no room above: from the top
+        {50, 300, {0, 0, 800, 400}, 50, 0},  // a screen shorter than the menu
+        {1900, 100, {1024, 0, 1000, 768}, 1760, 100},  // a second display to the right
     };
-    for (const auto& [x, y, left, top] : cases) {
-        EXPECT_EQ(PlacePopup(x, y, screen), (std::array<int, 2>{left, top})) << x << ", " << y;
+    for (const auto& [x, y, on, left, top] : cases) {
+        EXPECT_EQ(PlacePopup(x, y, on), (std::array<int, 2>{left, top})) << x << ", " << y;
     }
-    // A screen shorter than the menu: from its top edge.
-    EXPECT_EQ(PlacePopup(50, 300, {0, 0, 800, 400}), (std::array<int, 2>{50, 0}));
-    // A second display to the right of the first.
-    EXPECT_EQ(PlacePopup(1900, 100, {1024, 0, 1000, 768}), (std::array<int, 2>{1760, 100}));
 }

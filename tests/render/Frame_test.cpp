@@ -71,10 +71,8 @@ TEST(FishMeshDetail, SmallerFishGetLighterMeshes) {
     const std::tuple<float, float, int, int, MeshDetail> cases[] = {
         {2.0f, -70.0f, 1920, 1080, MeshDetail::kLightest},  // 45 pixels
         {2.5f, -70.0f, 1920, 1080, MeshDetail::kLight},     // 56
-        {4.0f, -70.0f, 1920, 1080, MeshDetail::kLight},     // 90
         {4.0f, -60.0f, 1920, 1080, MeshDetail::kFull},      // 108
         {2.0f, -70.0f, 3840, 2160, MeshDetail::kLight},     // 90
-        {3.0f, -70.0f, 3840, 2160, MeshDetail::kFull},      // 135
         {1.0f, -70.0f, 1080, 1920, MeshDetail::kLightest},  // tall screen: 23
         {1.0f, -10.5f, 1920, 1080, MeshDetail::kFull},      // at the eye
     };
