@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/fish/Fish.h"
@@ -129,9 +130,7 @@ TEST(FishPartEmission, PositionsAreScaledSwayedYawedAndMirroredButNormalsAreNot)
     EXPECT_NEAR(v[0].x, -(2.0f * p.y + 0.02f), 1e-5f);
     EXPECT_NEAR(v[0].y, 2.0f * p.x, 1e-5f);
     EXPECT_NEAR(v[0].z, 2.0f * p.z, 1e-5f);
-    EXPECT_EQ(v[0].nx, p.nx);
-    EXPECT_EQ(v[0].ny, p.ny);
-    EXPECT_EQ(v[0].s, p.s);
+    EXPECT_EQ(std::tie(v[0].nx, v[0].ny, v[0].s), std::tie(p.nx, p.ny, p.s));
     // Upper jaw: strips 6-8 then their mirror, 66 vertices each, mirrored about
     // the swayed centre plane (now across x).
     const int upperJaw = 6 * 38;

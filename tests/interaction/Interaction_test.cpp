@@ -95,13 +95,11 @@ TEST(CatchTest, CatchesAFishWithinThreeOfTheNetOnceUntilItsSlotIsCleared) {
     marker.Reset(0.0f, 0.0f, -70.0f);
     Fish far = SwimmingFish(3.0f, 0.0f, 0.0f);
     CatchTest(7, far, marker);
-    EXPECT_FALSE(far.caught);
-    EXPECT_FALSE(marker.slots[7].caught);
+    EXPECT_FALSE(far.caught || marker.slots[7].caught);
 
     Fish near = SwimmingFish(2.5f, -2.5f, 0.0f);
     CatchTest(7, near, marker);
-    EXPECT_TRUE(near.caught);
-    EXPECT_TRUE(marker.slots[7].caught);
+    EXPECT_TRUE(near.caught && marker.slots[7].caught);
     EXPECT_EQ(marker.slots[7].position, near.position);
 
     // A flagged slot is not caught again.

@@ -109,12 +109,8 @@ TEST(AquariumScenePicks, AFeedPressDropsTheFirstFreePelletBelowThePickedPointOrI
         run.Frames(1);
         EXPECT_FALSE(run.scene.Pointer().feedRequest) << press;
         // A pellet dropped by a step shows from the next one on.
-        if (press > 0) {
-            EXPECT_TRUE(pellets[press - 1].Shown()) << press;
-        }
-        if (press < kFoodPelletCount) {
-            EXPECT_FALSE(pellets[press].Shown()) << press;
-        }
+        EXPECT_TRUE(press == 0 || pellets[press - 1].Shown()) << press;
+        EXPECT_TRUE(press >= kFoodPelletCount || !pellets[press].Shown()) << press;
     }
     for (const FoodPellet& pellet : pellets) EXPECT_TRUE(pellet.IsActive());
     const TankBounds& tank = run.scene.Tank();

@@ -45,10 +45,10 @@ int CountNames(GLboolean (*isName)(GLuint), GLuint upTo) {
     return taken;
 }
 
-struct GlNames {
-    int lists = CountNames(glIsList, 4000);
-    int textures = CountNames(glIsTexture, 400);
-};
+// The display lists and the textures taken.
+std::array<int, 2> GlNames() {
+    return {CountNames(glIsList, 4000), CountNames(glIsTexture, 400)};
+}
 }  // namespace
 
 TEST(StripPicking, FindsTheLowestStripUnderThePointerAndRestoresTheState) {
@@ -111,7 +111,7 @@ TEST(SceneRenderer, FramesReserveNoFurtherGlNamesAndTeardownFreesThemAll) {
     TempDir unpackDir;
     AquariumSettings settings;
     settings.fishCounts.fill(2);
-    const GlNames before;
+    const std::array<int, 2> before = GlNames();
     {
         AquariumScene scene;
         SceneRenderer renderer(1.0);
@@ -126,20 +126,16 @@ TEST(SceneRenderer, FramesReserveNoFurtherGlNamesAndTeardownFreesThemAll) {
         ASSERT_NE(ownPicture, 0u);
         // By then the net has caught fish and made its wire sphere.
         DrawFrames(scene, renderer, 250);
-        const GlNames afterWarmUp;
+        const std::array<int, 2> afterWarmUp = GlNames();
         // The background, ten skins, the bubble and the user's picture.
-        EXPECT_EQ(afterWarmUp.textures, before.textures + 13);
+        EXPECT_EQ(afterWarmUp[1], before[1] + 13);
         // Showing a name that holds no picture must not make GL create it.
         for (const unsigned shown : {CustomBackgroundList::kNoPicture, ownPicture}) {
             scene.SetCustomBackground({true, shown});
             DrawFrames(scene, renderer, 125);
         }
-        const GlNames afterRun;
-        EXPECT_EQ(afterRun.lists, afterWarmUp.lists);
-        EXPECT_EQ(afterRun.textures, afterWarmUp.textures);
+        EXPECT_EQ(GlNames(), afterWarmUp);
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     }
-    const GlNames afterTeardown;
-    EXPECT_EQ(afterTeardown.lists, before.lists);
-    EXPECT_EQ(afterTeardown.textures, before.textures);
+    EXPECT_EQ(GlNames(), before);
 }
