@@ -1,9 +1,6 @@
 #pragma once
 
-#include <array>
-
 #include "core/fish/Fish.h"
-#include "core/fish/FishAnimation.h"
 
 // A fish swimming level at `heading` and speed 0.2 in the school's box
 // (x -50..50, y -14..15, z pinned at -70).
@@ -16,16 +13,4 @@ inline Fish SwimmingFish(float x, float y, float heading) {
     fish.speed = 0.2f;
     fish.UpdateDirectionFlags();
     return fish;
-}
-
-// One frame of a fish the way Update runs it, without the
-// mesh's wave arrays: of the body animation only the heading stepper matters to
-// the swimming.
-inline void StepFish(Fish& fish) {
-    std::array<float, 19> yaw{};
-    StepBodyYaw(fish, yaw);
-    fish.AdvanceShownPitch();
-    fish.RandomWhim();
-    fish.MoveOrHoldCaught();
-    fish.UpdateExtent();
 }

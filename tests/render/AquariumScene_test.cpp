@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "core/scene/AquariumScene.h"
 #include "platform/runtime/Random.h"
@@ -42,23 +43,13 @@ struct SceneRun {
     void Frames(int frames) {
         for (int i = 0; i < frames; ++i) scene.Advance(picker);
     }
-    // What the last step showed: the help text, the school's species in
-    // drawing order (runs folded as "fishN*count") and the net.
+    // What the last step showed: the help text, the species of the school's
+    // fish in drawing order, and the net.
     std::string Shown() const {
-        std::string text = scene.HelpTextShown() ? "help" : "";
-        for (int i = 0; i < scene.ShownFishCount();) {
-            const int species = scene.ShownSchoolFish(i).species;
-            int run = 1;
-            while (i + run < scene.ShownFishCount() &&
-                   scene.ShownSchoolFish(i + run).species == species) {
-                ++run;
-            }
-            text += (text.empty() ? "" : " ") + std::string("fish") + std::to_string(species);
-            if (run > 1) text += "*" + std::to_string(run);
-            i += run;
-        }
-        if (scene.NetShown()) text += (text.empty() ? "" : " ") + std::string("net");
-        return text;
+        std::string text = scene.HelpTextShown() ? "help " : "";
+        for (int i = 0; i < scene.ShownFishCount(); ++i)
+            text += std::to_string(scene.ShownSchoolFish(i).species);
+        return text + (scene.NetShown() ? "net" : "");
     }
     AquariumScene scene;
     FakePicker picker;
@@ -68,11 +59,8 @@ struct SceneRun {
 TEST(AquariumScene, RevealsOneFishPerStepInSpeciesOrderUnderTheHelpTextAtFirst) {
     const std::array<int, kSpeciesCount> twelve{0, 3, 0, 0, 0, 0, 0, 0, 0, 9};
     const std::tuple<std::array<int, kSpeciesCount>, int, const char*> cases[] = {
-        {twelve, 1, "help fish1*2"},
-        {twelve, 3, "help fish1*3 fish9"},
-        {twelve, 11, "help fish1*3 fish9*9"},
-        {twelve, 150, "fish1*3 fish9*9"},
-        {{}, 1, "help"},
+        {twelve, 1, "help 11"},        {twelve, 3, "help 1119"}, {twelve, 11, "help 111999999999"},
+        {twelve, 150, "111999999999"}, {{}, 1, "help "},
     };
     for (const auto& [counts, frames, shown] : cases) {
         SCOPED_TRACE(frames);
@@ -121,12 +109,8 @@ TEST(AquariumScenePicks, AFeedPressDropsTheFirstFreePelletBelowThePickedPointOrI
         run.Frames(1);
         EXPECT_FALSE(run.scene.Pointer().feedRequest) << press;
         // A pellet dropped by a step shows from the next one on.
-        if (press > 0) {
-            EXPECT_TRUE(pellets[press - 1].Shown()) << press;
-        }
-        if (press < kFoodPelletCount) {
-            EXPECT_FALSE(pellets[press].Shown()) << press;
-        }
+        EXPECT_TRUE(press == 0 || pellets[press - 1].Shown()) << press;
+        EXPECT_TRUE(press >= kFoodPelletCount || !pellets[press].Shown()) << press;
     }
     for (const FoodPellet& pellet : pellets) EXPECT_TRUE(pellet.IsActive());
     const TankBounds& tank = run.scene.Tank();
@@ -156,34 +140,28 @@ TEST(AquariumScenePicks, TheNetHeadsForThePickedPointEveryFrameInCatchMode) {
 }
 
 TEST(AquariumScenePicks, APressTestsTheSchoolUpToTheFishHitAndZoomsOrTouchesIt) {
-    struct Case {
-        Mode mode;
-        float sizeBefore;
-        int hit;
-        float sizeAfter;
-        int picks;
-    };
-    const Case cases[] = {
+    // Mode, size of the fish hit before and after, the slot hit (-1: none), picks.
+    const std::tuple<Mode, float, int, float, int> cases[] = {
         {Mode::kZoomIn, 2.0f, 5, 4.0f, 6},  {Mode::kZoomIn, 4.0f, 5, 4.0f, 6},
         {Mode::kZoomOut, 2.0f, 0, 1.0f, 1}, {Mode::kZoomOut, 1.0f, 0, 1.0f, 1},
         {Mode::kTouch, 2.0f, -1, 2.0f, 12}, {Mode::kCatch, 2.0f, 3, 2.0f, 4},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.mode));
+    for (const auto& [mode, sizeBefore, hit, sizeAfter, picks] : cases) {
+        SCOPED_TRACE(static_cast<int>(mode));
         SceneRun run(WithFish({0, 3, 0, 0, 0, 0, 0, 0, 0, 9}));
         run.Frames(1);
-        run.scene.School()[std::max(c.hit, 0)].size = c.sizeBefore;
-        run.scene.SetMode(c.mode);
-        run.picker.fishUnderPointer = c.hit;
+        run.scene.School()[std::max(hit, 0)].size = sizeBefore;
+        run.scene.SetMode(mode);
+        run.picker.fishUnderPointer = hit;
         // A tap: pressed and released before the frame.
         run.scene.LeftButtonDown({10, 10});
         run.scene.LeftButtonUp();
         run.Frames(1);
         EXPECT_FALSE(run.scene.Pointer().buttonDown);
-        EXPECT_EQ(run.picker.fishPicks, c.picks);
-        EXPECT_FLOAT_EQ(run.scene.School()[std::max(c.hit, 0)].size, c.sizeAfter);
+        EXPECT_EQ(run.picker.fishPicks, picks);
+        EXPECT_FLOAT_EQ(run.scene.School()[std::max(hit, 0)].size, sizeAfter);
         // One pick per press.
         run.Frames(1);
-        EXPECT_EQ(run.picker.fishPicks, c.picks);
+        EXPECT_EQ(run.picker.fishPicks, picks);
     }
 }

@@ -18,26 +18,22 @@ class FakeSurface : public RenderSurface {
     int shown = 0;
 };
 
-class NoPicks : public ScenePicker {
+// Draws by counting; its picks find nothing.
+class CountingDrawer : public SceneDrawer, public ScenePicker {
   public:
+    explicit CountingDrawer(int& draws) : draws_(draws) {}
+    void Draw(const AquariumScene&) override { ++draws_; }
+    ScenePicker& Picker() override { return *this; }
+    unsigned LoadPicture(const std::string&) override { return 0; }
+    void ReleasePicture(unsigned) override {}
+    void DrawReadout(const std::string&) override {}
     int StripUnderPointer(const PickView&, PointerPos, const PickGrid&, StripShape) override {
         return -1;
     }
     bool FishUnderPointer(const PickView&, PointerPos, const FishPose&) override { return false; }
-};
-
-class CountingDrawer : public SceneDrawer {
-  public:
-    explicit CountingDrawer(int& draws) : draws_(draws) {}
-    void Draw(const AquariumScene&) override { ++draws_; }
-    ScenePicker& Picker() override { return picker_; }
-    unsigned LoadPicture(const std::string&) override { return 0; }
-    void ReleasePicture(unsigned) override {}
-    void DrawReadout(const std::string&) override {}
 
   private:
     int& draws_;
-    NoPicks picker_;
 };
 
 // Two tanks at 50 frames a second, run for a second of the steady clock the
@@ -85,26 +81,4 @@ TEST(TankRunner, VisibleTanksStepAndDrawAtOnePaceAndTheSessionTicksRegardless) {
     run.RunFor(1000.0);
     EXPECT_EQ(run.draws[0], 100);
     EXPECT_EQ(run.ticks, 14);
-}
-
-// The time of day reaches every tank at once and at each tick after; what is
-// no longer asked for goes at once.
-TEST(TankRunner, EveryTankFollowsTheTimeOfDayFromItsSourceAtEachTick) {
-    TwoTanks run;
-    int second = 0;
-    run.runner.FollowTimeOfDay({true, true, ClockLocale{}, [&] { return second; }});
-    for (const AquariumScene& scene : run.scenes) {
-        EXPECT_LT(scene.CurrentDaylight().level, 0.5f);
-        EXPECT_EQ(scene.Clock().text, "00:00");
-    }
-    second = 12 * 60 * 60 + 60;
-    run.RunFor(250.0);
-    for (const AquariumScene& scene : run.scenes) {
-        EXPECT_EQ(scene.CurrentDaylight().level, 1.0f);
-        EXPECT_EQ(scene.Clock().text, "12:01");
-    }
-    second = 0;
-    run.runner.FollowTimeOfDay({false, false, ClockLocale{}, [&] { return second; }});
-    EXPECT_EQ(run.scenes[1].CurrentDaylight().level, 1.0f);
-    EXPECT_EQ(run.scenes[1].Clock().text, "");
 }
