@@ -14,24 +14,6 @@
 
 namespace {
 using Loader = void (*)(const std::string& path, GLuint* texture);
-// Width and height of level 0 of the bound texture.
-std::pair<GLint, GLint> BoundTextureSize() {
-    std::pair<GLint, GLint> size{-1, -1};
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.first);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.second);
-    return size;
-}
-
-// Level 0 of the bound texture as red-green-blue-alpha bytes.
-std::vector<std::uint8_t> BoundTexels() {
-    const auto [width, height] = BoundTextureSize();
-    std::vector<std::uint8_t> texels(static_cast<std::size_t>(width) * height * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    return texels;
-}
-
 class TextureLoading : public testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(gl_.Ok()); }

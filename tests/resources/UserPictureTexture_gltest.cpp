@@ -37,14 +37,8 @@ void Save(const fs::path& path, wxBitmapType type, const wxString& option = "", 
 
 // Level 0 of the bound texture at (x, y), origin bottom left.
 std::array<std::uint8_t, 4> Texel(int x, int y) {
-    GLint width = 0;
-    GLint height = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    std::vector<std::uint8_t> texels(static_cast<std::size_t>(width) * height * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    const std::size_t at = (static_cast<std::size_t>(y) * width + x) * 4;
+    const std::vector<std::uint8_t> texels = BoundTexels();
+    const std::size_t at = (static_cast<std::size_t>(y) * BoundTextureSize().first + x) * 4;
     return {texels[at], texels[at + 1], texels[at + 2], texels[at + 3]};
 }
 

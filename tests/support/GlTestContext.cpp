@@ -24,19 +24,11 @@ GlTestContext::GlTestContext(int width, int height)
     : native_(new Native), width_(width), height_(height) {
     native_->display = SharedDisplay();
     if (!native_->display) return;
-    const int attributes[] = {GLX_DRAWABLE_TYPE,
-                              GLX_PBUFFER_BIT,
-                              GLX_RENDER_TYPE,
-                              GLX_RGBA_BIT,
-                              GLX_RED_SIZE,
-                              8,
-                              GLX_GREEN_SIZE,
-                              8,
-                              GLX_BLUE_SIZE,
-                              8,
-                              GLX_DEPTH_SIZE,
-                              24,
-                              None};
+    // clang-format off
+    const int attributes[] = {GLX_DRAWABLE_TYPE, GLX_PBUFFER_BIT, GLX_RENDER_TYPE, GLX_RGBA_BIT,
+                              GLX_RED_SIZE, 8, GLX_GREEN_SIZE, 8, GLX_BLUE_SIZE, 8,
+                              GLX_DEPTH_SIZE, 24, None};
+    // clang-format on
     int count = 0;
     GLXFBConfig* configs =
         glXChooseFBConfig(native_->display, DefaultScreen(native_->display), attributes, &count);
@@ -72,4 +64,20 @@ bool ColourNear(const std::array<std::uint8_t, 4>& actual, int red, int green, i
                 int tolerance) {
     return std::abs(actual[0] - red) <= tolerance && std::abs(actual[1] - green) <= tolerance &&
            std::abs(actual[2] - blue) <= tolerance;
+}
+
+std::pair<GLint, GLint> BoundTextureSize() {
+    std::pair<GLint, GLint> size{-1, -1};
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.first);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.second);
+    return size;
+}
+
+std::vector<std::uint8_t> BoundTexels() {
+    const auto [width, height] = BoundTextureSize();
+    std::vector<std::uint8_t> texels(static_cast<std::size_t>(width) * height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    return texels;
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include <GL/gl.h>
 
@@ -33,3 +35,8 @@ class GlTestContext {
 // True when two colours differ by at most `tolerance` in every channel.
 bool ColourNear(const std::array<std::uint8_t, 4>& actual, int red, int green, int blue,
                 int tolerance = 2);
+
+// Width and height of level 0 of the bound texture.
+std::pair<GLint, GLint> BoundTextureSize();
+// Level 0 of the bound texture as red-green-blue-alpha bytes, rows bottom first.
+std::vector<std::uint8_t> BoundTexels();
