@@ -38,16 +38,12 @@ PointerPos PointerOver(float x, float y, float depth = 60.0f) {
             static_cast<int>(kHeight / 2 - y / unitsPerPixel)};
 }
 
-// How many of the first `upTo` names `isName` reports taken.
-int CountNames(GLboolean (*isName)(GLuint), GLuint upTo) {
-    int taken = 0;
-    for (GLuint name = 1; name <= upTo; ++name) taken += isName(name) ? 1 : 0;
-    return taken;
-}
-
-// The display lists and the textures taken.
+// How many of the first display list names and texture names are taken.
 std::array<int, 2> GlNames() {
-    return {CountNames(glIsList, 4000), CountNames(glIsTexture, 400)};
+    std::array<int, 2> taken{};
+    for (GLuint name = 1; name <= 4000; ++name) taken[0] += glIsList(name) ? 1 : 0;
+    for (GLuint name = 1; name <= 400; ++name) taken[1] += glIsTexture(name) ? 1 : 0;
+    return taken;
 }
 }  // namespace
 
@@ -67,8 +63,7 @@ TEST(StripPicking, FindsTheLowestStripUnderThePointerAndRestoresTheState) {
         const PointerPos pointer = PointerOver(at, -at / 2.0f, kStripDepth);
         const int stripX = picker.StripUnderPointer(kView, pointer, x, StripShape::kVertical);
         const int stripY = picker.StripUnderPointer(kView, pointer, y, StripShape::kHorizontal);
-        ASSERT_GE(stripX, 0);
-        ASSERT_GE(stripY, 0);
+        ASSERT_TRUE(stripX >= 0 && stripY >= 0) << at;
         // The lowest strip touching the square lies at its left (lower) edge.
         EXPECT_NEAR(x.points[stripX][0], at - kReach + 0.5f, 0.6f) << at;
         EXPECT_NEAR(y.points[stripY][1], -at / 2.0f - kReach + 0.5f, 0.6f) << at;

@@ -28,8 +28,7 @@ TEST(Daylight, TheDaysOwnLightByDayADimBlueNightAndNoStepBetweenMinutes) {
         const Daylight night = DaylightAt(minute);
         EXPECT_LE(Brightness(night), 0.5f * Brightness(day)) << minute;
         EXPECT_GT(night.tint[2], night.tint[0]) << minute;
-        EXPECT_LT(night.bubbleShare, 1.0f);
-        EXPECT_LT(night.fishSpeedShare, 1.0f);
+        EXPECT_TRUE(night.bubbleShare < 1.0f && night.fishSpeedShare < 1.0f) << minute;
     }
     // Dawn and dusk pass through warm light, brighter than night, dimmer than day.
     for (double minute : {7.0 * 60, 19.0 * 60}) {

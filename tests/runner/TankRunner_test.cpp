@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "core/interaction/ScenePicker.h"
@@ -36,49 +37,40 @@ class CountingDrawer : public SceneDrawer, public ScenePicker {
     int& draws_;
 };
 
-// Two tanks at 50 frames a second, run for a second of the steady clock the
-// way the loops run them: each wait as long as RunDue says.
-struct TwoTanks {
-    TwoTanks() {
-        for (int t = 0; t < 2; ++t) {
-            runner.AddTank(scenes[t], surfaces[t], std::make_unique<CountingDrawer>(draws[t]));
-        }
-        runner.StartSession(StartupSettings{}, std::nullopt).AfterEachTick([this] { ++ticks; });
-        runner.StartPacing(0.0, 50.0, -1, false);
-    }
-    void RunFor(double ms) {
-        for (double now = clock; now < clock + ms;) now += runner.RunDue(now);
-        clock += ms;
-    }
+}  // namespace
+
+// Each visible tank steps and is drawn once a frame, a hidden one not at all,
+// and the session ticks every 200 ms whether or not frames are drawn. Two
+// tanks at 50 frames a second, run a second at a time the way the loops run
+// them: each wait as long as RunDue says.
+TEST(TankRunner, VisibleTanksStepAndDrawAtOnePaceAndTheSessionTicksRegardless) {
     AquariumScene scenes[2];
     FakeSurface surfaces[2];
     int draws[2] = {0, 0};
     int ticks = 0;
     double clock = 0.0;
     TankRunner runner;
-};
-}  // namespace
+    for (int t = 0; t < 2; ++t)
+        runner.AddTank(scenes[t], surfaces[t], std::make_unique<CountingDrawer>(draws[t]));
+    runner.StartSession(StartupSettings{}, std::nullopt).AfterEachTick([&] { ++ticks; });
+    runner.StartPacing(0.0, 50.0, -1, false);
+    const auto runASecond = [&] {
+        for (double now = clock; now < clock + 1000.0;) now += runner.RunDue(now);
+        clock += 1000.0;
+    };
+    runASecond();
+    EXPECT_EQ(
+        std::make_tuple(draws[0], draws[1], surfaces[1].shown, scenes[1].RevealCount(), ticks),
+        std::make_tuple(50, 50, 50, 50, 4));
 
-// Each visible tank steps and is drawn once a frame, a hidden one not at all,
-// and the session ticks every 200 ms whether or not frames are drawn.
-TEST(TankRunner, VisibleTanksStepAndDrawAtOnePaceAndTheSessionTicksRegardless) {
-    TwoTanks run;
-    run.RunFor(1000.0);
-    EXPECT_EQ(run.draws[0], 50);
-    EXPECT_EQ(run.draws[1], 50);
-    EXPECT_EQ(run.surfaces[1].shown, 50);
-    EXPECT_EQ(run.scenes[1].RevealCount(), 50);
-    EXPECT_EQ(run.ticks, 4);
+    surfaces[1].visible = false;
+    runASecond();
+    EXPECT_EQ(std::make_tuple(draws[0], draws[1], scenes[1].RevealCount()),
+              std::make_tuple(100, 50, 50))
+        << "a hidden tank stands still";
 
-    run.surfaces[1].visible = false;
-    run.RunFor(1000.0);
-    EXPECT_EQ(run.draws[0], 100);
-    EXPECT_EQ(run.draws[1], 50);
-    EXPECT_EQ(run.scenes[1].RevealCount(), 50) << "a hidden tank stands still";
-
-    run.surfaces[0].visible = false;
-    EXPECT_NEAR(run.runner.RunDue(run.clock), 200.0, 0.5) << "only the tick is waited for";
-    run.RunFor(1000.0);
-    EXPECT_EQ(run.draws[0], 100);
-    EXPECT_EQ(run.ticks, 14);
+    surfaces[0].visible = false;
+    EXPECT_NEAR(runner.RunDue(clock), 200.0, 0.5) << "only the tick is waited for";
+    runASecond();
+    EXPECT_EQ(std::tie(draws[0], ticks), std::make_tuple(100, 14));
 }
