@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <wx/app.h>
-#include <wx/mstream.h>
 
 #include "core/interaction/MenuCommands.h"
 #include "core/resources/EmbeddedResourceTable.h"
 #include "core/resources/ResourceTable.h"
 #include "ui/DialogArtwork.h"
+#include "ui/EmbeddedPng.h"
 #include "ui/MenuArtwork.h"
 
 namespace {
@@ -23,35 +25,33 @@ class MenuArtwork : public testing::Test {
     }
 };
 
-// A cursor's picture as ModeCursor reads it.
-wxImage CursorImage(int id) {
-    const auto blob = FindEmbeddedResource(ResourceType::kCursor, id);
-    if (!blob) return wxImage();
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
-    wxMemoryInputStream stream(blob->data, blob->size);
-    return wxImage(stream, wxBITMAP_TYPE_PNG);
-}
-
-// Checks a picture is 32 x 32 with a transparent background and an opaque subject.
-void ExpectArtwork(const wxImage& image, int id) {
+// Checks a picture is 32 x 32 with an alpha channel, and that `spot` lies within
+// its opaque part rather than in the transparent margin around it.
+void ExpectArtwork(const wxImage& image, int id, CursorHotSpot spot = {16, 16}) {
     ASSERT_TRUE(image.IsOk()) << id;
-    EXPECT_EQ(image.GetWidth(), 32) << id;
-    EXPECT_EQ(image.GetHeight(), 32) << id;
+    ASSERT_EQ(image.GetSize(), wxSize(32, 32)) << id;
     ASSERT_TRUE(image.HasAlpha()) << id;
-    int transparent = 0, opaque = 0;
-    for (int i = 0; i < 32 * 32; ++i) {
-        transparent += image.GetAlpha()[i] == 0;
-        opaque += image.GetAlpha()[i] == 255;
+    int left = 32, right = -1, top = 32, bottom = -1;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (image.GetAlpha(x, y) < 128) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
     }
-    EXPECT_GT(transparent, 32) << id;
-    EXPECT_GT(opaque, 64) << id;
+    EXPECT_TRUE(spot.x >= left && spot.x <= right && spot.y >= top && spot.y <= bottom)
+        << id << " points at " << spot.x << "," << spot.y;
 }
 }  // namespace
 
-TEST_F(MenuArtwork, EveryIconAndCursorDecodesWithAlphaAndMakesACursor) {
+// Every cursor acts where its picture points: the fault was a hot spot in the
+// transparent top-left corner, some 16 pixels off.
+TEST_F(MenuArtwork, EveryIconAndCursorDecodesWithAlphaAndEachCursorPointsWithinItsPicture) {
     for (int id : MenuIconIds()) ExpectArtwork(MenuIconImage(id), id);
     for (int id : ModeCursorIds()) {
-        ExpectArtwork(CursorImage(id), id);
+        ExpectArtwork(DecodeEmbeddedPng(ResourceType::kCursor, id), id, CursorHotSpotOf(id));
         EXPECT_TRUE(ModeCursor(id).IsOk()) << id;
     }
     EXPECT_EQ(FishSettingsPanelImage().GetSize(), wxSize(500, 512));
