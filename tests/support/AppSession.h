@@ -63,14 +63,10 @@ class XServer {
   private:
     struct TwoMonitorsTag {};
     XServer(TwoMonitorsTag, Desktop desktop);
-    // Starts the server, its monitors and the desktop; stops what started
-    // when a step fails.
+    // Starts the server on a free display, its monitors and the desktop, and
+    // waits until they take connections and windows; stops what started when
+    // a step fails. The server's standard error goes to `errorFile`.
     void Start(std::vector<std::string> command, const std::string& errorFile, Desktop desktop);
-    // Starts the server on a free display it picks and tells through -displayfd,
-    // and waits until it takes connections. Its standard error goes to `errorFile`.
-    void StartServer(std::vector<std::string> command, const std::string& errorFile);
-    void SetUpTwoMonitors();
-    void StartWindowManager();
     void Stop();
 
     // Xorg's configuration, log and standard error: only the two-monitor
@@ -82,9 +78,6 @@ class XServer {
     int width_;
     int height_;
 };
-
-// " x y", a point for an xdotool command.
-std::string At(int x, int y);
 
 // The whole screen as 8-bit RGB, origin top left.
 struct ScreenCapture {
