@@ -18,6 +18,7 @@ TEST(CustomBackgroundDialog,
     const std::string second = (pictures.Path() / "second.bmp").string();
     for (const std::string& picture : {first, second}) WriteFile(picture, MakeBitmap(64, 64, 24));
     const std::string broken = (pictures.Path() / "broken.png").string();
+    using namespace background_ids;
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         tank.OnUiThread(InstallWxMessageBoxes);
@@ -25,25 +26,24 @@ TEST(CustomBackgroundDialog,
         LiveDialog dialog(tank, DialogTitle("Custom Background"));
         ASSERT_TRUE(dialog.Shown());
         for (const int rows : {1, 2}) {
-            ASSERT_TRUE(dialog.ChooseFile(background_ids::kAddImage, "Add Image",
-                                          rows == 1 ? first : second));
-            ASSERT_TRUE(dialog.WaitFor(background_ids::kList,
-                                       [rows](auto& list) { return list.GetItemCount() == rows; }));
-            if (rows == 1) dialog.Click(background_ids::kList, 0);
+            ASSERT_TRUE(dialog.ChooseFile(kAddImage, "Add Image", rows == 1 ? first : second));
+            ASSERT_TRUE(
+                dialog.WaitFor(kList, [rows](auto& list) { return list.GetItemCount() == rows; }));
+            if (rows == 1) dialog.Click(kList, 0);
         }
-        EXPECT_TRUE(dialog.WaitFor(background_ids::kList, [](auto& list) {
+        EXPECT_TRUE(dialog.WaitFor(kList, [](auto& list) {
             return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED) == 0;
         })) << "adding a picture keeps the row the user selected";
-        dialog.Click(background_ids::kInterval);
+        dialog.Click(kInterval);
         tank.Server().Run("xdotool key ctrl+a type 1");
-        dialog.Click(background_ids::kRepeatAll);
-        dialog.Click(background_ids::kOwnImage);
+        dialog.Click(kRepeatAll);
+        dialog.Click(kOwnImage);
 
         // The list marks the picture on show: they take turns every second.
         std::set<wxString> onOff;
         EXPECT_TRUE(PollUntil(
             [&] {
-                onOff.insert(dialog.Read<wxString>(background_ids::kList, [](wxListCtrl& list) {
+                onOff.insert(dialog.Read<wxString>(kList, [](wxListCtrl& list) {
                     return list.GetItemText(0, 1) + list.GetItemText(1, 1);
                 }));
                 return onOff.count("ONOFF") && onOff.count("OFFON");
@@ -53,7 +53,7 @@ TEST(CustomBackgroundDialog,
         // A picture that does not load says so in a box; after it the keyboard
         // is the dialog's again, and Escape hides the dialog, not the program.
         WriteFile(broken, "Dear diary,\nthis is not a picture.\n");
-        ASSERT_TRUE(dialog.ChooseFile(background_ids::kAddImage, "Add Image", broken));
+        ASSERT_TRUE(dialog.ChooseFile(kAddImage, "Add Image", broken));
         std::string box;
         ASSERT_TRUE(PollUntil(
             [&] {

@@ -27,6 +27,7 @@ TEST(CustomMusicDialog,
     const ScopedEnv homeEnv("HOME", home.Path().string());
     const std::filesystem::path profile = home.Path() / ".VelmarScr";
     WriteFile(profile, "[Settings]\nVolume=250\n");
+    using namespace music_ids;
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         // The modeless dialogs leave the user in Catch mode.
@@ -35,26 +36,24 @@ TEST(CustomMusicDialog,
         LiveDialog dialog(tank, DialogTitle("Custom Music"));
         ASSERT_TRUE(dialog.Shown());
         EXPECT_EQ(tank.Read<Mode>([](auto& s) { return s.CurrentMode(); }), Mode::kCatch);
-        EXPECT_TRUE(dialog.WaitFor<wxSlider>(music_ids::kVolume, [](auto& s) {
-            return s.GetValue() == 250;
-        })) << "the volume the last run kept";
+        EXPECT_TRUE(dialog.WaitFor<wxSlider>(kVolume, [](auto& s) { return s.GetValue() == 250; }))
+            << "the volume the last run kept";
         for (const std::filesystem::path& path : {text, vanishing, track})
-            ASSERT_TRUE(dialog.ChooseFile(music_ids::kAddMusic, "Add Music", path.string()));
-        ASSERT_TRUE(
-            dialog.WaitFor(music_ids::kList, [](auto& l) { return l.GetItemCount() == 3; }));
+            ASSERT_TRUE(dialog.ChooseFile(kAddMusic, "Add Music", path.string()));
+        ASSERT_TRUE(dialog.WaitFor(kList, [](auto& l) { return l.GetItemCount() == 3; }));
 
-        dialog.Click(music_ids::kRepeatAll);
-        dialog.Click(music_ids::kPlay);
+        dialog.Click(kRepeatAll);
+        dialog.Click(kPlay);
         // The playing row turns green, and the selection follows it.
         const auto greenRow = [&] {
-            return dialog.Read<int>(music_ids::kList, [](wxListCtrl& list) {
+            return dialog.Read<int>(kList, [](wxListCtrl& list) {
                 int row = list.GetItemCount() - 1;
                 while (row >= 0 && list.GetItemBackgroundColour(row) != wxColour(0, 255, 0)) --row;
                 return row;
             });
         };
         const auto selected = [&](int row) {
-            return dialog.WaitFor(music_ids::kList, [row](auto& l) {
+            return dialog.WaitFor(kList, [row](auto& l) {
                 return l.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED) == row;
             });
         };
@@ -69,33 +68,31 @@ TEST(CustomMusicDialog,
         EXPECT_TRUE(plays(2)) << "both others passed over";
         // A click plays its row, even one the keys selected already.
         WriteFile(vanishing, ToneWav(20000, 2000.0));
-        dialog.Click(music_ids::kList, 1);
+        dialog.Click(kList, 1);
         EXPECT_TRUE(plays(1));
         tank.Server().Run("xdotool key Down");
         EXPECT_TRUE(selected(2));
-        dialog.Click(music_ids::kList, 2);
+        dialog.Click(kList, 2);
         EXPECT_TRUE(plays(2));
         // Play and Remove take the row the user sees selected, not the one clicked last.
-        for (const int button : {music_ids::kPlay, music_ids::kRemove}) {
-            dialog.Click(music_ids::kStop);
+        for (const int button : {kPlay, kRemove}) {
+            dialog.Click(kStop);
             EXPECT_TRUE(plays(-1));
-            dialog.Click(music_ids::kList, 2);
+            dialog.Click(kList, 2);
             tank.Server().Run("xdotool key Up");
             EXPECT_TRUE(selected(1));
             dialog.Click(button);
             int played = -1;
             EXPECT_TRUE(
-                button != music_ids::kPlay ||
+                button != kPlay ||
                 (PollUntil([&] { return (played = greenRow()) != -1; }, kPatientMs) && played == 1))
                 << played;
         }
-        EXPECT_TRUE(
-            dialog.WaitFor(music_ids::kList, [](auto& l) { return l.GetItemCount() == 2; }));
+        EXPECT_TRUE(dialog.WaitFor(kList, [](auto& l) { return l.GetItemCount() == 2; }));
 
-        dialog.Click(music_ids::kVolume);
+        dialog.Click(kVolume);
         tank.Server().Run("xdotool key Home");
-        EXPECT_TRUE(dialog.WaitFor<wxSlider>(music_ids::kVolume,
-                                             [](auto& s) { return s.GetValue() == 0; }));
+        EXPECT_TRUE(dialog.WaitFor<wxSlider>(kVolume, [](auto& s) { return s.GetValue() == 0; }));
         tank.Server().Close(dialog.Window());
         EXPECT_TRUE(dialog.Gone());
         EXPECT_NE(ReadFile(profile).find("Volume=0"), std::string::npos);

@@ -171,15 +171,9 @@ void XServer::Start(std::vector<std::string> command, const std::string& errorFi
     throw;
 }
 
-XServer::~XServer() {
-    Stop();
-}
-
 void XServer::Stop() {
     for (pid_t* pid : {&windowManagerPid_, &pid_}) {
-        if (*pid <= 0) continue;
-        kill(*pid, SIGTERM);
-        waitpid(*pid, nullptr, 0);
+        if (*pid > 0 && kill(*pid, SIGTERM) == 0) waitpid(*pid, nullptr, 0);
         *pid = -1;
     }
 }
@@ -210,15 +204,6 @@ std::string XServer::WaitForWindow(const std::string& title, int timeoutMs) cons
         },
         timeoutMs, 100);
     return found.empty() ? std::string() : found.front();
-}
-
-bool XServer::WaitForNoWindow(const std::string& title, int timeoutMs) const {
-    return PollUntil([&] { return ShownWindows(title).empty(); }, timeoutMs, 100);
-}
-
-bool XServer::HasFocus(const std::string& windowId) const {
-    // xdotool names the top-level window that holds the keyboard focus.
-    return Run("xdotool getwindowfocus") == windowId + "\n";
 }
 
 void XServer::Close(const std::string& windowId) const {
@@ -314,12 +299,8 @@ AppSession::AppSession(const XServer& server)
 }
 
 AppSession::~AppSession() {
-    for (pid_t pid : started_) {
-        if (IsRunning(pid)) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
+    for (pid_t pid : started_)
+        if (IsRunning(pid) && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
 }
 
 pid_t AppSession::Start(const std::vector<std::string>& arguments,
@@ -347,15 +328,6 @@ std::optional<int> AppSession::WaitForExit(pid_t pid, int timeoutMs) {
     if (!PollUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeoutMs)) return {};
     started_.erase(std::remove(started_.begin(), started_.end(), pid), started_.end());
     return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
-}
-
-bool AppSession::IsRunning(pid_t pid) {
-    return waitpid(pid, nullptr, WNOHANG) == 0;
-}
-
-std::optional<int> AppSession::Terminate(pid_t pid) {
-    kill(pid, SIGTERM);
-    return WaitForExit(pid, kPatientMs);
 }
 
 std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {

@@ -96,10 +96,6 @@ bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::strin
         kPatientMs, 1000);
 }
 
-bool LiveDialog::Gone() const {
-    return tank_.Server().WaitForNoWindow(title_);
-}
-
 wxWindow* LiveDialog::Find(int id) const {
     for (wxWindow* window : wxTopLevelWindows) {
         const auto* dialog = dynamic_cast<wxTopLevelWindow*>(window);

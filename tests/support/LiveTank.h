@@ -81,7 +81,7 @@ class LiveDialog {
     // on the control with `id` opens, and takes it.
     bool ChooseFile(int id, const std::string& chooser, const std::string& path);
     // Waits until no window with its title shows.
-    bool Gone() const;
+    bool Gone() const { return tank_.Server().WaitForNoWindow(title_); }
 
   private:
     wxWindow* Find(int id) const;
