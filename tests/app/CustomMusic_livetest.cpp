@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <wx/slider.h>
 
@@ -25,6 +27,7 @@ TEST(CustomMusicDialog,
     const ScopedEnv homeEnv("HOME", home.Path().string());
     const std::filesystem::path profile = home.Path() / ".VelmarScr";
     WriteFile(profile, "[Settings]\nVolume=250\n");
+    using namespace music_ids;
     LiveTank tank(1024, 768, "");
     tank.Run([&](LiveTank& tank) {
         // The modeless dialogs leave the user in Catch mode.
@@ -33,77 +36,69 @@ TEST(CustomMusicDialog,
         LiveDialog dialog(tank, DialogTitle("Custom Music"));
         ASSERT_TRUE(dialog.Shown());
         EXPECT_EQ(tank.Read<Mode>([](auto& s) { return s.CurrentMode(); }), Mode::kCatch);
-        const auto volume = [&] {
-            return dialog.Read<int, wxSlider>(music_ids::kVolume,
-                                              [](auto& s) { return s.GetValue(); });
-        };
-        EXPECT_EQ(volume(), 250) << "the volume the last run kept";
-        const auto rows = [](wxListCtrl& list) { return list.GetItemCount(); };
-        for (const std::filesystem::path& path : {text, vanishing, track}) {
-            const int before = dialog.Read<int>(music_ids::kList, rows);
-            ASSERT_TRUE(dialog.ChooseFile(music_ids::kAddMusic, "Add Music", path.string()));
-            ASSERT_TRUE(
-                PollUntil([&] { return dialog.Read<int>(music_ids::kList, rows) == before + 1; },
-                          kPatientMs));
-        }
+        EXPECT_TRUE(dialog.WaitFor<wxSlider>(kVolume, [](auto& s) { return s.GetValue() == 250; }))
+            << "the volume the last run kept";
+        for (const std::filesystem::path& path : {text, vanishing, track})
+            ASSERT_TRUE(dialog.ChooseFile(kAddMusic, "Add Music", path.string()));
+        ASSERT_TRUE(dialog.WaitFor(kList, [](auto& l) { return l.GetItemCount() == 3; }));
 
-        dialog.Click(music_ids::kRepeatAll);
-        dialog.Click(music_ids::kPlay);
-        // The playing row turns green.
+        dialog.Click(kRepeatAll);
+        dialog.Click(kPlay);
+        // The playing row turns green, and the selection follows it.
         const auto greenRow = [&] {
-            return dialog.Read<int>(music_ids::kList, [](wxListCtrl& list) {
+            return dialog.Read<int>(kList, [](wxListCtrl& list) {
                 int row = list.GetItemCount() - 1;
                 while (row >= 0 && list.GetItemBackgroundColour(row) != wxColour(0, 255, 0)) --row;
                 return row;
             });
         };
-        const auto turnsGreen = [&](int row) {
-            return PollUntil([&] { return greenRow() == row; }, kPatientMs);
-        };
         const auto selected = [&](int row) {
-            return PollUntil([&] { return dialog.SelectedRow(music_ids::kList) == row; },
-                             kPatientMs);
+            return dialog.WaitFor(kList, [row](auto& l) {
+                return l.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED) == row;
+            });
         };
-        EXPECT_TRUE(turnsGreen(1)) << "the text is passed over";
+        const auto plays = [&](int row) {
+            return PollUntil([&] { return greenRow() == row; }, kPatientMs) &&
+                   (row < 0 || selected(row));
+        };
+        EXPECT_TRUE(plays(1)) << "the text is passed over";
         std::filesystem::remove(vanishing);
-        EXPECT_TRUE(turnsGreen(2)) << "it played to its end";
+        EXPECT_TRUE(plays(2)) << "it played to its end";
         EXPECT_TRUE(PollUntil([&] { return greenRow() != 2; }, kPatientMs));
-        EXPECT_TRUE(turnsGreen(2)) << "both others passed over";
-        EXPECT_TRUE(selected(2)) << "the selection follows the playing row";
+        EXPECT_TRUE(plays(2)) << "both others passed over";
         // A click plays its row, even one the keys selected already.
         WriteFile(vanishing, ToneWav(20000, 2000.0));
-        dialog.ClickRow(music_ids::kList, 1);
-        EXPECT_TRUE(turnsGreen(1));
+        dialog.Click(kList, 1);
+        EXPECT_TRUE(plays(1));
         tank.Server().Run("xdotool key Down");
         EXPECT_TRUE(selected(2));
-        dialog.ClickRow(music_ids::kList, 2);
-        EXPECT_TRUE(turnsGreen(2));
+        dialog.Click(kList, 2);
+        EXPECT_TRUE(plays(2));
         // Play and Remove take the row the user sees selected, not the one clicked last.
-        const auto stopAndSelectRow1 = [&] {
-            dialog.Click(music_ids::kStop);
-            EXPECT_TRUE(turnsGreen(-1));
-            dialog.ClickRow(music_ids::kList, 2);
+        for (const int button : {kPlay, kRemove}) {
+            dialog.Click(kStop);
+            EXPECT_TRUE(plays(-1));
+            dialog.Click(kList, 2);
             tank.Server().Run("xdotool key Up");
             EXPECT_TRUE(selected(1));
-        };
-        stopAndSelectRow1();
-        dialog.Click(music_ids::kPlay);
-        EXPECT_TRUE(PollUntil([&] { return greenRow() != -1; }, kPatientMs));
-        EXPECT_EQ(greenRow(), 1);
-        stopAndSelectRow1();
-        dialog.Click(music_ids::kRemove);
-        EXPECT_TRUE(
-            PollUntil([&] { return dialog.Read<int>(music_ids::kList, rows) == 2; }, kPatientMs));
+            dialog.Click(button);
+            int played = -1;
+            EXPECT_TRUE(
+                button != kPlay ||
+                (PollUntil([&] { return (played = greenRow()) != -1; }, kPatientMs) && played == 1))
+                << played;
+        }
+        EXPECT_TRUE(dialog.WaitFor(kList, [](auto& l) { return l.GetItemCount() == 2; }));
 
-        dialog.Click(music_ids::kVolume);
+        dialog.Click(kVolume);
         tank.Server().Run("xdotool key Home");
-        EXPECT_TRUE(PollUntil([&] { return volume() == 0; }, kPatientMs));
+        EXPECT_TRUE(dialog.WaitFor<wxSlider>(kVolume, [](auto& s) { return s.GetValue() == 0; }));
         tank.Server().Close(dialog.Window());
         EXPECT_TRUE(dialog.Gone());
         EXPECT_NE(ReadFile(profile).find("Volume=0"), std::string::npos);
         const std::string file = ReadFile(tank.SettingsPath());
-        EXPECT_NE(file.find("MusicSum=2"), std::string::npos) << file;
-        EXPECT_NE(file.find("MusicList1=" + track.string()), std::string::npos) << file;
-        EXPECT_NE(file.find("OwnMusic=1"), std::string::npos) << file;
+        for (const std::string& line :
+             std::vector<std::string>{"MusicSum=2", "MusicList1=" + track.string(), "OwnMusic=1"})
+            EXPECT_NE(file.find(line), std::string::npos) << line << " in\n" << file;
     });
 }

@@ -27,11 +27,9 @@ TEST(FishSettingsDialog, ClearAndAddsReachTheTankAndStayWhenTheFileCannotTakeThe
                               keys);
             std::array<int, kSpeciesCount> counts{};
             counts[3] = count;
-            EXPECT_TRUE(
-                tank.WaitFor([&](auto& s) { return s.SpeciesCounts() == counts; }, kPatientMs));
+            EXPECT_TRUE(tank.WaitFor([&](auto& s) { return s.SpeciesCounts() == counts; }));
             tank.Server().Run("xdotool key Escape");
-            EXPECT_TRUE(
-                tank.WaitFor([](auto& s) { return s.CurrentMode() == Mode::kCatch; }, kPatientMs));
+            EXPECT_TRUE(tank.WaitFor([](auto& s) { return s.CurrentMode() == Mode::kCatch; }));
         }
     });
 }

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
-
-#include <X11/Xlib.h>
 
 #include "core/desktop/Monitors.h"
 #include "platform/ProgramNames.h"
@@ -30,16 +30,10 @@ constexpr Rect kSecond{1280, 0, 1280, 800};
 // Where the window's inside lies on the root, whatever frame the window
 // manager put it in.
 Rect PlaceOf(const XServer& server, const std::string& window) {
-    ::Display* display = XOpenDisplay(server.Display().c_str());
-    XWindowAttributes attributes{};
     Rect place;
-    Window child = None;
-    if (XGetWindowAttributes(display, std::stoul(window), &attributes)) {
-        XTranslateCoordinates(display, std::stoul(window), attributes.root, 0, 0, &place.x,
-                              &place.y, &child);
-        place = {place.x, place.y, attributes.width, attributes.height};
-    }
-    XCloseDisplay(display);
+    std::sscanf(server.Run("xdotool getwindowgeometry --shell " + window).c_str(),
+                "WINDOW=%*d X=%d Y=%d WIDTH=%d HEIGHT=%d", &place.x, &place.y, &place.width,
+                &place.height);
     return place;
 }
 
@@ -61,15 +55,6 @@ std::vector<Rect> WaitForPlaces(const XServer& server, const std::string& title,
     return places;
 }
 
-// Gives the output a 1024x768 mode and switches to it.
-void ShrinkMonitor(const XServer& server, const std::string& output) {
-    server.Run(
-        "xrandr --newmode 1024x768_60 63.50 1024 1072 1176 1328 768 771 775 798"
-        " -hsync +vsync");
-    server.Run("xrandr --addmode " + output + " 1024x768_60 && xrandr --output " + output +
-               " --mode 1024x768_60");
-}
-
 }  // namespace
 
 // With no option the tank takes the monitor under the pointer; --monitor N
@@ -77,35 +62,31 @@ void ShrinkMonitor(const XServer& server, const std::string& output) {
 // is refused in one line with status 2. The tank covers its monitor alone and
 // follows it when the monitor's size changes.
 TEST(Monitors, TheTankCoversTheMonitorUnderThePointerOrTheNamedOneAndFollowsItsSize) {
-    const struct {
-        const char* pointer;
-        std::vector<std::string> arguments;
-        const char* output;
-        Rect monitor;
-        Rect other;
-    } cases[] = {
-        {"1500 400", {}, "DUMMY1", kSecond, kFirst},
-        {"1500 400", {"--monitor", "0"}, "DUMMY0", kFirst, kSecond},
-    };
-    for (const auto& [pointer, arguments, output, monitor, other] : cases) {
-        SCOPED_TRACE(std::string("pointer at ") + pointer + ", " + output);
+    for (const bool named : {false, true}) {
+        SCOPED_TRACE(named ? "--monitor 0" : "the pointer's");
+        const auto [output, monitor, other] =
+            named ? std::tuple{"DUMMY0", kFirst, kSecond} : std::tuple{"DUMMY1", kSecond, kFirst};
         const XServer server = XServer::TwoMonitors();
         AppSession app(server);
-        if (!arguments.empty()) {
-            EXPECT_EQ(app.WaitForExit(app.Start({"--monitor", "2"}), kPatientMs), 2)
-                << app.Output();
+        if (named) {
+            EXPECT_EQ(app.WaitForExit(app.Start({"--monitor", "2"}), kPatientMs), 2);
             const std::string refusal = app.Output();
             EXPECT_EQ(refusal.rfind("velmar: ", 0), 0u) << refusal;
             EXPECT_EQ(std::count(refusal.begin(), refusal.end(), '\n'), 1) << refusal;
         }
-        server.Run(std::string("xdotool mousemove ") + pointer);
-        const pid_t pid = app.Start(arguments);
+        server.Run("xdotool mousemove 1500 400");
+        const pid_t pid = app.Start(named ? std::vector<std::string>{"--monitor", "0"}
+                                          : std::vector<std::string>{});
         ASSERT_EQ(WaitForPlaces(server, kWindowName, {monitor}), std::vector<Rect>{monitor})
             << app.Output();
         EXPECT_TRUE(WaitForTank(server, monitor)) << app.Output();
         EXPECT_FALSE(WaitForTank(server, other, 0)) << "the other monitor is left alone";
 
-        ShrinkMonitor(server, output);
+        server.Run(
+            "xrandr --newmode 1024x768_60 63.50 1024 1072 1176 1328 768 771 775 798 -hsync"
+            " +vsync; xrandr --addmode " +
+            std::string(output) + " 1024x768_60 && xrandr --output " + output +
+            " --mode 1024x768_60");
         const Rect shrunk{monitor.x, monitor.y, 1024, 768};
         EXPECT_EQ(WaitForPlaces(server, kWindowName, {shrunk}), std::vector<Rect>{shrunk});
         EXPECT_TRUE(app.IsRunning(pid)) << app.Output();
@@ -135,10 +116,9 @@ TEST(Monitors, AllMonitorsAndTheWallpaperDrawATankOnEachAndEndAtOnce) {
             EXPECT_EQ(app.WaitForExit(pid, kPatientMs), 0) << app.Output();
             continue;
         }
-        TestWindow coverFirst(server, 0, 0, 1280, 800, "cover");
-        TestWindow coverSecond(server, 1280, 0, 1280, 800, "cover");
-        coverFirst.MakeFullScreen();
-        coverSecond.MakeFullScreen();
+        TestWindow covers[] = {{server, 0, 0, 1280, 800, "cover"},
+                               {server, 1280, 0, 1280, 800, "cover"}};
+        for (TestWindow& cover : covers) cover.MakeFullScreen();
         ASSERT_EQ(WaitForPlaces(server, "cover", {kFirst, kSecond}),
                   (std::vector<Rect>{kFirst, kSecond}));
         // Measured until the frame in flight and the window manager's moves settle.

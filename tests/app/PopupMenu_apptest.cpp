@@ -26,17 +26,10 @@ bool MenuAt(const ScreenCapture& screen, int left, int top) {
            screen.At(left + 70, bottom) != kTextColumn;
 }
 
-bool MenuShown(const ScreenCapture& screen) {
-    return MenuAt(screen, 300, 200);
-}
-
-// Entry `index` of the menu at (300, 200) framed in black and filled in lavender.
-std::function<bool(const ScreenCapture&)> Highlighted(int index) {
-    return [index](const ScreenCapture& screen) {
-        const int top = 200 + 48 * index;
-        return screen.At(300, top + 10) == kBlack && screen.At(439, top + 40) == kBlack &&
-               screen.At(301, top + 2) == kHighlight && screen.At(430, top + 46) == kHighlight;
-    };
+// Waits until the menu shows at (300, 200), or when `shown` is false, until it no longer does.
+bool WaitForMenu(const XServer& server, bool shown = true) {
+    return WaitForScreen(server,
+                         [shown](const ScreenCapture& s) { return MenuAt(s, 300, 200) == shown; });
 }
 }  // namespace
 
@@ -50,22 +43,20 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     const pid_t pid = app.Start();
     ASSERT_TRUE(app.WaitForWindow()) << app.Output();
     app.TakeKeyboard();
-    server.Run("xdotool mousemove" + At(300, 200) + " click 3");
-    ASSERT_TRUE(WaitForScreen(server, MenuShown)) << app.Output();
+    server.Run("xdotool mousemove 300 200 click 3");
+    ASSERT_TRUE(WaitForMenu(server)) << app.Output();
     server.Run("xdotool mousemove 600 150 click 3");
-    EXPECT_TRUE(WaitForScreen(
-        server, [](const ScreenCapture& s) { return MenuAt(s, 600, 150) && !MenuShown(s); }));
+    EXPECT_TRUE(WaitForMenu(server, false));
+    EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) { return MenuAt(s, 600, 150); }));
     server.Run("xdotool key Escape");
     EXPECT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) { return !MenuAt(s, 600, 150); }));
     EXPECT_TRUE(app.IsRunning(pid)) << "Escape closed only the menu";
 
-    server.Run("xdotool mousemove" + At(300, 200) + " key Menu");
-    ASSERT_TRUE(WaitForScreen(server, MenuShown)) << app.Output();
-    server.Run("xdotool key Escape");
-    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) { return !MenuShown(s); }));
     // Up from no entry lands on the last one, Exit; two more is Custom Background.
-    server.Run("xdotool key shift+F10");
-    ASSERT_TRUE(WaitForScreen(server, MenuShown));
+    for (const char* keys : {"mousemove 300 200 key Menu", "key Escape", "key shift+F10"}) {
+        server.Run(std::string("xdotool ") + keys);
+        ASSERT_TRUE(WaitForMenu(server, keys != std::string("key Escape"))) << keys;
+    }
     server.Run("xdotool key Up Up Up Return");
     const std::string title = DialogTitle("Custom Background");
     const std::string dialog = server.WaitForWindow(title);
@@ -74,10 +65,14 @@ TEST(PopupMenu, OpensAtThePointerAndChoosesByClickKeysOrDrag) {
     ASSERT_TRUE(server.WaitForNoWindow(title));
     EXPECT_TRUE(app.TraceLines().empty());
 
-    server.Run("xdotool mousemove" + At(300, 200) + " mousedown 3");
-    ASSERT_TRUE(WaitForScreen(server, MenuShown));
-    server.Run("xdotool mousemove" + At(370, 200 + 48 * 9 + 24));
-    ASSERT_TRUE(WaitForScreen(server, Highlighted(9)));
+    // Entry 9, Exit, framed in black and filled in lavender under the pointer.
+    server.Run("xdotool mousemove 300 200 mousedown 3");
+    ASSERT_TRUE(WaitForMenu(server));
+    server.Run("xdotool mousemove 370 656");
+    ASSERT_TRUE(WaitForScreen(server, [](const ScreenCapture& s) {
+        return s.At(300, 642) == kBlack && s.At(439, 672) == kBlack &&
+               s.At(301, 634) == kHighlight && s.At(430, 678) == kHighlight;
+    }));
     server.Run("xdotool mouseup 3");
     EXPECT_EQ(app.WaitForExit(pid, kPatientMs), 0) << app.Output();
     EXPECT_EQ(app.TraceLines(), std::vector<std::string>{"DestroyScene"});

@@ -24,11 +24,11 @@ TEST(PreferencesDialog, ChangesShowAtOnceEscapePutsThemBackAndEnterWritesThem) {
                 PollUntil([&] { return tank.Server().HasFocus(dialog.Window()); }, kPatientMs));
             dialog.Click(preference_ids::kLight);
             tank.Server().Run("xdotool key Home");
-            EXPECT_TRUE(tank.WaitFor(lightReduction(100), kPatientMs)) << "dark at once";
+            EXPECT_TRUE(tank.WaitFor(lightReduction(100))) << "dark at once";
             tank.Server().Run(std::string("xdotool key ") + leave);
             EXPECT_TRUE(dialog.Gone());
             if (leave == std::string("Escape")) {
-                EXPECT_TRUE(tank.WaitFor(lightReduction(0), kPatientMs)) << "the light is back";
+                EXPECT_TRUE(tank.WaitFor(lightReduction(0))) << "the light is back";
                 EXPECT_EQ(ReadFile(tank.SettingsPath()), started);
             }
         }

@@ -40,8 +40,7 @@ TEST(ScreensaverMode, GivenWindowsAreFilledAndFollowedAndRunBesideANormalCopy) {
     // The window shows only once the copy passed the guards.
     ASSERT_TRUE(app.WaitForWindow()) << app.Output();
     for (const pid_t pid : {first, second, normal}) EXPECT_TRUE(app.IsRunning(pid));
-    EXPECT_EQ(app.Terminate(first), 0) << app.Output();
-    EXPECT_EQ(app.Terminate(second), 0) << app.Output();
+    for (const pid_t pid : {first, second}) EXPECT_EQ(app.Terminate(pid), 0) << app.Output();
     EXPECT_TRUE(app.IsRunning(normal));
 }
 
@@ -55,9 +54,8 @@ TEST(ScreensaverMode, TheCommandLineSetsTheFishAndTheReadoutForOneRunAndNeverThe
     AppSession app(server);
     const std::filesystem::path settings = app.WorkDir() / "VelmarSet.ini";
     std::string file = "[Aquarium Settings]\r\nBACKGROUND=1\r\nQIPAONUM=110\r\n[Fish Number]\r\n";
-    for (int species = 0; species < 10; ++species) {
+    for (int species = 0; species < 10; ++species)
         file += "Fish" + std::to_string(species) + "=20\r\n";
-    }
     WriteFile(settings, file);
     // The food flakes the tank opens with sink slowly where no fish eats them.
     constexpr int kFlakePixelsAtMost = 300;

@@ -2,9 +2,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -16,23 +14,18 @@ namespace {
 // A PulseAudio server of the test's own, with a null sink, where the program's
 // runtime folder leads its sound. It is the test's child, so that one killed
 // is gone for its successor; it goes as a crash does, leaving its socket.
-class PulseAudio {
-  public:
+struct PulseAudio {
     explicit PulseAudio(const AppSession& app)
-        : pid_(Spawn(
+        : pid(Spawn(
               {"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
                "--load=module-null-sink sink_name=testsink", "--load=module-native-protocol-unix"},
               {"HOME=" + app.Root().string(),
                "XDG_RUNTIME_DIR=" + (app.Root() / "runtime").string()},
               "/dev/null")) {}
     ~PulseAudio() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
+        if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
     }
-
-  private:
-    pid_t pid_;
+    const pid_t pid;
 };
 }  // namespace
 

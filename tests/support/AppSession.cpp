@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <iterator>
 #include <sstream>
@@ -22,24 +24,9 @@ namespace {
 // What tests paint the root before the program draws on it.
 constexpr std::array<std::uint8_t, 3> kRootRed{255, 0, 0};
 
-// Maps a probe window and waits a moment for a window manager to frame it.
-bool GetsAFrame(Display* display) {
-    const Window root = DefaultRootWindow(display);
-    const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
-    XMapWindow(display, probe);
-    const bool framed = PollUntil(
-        [&] {
-            Window parent = None, unused = None;
-            Window* children = nullptr;
-            unsigned count = 0;
-            const bool known = XQueryTree(display, probe, &unused, &parent, &children, &count);
-            if (children) XFree(children);
-            return known && parent != root;
-        },
-        1000);
-    XDestroyWindow(display, probe);
-    XSync(display, False);
-    return framed;
+// " x y", a point for an xdotool command.
+std::string At(int x, int y) {
+    return " " + std::to_string(x) + " " + std::to_string(y);
 }
 
 // The dummy driver's screen room for two monitors side by side.
@@ -77,29 +64,22 @@ pid_t Spawn(std::vector<std::string> command, const std::vector<std::string>& en
     if (pid != 0) return pid;
     // A test program that dies on the way takes what it started with it.
     prctl(PR_SET_PDEATHSIG, SIGTERM);
-    for (const std::string& variable : environment) {
-        const std::size_t equals = variable.find('=');
-        if (equals == std::string::npos) {
-            unsetenv(variable.c_str());
-        } else {
-            setenv(variable.substr(0, equals).c_str(), variable.c_str() + equals + 1, 1);
-        }
-    }
+    // The child execs or ends, so the copies putenv keeps are never freed.
+    for (const std::string& variable : environment)
+        variable.find('=') == std::string::npos ? unsetenv(variable.c_str())
+                                                : putenv(strdup(variable.c_str()));
     std::freopen(output.c_str(), "a", stdout);
     std::freopen(output.c_str(), "a", stderr);
     execvp(argv[0], argv.data());
     _exit(127);
 }
 
-std::string At(int x, int y) {
-    return " " + std::to_string(x) + " " + std::to_string(y);
-}
-
 XServer::XServer(int width, int height, Desktop desktop) : width_(width), height_(height) {
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     // Without -noreset the server resets when its last client leaves (our
     // probe), and a program connecting during the reset is refused.
-    Start({"Xvfb", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"}, "/dev/null", desktop);
+    Start({"Xvfb", "-screen", "0", std::to_string(width) + "x" + std::to_string(height) + "x24",
+           "-nolisten", "tcp", "-noreset"},
+          "/dev/null", desktop);
 }
 
 XServer XServer::TwoMonitors(Desktop desktop) {
@@ -119,19 +99,8 @@ XServer::XServer(TwoMonitorsTag, Desktop desktop) : width_(2560), height_(800) {
 }
 
 void XServer::Start(std::vector<std::string> command, const std::string& errorFile,
-                    Desktop desktop) {
-    // The destructor does not run for an object never made.
-    try {
-        StartServer(std::move(command), errorFile);
-        if (serverFiles_) SetUpTwoMonitors();
-        if (desktop == Desktop::kOpenbox) StartWindowManager();
-    } catch (...) {
-        Stop();
-        throw;
-    }
-}
-
-void XServer::StartServer(std::vector<std::string> command, const std::string& errorFile) {
+                    Desktop desktop) try {
+    // The server picks a free display and tells it through -displayfd.
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe");
     command.insert(command.begin() + 1, {"-displayfd", std::to_string(fds[1])});
@@ -139,65 +108,72 @@ void XServer::StartServer(std::vector<std::string> command, const std::string& e
     close(fds[1]);
     // The server writes the number and the newline separately; stopping after
     // the first write would make its second one fail and the server quit.
-    std::string number;
     char c = 0;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') display_ += c;
     close(fds[0]);
     // Xorg takes a -config path outside its own folders only from root.
-    if (number.empty())
+    if (display_.empty())
         throw std::runtime_error(command[0] + " did not start; it wrote:\n" + ReadFile(errorFile));
-    display_ = ":" + number;
+    display_.insert(0, ":");
     // Only hand the display out once a client can really connect to it.
-    const bool open = PollUntil(
-        [this] {
-            ::Display* probe = XOpenDisplay(display_.c_str());
-            if (probe) XCloseDisplay(probe);
-            return probe != nullptr;
-        },
-        kPatientMs, 50);
-    if (!open) throw std::runtime_error(command[0] + " on " + display_ + " accepts no connection");
-}
-
-void XServer::SetUpTwoMonitors() {
-    // The driver may not offer the second output at once after the start: the
-    // steps are tried again until both monitors show.
+    ::Display* display = nullptr;
+    if (!PollUntil([&] { return (display = XOpenDisplay(display_.c_str())) != nullptr; },
+                   kPatientMs, 50))
+        throw std::runtime_error(command[0] + " on " + display_ + " accepts no connection");
+    // The dummy driver may not offer the second output at once after the
+    // start: the steps are tried again until both monitors show.
     std::string monitors;
-    const bool shown = PollUntil(
-        [&] {
-            Run("xrandr --newmode 1280x800_60 83.50 1280 1352 1480 1680 800 803 809 831"
-                " -hsync +vsync");
-            Run("xrandr --addmode DUMMY0 1280x800_60; xrandr --addmode DUMMY1 1280x800_60");
-            Run("xrandr --output DUMMY0 --mode 1280x800_60 --pos 0x0 --primary"
-                " --output DUMMY1 --mode 1280x800_60 --pos 1280x0");
-            monitors = Run("xrandr --listmonitors");
-            return monitors.rfind("Monitors: 2\n", 0) == 0;
-        },
-        kPatientMs, 200);
-    if (!shown) {
+    if (serverFiles_ &&
+        !PollUntil(
+            [&] {
+                Run("xrandr --newmode 1280x800_60 83.50 1280 1352 1480 1680 800 803 809 831"
+                    " -hsync +vsync; xrandr --addmode DUMMY0 1280x800_60;"
+                    " xrandr --addmode DUMMY1 1280x800_60; xrandr --output DUMMY0 --mode"
+                    " 1280x800_60 --pos 0x0 --primary --output DUMMY1 --mode 1280x800_60"
+                    " --pos 1280x0");
+                monitors = Run("xrandr --listmonitors");
+                return monitors.rfind("Monitors: 2\n", 0) == 0;
+            },
+            kPatientMs, 200)) {
+        XCloseDisplay(display);
         throw std::runtime_error("Xorg on " + display_ + " shows not two monitors:\n" + monitors +
                                  ReadFile(serverFiles_->Path() / "xorg.log"));
     }
-}
-
-void XServer::StartWindowManager() {
-    windowManagerPid_ = Spawn({"openbox", "--sm-disable"}, {"DISPLAY=" + display_}, "/dev/null");
-    // It manages windows once a probe window gets a frame; one mapped before
-    // that may stay unmanaged, so probes are mapped until one gets a frame.
-    ::Display* display = XOpenDisplay(display_.c_str());
-    const bool managing = PollUntil([display] { return GetsAFrame(display); }, kPatientMs, 0);
+    // The window manager manages windows once a probe window gets a frame;
+    // one mapped before that may stay unmanaged, so probes are mapped until
+    // one gets a frame.
+    const auto probeGetsAFrame = [display, root = DefaultRootWindow(display)] {
+        const Window probe = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
+        XMapWindow(display, probe);
+        const bool framed = PollUntil(
+            [&] {
+                Window parent = None, unused = None;
+                Window* children = nullptr;
+                unsigned count = 0;
+                const bool known = XQueryTree(display, probe, &unused, &parent, &children, &count);
+                if (children) XFree(children);
+                return known && parent != root;
+            },
+            1000);
+        XDestroyWindow(display, probe);
+        XSync(display, False);
+        return framed;
+    };
+    if (desktop == Desktop::kOpenbox)
+        windowManagerPid_ =
+            Spawn({"openbox", "--sm-disable"}, {"DISPLAY=" + display_}, "/dev/null");
+    const bool managing = desktop != Desktop::kOpenbox || PollUntil(probeGetsAFrame, kPatientMs, 0);
     XCloseDisplay(display);
     if (!managing) throw std::runtime_error("openbox did not take the screen of " + display_);
-}
-
-XServer::~XServer() {
+} catch (...) {
+    // The destructor does not run for an object never made.
     Stop();
+    throw;
 }
 
 void XServer::Stop() {
     for (pid_t* pid : {&windowManagerPid_, &pid_}) {
-        if (*pid <= 0) continue;
-        kill(*pid, SIGTERM);
-        waitpid(*pid, nullptr, 0);
+        if (*pid > 0 && kill(*pid, SIGTERM) == 0) waitpid(*pid, nullptr, 0);
         *pid = -1;
     }
 }
@@ -228,15 +204,6 @@ std::string XServer::WaitForWindow(const std::string& title, int timeoutMs) cons
         },
         timeoutMs, 100);
     return found.empty() ? std::string() : found.front();
-}
-
-bool XServer::WaitForNoWindow(const std::string& title, int timeoutMs) const {
-    return PollUntil([&] { return ShownWindows(title).empty(); }, timeoutMs, 100);
-}
-
-bool XServer::HasFocus(const std::string& windowId) const {
-    // xdotool names the top-level window that holds the keyboard focus.
-    return Run("xdotool getwindowfocus") == windowId + "\n";
 }
 
 void XServer::Close(const std::string& windowId) const {
@@ -283,9 +250,8 @@ bool ScreenCapture::IsDrawn(int x, int y) const {
 
 int ScreenCapture::LitIn(int left, int top, int right, int bottom) const {
     int lit = 0;
-    for (int y = top; y < bottom; ++y) {
+    for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x) lit += !IsBlack(x, y) && At(x, y) != kRootRed;
-    }
     return lit;
 }
 
@@ -294,18 +260,14 @@ bool ScreenCapture::RootCovered() const {
 }
 
 ScreenCapture CaptureScreen(const XServer& server) {
-    ScreenCapture capture;
-    const std::string command =
-        "import -display " + server.Display() + " -window root -depth 8 rgb:-";
-    if (std::FILE* pipe = popen(command.c_str(), "r")) {
-        capture.rgb.resize(static_cast<std::size_t>(server.Width()) * server.Height() * 3);
-        const std::size_t got = std::fread(capture.rgb.data(), 1, capture.rgb.size(), pipe);
-        pclose(pipe);
-        if (got == capture.rgb.size()) {
-            capture.width = server.Width();
-            capture.height = server.Height();
-        }
-    }
+    ScreenCapture capture{server.Width(), server.Height(), {}};
+    capture.rgb.resize(static_cast<std::size_t>(capture.width) * capture.height * 3);
+    std::FILE* pipe = popen(
+        ("import -display " + server.Display() + " -window root -depth 8 rgb:-").c_str(), "r");
+    // A capture cut short reads as none.
+    if (!pipe || std::fread(capture.rgb.data(), 1, capture.rgb.size(), pipe) != capture.rgb.size())
+        capture.width = 0;
+    if (pipe) pclose(pipe);
     return capture;
 }
 
@@ -337,12 +299,8 @@ AppSession::AppSession(const XServer& server)
 }
 
 AppSession::~AppSession() {
-    for (pid_t pid : started_) {
-        if (IsRunning(pid)) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
+    for (pid_t pid : started_)
+        if (IsRunning(pid) && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
 }
 
 pid_t AppSession::Start(const std::vector<std::string>& arguments,
@@ -367,20 +325,9 @@ pid_t AppSession::Start(const std::vector<std::string>& arguments,
 
 std::optional<int> AppSession::WaitForExit(pid_t pid, int timeoutMs) {
     int status = 0;
-    if (!PollUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeoutMs)) {
-        return std::nullopt;
-    }
+    if (!PollUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeoutMs)) return {};
     started_.erase(std::remove(started_.begin(), started_.end(), pid), started_.end());
     return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
-}
-
-bool AppSession::IsRunning(pid_t pid) {
-    return waitpid(pid, nullptr, WNOHANG) == 0;
-}
-
-std::optional<int> AppSession::Terminate(pid_t pid) {
-    kill(pid, SIGTERM);
-    return WaitForExit(pid, kPatientMs);
 }
 
 std::optional<std::string> AppSession::WaitForWindow(int timeoutMs) const {
@@ -401,8 +348,6 @@ void AppSession::TakeKeyboard() const {
 }
 
 std::vector<std::string> AppSession::TraceLines() const {
-    std::vector<std::string> lines;
-    std::ifstream trace(root_.Path() / "trace.txt");
-    for (std::string line; std::getline(trace, line);) lines.push_back(line);
-    return lines;
+    std::istringstream trace(ReadFile(root_.Path() / "trace.txt"));
+    return {std::istream_iterator<std::string>(trace), {}};
 }

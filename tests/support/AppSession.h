@@ -1,6 +1,8 @@
 #pragma once
 
+#include <signal.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cstdint>
@@ -32,7 +34,7 @@ class XServer {
     // Xorg with the dummy video driver and two RandR monitors of 1280x800 side
     // by side: DUMMY0 at 0,0 (primary), DUMMY1 at 1280,0. Xvfb has one only.
     static XServer TwoMonitors(Desktop desktop = Desktop::kOpenbox);
-    ~XServer();
+    ~XServer() { Stop(); }
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
 
@@ -48,11 +50,16 @@ class XServer {
     // came within `timeoutMs`.
     std::string WaitForWindow(const std::string& title, int timeoutMs = kPatientMs) const;
     // The keyboard focus is on the window or on a window inside it.
-    bool HasFocus(const std::string& windowId) const;
+    // xdotool names the top-level window that holds the keyboard focus.
+    bool HasFocus(const std::string& windowId) const {
+        return Run("xdotool getwindowfocus") == windowId + "\n";
+    }
     // Asks the window to close, as a window manager does for Alt+F4.
     void Close(const std::string& windowId) const;
     // Waits until no shown window is titled exactly `title`.
-    bool WaitForNoWindow(const std::string& title, int timeoutMs = kPatientMs) const;
+    bool WaitForNoWindow(const std::string& title) const {
+        return PollUntil([&] { return ShownWindows(title).empty(); }, kPatientMs, 100);
+    }
     // Clicks at (x, y), held as a person holds it: in the zoom modes a release
     // that comes before the next frame cancels the press.
     void Click(int x, int y) const;
@@ -63,14 +70,10 @@ class XServer {
   private:
     struct TwoMonitorsTag {};
     XServer(TwoMonitorsTag, Desktop desktop);
-    // Starts the server, its monitors and the desktop; stops what started
-    // when a step fails.
+    // Starts the server on a free display, its monitors and the desktop, and
+    // waits until they take connections and windows; stops what started when
+    // a step fails. The server's standard error goes to `errorFile`.
     void Start(std::vector<std::string> command, const std::string& errorFile, Desktop desktop);
-    // Starts the server on a free display it picks and tells through -displayfd,
-    // and waits until it takes connections. Its standard error goes to `errorFile`.
-    void StartServer(std::vector<std::string> command, const std::string& errorFile);
-    void SetUpTwoMonitors();
-    void StartWindowManager();
     void Stop();
 
     // Xorg's configuration, log and standard error: only the two-monitor
@@ -82,9 +85,6 @@ class XServer {
     int width_;
     int height_;
 };
-
-// " x y", a point for an xdotool command.
-std::string At(int x, int y);
 
 // The whole screen as 8-bit RGB, origin top left.
 struct ScreenCapture {
@@ -127,10 +127,12 @@ class AppSession {
     // The exit status of that copy, or nothing when it is still running after
     // `timeoutMs` (or was ended by a signal).
     std::optional<int> WaitForExit(pid_t pid, int timeoutMs);
-    bool IsRunning(pid_t pid);
+    bool IsRunning(pid_t pid) { return waitpid(pid, nullptr, WNOHANG) == 0; }
     // Ends that copy with SIGTERM, as a screensaver host does, and gives its
     // exit status.
-    std::optional<int> Terminate(pid_t pid);
+    std::optional<int> Terminate(pid_t pid) {
+        return kill(pid, SIGTERM) == 0 ? WaitForExit(pid, kPatientMs) : std::nullopt;
+    }
 
     // Waits until the program's window shows; returns its id.
     std::optional<std::string> WaitForWindow(int timeoutMs = kPatientMs) const;

@@ -55,8 +55,8 @@ const AquariumScene& LiveTank::Scene() const {
     return *frame_->Scene();
 }
 
-bool LiveTank::WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs) {
-    return PollUntil([&] { return Read<bool>(holds); }, timeoutMs);
+bool LiveTank::WaitFor(const std::function<bool(const AquariumScene&)>& holds) {
+    return PollUntil([&] { return Read<bool>(holds); }, kPatientMs);
 }
 
 void LiveTank::ChooseMode(Mode mode) {
@@ -66,33 +66,18 @@ void LiveTank::ChooseMode(Mode mode) {
 LiveDialog::LiveDialog(LiveTank& tank, std::string title)
     : tank_(tank), title_(std::move(title)), window_(tank.Server().WaitForWindow(title_)) {}
 
-void LiveDialog::Click(int id) {
-    wxPoint centre;
+void LiveDialog::Click(int id, int row) {
+    wxRect box;
     tank_.OnUiThread([&] {
-        if (wxWindow* control = Find(id)) {
-            const wxRect box = control->GetScreenRect();
-            centre = wxPoint(box.x + box.width / 2, box.y + box.height / 2);
-        }
-    });
-    tank_.Server().Click(centre.x, centre.y);
-}
-
-void LiveDialog::ClickRow(int id, int row) {
-    wxPoint at;
-    tank_.OnUiThread([&] {
-        if (auto* list = dynamic_cast<wxListCtrl*>(Find(id))) {
-            wxRect box;
+        wxWindow* control = Find(id);
+        if (auto* list = dynamic_cast<wxListCtrl*>(control); list && row >= 0) {
             list->GetItemRect(row, box);
-            at = list->ClientToScreen(wxPoint(box.x + 20, box.y + box.height / 2));
+            box = wxRect(list->ClientToScreen(box.GetPosition()), wxSize(40, box.height));
+        } else if (control) {
+            box = control->GetScreenRect();
         }
     });
-    tank_.Server().Click(at.x, at.y);
-}
-
-long LiveDialog::SelectedRow(int id) {
-    return Read<long>(id, [](wxListCtrl& list) {
-        return list.GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-    });
+    tank_.Server().Click(box.x + box.width / 2, box.y + box.height / 2);
 }
 
 bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::string& path) {
@@ -109,10 +94,6 @@ bool LiveDialog::ChooseFile(int id, const std::string& chooser, const std::strin
             return false;
         },
         kPatientMs, 1000);
-}
-
-bool LiveDialog::Gone() const {
-    return tank_.Server().WaitForNoWindow(title_);
 }
 
 wxWindow* LiveDialog::Find(int id) const {

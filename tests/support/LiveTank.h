@@ -37,7 +37,7 @@ class LiveTank {
     // Runs `work` on the user-interface thread and waits for it.
     void OnUiThread(const std::function<void()>& work);
     // Waits, reading between frames, until `holds` is true; false on time-out.
-    bool WaitFor(const std::function<bool(const AquariumScene&)>& holds, int timeoutMs);
+    bool WaitFor(const std::function<bool(const AquariumScene&)>& holds);
     // As the popup menu's mode entries do.
     void ChooseMode(Mode mode);
     const XServer& Server() const { return server_; }
@@ -60,10 +60,9 @@ class LiveDialog {
 
     bool Shown() const { return !window_.empty(); }
     const std::string& Window() const { return window_; }
-    // Clicks the middle of the control with `id`.
-    void Click(int id);
-    // Clicks row `row` of the list control with `id`, in its first column.
-    void ClickRow(int id, int row);
+    // Clicks the middle of the control with `id`, or when it is a list, row
+    // `row` in its first column.
+    void Click(int id, int row = -1);
     // Reads the control with `id`, a list unless told, on the interface thread.
     template <typename Result, typename Control = wxListCtrl, typename Reader>
     Result Read(int id, const Reader& read) {
@@ -73,13 +72,16 @@ class LiveDialog {
         });
         return result;
     }
-    // The row selected in the list control with `id`, or -1.
-    long SelectedRow(int id);
+    // Waits until `holds` is true of the control with `id`, a list unless told.
+    template <typename Control = wxListCtrl, typename Test>
+    bool WaitFor(int id, const Test& holds) {
+        return PollUntil([&] { return Read<bool, Control>(id, holds); }, kPatientMs);
+    }
     // Types `path` into the GTK file chooser titled `chooser`, which a click
     // on the control with `id` opens, and takes it.
     bool ChooseFile(int id, const std::string& chooser, const std::string& path);
     // Waits until no window with its title shows.
-    bool Gone() const;
+    bool Gone() const { return tank_.Server().WaitForNoWindow(title_); }
 
   private:
     wxWindow* Find(int id) const;
