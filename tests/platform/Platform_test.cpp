@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <climits>
+#include <optional>
+
+#include "platform/posix/SingleInstanceGuard.h"
 #include "platform/posix/WorkDir.h"
 #include "platform/runtime/CrtAtoi.h"
 #include "support/TestSupport.h"
@@ -43,4 +49,28 @@ TEST(GetWorkDir, MakesVelmarUnderXdgConfigHomeOrDotConfigAndReportsWhenItCannot)
     SetMessageBoxPresenter(previous);
     EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "velmar"));
     EXPECT_EQ(shown, "ERROR|Error Find TempPath.");
+}
+
+// A child forked without exec, as a library starting a helper is, holds no
+// guard: once the program lets it go, the next start takes it.
+TEST(SingleInstanceGuard, AForkedChildDoesNotKeepTheGuard) {
+    const std::string name = "test-" + std::to_string(getpid());
+    std::optional<SingleInstanceGuard> guard(std::in_place, name, ":0");
+    ASSERT_FALSE(guard->AlreadyHeldElsewhere());
+    int forked[2];
+    ASSERT_EQ(pipe(forked), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        // The fork handlers have run by now.
+        if (write(forked[1], "x", 1) == 1) pause();
+        _exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(read(forked[0], &byte, 1), 1);
+    guard.reset();
+    EXPECT_FALSE(SingleInstanceGuard(name, ":0").AlreadyHeldElsewhere());
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    close(forked[0]);
+    close(forked[1]);
 }

@@ -1,5 +1,6 @@
 #include "platform/posix/SingleInstanceGuard.h"
 
+#include <pthread.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -8,6 +9,36 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
+
+namespace {
+// The guards this process holds. A child forked without exec (a library
+// starting a helper) must not keep them: the next start would find them held
+// after the program ended.
+int heldGuards[4] = {-1, -1, -1, -1};
+
+void DropGuardsInChild() {
+    for (int& fd : heldGuards) {
+        if (fd >= 0) close(fd);
+        fd = -1;
+    }
+}
+
+void Remember(int fd) {
+    static const bool dropped = pthread_atfork(nullptr, nullptr, DropGuardsInChild) == 0;
+    static_cast<void>(dropped);
+    for (int& slot : heldGuards) {
+        if (slot < 0) {
+            slot = fd;
+            return;
+        }
+    }
+}
+
+void Forget(int fd) {
+    std::replace(std::begin(heldGuards), std::end(heldGuards), fd, -1);
+}
+}  // namespace
 
 SingleInstanceGuard::SingleInstanceGuard(const std::string& name, const std::string& display) {
     // The abstract namespace: a name that begins with a zero byte is no file,
@@ -25,11 +56,15 @@ SingleInstanceGuard::SingleInstanceGuard(const std::string& name, const std::str
         heldElsewhere_ = errno == EADDRINUSE;
         close(fd_);
         fd_ = -1;
+        return;
     }
+    Remember(fd_);
 }
 
 SingleInstanceGuard::~SingleInstanceGuard() {
-    if (fd_ >= 0) close(fd_);
+    if (fd_ < 0) return;
+    Forget(fd_);
+    close(fd_);
 }
 
 std::string DisplayGuardScope(const std::string& display) {

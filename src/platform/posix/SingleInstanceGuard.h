@@ -6,7 +6,8 @@
 // owned named mutex: an abstract Unix socket named after the user id, the
 // guard's name and the X display, so every start of one user on one display
 // finds it whatever else its environment says (no folder that a variable
-// names, no file). The kernel drops it with the process however it ends.
+// names, no file). The kernel drops it with the process however it ends; a
+// child forked without exec does not hold it.
 class SingleInstanceGuard {
   public:
     // `display`: the X display the copy shows on, as $DISPLAY names it.
