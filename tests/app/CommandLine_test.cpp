@@ -44,7 +44,6 @@ TEST(CommandLine, ReadsTheModesThePlacementThePaceAndTheTank) {
         {{"--root", "--max-fps", "30"}, "root fps=30"},
         {{"-window-id", "0x1a00007"}, " window=27262983"},
         {{"--window-id", "4194311", "--max-fps", "0"}, " window=4194311 fps=0"},
-        {{"--max-fps", "5", "--max-fps", "60"}, " fps=60"},
         // xscreensaver's preview: the window wins.
         {{"--root", "--window-id", "0x7"}, "root window=7"},
         {{"-delay", "20000"}, " fps=50"},
@@ -70,15 +69,11 @@ TEST(CommandLine, RefusesEverythingElseInOneLine) {
     const std::pair<std::vector<const char*>, const char*> cases[] = {
         {{"--bogus", "--help"}, "unknown option '--bogus'"},
         {{"root"}, "'root'"},
-        {{"-window-id"}, "needs a window id"},
         {{"--max-fps"}, "--max-fps needs"},
         {{"--max-fps", "-1"}, "'-1'"},
-        {{"--max-fps", "2.5"}, "'2.5'"},
         {{"--max-fps", "99999999999"}, "'99999999999'"},
         {{"-delay", "-5"}, "microseconds, a whole number"},
         {{"-fish", "201"}, "from 0 to 200, not '201'"},
-        {{"-fish"}, "-fish needs a number of fish"},
-        {{"--monitor", "-1"}, "'-1'"},
         {{"--wallpaper", "--monitor", "0"}, "only one"},
         {{"-root", "--all-monitors"}, "own window"},
     };

@@ -93,14 +93,6 @@ TEST(MpvPlayer, WhatIsAskedWhileTheEngineStartsIsKept) {
     played.Resume();
     EXPECT_EQ(EventsUntil(played, TrackEvent::kEnded),
               (Events{TrackEvent::kReady, TrackEvent::kEnded}));
-
-    MpvPlayer closed(kNullAudio);
-    closed.Open(track.string());
-    closed.Resume();
-    closed.Close();
-    ASSERT_TRUE(PollUntil([&] { return closed.HasEngine(); }, 10000));
-    LetMpvPlayFor(600, dir);
-    EXPECT_TRUE(closed.TakeEvents().empty());
 }
 
 TEST(MpvPlayer, VolumesFollowTheEngineCurveAndAreHeldToTheirRange) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,7 +10,6 @@
 #include "core/resources/PictureHeader.h"
 #include "core/resources/ResourceTable.h"
 #include "core/resources/TextureImages.h"
-#include "core/resources/UnpackedFiles.h"
 #include "core/resources/UnpackedResource.h"
 #include "resources/PictureBytes.h"
 #include "support/TestSupport.h"
@@ -111,7 +108,6 @@ TEST(PictureHeader, MusicTextAndCutOrZeroSizedHeadersAreNoPicture) {
     const Bytes png = PngDeclaring(100, 100);
     const Bytes lies[] = {
         Mp3Bytes(),
-        BytesOf(std::string("\xFF\xFB\x90\x64", 4) + std::string(400, '\0')),
         BytesOf("Dear diary,\nthis is not a picture.\n"),
         {},
         Bytes(jpeg.begin(), jpeg.begin() + 12),
@@ -145,22 +141,4 @@ TEST(Unpacking, UsingAResourceLeavesNothingBehindAndUnusedIdsWriteNothing) {
         EXPECT_FALSE(std::filesystem::exists(path));
     });
     EXPECT_TRUE(std::filesystem::is_empty(temp.Path()));
-}
-
-TEST(UnscrambleFileDeathTest, MissingInputOrUnwritableOutputIsReportedAndFails) {
-    TempDir temp;
-    const std::string dir = temp.Path().string() + "/";
-    WriteFile(ScrambledCopyPath(dir, "blocked"), Bytes(4, 1));
-    std::filesystem::create_directory(PlainCopyPath(dir, "blocked"));
-    for (const auto& [name, message] : {std::pair{"absent", "^cannot open infile\n$"},
-                                        std::pair{"blocked", "^ cannot open outfile\n$"}}) {
-        // The message goes to standard output; show it where the death test looks.
-        EXPECT_EXIT(
-            {
-                dup2(STDERR_FILENO, STDOUT_FILENO);
-                UnscrambleFile(dir, name);
-            },
-            testing::ExitedWithCode(1), message)
-            << name;
-    }
 }

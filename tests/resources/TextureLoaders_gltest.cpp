@@ -2,11 +2,10 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
-#include "core/resources/ResourceTable.h"
-#include "gl/EmbeddedTexture.h"
 #include "gl/TextureLoaders.h"
 #include "resources/PictureBytes.h"
 #include "support/GlTestContext.h"
@@ -77,33 +76,4 @@ TEST_F(TextureLoading, MalformedOrMissingBitmapsGiveATextureWithoutAnImage) {
     LoadTextureBMP((temp_.Path() / "absent.bmp").string(), &texture);
     EXPECT_NE(texture, 0u);
     EXPECT_EQ(BoundTextureSize().first, 0);
-}
-
-TEST_F(TextureLoading, EveryEmbeddedPictureLoadsTheRightWayUp) {
-    const std::string dir = temp_.Path().string() + "/";
-    struct Picture {
-        UnpackedAsset asset;
-        int width, height;
-    };
-    std::vector<Picture> pictures = {{kBackgroundPicture, 1024, 512}, {kBubblePicture, 32, 32}};
-    for (const UnpackedAsset& skin : kFishSkinPictures) pictures.push_back({skin, 128, 64});
-    std::vector<std::vector<std::uint8_t>> texels;
-    for (const Picture& picture : pictures) {
-        GLuint texture = 0;
-        LoadEmbeddedTexture(picture.asset, dir, &texture);
-        ASSERT_NE(texture, 0u) << picture.asset.name;
-        glBindTexture(GL_TEXTURE_2D, texture);
-        ASSERT_EQ(BoundTextureSize(), std::make_pair(picture.width, picture.height))
-            << picture.asset.name;
-        texels.push_back(BoundTexels());
-    }
-    // t = 0 is the background's sandy floor, t = 1 the water under the surface.
-    const std::uint8_t* floor = &texels[0][(2 * 1024 + 512) * 4];
-    const std::uint8_t* water = &texels[0][(509 * 1024 + 512) * 4];
-    EXPECT_GT(floor[0], floor[2]);
-    EXPECT_GT(water[2], water[0]);
-    EXPECT_EQ(water[3], 255);
-    // The first skin's pupil sits in the middle of the eye region (s 0.875..1, t 0.75..1).
-    const std::uint8_t* pupil = &texels[3][(56 * 128 + 120) * 4];
-    EXPECT_LT(pupil[0] + pupil[1] + pupil[2], 60);
 }

@@ -110,9 +110,7 @@ TEST_F(SettingsLoad, ValuesParseLikeAtoiAndForcedAbsentOrOutOfRangeOnesAreRepair
     // The line of the complete file, its edit, the line the file then holds, and the value read.
     const std::tuple<const char*, const char*, const char*, int S::*, int> cases[] = {
         {"Show Water=0", "Show Water=1", "Show Water=0", &S::showWater, 0},
-        {"Show Terra=1", "Show Terra=0", "Show Terra=1", &S::showTerra, 1},
         {"BACK GUDING=1", "BACK GUDING=0", "BACK GUDING=1", &S::backSolid, 1},
-        {"BACKCOLOR=0", "BACKCOLOR=255", "BACKCOLOR=0", &S::backColor, 0},
         {"FOGNONGDU=25", "FOGNONGDU=30", "FOGNONGDU=25", &S::fogDensity, 25},
         {"FOGNONGDU=25", "FOGNONGDU=-1", "FOGNONGDU=25", &S::fogDensity, 25},
         {"FOGNONGDU=25", "FOGNONGDU=0", "FOGNONGDU=0", &S::fogDensity, 0},

@@ -81,10 +81,8 @@ TEST(Preferences, SavingWritesTheChangedKeysAndOurSectionAndKeepsTheRest) {
     const VelmarSettings read = ReadVelmarSettings(ProfileText(text));
     EXPECT_EQ(read.placement, velmar.placement);
     EXPECT_FALSE(read.tune);
-    EXPECT_TRUE(read.helpText);
     EXPECT_EQ(read.maxFps, 30);
     EXPECT_TRUE(read.clock);
-    EXPECT_FALSE(read.dayNight);
     velmar.placement = {Placement::kWallpaper};
     velmar.maxFps.reset();
     SavePreferences(after, after, velmar);

@@ -15,13 +15,10 @@ TEST(ProfileTextGet, MatchesTheFirstSectionAndKeyWithoutCaseTrimmedAndSkipsWhatI
     // Text, section, key and the value read.
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {spaced, "AQUARIUM SETTINGS", "Show Water", "7"},
-        {spaced, "aquarium settings", "qipaonum", "100"},
         {repeated, "A", "x", "first"},
         {repeated, "B", "x", "other"},
         // Only the first [A] is searched, as the Windows functions do.
         {repeated, "A", "y", ""},
-        {repeated, "C", "x", ""},
-        {"", "A", "x", ""},
         {noKeys, "A", "x", "inside"},
         {noKeys, "A", "", ""},
         {"[A]\r\nx=1\r\ny=2", "A", "x", "1"},

@@ -44,7 +44,6 @@ TEST(TankOverrides, BubblesAndWallFollowTheFileUnlessToldAndTheRestIsLeftAlone) 
         int bubbles, showTerra, background;  // bubbles drawn a column
     } cases[] = {
         {{}, 60, 1, 0, 50, 1, 0},
-        {{{}, true, true}, 60, 1, 0, 50, 1, 0},
         {{{}, true, true}, 110, 0, 1, BubbleDrawCount(AquariumSettings().bubbleAmount), 1, 0},
         {{{}, true, true}, 500, 1, 2, BubbleDrawCount(AquariumSettings().bubbleAmount), 1, 0},
         {{{}, false, false}, 60, 1, 0, 0, 0, 0},
