@@ -25,8 +25,8 @@ void DropGuardsInChild() {
 }
 
 void Remember(int fd) {
-    static const bool dropped = pthread_atfork(nullptr, nullptr, DropGuardsInChild) == 0;
-    static_cast<void>(dropped);
+    static const bool handlerSet = pthread_atfork(nullptr, nullptr, DropGuardsInChild) == 0;
+    static_cast<void>(handlerSet);
     for (int& slot : heldGuards) {
         if (slot < 0) {
             slot = fd;
